@@ -1,0 +1,209 @@
+// The console's life: start-up, the reload at every activation, the tooltips
+// and comments of the channels, "Exit", and the lower panel.
+
+#include "console/console.h"
+
+#include "settings/first_run.h"
+#include "settings/numbers.h"
+#include "settings/settings_store.h"
+#include "settings/store_layout.h"
+#include "toolkit/program.h"
+
+#include <cmath>
+
+namespace volna {
+
+Form1::Form1(Program& program, ParallelPort& port, SettingsStore& store, Prompter& prompter)
+    : Window(program, "Form1"), port_(port), store_(store), prompter_(prompter),
+      channelButtons_{&Command3, &Command5, &Command6,  &Command7,  &Command8,
+                      &Command9, &Command10, &Command11, &Command12, &Command13} {
+    heightTwips = kConsoleHeightTwips;
+    widthTwips = kConsoleWidthTwips;
+    Label5.foreColour = kRed;
+    Label10.foreColour = kRed;
+    Label17.foreColour = kRed;
+    Option2.setInitiallySelected();
+    for (int i = 0; i < kChannelCount; ++i) {
+        Check2[i].caption = std::to_string(i + 1);
+    }
+    Text990.visible = false;
+    Timer5.setInterval(1);
+    Timer5.setEnabled(true);
+
+    Command1.onClick = [this] { Command1_Click(); };
+    Command17.onClick = [this] { Command17_Click(); };
+    Label7.onClick = [this] { Label7_Click(); };
+    Label12.onClick = [this] { Label12_Click(); };
+}
+
+Button& Form1::channelButton(int k) {
+    return *channelButtons_.at(k - 1);
+}
+
+std::int32_t Form1::positionOf(double kHz) const {
+    return toInt32((kHz - lowerBound) / (static_cast<double>(rasterKHz) * stepFactor));
+}
+
+std::int64_t Form1::frequencyAt(std::int32_t position) const {
+    return static_cast<std::int64_t>(lowerBound) +
+           static_cast<std::int64_t>(position) * stepFactor * rasterKHz;
+}
+
+std::int32_t Form1::sliderMaximum() const {
+    return toInt32((upperBound - lowerBound) / (static_cast<double>(rasterKHz) * stepFactor));
+}
+
+// Band, offsets, scan speeds and delays from the store; missing keys read as 0.
+void Form1::loadSettings() {
+    auto number = [this](const char* key) {
+        return leadingNumber(store_.readSetting(kSettingsSection, key, ""));
+    };
+    lowerBound = toInt32(number(kLowerBoundKey));
+    upperBound = number(kUpperBoundKey);
+    ifOffset = number(kIfOffsetKey);
+    txShift = toInt16(number(kTxShiftKey));
+    Timer2.setInterval(toInt32(number(kFromToScanSpeedKey)));
+    Timer3.setInterval(toInt32(number(kChannelScanSpeedKey)));
+    delay1 = number(kDelay1Key);
+    delay2 = number(kDelay2ReadKey);
+    Timer1.setInterval(toInt32(number(kScanSpeedKey)));
+}
+
+void Form1::loadReceiveChannels() {
+    for (int n = 1; n <= kChannelCount; ++n) {
+        rxChannels[n - 1] =
+            toInt32(leadingNumber(store_.readSetting(kChannelsRxSection, slotKey(n), "")));
+    }
+}
+
+void Form1::disableEmptyChannelButtons() {
+    for (int n = 1; n <= kChannelCount; ++n) {
+        if (rxChannels[n - 1] == 0) {
+            channelButton(n).enabled = false;
+        }
+    }
+}
+
+void Form1::Form_Load() {
+    if (!initialiseStoreOnFirstRun(store_, prompter_)) {
+        program().quit();
+        return;
+    }
+    store_.writeSetting(kFlagsSection, kLockKey, "1");
+    CoMMent();
+    loadSettings();
+    loadReceiveChannels();
+    disableEmptyChannelButtons();
+    for (int i = 0; i < kChannelCount; ++i) {
+        Check2[i].visible = false;
+    }
+    Command4.enabled = false;
+    Label1.caption = std::to_string(lowerBound);
+    Label2.caption = "0";
+    Label3.caption = "25";
+    Label4.caption = "kHz";
+    Label5.caption = "RX";
+    rasterKHz = 25;
+    stepFactor = 1;
+    Slider1.setMaximum(sliderMaximum());
+    const double back = leadingNumber(store_.readSetting(kFlagsSection, kBackKey, ""));
+    if (!(back < lowerBound) && !(back > upperBound)) {
+        Slider1.setValue(positionOf(back));
+    }
+    outputEnabled = 1;
+    sent1(Slider1.value());
+}
+
+void Form1::Form_Activate() {
+    caption = kConsoleTitle;
+    currentChannel = 0;
+    TopT();
+    CoMMent();
+    loadSettings();
+    for (int n = 1; n <= kChannelCount; ++n) {
+        txChannels[n - 1] =
+            toInt32(leadingNumber(store_.readSetting(kChannelsTxSection, slotKey(n), "")));
+    }
+    for (int n = 1; n <= kChannelCount; ++n) {
+        channelButton(n).enabled = true;
+    }
+    loadReceiveChannels();
+    disableEmptyChannelButtons();
+    for (int i = 0; i < kChannelCount; ++i) {
+        Check2[i].setChecked(false);
+    }
+    for (int i = 0; i < kChannelCount; ++i) {
+        Check2[i].enabled = rxChannels[i] != 0;
+    }
+    if (leadingNumber(store_.readSetting(kFlagsSection, kLockKey, "")) == 0) {
+        Slider1.setValue(0);
+        sent1(0);
+        Slider1.setMaximum(sliderMaximum());
+        store_.writeSetting(kFlagsSection, kLockKey, "1");
+    }
+}
+
+void Form1::TopT() {
+    for (int n = 1; n <= kChannelCount; ++n) {
+        channelButton(n).toolTip.clear();
+        Check2[n - 1].toolTip.clear();
+    }
+    for (int i = 0; i < kChannelCount; ++i) {
+        if (rxChannels[i] != 0) {
+            Check2[i].toolTip = std::to_string(rxChannels[i]);
+        }
+    }
+    for (int n = 1; n <= kChannelCount; ++n) {
+        if (rxChannels[n - 1] != 0) {
+            channelButton(n).toolTip = std::to_string(rxChannels[n - 1]);
+        }
+    }
+}
+
+void Form1::CoMMent() {
+    for (int i = 0; i < kChannelCount; ++i) {
+        rxComments[i] = store_.readSetting(kChannelsRxCommentSection, slotKey(i + 1), "");
+    }
+}
+
+void Form1::Command1_Click() {
+    store_.writeSetting(kFlagsSection, kBackKey, Label1.caption);
+    endProgram();
+}
+
+void Form1::endProgram() {
+    releaseTransmitLine();
+    program().quit();
+}
+
+void Form1::Command17_Click() {
+    // The settings dialog is not part of the program yet.
+}
+
+void Form1::Label7_Click() {
+    // The channel editor is not part of the program yet.
+}
+
+void Form1::Label12_Click() {
+    if (extraPanelShown) {
+        Label12.foreColour = kGreen;
+        extraPanelShown = false;
+        heightTwips = kConsoleHeightTwips;
+    } else {
+        extraPanelShown = true;
+        Label12.foreColour = kRed;
+        heightTwips = kConsoleHeightWithPanelTwips;
+    }
+}
+
+bool startConsole(Form1& console) {
+    console.program().runEvent([&] {
+        console.Form_Load();
+        if (!console.program().quitting()) {
+            console.show();
+        }
+    });
+    return !console.program().quitting();
+}
+
+} // namespace volna

@@ -1,0 +1,163 @@
+#pragma once
+// The operator console Form1: the console state shared by tuning, channels,
+// transmit and scanning, the controls of the main window, and their handlers.
+// Handlers are defined in the folder of their subsystem (synth/transfer.cpp,
+// console/, scan/); every member is declared here. The console reaches the
+// radio through the parallel port, the operator through the prompter, and the
+// other windows only through the settings store.
+
+#include "synth/control_word.h"
+#include "synth/tracked_port.h"
+#include "toolkit/controls.h"
+#include "toolkit/window.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace volna {
+
+class ParallelPort;
+class Prompter;
+class SettingsStore;
+
+inline constexpr const char* kConsoleTitle = "VOLNA144  v2.03";
+inline constexpr int kChannelCount = 10;
+// Window height with the lower panel hidden and shown, in twips.
+inline constexpr int kConsoleHeightTwips = 3720;
+inline constexpr int kConsoleHeightWithPanelTwips = 4785;
+inline constexpr int kConsoleWidthTwips = 11490;
+
+class Form1 : public Window {
+public:
+    Form1(Program& program, ParallelPort& port, SettingsStore& store, Prompter& prompter);
+
+    // --- console state ---
+    int outputEnabled = 0;     // port output allowed when non-zero
+    double upperBound = 0;     // kHz
+    std::int32_t lowerBound = 0; // kHz, frequency of slider position 0
+    int scanCount = 0;         // entries of scanList in use
+    int scanIndex = 0;         // entry of scanList the next channel-scan tick tunes
+    std::int16_t stepFactor = 1; // rasters per slider notch: 1, 2 or 4
+    int rasterKHz = 25;        // synthesizer raster, kHz
+    ControlBits controlBits{}; // the control word of the last transfer
+    std::array<std::int32_t, kChannelCount> scanList{}; // kHz
+    std::array<std::string, kChannelCount> rxComments;
+    std::array<std::int32_t, kChannelCount> rxChannels{}; // kHz, 0 = empty
+    std::array<std::int32_t, kChannelCount> txChannels{}; // kHz, 0 = none
+    double delay1 = 0;   // ms, first wait of each clocked bit
+    double delay2 = 0;   // ms, second wait of each clocked bit
+    double ifOffset = 0; // kHz, local-oscillator offset added on receive
+    int currentChannel = 0;       // channel last chosen with a channel button, 0 = none
+    std::int32_t scanPosition = 0; // next slider position of the whole-band scan
+    std::int16_t txShift = 0;     // kHz, offset added on transmit
+    bool extraPanelShown = false; // lower panel "Дополнительно" revealed
+
+    // --- controls: the display panel ---
+    Label Label1{*this, "Label1"};   // frequency read-out, kHz
+    Label Label2{*this, "Label2"};   // slider position
+    Label Label3{*this, "Label3"};   // step, kHz
+    Label Label4{*this, "Label4"};   // "kHz"
+    Label Label5{*this, "Label5"};   // "RX" / "TX"
+    Label Label6{*this, "Label6"};   // black background of the display
+    Label Label7{*this, "Label7", "Channel"};
+    Label Label8{*this, "Label8", "CMT:"};
+    Label Label9{*this, "Label9"};   // channel comment or scan status
+    Label Label10{*this, "Label10"}; // "BUSY"
+    Label Label11{*this, "Label11", "kHz"};
+    Label Label12{*this, "Label12", "ADDition"};
+    Label Label17{*this, "Label17", "NONE"}; // channel on the read-out
+    // --- the lower panel ---
+    Frame Frame3{*this, "Frame3", "Дополнительно"};
+    Label Label13{*this, "Label13", "Управляющее слово:"};
+    Label Label14{*this, "Label14"}; // the control word, sending order
+    Label Label15{*this, "Label15", "Частота гетеродина:"};
+    Label Label16{*this, "Label16"}; // synthesizer frequency, kHz
+    // --- tuning ---
+    Slider Slider1{*this, "Slider1"};
+    OptionGroup stepOptions;
+    OptionButton Option2{*this, "Option2", stepOptions, "Шаг 25 kHz"};
+    OptionButton Option1{*this, "Option1_0", stepOptions, "Шаг 50 kHz"};
+    OptionButton Option3{*this, "Option3", stepOptions, "Шаг 100 kHz"};
+    // --- channels ---
+    CheckBox Check3{*this, "Check3", "Сканирование по каналам"};
+    Button Command3{*this, "Command3", "1"};
+    Button Command5{*this, "Command5", "2"};
+    Button Command6{*this, "Command6", "3"};
+    Button Command7{*this, "Command7", "4"};
+    Button Command8{*this, "Command8", "5"};
+    Button Command9{*this, "Command9", "6"};
+    Button Command10{*this, "Command10", "7"};
+    Button Command11{*this, "Command11", "8"};
+    Button Command12{*this, "Command12", "9"};
+    Button Command13{*this, "Command13", "10"};
+    ControlArray<CheckBox, kChannelCount> Check2{*this, "Check2"};
+    Button Command14{*this, "Command14", "Добавить канал"};
+    // --- scanning ---
+    CheckBox Check1{*this, "Check1", "Сканирование \"от\" и \"до\""};
+    Frame Frame1{*this, "Frame1", "от"};
+    TextBox Text2{*this, "Text2", 6};
+    Frame Frame2{*this, "Frame2", "до"};
+    TextBox Text6{*this, "Text6", 6};
+    Button Command2{*this, "Command2", "Scan"};
+    Button Command4{*this, "Command4", "Channel scan"};
+    Button Command17{*this, "Command17", "Config"};
+    Button Command15{*this, "Command15", "<-"};
+    Button Command16{*this, "Command16", "->"};
+    CheckBox Check4{*this, "Check4", "TX"};
+    Button Command1{*this, "Command1", "Exit"};
+    TextBox Text990{*this, "Text990"};
+    Timer Timer1{*this, "Timer1"}; // whole-band scan
+    Timer Timer2{*this, "Timer2"}; // from/to scan
+    Timer Timer3{*this, "Timer3"}; // channel scan
+    Timer Timer5{*this, "Timer5"}; // channel indicator
+
+    // The button of channel k (1..10).
+    Button& channelButton(int k);
+
+    // --- start-up, activation, exit ---
+    void Form_Load();
+    void Form_Activate() override;
+    void TopT();
+    void CoMMent();
+    void Command1_Click();  // "Exit"
+    void Command17_Click(); // "Config"
+    void Label7_Click();    // "Channel"
+    void Label12_Click();   // "ADDition"
+
+    // --- the synthesizer link ---
+    // Receive transfer: slider to position, read-outs, word clocked out.
+    void sent1(std::int32_t position);
+    // Transmit transfer: as sent1 with the transmit divider, transmit line high.
+    void sent2(std::int32_t position);
+    // The receive transfer for the slider's current position, the slider untouched.
+    void receiveTransfer();
+
+    // Drops the transmit line if this program left it high. Runs before the
+    // program ends, however it ends.
+    void releaseTransmitLine();
+
+    // Slider position of frequency kHz at the current step, rounded half to even.
+    std::int32_t positionOf(double kHz) const;
+    // Frequency (kHz) of a slider position at the current step.
+    std::int64_t frequencyAt(std::int32_t position) const;
+
+private:
+    void transfer(bool transmit);
+    void loadSettings();
+    void loadReceiveChannels();
+    void disableEmptyChannelButtons();
+    std::int32_t sliderMaximum() const;
+    void endProgram();
+
+    TrackedPort port_;
+    SettingsStore& store_;
+    Prompter& prompter_;
+    std::array<Button*, kChannelCount> channelButtons_;
+};
+
+// Creates the console's start: Form_Load, then shows the window, whose
+// activation follows. False when the program ended during the load.
+bool startConsole(Form1& console);
+
+} // namespace volna

@@ -1,0 +1,34 @@
+#pragma once
+// The parallel port as the synthesizer link sees it: a byte written to the data
+// register, a byte read from the status register, and a millisecond sleep that
+// paces the serial clock. Back ends: ppdev (ppdev_port.h), the simulated radio
+// (simulated_radio.h), and the trace decorator (port_trace.h).
+
+namespace volna {
+
+// I/O addresses of the first parallel port.
+inline constexpr int kDataRegister = 888;   // lines to the synthesizer
+inline constexpr int kStatusRegister = 889; // bit 7 is the receiver's busy signal
+
+// Lines of the data register (bit values).
+inline constexpr int kFrameLine = 1;    // bit 0: high for the whole word
+inline constexpr int kClockLine = 2;    // bit 1: high while one bit is clocked in
+inline constexpr int kDataLine = 4;     // bit 2: the bit being sent
+inline constexpr int kTransmitLine = 8; // bit 3: keys the transmitter
+
+// A status register value above this means the receiver reports a signal.
+inline constexpr int kBusyThreshold = 127;
+
+class ParallelPort {
+public:
+    virtual ~ParallelPort() = default;
+    // Writes value (0..255) to the register at port; it stays on the pins until
+    // the next write.
+    virtual void out(int port, int value) = 0;
+    // Reads the register at port; the low byte is the register.
+    virtual int in(int port) = 0;
+    // Blocks for ms whole milliseconds; 0 (or less) returns at once.
+    virtual void sleep(int ms) = 0;
+};
+
+} // namespace volna

@@ -1,0 +1,47 @@
+#include "synth/port_trace.h"
+
+#include <cerrno>
+#include <cstring>
+
+namespace volna {
+
+PortTrace::PortTrace(ParallelPort& inner, const std::string& path)
+    : inner_(inner), file_(std::fopen(path.c_str(), "a")) {
+    if (!file_) {
+        error_ = "cannot open the port trace file " + path + ": " + std::strerror(errno);
+    }
+}
+
+void PortTrace::out(int port, int value) {
+    inner_.out(port, value);
+    trace("out", port, value);
+}
+
+int PortTrace::in(int port) {
+    const int value = inner_.in(port);
+    trace("in", port, value);
+    return value;
+}
+
+// The line goes out before the wait, so a long wait shows in the trace while
+// it lasts.
+void PortTrace::sleep(int ms) {
+    trace("sleep", ms);
+    inner_.sleep(ms);
+}
+
+void PortTrace::trace(const char* operation, int first) {
+    if (file_) {
+        std::fprintf(file_.get(), "%s %d\n", operation, first);
+        std::fflush(file_.get());
+    }
+}
+
+void PortTrace::trace(const char* operation, int first, int second) {
+    if (file_) {
+        std::fprintf(file_.get(), "%s %d %d\n", operation, first, second);
+        std::fflush(file_.get());
+    }
+}
+
+} // namespace volna

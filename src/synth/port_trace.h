@@ -1,0 +1,44 @@
+#pragma once
+// Wraps a parallel port and writes every operation that passes through it to a
+// file, one line each, flushed at once ("out 888 5", "in 889 0", "sleep 0"), so
+// a person wiring the radio or a test outside the program can follow the port.
+// The wrapped port is used unchanged; a trace file that cannot be opened only
+// turns the tracing off.
+
+#include "synth/parallel_port.h"
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+namespace volna {
+
+class PortTrace : public ParallelPort {
+public:
+    // Appends to the file at path, creating it when missing.
+    PortTrace(ParallelPort& inner, const std::string& path);
+
+    // False when the file could not be opened; error() then says why, and the
+    // operations go to the wrapped port untraced.
+    bool ok() const { return file_ != nullptr; }
+    const std::string& error() const { return error_; }
+
+    void out(int port, int value) override;
+    // Traces the value the wrapped port returned.
+    int in(int port) override;
+    void sleep(int ms) override;
+
+private:
+    struct FileCloser {
+        void operator()(std::FILE* file) const { std::fclose(file); }
+    };
+
+    void trace(const char* operation, int first);
+    void trace(const char* operation, int first, int second);
+
+    ParallelPort& inner_;
+    std::unique_ptr<std::FILE, FileCloser> file_;
+    std::string error_;
+};
+
+} // namespace volna

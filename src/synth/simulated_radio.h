@@ -1,0 +1,82 @@
+#pragma once
+// A radio on a simulated parallel port, for running without hardware and for
+// tests. It records every port operation in order, decodes the serial control
+// word from the frame, clock and data lines as the synthesizer would, follows
+// the transmit line, and answers status-register reads from a settable value or
+// from a file that another process may change while the program runs.
+
+#include "synth/control_word.h"
+#include "synth/parallel_port.h"
+
+#include <string>
+#include <vector>
+
+namespace volna {
+
+// One operation on the port. Out: port and the value written. In: port and the
+// value returned. Sleep: port 0 and the milliseconds asked for.
+struct PortOp {
+    enum Kind { Out, In, Sleep };
+    Kind kind;
+    int port;
+    int value;
+
+    bool operator==(const PortOp&) const = default;
+};
+
+class SimulatedRadio : public ParallelPort {
+public:
+    void out(int port, int value) override;
+    int in(int port) override;
+    // Records the call and returns at once.
+    void sleep(int ms) override;
+
+    const std::vector<PortOp>& operations() const { return operations_; }
+    void clearOperations() { operations_.clear(); }
+    // The values written to the data register, in order.
+    std::vector<int> writes() const;
+
+    // The last complete word (ended by the falling frame line), in sending
+    // order; all 0 before the first word.
+    const ControlBits& lastWord() const { return lastWord_; }
+    // How many bits the last complete word clocked in (24 for a proper word;
+    // bits past 24 are counted but not kept).
+    int lastWordLength() const { return lastWordLength_; }
+    // The divider field of the last word: positions 1..14, least significant
+    // bit first.
+    int lastDivider() const;
+    // Complete words received so far.
+    int wordCount() const { return wordCount_; }
+    // The value on the data register now.
+    int dataRegister() const { return dataRegister_; }
+    // True while the transmit line is high.
+    bool transmitting() const { return (dataRegister_ & kTransmitLine) != 0; }
+
+    // The value status-register reads return while no status file is set.
+    void setStatus(int status) { status_ = status; }
+    // Makes every status-register read return the first integer in the file at
+    // path, read afresh each time (0 when the file is missing or holds no
+    // number). An empty path goes back to the value of setStatus.
+    void setStatusFile(std::string path) { statusFile_ = std::move(path); }
+
+private:
+    void decode(int previous, int current);
+    int readStatus() const;
+
+    std::vector<PortOp> operations_;
+    int dataRegister_ = 0;
+    bool inWord_ = false;
+    ControlBits receiving_{};
+    int received_ = 0;
+    ControlBits lastWord_{};
+    int lastWordLength_ = 0;
+    int wordCount_ = 0;
+    int status_ = 0;
+    std::string statusFile_;
+};
+
+// The first integer in text, with its sign; 0 when the text holds none.
+// Values beyond int saturate.
+int firstInteger(const std::string& text);
+
+} // namespace volna

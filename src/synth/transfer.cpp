@@ -1,0 +1,54 @@
+// The console's two transfers: every retune ends here. Each builds the control
+// word for the slider's position, shows it and the frequencies on the console,
+// and clocks it out on the parallel port.
+
+#include "console/console.h"
+#include "settings/numbers.h"
+#include "synth/control_word.h"
+
+#include <string>
+
+namespace volna {
+
+void Form1::sent1(std::int32_t position) {
+    controlBits.fill(0);
+    Slider1.setValue(position);
+    transfer(false);
+}
+
+void Form1::sent2(std::int32_t position) {
+    controlBits.fill(0);
+    Slider1.setValue(position);
+    transfer(true);
+}
+
+void Form1::receiveTransfer() {
+    controlBits.fill(0);
+    transfer(false);
+}
+
+void Form1::transfer(bool transmit) {
+    const std::int32_t position = Slider1.value();
+    const std::int64_t frequency = frequencyAt(position);
+    Label1.caption = std::to_string(frequency);
+    Label2.caption = std::to_string(position);
+    const float divider =
+        transmit ? transmitDivider(lowerBound, txShift, rasterKHz, stepFactor, position)
+                 : receiveDivider(lowerBound, ifOffset, rasterKHz, stepFactor, position);
+    controlBits = buildControlWord(divider);
+    Label14.caption = wordText(controlBits);
+    const double synthesizer = transmit ? static_cast<double>(frequency) : frequency + ifOffset;
+    Label16.caption = formatNumber(synthesizer);
+    if (outputEnabled == 0) {
+        return;
+    }
+    clockOutWord(port_, controlBits, roundDelay(delay1), roundDelay(delay2), transmit);
+}
+
+void Form1::releaseTransmitLine() {
+    if ((port_.dataRegister() & kTransmitLine) != 0) {
+        port_.out(kDataRegister, 0);
+    }
+}
+
+} // namespace volna

@@ -1,0 +1,150 @@
+#include "toolkit/controls.h"
+
+#include "toolkit/window.h"
+
+#include <algorithm>
+
+namespace volna {
+
+namespace {
+
+// The first count characters of a UTF-8 text.
+std::string firstCharacters(const std::string& text, int count) {
+    std::size_t end = 0;
+    for (int taken = 0; end < text.size() && taken < count; ++taken) {
+        ++end;
+        while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) {
+            ++end;
+        }
+    }
+    return text.substr(0, end);
+}
+
+} // namespace
+
+Control::Control(Window& owner, std::string name) : owner_(owner), name_(std::move(name)) {
+    owner_.controls_.push_back(this);
+}
+
+bool Control::takesInput() const {
+    return enabled && visible && owner_.shown() && owner_.enabled;
+}
+
+Label::Label(Window& owner, std::string name, std::string caption)
+    : Control(owner, std::move(name)), caption(std::move(caption)) {}
+
+Frame::Frame(Window& owner, std::string name, std::string caption)
+    : Control(owner, std::move(name)), caption(std::move(caption)) {}
+
+Button::Button(Window& owner, std::string name, std::string caption)
+    : Control(owner, std::move(name)), caption(std::move(caption)) {}
+
+CheckBox::CheckBox(Window& owner, std::string name, std::string caption)
+    : Control(owner, std::move(name)), caption(std::move(caption)) {}
+
+void CheckBox::setChecked(bool checked) {
+    if (checked == checked_) {
+        return;
+    }
+    checked_ = checked;
+    if (onClick) {
+        onClick();
+    }
+}
+
+OptionButton::OptionButton(Window& owner, std::string name, OptionGroup& group, std::string caption)
+    : Control(owner, std::move(name)), caption(std::move(caption)), group_(group) {
+    group_.add(*this);
+}
+
+void OptionButton::select() {
+    if (selected_) {
+        return;
+    }
+    for (OptionButton* other : group_.members()) {
+        other->selected_ = false;
+    }
+    selected_ = true;
+    if (onClick) {
+        onClick();
+    }
+}
+
+void OptionButton::setInitiallySelected() {
+    for (OptionButton* other : group_.members()) {
+        other->selected_ = false;
+    }
+    selected_ = true;
+}
+
+TextBox::TextBox(Window& owner, std::string name, int maxLength)
+    : Control(owner, std::move(name)), maxLength(maxLength) {}
+
+void TextBox::setText(std::string text) {
+    if (text == text_) {
+        return;
+    }
+    text_ = std::move(text);
+    if (onChange) {
+        onChange();
+    }
+}
+
+void TextBox::typeText(const std::string& text) {
+    setText(maxLength > 0 ? firstCharacters(text, maxLength) : text);
+}
+
+void TextBox::setFocus() {
+    window().focused_ = this;
+}
+
+ListBox::ListBox(Window& owner, std::string name) : Control(owner, std::move(name)) {}
+
+void ListBox::removeItem(int index) {
+    if (index < 0 || index >= count()) {
+        return;
+    }
+    items.erase(items.begin() + index);
+    if (index == selectedIndex) {
+        selectedIndex = -1;
+    } else if (index < selectedIndex) {
+        --selectedIndex;
+    }
+}
+
+void ListBox::clear() {
+    items.clear();
+    selectedIndex = -1;
+}
+
+Slider::Slider(Window& owner, std::string name) : Control(owner, std::move(name)) {}
+
+void Slider::setValue(int value) {
+    value_ = std::clamp(value, 0, maximum_);
+}
+
+void Slider::setMaximum(int maximum) {
+    maximum_ = std::max(maximum, 0);
+    value_ = std::min(value_, maximum_);
+}
+
+Timer::Timer(Window& owner, std::string name) : name_(std::move(name)) {
+    owner.timers_.push_back(this);
+}
+
+void Timer::setEnabled(bool enabled) {
+    if (enabled && !enabled_) {
+        ++generation_;
+    }
+    enabled_ = enabled;
+}
+
+void Timer::setInterval(int ms) {
+    int interval = std::max(ms, 1);
+    if (interval != interval_) {
+        interval_ = interval;
+        ++generation_;
+    }
+}
+
+} // namespace volna
