@@ -14,9 +14,10 @@
 namespace volna {
 
 Form1::Form1(Program& program, ParallelPort& port, SettingsStore& store, Prompter& prompter)
-    : Window(program, "Form1"), port_(port), store_(store), prompter_(prompter),
-      channelButtons_{&Command3, &Command5, &Command6,  &Command7,  &Command8,
-                      &Command9, &Command10, &Command11, &Command12, &Command13} {
+    : Window(program, "Form1"), port_(port), store_(store),
+      prompter_(prompter), channelButtons_{&Command3,  &Command5, &Command6,  &Command7,
+                                           &Command8,  &Command9, &Command10, &Command11,
+                                           &Command12, &Command13} {
     heightTwips = kConsoleHeightTwips;
     widthTwips = kConsoleWidthTwips;
     Label5.foreColour = kRed;
@@ -55,24 +56,24 @@ std::int32_t Form1::sliderMaximum() const {
 
 // Band, offsets, scan speeds and delays from the store; missing keys read as 0.
 void Form1::loadSettings() {
-    auto number = [this](const char* key) {
-        return leadingNumber(store_.readSetting(kSettingsSection, key, ""));
+    auto number = [this](std::string_view key) {
+        return leadingNumber(store_.readSetting(kSectionSettings, key, ""));
     };
-    lowerBound = toInt32(number(kLowerBoundKey));
-    upperBound = number(kUpperBoundKey);
-    ifOffset = number(kIfOffsetKey);
-    txShift = toInt16(number(kTxShiftKey));
-    Timer2.setInterval(toInt32(number(kFromToScanSpeedKey)));
-    Timer3.setInterval(toInt32(number(kChannelScanSpeedKey)));
-    delay1 = number(kDelay1Key);
-    delay2 = number(kDelay2ReadKey);
-    Timer1.setInterval(toInt32(number(kScanSpeedKey)));
+    lowerBound = toInt32(number(kKeyLowerBound));
+    upperBound = number(kKeyUpperBound);
+    ifOffset = number(kKeyIfOffset);
+    txShift = toInt16(number(kKeyTxShift));
+    Timer2.setInterval(toInt32(number(kKeyRangeScanSpeed)));
+    Timer3.setInterval(toInt32(number(kKeyChannelScanSpeed)));
+    delay1 = number(kKeyDelay1);
+    delay2 = number(kKeyDelay2Read);
+    Timer1.setInterval(toInt32(number(kKeyBandScanSpeed)));
 }
 
 void Form1::loadReceiveChannels() {
     for (int n = 1; n <= kChannelCount; ++n) {
         rxChannels[n - 1] =
-            toInt32(leadingNumber(store_.readSetting(kChannelsRxSection, slotKey(n), "")));
+            toInt32(leadingNumber(store_.readSetting(kSectionRxChannels, slotKey(n), "")));
     }
 }
 
@@ -89,7 +90,7 @@ void Form1::Form_Load() {
         program().quit();
         return;
     }
-    store_.writeSetting(kFlagsSection, kLockKey, "1");
+    store_.writeSetting(kSectionFlags, kKeyLock, "1");
     CoMMent();
     loadSettings();
     loadReceiveChannels();
@@ -106,7 +107,7 @@ void Form1::Form_Load() {
     rasterKHz = 25;
     stepFactor = 1;
     Slider1.setMaximum(sliderMaximum());
-    const double back = leadingNumber(store_.readSetting(kFlagsSection, kBackKey, ""));
+    const double back = leadingNumber(store_.readSetting(kSectionFlags, kKeyBack, ""));
     if (!(back < lowerBound) && !(back > upperBound)) {
         Slider1.setValue(positionOf(back));
     }
@@ -122,7 +123,7 @@ void Form1::Form_Activate() {
     loadSettings();
     for (int n = 1; n <= kChannelCount; ++n) {
         txChannels[n - 1] =
-            toInt32(leadingNumber(store_.readSetting(kChannelsTxSection, slotKey(n), "")));
+            toInt32(leadingNumber(store_.readSetting(kSectionTxChannels, slotKey(n), "")));
     }
     for (int n = 1; n <= kChannelCount; ++n) {
         channelButton(n).enabled = true;
@@ -135,11 +136,11 @@ void Form1::Form_Activate() {
     for (int i = 0; i < kChannelCount; ++i) {
         Check2[i].enabled = rxChannels[i] != 0;
     }
-    if (leadingNumber(store_.readSetting(kFlagsSection, kLockKey, "")) == 0) {
+    if (leadingNumber(store_.readSetting(kSectionFlags, kKeyLock, "")) == 0) {
         Slider1.setValue(0);
         sent1(0);
         Slider1.setMaximum(sliderMaximum());
-        store_.writeSetting(kFlagsSection, kLockKey, "1");
+        store_.writeSetting(kSectionFlags, kKeyLock, "1");
     }
 }
 
@@ -162,12 +163,12 @@ void Form1::TopT() {
 
 void Form1::CoMMent() {
     for (int i = 0; i < kChannelCount; ++i) {
-        rxComments[i] = store_.readSetting(kChannelsRxCommentSection, slotKey(i + 1), "");
+        rxComments[i] = store_.readSetting(kSectionRxComments, slotKey(i + 1), "");
     }
 }
 
 void Form1::Command1_Click() {
-    store_.writeSetting(kFlagsSection, kBackKey, Label1.caption);
+    store_.writeSetting(kSectionFlags, kKeyBack, Label1.caption);
     endProgram();
 }
 

@@ -6,6 +6,7 @@
 // radio through the parallel port, the operator through the prompter, and the
 // other windows only through the settings store.
 
+#include "settings/store_layout.h"
 #include "synth/control_word.h"
 #include "synth/tracked_port.h"
 #include "toolkit/controls.h"
@@ -22,7 +23,6 @@ class Prompter;
 class SettingsStore;
 
 inline constexpr const char* kConsoleTitle = "VOLNA144  v2.03";
-inline constexpr int kChannelCount = 10;
 // Window height with the lower panel hidden and shown, in twips.
 inline constexpr int kConsoleHeightTwips = 3720;
 inline constexpr int kConsoleHeightWithPanelTwips = 4785;
@@ -33,33 +33,33 @@ public:
     Form1(Program& program, ParallelPort& port, SettingsStore& store, Prompter& prompter);
 
     // --- console state ---
-    int outputEnabled = 0;     // port output allowed when non-zero
-    double upperBound = 0;     // kHz
+    int outputEnabled = 0;       // port output allowed when non-zero
+    double upperBound = 0;       // kHz
     std::int32_t lowerBound = 0; // kHz, frequency of slider position 0
-    int scanCount = 0;         // entries of scanList in use
-    int scanIndex = 0;         // entry of scanList the next channel-scan tick tunes
+    int scanCount = 0;           // entries of scanList in use
+    int scanIndex = 0;           // entry of scanList the next channel-scan tick tunes
     std::int16_t stepFactor = 1; // rasters per slider notch: 1, 2 or 4
-    int rasterKHz = 25;        // synthesizer raster, kHz
-    ControlBits controlBits{}; // the control word of the last transfer
+    int rasterKHz = 25;          // synthesizer raster, kHz
+    ControlBits controlBits{};   // the control word of the last transfer
     std::array<std::int32_t, kChannelCount> scanList{}; // kHz
     std::array<std::string, kChannelCount> rxComments;
     std::array<std::int32_t, kChannelCount> rxChannels{}; // kHz, 0 = empty
     std::array<std::int32_t, kChannelCount> txChannels{}; // kHz, 0 = none
-    double delay1 = 0;   // ms, first wait of each clocked bit
-    double delay2 = 0;   // ms, second wait of each clocked bit
-    double ifOffset = 0; // kHz, local-oscillator offset added on receive
-    int currentChannel = 0;       // channel last chosen with a channel button, 0 = none
+    double delay1 = 0;                                    // ms, first wait of each clocked bit
+    double delay2 = 0;                                    // ms, second wait of each clocked bit
+    double ifOffset = 0;           // kHz, local-oscillator offset added on receive
+    int currentChannel = 0;        // channel last chosen with a channel button, 0 = none
     std::int32_t scanPosition = 0; // next slider position of the whole-band scan
-    std::int16_t txShift = 0;     // kHz, offset added on transmit
-    bool extraPanelShown = false; // lower panel "Дополнительно" revealed
+    std::int16_t txShift = 0;      // kHz, offset added on transmit
+    bool extraPanelShown = false;  // lower panel "Дополнительно" revealed
 
     // --- controls: the display panel ---
-    Label Label1{*this, "Label1"};   // frequency read-out, kHz
-    Label Label2{*this, "Label2"};   // slider position
-    Label Label3{*this, "Label3"};   // step, kHz
-    Label Label4{*this, "Label4"};   // "kHz"
-    Label Label5{*this, "Label5"};   // "RX" / "TX"
-    Label Label6{*this, "Label6"};   // black background of the display
+    Label Label1{*this, "Label1"}; // frequency read-out, kHz
+    Label Label2{*this, "Label2"}; // slider position
+    Label Label3{*this, "Label3"}; // step, kHz
+    Label Label4{*this, "Label4"}; // "kHz"
+    Label Label5{*this, "Label5"}; // "RX" / "TX"
+    Label Label6{*this, "Label6"}; // black background of the display
     Label Label7{*this, "Label7", "Channel"};
     Label Label8{*this, "Label8", "CMT:"};
     Label Label9{*this, "Label9"};   // channel comment or scan status

@@ -41,7 +41,7 @@ public:
     // --- what the platform delivers; each returns whether the input was taken ---
     bool click(Button& button);
     bool click(Label& label);
-    bool click(CheckBox& box);     // toggles the tick and runs the handler
+    bool click(CheckBox& box); // toggles the tick and runs the handler
     bool click(OptionButton& option);
     bool scroll(Slider& slider, int value);
     bool type(TextBox& box, const std::string& text);

@@ -86,7 +86,8 @@ TEST_F(ProgramTest, ActivationRunsOnlyWhenTheActiveWindowChanges) {
     EXPECT_EQ(log.size(), 1u);
     program.runEvent([&] { second.show(); });
     program.activate(first);
-    EXPECT_EQ(log, (std::vector<std::string>{"activate First", "activate Second", "activate First"}));
+    EXPECT_EQ(log,
+              (std::vector<std::string>{"activate First", "activate Second", "activate First"}));
 }
 
 TEST_F(ProgramTest, HidingTheActiveWindowActivatesTheNextShownOne) {
@@ -101,7 +102,8 @@ TEST_F(ProgramTest, HidingTheActiveWindowActivatesTheNextShownOne) {
     EXPECT_EQ(program.activeWindow(), nullptr);
     // Hidden, then shown again: that is a change, so it activates.
     program.runEvent([&] { first.show(); });
-    EXPECT_EQ(log, (std::vector<std::string>{"activate Second", "activate First", "activate First"}));
+    EXPECT_EQ(log,
+              (std::vector<std::string>{"activate Second", "activate First", "activate First"}));
 }
 
 TEST_F(ProgramTest, ADisabledWindowOrAHiddenOrDisabledControlTakesNoInput) {
