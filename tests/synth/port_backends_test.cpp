@@ -1,0 +1,112 @@
+#include "synth/port_trace.h"
+#include "synth/simulated_radio.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+
+namespace volna {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A file path of its own for one test, removed afterwards.
+class ScratchFile {
+public:
+    explicit ScratchFile(const std::string& name)
+        : path_(fs::temp_directory_path() /
+                ("volna144_" + std::to_string(::getpid()) + "_" + name)) {
+        fs::remove(path_);
+    }
+    ~ScratchFile() { fs::remove(path_); }
+    std::string path() const { return path_.string(); }
+    void write(const std::string& text) const { std::ofstream(path_) << text; }
+    std::string read() const {
+        std::ostringstream text;
+        text << std::ifstream(path_).rdbuf();
+        return text.str();
+    }
+
+private:
+    fs::path path_;
+};
+
+TEST(SimulatedRadio, StatusComesFromTheFileReadAtEveryRead) {
+    ScratchFile file("status");
+    SimulatedRadio radio;
+    radio.setStatus(200);
+    EXPECT_EQ(radio.in(kStatusRegister), 200);
+    radio.setStatusFile(file.path());
+    const struct {
+        const char* text; // nullptr: no file
+        int status;
+    } cases[] = {{nullptr, 0}, {"128\n", 128},    {"abc", 0}, {"", 0},
+                 {"  7 9", 7}, {"busy=255", 255}, {"-3", -3}, {"0\n", 0}};
+    for (const auto& c : cases) {
+        if (c.text == nullptr) {
+            fs::remove(file.path());
+        } else {
+            file.write(c.text);
+        }
+        EXPECT_EQ(radio.in(kStatusRegister), c.status) << (c.text ? c.text : "(missing)");
+    }
+    EXPECT_EQ(radio.in(kDataRegister), 0);
+    EXPECT_EQ(radio.operations().back(), (PortOp{PortOp::In, kDataRegister, 0}));
+}
+
+TEST(SimulatedRadio, WordIsLatchedOnlyWhenTheFrameFalls) {
+    SimulatedRadio radio;
+    for (int value : {kClockLine, 0, kFrameLine, kFrameLine | kClockLine | kDataLine, kFrameLine,
+                      kFrameLine | kClockLine}) {
+        radio.out(kDataRegister, value);
+    }
+    EXPECT_EQ(radio.wordCount(), 0);
+    radio.out(kDataRegister, kTransmitLine);
+    EXPECT_EQ(radio.wordCount(), 1);
+    EXPECT_EQ(radio.lastWordLength(), 2);
+    EXPECT_EQ(wordText(radio.lastWord()), "100000000000000000000000");
+    EXPECT_EQ(radio.lastDivider(), 1);
+    EXPECT_TRUE(radio.transmitting());
+    EXPECT_EQ(radio.dataRegister(), kTransmitLine);
+}
+
+TEST(SimulatedRadio, SleepIsRecordedWithoutWaiting) {
+    SimulatedRadio radio;
+    const auto start = std::chrono::steady_clock::now();
+    radio.sleep(600000);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    EXPECT_EQ(radio.operations().back(), (PortOp{PortOp::Sleep, 0, 600000}));
+}
+
+TEST(PortTrace, AppendsOneFlushedLinePerOperation) {
+    ScratchFile file("trace");
+    file.write("earlier run\n");
+    SimulatedRadio radio;
+    radio.setStatus(130);
+    PortTrace trace(radio, file.path());
+    ASSERT_TRUE(trace.ok()) << trace.error();
+    trace.out(kDataRegister, 5);
+    EXPECT_EQ(trace.in(kStatusRegister), 130);
+    trace.sleep(0);
+    EXPECT_EQ(file.read(), "earlier run\nout 888 5\nin 889 130\nsleep 0\n");
+    EXPECT_EQ(radio.operations().size(), 3u);
+    EXPECT_EQ(radio.dataRegister(), 5);
+}
+
+TEST(PortTrace, UnopenableFileLeavesThePortWorking) {
+    const std::string path = "/nonexistent-volna144-dir/trace.txt";
+    SimulatedRadio radio;
+    PortTrace trace(radio, path);
+    EXPECT_FALSE(trace.ok());
+    EXPECT_NE(trace.error().find(path), std::string::npos) << trace.error();
+    trace.out(kDataRegister, kTransmitLine);
+    EXPECT_TRUE(radio.transmitting());
+}
+
+} // namespace
+} // namespace volna
