@@ -177,6 +177,10 @@ void Form1::endProgram() {
     program().quit();
 }
 
+void Form1::closeRequested() {
+    endProgram();
+}
+
 void Form1::Command17_Click() {
     // The settings dialog is not part of the program yet.
 }

@@ -8,7 +8,7 @@
 
 #include "settings/store_layout.h"
 #include "synth/control_word.h"
-#include "synth/tracked_port.h"
+#include "synth/parallel_port.h"
 #include "toolkit/controls.h"
 #include "toolkit/window.h"
 
@@ -18,7 +18,6 @@
 
 namespace volna {
 
-class ParallelPort;
 class Prompter;
 class SettingsStore;
 
@@ -136,6 +135,11 @@ public:
     // Drops the transmit line if this program left it high. Runs before the
     // program ends, however it ends.
     void releaseTransmitLine();
+    // Ends the program: the transmit line dropped, no further event.
+    void endProgram();
+    // Closing the console through its frame ends the program like "Exit",
+    // without storing the read-out.
+    void closeRequested() override;
 
     // Slider position of frequency kHz at the current step, rounded half to even.
     std::int32_t positionOf(double kHz) const;
@@ -144,13 +148,15 @@ public:
 
 private:
     void transfer(bool transmit);
+    // Writes value to the data register and remembers it.
+    void writeDataRegister(int value);
     void loadSettings();
     void loadReceiveChannels();
     void disableEmptyChannelButtons();
     std::int32_t sliderMaximum() const;
-    void endProgram();
 
-    TrackedPort port_;
+    ParallelPort& port_;
+    int dataRegister_ = 0; // the data register as this program last left it
     SettingsStore& store_;
     Prompter& prompter_;
     std::array<Button*, kChannelCount> channelButtons_;

@@ -1,5 +1,6 @@
 #include "synth/control_word.h"
 
+#include <bit>
 #include <climits>
 #include <cmath>
 
@@ -33,18 +34,22 @@ std::string GetBin(float value, int width, ControlBits& bits) {
     if (value == 0.0f) {
         return padLeft("", width);
     }
-    // Halving the integer part leaves a fraction exactly when that part was
-    // odd: that is the next bit, least significant first. Halving a float is
-    // exact, so the digits are those of the float's integer part.
-    double rest = value;
-    std::string digits;
-    int position = 0;
-    while (rest >= 1.0 && position < static_cast<int>(bits.size())) {
-        rest = std::floor(rest) / 2.0;
-        const int digit = rest != std::floor(rest) ? 1 : 0;
-        bits[static_cast<std::size_t>(position)] = digit;
-        ++position;
-        digits.insert(digits.begin(), digit != 0 ? '1' : '0');
+    if (!(value >= 1.0f)) {
+        return padLeft("", width); // below 1, or not a number: no digit
+    }
+    // The digits are the bits of the integer part, least significant first, as
+    // many as it has, at most the word's 24 positions (a float of 2^24 or more
+    // keeps only its low 24 bits here, which fmod gives exactly).
+    const double whole = std::floor(static_cast<double>(value));
+    constexpr double kWordRange = 16777216.0; // 2^24
+    const auto low = static_cast<std::uint32_t>(std::fmod(whole, kWordRange));
+    const std::size_t count =
+        whole >= kWordRange ? bits.size() : static_cast<std::size_t>(std::bit_width(low));
+    std::string digits(count, '0');
+    for (std::size_t position = 0; position < count; ++position) {
+        const int digit = static_cast<int>((low >> position) & 1u);
+        bits[position] = digit;
+        digits[count - 1 - position] = digit != 0 ? '1' : '0';
     }
     return padLeft(std::move(digits), width);
 }
@@ -68,10 +73,11 @@ ControlBits buildControlWord(float divider) {
 }
 
 std::string wordText(const ControlBits& bits) {
-    std::string text;
-    text.reserve(bits.size());
-    for (int bit : bits) {
-        text.push_back(bit != 0 ? '1' : '0');
+    std::string text(bits.size(), '0');
+    for (std::size_t position = 0; position < bits.size(); ++position) {
+        if (bits[position] != 0) {
+            text[position] = '1';
+        }
     }
     return text;
 }

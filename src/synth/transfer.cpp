@@ -43,11 +43,17 @@ void Form1::transfer(bool transmit) {
         return;
     }
     clockOutWord(port_, controlBits, roundDelay(delay1), roundDelay(delay2), transmit);
+    dataRegister_ = transmit ? kTransmitLine : 0; // how every transfer leaves the port
+}
+
+void Form1::writeDataRegister(int value) {
+    port_.out(kDataRegister, value);
+    dataRegister_ = value;
 }
 
 void Form1::releaseTransmitLine() {
-    if ((port_.dataRegister() & kTransmitLine) != 0) {
-        port_.out(kDataRegister, 0);
+    if ((dataRegister_ & kTransmitLine) != 0) {
+        writeDataRegister(0);
     }
 }
 
