@@ -1,0 +1,133 @@
+// volna144: the console of the VHF radio. Picks the port, opens the settings
+// store, puts the console on screen and runs the event loop. However the
+// program ends, the transmit line is dropped and the store is synced.
+
+#include "app/options.h"
+#include "console/console.h"
+#include "settings/qsettings_store.h"
+#include "synth/port_trace.h"
+#include "synth/ppdev_port.h"
+#include "synth/simulated_radio.h"
+#include "toolkit/program.h"
+#include "ui/console_window.h"
+#include "ui/message_box_prompter.h"
+#include "ui/ui_binding.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QSocketNotifier>
+#include <QTranslator>
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+using namespace volna;
+
+int signalPipe[2] = {-1, -1};
+
+void onSignal(int) {
+    const char byte = 1;
+    [[maybe_unused]] auto written = ::write(signalPipe[1], &byte, 1);
+}
+
+// SIGINT and SIGTERM reach the event loop through a socket pair.
+void watchSignals(const std::function<void()>& onStop) {
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) {
+        return;
+    }
+    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, qApp);
+    QObject::connect(notifier, &QSocketNotifier::activated, qApp, [onStop] {
+        char byte = 0;
+        [[maybe_unused]] auto got = ::read(signalPipe[0], &byte, 1);
+        onStop();
+    });
+    std::signal(SIGINT, onSignal);
+    std::signal(SIGTERM, onSignal);
+}
+
+// The port the options ask for. Auto takes the parallel port when it can be
+// claimed and the simulated radio otherwise, saying so once.
+std::unique_ptr<ParallelPort> openPort(const Options& options) {
+    if (options.port != Options::Port::Simulated) {
+        std::string error;
+        if (auto port = PpdevPort::open(options.device, error)) {
+            return port;
+        }
+        if (options.port == Options::Port::Ppdev) {
+            std::fprintf(stderr, "volna144: %s\n", error.c_str());
+            return nullptr;
+        }
+        std::fprintf(stderr, "volna144: %s; running the simulated radio\n", error.c_str());
+    }
+    auto radio = std::make_unique<SimulatedRadio>();
+    if (const char* status = std::getenv("VOLNA144_SIM_STATUS")) {
+        radio->setStatusFile(status);
+    }
+    return radio;
+}
+
+void installRussianButtons(QApplication& app, QTranslator& translator) {
+    if (translator.load("qtbase_ru", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        app.installTranslator(&translator);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const Options options = parseOptions(std::vector<std::string>(argv + 1, argv + argc));
+    if (!options.error.empty()) {
+        std::fprintf(stderr, "volna144: %s\n\n%s", options.error.c_str(), kUsage);
+        return 2;
+    }
+    if (options.help || options.version) {
+        std::printf("%s", options.help ? kUsage : "volna144 2.03\n");
+        return 0;
+    }
+
+    QApplication app(argc, argv);
+    QTranslator translator;
+    installRussianButtons(app, translator);
+
+    std::unique_ptr<ParallelPort> hardware = openPort(options);
+    if (!hardware) {
+        return 1;
+    }
+    ParallelPort* port = hardware.get();
+    std::unique_ptr<PortTrace> trace;
+    if (const char* path = std::getenv("VOLNA144_PORT_TRACE")) {
+        trace = std::make_unique<PortTrace>(*hardware, path);
+        if (trace->ok()) {
+            port = trace.get();
+        } else {
+            std::fprintf(stderr, "volna144: no port trace: %s\n", trace->error().c_str());
+        }
+    }
+
+    MessageBoxPrompter prompter;
+    QSettingsStore store(prompter);
+    Program program;
+    program.addAfterEvent([&store] { store.sync(); });
+    Form1 console(program, *port, store, prompter);
+    ConsoleWindow consoleWindow(console);
+    UiBinding binding(program);
+    binding.addView(consoleWindow);
+    watchSignals([&] {
+        program.runEvent([&] { console.endProgram(); });
+        QCoreApplication::exit(0);
+    });
+
+    int result = 0;
+    if (startConsole(console)) {
+        result = app.exec();
+    }
+    console.releaseTransmitLine();
+    store.sync();
+    return result;
+}

@@ -1,0 +1,139 @@
+#include "ui/console_window.h"
+
+#include "console/console.h"
+#include "ui/fonts.h"
+
+#include <QFrame>
+#include <QLabel>
+
+#include <array>
+
+namespace volna {
+
+namespace {
+
+// Twips: left, top, width, height. Controls listed later lie on top.
+constexpr int kRow1 = 1680; // top of channel buttons 1..5
+constexpr int kRow2 = 2040; // top of channel buttons 6..10
+constexpr int kChannelLeft = 7080;
+constexpr int kChannelPitch = 360;
+constexpr int kChannelSize = 375;
+
+constexpr Placement channelPlace(const char* name, int k) {
+    const int column = k <= 5 ? k - 1 : k - 6;
+    return {name, kChannelLeft + kChannelPitch * column, k <= 5 ? kRow1 : kRow2, kChannelSize,
+            kChannelSize};
+}
+
+constexpr std::array kLayout{
+    Placement{"Label6", 360, 240, 6495, 1815},
+    Placement{"Label4", 480, 360, 615, 615},
+    Placement{"Label5", 480, 720, 615, 375},
+    Placement{"Label10", 480, 1200, 615, 375},
+    Placement{"Label8", 480, 1560, 615, 375},
+    Placement{"Label1", 1200, 480, 3495, 1095},
+    Placement{"Label9", 1200, 1560, 5175, 375},
+    Placement{"Label2", 4920, 360, 735, 615},
+    Placement{"Label3", 4920, 1080, 495, 495},
+    Placement{"Label7", 5640, 360, 975, 375},
+    Placement{"Label12", 5640, 720, 975, 375},
+    Placement{"Label11", 5640, 1080, 615, 375},
+    Placement{"Label17", 6240, 1560, 495, 255},
+    Placement{"Slider1", 360, 2400, 6495, 495},
+    Placement{"Option2", 7200, 240, 1215, 195},
+    Placement{"Option1_0", 7200, 480, 1215, 255},
+    Placement{"Option3", 7200, 720, 1335, 315},
+    Placement{"Check3", 7080, 1200, 1695, 375},
+    channelPlace("Command3", 1),
+    channelPlace("Command5", 2),
+    channelPlace("Command6", 3),
+    channelPlace("Command7", 4),
+    channelPlace("Command8", 5),
+    channelPlace("Command9", 6),
+    channelPlace("Command10", 7),
+    channelPlace("Command11", 8),
+    channelPlace("Command12", 9),
+    channelPlace("Command13", 10),
+    channelPlace("Check2_0", 1),
+    channelPlace("Check2_1", 2),
+    channelPlace("Check2_2", 3),
+    channelPlace("Check2_3", 4),
+    channelPlace("Check2_4", 5),
+    channelPlace("Check2_5", 6),
+    channelPlace("Check2_6", 7),
+    channelPlace("Check2_7", 8),
+    channelPlace("Check2_8", 9),
+    channelPlace("Check2_9", 10),
+    Placement{"Command14", 7080, 2520, 1815, 495},
+    Placement{"Check1", 9000, 120, 2295, 255},
+    Placement{"Frame1", 9000, 360, 1095, 735},
+    Placement{"Frame2", 10200, 360, 1095, 735},
+    Placement{"Text2", 9120, 600, 855, 375},
+    Placement{"Text6", 10320, 600, 855, 375},
+    Placement{"Command2", 9120, 1320, 615, 615},
+    Placement{"Command4", 9720, 1320, 855, 615},
+    Placement{"Command17", 10560, 1320, 615, 615},
+    Placement{"Command15", 9120, 2040, 495, 375},
+    Placement{"Command16", 9600, 2040, 495, 375},
+    Placement{"Check4", 10200, 2040, 975, 375},
+    Placement{"Command1", 9000, 2640, 2295, 375},
+    Placement{"Frame3", 240, 3240, 11055, 855},
+    Placement{"Label13", 120, 240, 1695, 255, "Frame3"},
+    Placement{"Label14", 1800, 240, 2895, 255, "Frame3"},
+    Placement{"Label15", 120, 480, 1695, 255, "Frame3"},
+    Placement{"Label16", 1800, 480, 615, 255, "Frame3"},
+    // Outside the visible area, as designed.
+    Placement{"Text990", 12000, 0, 855, 375},
+};
+
+constexpr int kClientHeightTwips = 3240;
+constexpr int kCaptionTwips = kConsoleHeightTwips - kClientHeightTwips;
+
+} // namespace
+
+ConsoleWindow::ConsoleWindow(Form1& console)
+    : FormView(console, kLayout, kConsoleWidthTwips, kClientHeightTwips, kCaptionTwips) {
+    addOutline(240, 120, 6735, 2055);   // display panel
+    addOutline(240, 2280, 6735, 735);   // slider
+    addOutline(7080, 120, 1815, 975);   // step options
+    addOutline(9000, 1200, 2295, 1335); // scan buttons
+    styleDisplay();
+    render();
+}
+
+void ConsoleWindow::addOutline(int left, int top, int width, int height) {
+    auto* outline = new QFrame(this);
+    outline->setFrameShape(QFrame::Box);
+    outline->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                         twipsToPixels(height));
+    outline->lower();
+}
+
+void ConsoleWindow::styleDisplay() {
+    QWidget* panel = widget("Label6");
+    panel->setAutoFillBackground(true);
+    QPalette black = panel->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    panel->setPalette(black);
+
+    auto font = [this](const char* name, const QFont& font, Qt::Alignment alignment) {
+        auto* label = static_cast<QLabel*>(widget(name));
+        label->setFont(font);
+        label->setAlignment(alignment);
+    };
+    const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
+    font("Label1", readOutFont(), Qt::AlignRight | Qt::AlignVCenter);
+    for (const char* name :
+         {"Label4", "Label5", "Label7", "Label8", "Label10", "Label11", "Label12"}) {
+        font(name, crystalFont(), left);
+    }
+    font("Label2", terminalFont(), left);
+    font("Label3", terminalFont(), left);
+    font("Label9", commentFont(), left);
+    font("Label17", channelNumberFont(), Qt::AlignRight | Qt::AlignVCenter);
+    for (const char* name : {"Label7", "Label12"}) {
+        widget(name)->setCursor(Qt::PointingHandCursor);
+    }
+}
+
+} // namespace volna

@@ -1,0 +1,16 @@
+#pragma once
+// The display fonts of the console. Each names the LCD-style or classic face
+// the design asks for and falls back to a readable face of the system when it
+// is missing, never failing.
+
+#include <QFont>
+
+namespace volna {
+
+QFont readOutFont();       // the frequency read-out: seven-segment digits
+QFont crystalFont();       // small display captions: fourteen-segment letters
+QFont terminalFont();      // slider position and step: monospace
+QFont commentFont();       // the channel comment: sans
+QFont channelNumberFont(); // the channel indicator: bold sans
+
+} // namespace volna

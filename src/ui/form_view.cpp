@@ -1,0 +1,238 @@
+#include "ui/form_view.h"
+
+#include "toolkit/controls.h"
+#include "toolkit/program.h"
+#include "toolkit/window.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSlider>
+
+#include <functional>
+
+namespace volna {
+
+namespace {
+
+QString qt(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// A label that reports a press of the left mouse button as a click.
+class ClickLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+    std::function<void()> onClick;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::LeftButton && onClick) {
+            onClick();
+        }
+        QLabel::mousePressEvent(event);
+    }
+};
+
+void setColour(QWidget* widget, const Colour& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, QColor(colour.red, colour.green, colour.blue));
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+FormView::FormView(Window& model, std::span<const Placement> layout, int clientWidthTwips,
+                   int clientHeightTwips, int captionTwips)
+    : model_(model), program_(model.program()), clientWidthTwips_(clientWidthTwips),
+      clientHeightTwips_(clientHeightTwips), captionTwips_(captionTwips) {
+    setObjectName(qt(model.name()));
+    for (const Placement& place : layout) {
+        Control* control = model.findControl(place.name);
+        if (control == nullptr) {
+            continue;
+        }
+        QWidget* parent = this;
+        if (place.parent != nullptr && widgets_.count(place.parent) != 0) {
+            parent = widgets_.at(place.parent);
+        }
+        QWidget* widget = createWidget(*control, parent);
+        widget->setObjectName(qt(control->name()));
+        widget->setGeometry(twipsToPixels(place.left), twipsToPixels(place.top),
+                            twipsToPixels(place.width), twipsToPixels(place.height));
+        widgets_[control->name()] = widget;
+        connectInput(*control, widget);
+    }
+    resizeToModel();
+    render();
+}
+
+QWidget* FormView::widget(const std::string& name) const {
+    auto found = widgets_.find(name);
+    return found == widgets_.end() ? nullptr : found->second;
+}
+
+QWidget* FormView::createWidget(Control& control, QWidget* parent) {
+    if (dynamic_cast<Label*>(&control) != nullptr) {
+        return new ClickLabel(parent);
+    }
+    if (dynamic_cast<Frame*>(&control) != nullptr) {
+        return new QGroupBox(parent);
+    }
+    if (dynamic_cast<Button*>(&control) != nullptr) {
+        return new QPushButton(parent);
+    }
+    if (dynamic_cast<CheckBox*>(&control) != nullptr) {
+        return new QCheckBox(parent);
+    }
+    if (dynamic_cast<OptionButton*>(&control) != nullptr) {
+        auto* radio = new QRadioButton(parent);
+        radio->setAutoExclusive(false); // the model keeps the group
+        return radio;
+    }
+    if (auto* box = dynamic_cast<TextBox*>(&control); box != nullptr) {
+        auto* edit = new QLineEdit(parent);
+        if (box->maxLength > 0) {
+            edit->setMaxLength(box->maxLength);
+        }
+        return edit;
+    }
+    if (dynamic_cast<ListBox*>(&control) != nullptr) {
+        return new QListWidget(parent);
+    }
+    if (dynamic_cast<Slider*>(&control) != nullptr) {
+        auto* slider = new QSlider(Qt::Horizontal, parent);
+        slider->setMinimum(0);
+        slider->setSingleStep(1);
+        slider->setPageStep(1);
+        return slider;
+    }
+    return new QWidget(parent);
+}
+
+void FormView::connectInput(Control& control, QWidget* widget) {
+    Program& program = program_;
+    if (auto* label = dynamic_cast<Label*>(&control)) {
+        static_cast<ClickLabel*>(widget)->onClick = [&program, label] { program.click(*label); };
+    } else if (auto* button = dynamic_cast<Button*>(&control)) {
+        connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
+                [&program, button] { program.click(*button); });
+    } else if (auto* box = dynamic_cast<CheckBox*>(&control)) {
+        connect(static_cast<QCheckBox*>(widget), &QCheckBox::clicked, this,
+                [&program, box] { program.click(*box); });
+    } else if (auto* option = dynamic_cast<OptionButton*>(&control)) {
+        connect(static_cast<QRadioButton*>(widget), &QRadioButton::clicked, this,
+                [&program, option] { program.click(*option); });
+    } else if (auto* text = dynamic_cast<TextBox*>(&control)) {
+        connect(
+            static_cast<QLineEdit*>(widget), &QLineEdit::textEdited, this,
+            [&program, text](const QString& typed) { program.type(*text, typed.toStdString()); });
+    } else if (auto* list = dynamic_cast<ListBox*>(&control)) {
+        connect(static_cast<QListWidget*>(widget), &QListWidget::currentRowChanged, this,
+                [this, &program, list](int row) {
+                    if (!rendering_) {
+                        program.select(*list, row);
+                    }
+                });
+    } else if (auto* slider = dynamic_cast<Slider*>(&control)) {
+        connect(static_cast<QSlider*>(widget), &QSlider::valueChanged, this,
+                [this, &program, slider](int value) {
+                    if (!rendering_) {
+                        program.scroll(*slider, value);
+                    }
+                });
+    }
+}
+
+void FormView::renderControl(Control& control, QWidget* widget) {
+    widget->setVisible(control.visible);
+    widget->setEnabled(control.enabled);
+    widget->setToolTip(qt(control.toolTip));
+    const QSignalBlocker blocker(widget);
+    if (auto* label = dynamic_cast<Label*>(&control)) {
+        auto* view = static_cast<QLabel*>(widget);
+        view->setText(qt(label->caption));
+        setColour(view, label->foreColour);
+    } else if (auto* frame = dynamic_cast<Frame*>(&control)) {
+        static_cast<QGroupBox*>(widget)->setTitle(qt(frame->caption));
+    } else if (auto* button = dynamic_cast<Button*>(&control)) {
+        static_cast<QPushButton*>(widget)->setText(qt(button->caption));
+    } else if (auto* box = dynamic_cast<CheckBox*>(&control)) {
+        auto* view = static_cast<QCheckBox*>(widget);
+        view->setText(qt(box->caption));
+        view->setChecked(box->checked());
+    } else if (auto* option = dynamic_cast<OptionButton*>(&control)) {
+        auto* view = static_cast<QRadioButton*>(widget);
+        view->setText(qt(option->caption));
+        view->setChecked(option->selected());
+    } else if (auto* text = dynamic_cast<TextBox*>(&control)) {
+        auto* view = static_cast<QLineEdit*>(widget);
+        if (view->text() != qt(text->text())) {
+            view->setText(qt(text->text()));
+        }
+    } else if (auto* list = dynamic_cast<ListBox*>(&control)) {
+        auto* view = static_cast<QListWidget*>(widget);
+        QStringList items;
+        for (const std::string& item : list->items) {
+            items << qt(item);
+        }
+        QStringList shown;
+        for (int row = 0; row < view->count(); ++row) {
+            shown << view->item(row)->text();
+        }
+        if (shown != items) {
+            view->clear();
+            view->addItems(items);
+        }
+        view->setCurrentRow(list->selectedIndex);
+    } else if (auto* slider = dynamic_cast<Slider*>(&control)) {
+        auto* view = static_cast<QSlider*>(widget);
+        view->setMaximum(slider->maximum());
+        view->setValue(slider->value());
+    }
+}
+
+void FormView::resizeToModel() {
+    int heightTwips = clientHeightTwips_;
+    if (captionTwips_ > 0 && model_.heightTwips > 0) {
+        heightTwips = model_.heightTwips - captionTwips_;
+    }
+    const QSize size(twipsToPixels(clientWidthTwips_), twipsToPixels(heightTwips));
+    if (this->size() != size) {
+        setFixedSize(size);
+    }
+}
+
+void FormView::render() {
+    rendering_ = true;
+    setWindowTitle(qt(model_.caption));
+    setEnabled(model_.enabled);
+    resizeToModel();
+    for (Control* control : model_.controls()) {
+        if (QWidget* view = widget(control->name())) {
+            renderControl(*control, view);
+        }
+    }
+    if (model_.focusRequests() != appliedFocusRequests_ && model_.focused() != nullptr) {
+        appliedFocusRequests_ = model_.focusRequests();
+        if (QWidget* view = widget(model_.focused()->name())) {
+            view->setFocus();
+        }
+    }
+    setVisible(model_.shown());
+    rendering_ = false;
+}
+
+void FormView::closeEvent(QCloseEvent* event) {
+    event->ignore(); // the model decides what a close does; render follows it
+    program_.close(model_);
+}
+
+} // namespace volna

@@ -1,0 +1,93 @@
+#include "ui/ui_binding.h"
+
+#include "toolkit/controls.h"
+#include "toolkit/program.h"
+#include "toolkit/window.h"
+#include "ui/form_view.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QWindow>
+
+namespace volna {
+
+UiBinding::UiBinding(Program& program) : program_(program) {
+    program_.addAfterEvent([this] { sync(); });
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this,
+            [this](QWindow* window) { focusChanged(window); });
+}
+
+void UiBinding::addView(FormView& view) {
+    views_.push_back(&view);
+}
+
+void UiBinding::sync() {
+    if (program_.quitting()) {
+        for (auto& [timer, mirror] : timers_) {
+            mirror.timer->stop();
+        }
+        QCoreApplication::exit(0);
+        return;
+    }
+    for (FormView* view : views_) {
+        view->render();
+    }
+    syncTimers();
+    followActiveWindow();
+}
+
+void UiBinding::syncTimers() {
+    for (FormView* view : views_) {
+        for (Timer* timer : view->model().timers()) {
+            TimerMirror& mirror = timers_[timer];
+            if (!mirror.timer) {
+                mirror.timer = std::make_unique<QTimer>();
+                connect(mirror.timer.get(), &QTimer::timeout, this,
+                        [this, timer] { program_.tick(*timer); });
+            }
+            if (!timer->enabled()) {
+                mirror.timer->stop();
+            } else if (!mirror.timer->isActive() || mirror.generation != timer->generation()) {
+                mirror.generation = timer->generation();
+                mirror.timer->start(timer->interval());
+            }
+        }
+    }
+}
+
+// Without a window manager nothing activates a window when another one hides,
+// so the model's active window is brought forward explicitly.
+void UiBinding::followActiveWindow() {
+    Window* active = program_.activeWindow();
+    for (FormView* view : views_) {
+        if (&view->model() == active && view->isVisible() && !view->isActiveWindow()) {
+            view->raise();
+            view->activateWindow();
+        }
+    }
+}
+
+FormView* UiBinding::viewOf(QWindow* window) const {
+    for (FormView* view : views_) {
+        if (view->windowHandle() == window) {
+            return view;
+        }
+    }
+    return nullptr;
+}
+
+// A change of the focus window is an activation only when it moves between
+// windows of the program; message boxes and other applications do not count.
+void UiBinding::focusChanged(QWindow* window) {
+    if (window == nullptr) {
+        return;
+    }
+    FormView* view = viewOf(window);
+    if (view == nullptr || view == lastFocused_) {
+        return;
+    }
+    lastFocused_ = view;
+    program_.activate(view->model());
+}
+
+} // namespace volna
