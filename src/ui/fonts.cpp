@@ -23,12 +23,16 @@ QFont pick(const QStringList& families, int pixelSize, bool bold = false) {
 
 } // namespace
 
+QFont controlFont() {
+    return pick({"DejaVu Sans Condensed", "DejaVu Sans", "Liberation Sans", "Sans Serif"}, 11);
+}
+
 QFont readOutFont() {
     return pick({"DSEG7 Classic", "DSEG7 Modern", "DejaVu Sans Mono", "Monospace"}, 44);
 }
 
 QFont crystalFont() {
-    return pick({"DSEG14 Classic", "DSEG14 Modern", "DejaVu Sans Mono", "Monospace"}, 11);
+    return pick({"DSEG14 Classic", "DSEG14 Modern", "DejaVu Sans Mono", "Monospace"}, 10);
 }
 
 QFont terminalFont() {

@@ -7,6 +7,7 @@
 
 namespace volna {
 
+QFont controlFont();       // captions of buttons, boxes and frames
 QFont readOutFont();       // the frequency read-out: seven-segment digits
 QFont crystalFont();       // small display captions: fourteen-segment letters
 QFont terminalFont();      // slider position and step: monospace

@@ -3,6 +3,7 @@
 #include "toolkit/controls.h"
 #include "toolkit/program.h"
 #include "toolkit/window.h"
+#include "ui/fonts.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -16,6 +17,7 @@
 #include <QSignalBlocker>
 #include <QSlider>
 
+#include <cstdlib>
 #include <functional>
 
 namespace volna {
@@ -41,6 +43,27 @@ protected:
     }
 };
 
+// A caption as a button of the given width can show it: when it does not fit
+// on one line, it breaks at the blank nearest the middle, as the design's
+// buttons and boxes wrap their captions.
+QString fitted(const QString& caption, const QFontMetrics& metrics, int width) {
+    if (metrics.horizontalAdvance(caption) <= width) {
+        return caption;
+    }
+    int best = -1;
+    for (int at = caption.indexOf(' '); at >= 0; at = caption.indexOf(' ', at + 1)) {
+        if (best < 0 || std::abs(at - caption.size() / 2) < std::abs(best - caption.size() / 2)) {
+            best = at;
+        }
+    }
+    if (best < 0) {
+        return caption;
+    }
+    QString broken = caption;
+    broken[best] = '\n';
+    return broken;
+}
+
 void setColour(QWidget* widget, const Colour& colour) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, QColor(colour.red, colour.green, colour.blue));
@@ -54,6 +77,7 @@ FormView::FormView(Window& model, std::span<const Placement> layout, int clientW
     : model_(model), program_(model.program()), clientWidthTwips_(clientWidthTwips),
       clientHeightTwips_(clientHeightTwips), captionTwips_(captionTwips) {
     setObjectName(qt(model.name()));
+    setFont(controlFont());
     for (const Placement& place : layout) {
         Control* control = model.findControl(place.name);
         if (control == nullptr) {
@@ -163,10 +187,11 @@ void FormView::renderControl(Control& control, QWidget* widget) {
     } else if (auto* frame = dynamic_cast<Frame*>(&control)) {
         static_cast<QGroupBox*>(widget)->setTitle(qt(frame->caption));
     } else if (auto* button = dynamic_cast<Button*>(&control)) {
-        static_cast<QPushButton*>(widget)->setText(qt(button->caption));
+        auto* view = static_cast<QPushButton*>(widget);
+        view->setText(fitted(qt(button->caption), view->fontMetrics(), view->width() - 6));
     } else if (auto* box = dynamic_cast<CheckBox*>(&control)) {
         auto* view = static_cast<QCheckBox*>(widget);
-        view->setText(qt(box->caption));
+        view->setText(fitted(qt(box->caption), view->fontMetrics(), view->width() - 20));
         view->setChecked(box->checked());
     } else if (auto* option = dynamic_cast<OptionButton*>(&control)) {
         auto* view = static_cast<QRadioButton*>(widget);

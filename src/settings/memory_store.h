@@ -1,0 +1,53 @@
+#pragma once
+// A settings store held in memory, for tests and for a run whose store file
+// cannot be written. Names match without regard to ASCII case and keep the
+// spelling first written; every write and sync is logged for assertions.
+
+#include "settings/settings_store.h"
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace volna {
+
+class MemoryStore : public SettingsStore {
+public:
+    // One stored value with the section and key spelled as first written.
+    struct Entry {
+        std::string section;
+        std::string key;
+        std::string value;
+        bool operator==(const Entry&) const = default;
+    };
+    // One call of writeSetting, names and value as passed.
+    using Write = Entry;
+
+    std::string readSetting(std::string_view section, std::string_view key,
+                            std::string_view fallback) override;
+    void writeSetting(std::string_view section, std::string_view key,
+                      std::string_view value) override;
+    void sync() override { ++syncCount_; }
+
+    bool contains(std::string_view section, std::string_view key) const;
+    // Number of distinct keys stored.
+    std::size_t size() const { return entries_.size(); }
+    // Every stored value, in the order its key was first written.
+    const std::vector<Entry>& entries() const { return entries_; }
+
+    const std::vector<Write>& writes() const { return writes_; }
+    int syncCount() const { return syncCount_; }
+    // Forgets the writes and syncs so far; the stored values stay.
+    void clearLog();
+
+private:
+    const Entry* find(std::string_view section, std::string_view key) const;
+
+    std::vector<Entry> entries_;
+    std::unordered_map<std::string, std::size_t> index_;
+    std::vector<Write> writes_;
+    int syncCount_ = 0;
+};
+
+} // namespace volna

@@ -1,0 +1,128 @@
+#include "settings/first_run.h"
+
+#include "settings/memory_store.h"
+#include "support/scripted_prompter.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace volna {
+namespace {
+
+using test::ScriptedPrompter;
+using Write = MemoryStore::Write;
+
+const char* const kQuestion = "Вы запустили программу VOLNA144 v2.03 в первый раз. Для "
+                              "нормальной работы программе нужно внести изменения в системный "
+                              "реестр. Продолжить?";
+const char* const kDone = "Изменения были внесены успешно!";
+
+// The 142 writes of a first run, in order.
+std::vector<Write> firstRunWrites() {
+    std::vector<Write> writes;
+    const auto slots = [&](const std::string& section, int count) {
+        for (int n = 1; n <= count; ++n) {
+            writes.push_back({section, "$" + std::to_string(n), ""});
+        }
+    };
+    slots("Channels(TX)", 10);
+    slots("Channels(RX)", 10);
+    slots("Channels(RX-cmt)", 10);
+    slots("Library", 100);
+    const std::vector<Write> values = {
+        {"Flags", "BACK", "144000"},
+        {"Flags", "LOCK", "1"},
+        {"Flags", "NEW", "1"},
+        {"Settings", "Scan_speed", "400"},
+        {"Settings", "Scan_speed_from_and_up_to", "400"},
+        {"Settings", "Channel_scanspeed", "400"},
+        {"Settings", "Top_boundary", "146000"},
+        {"Settings", "Buttom_boundary", "144000"},
+        {"Settings", "Delay1", "0"},
+        {"Settings", "Delay2", "0"},
+        {"Settings", "FR_", "-600"},
+        {"Settings", "GUN", "-10700"},
+    };
+    writes.insert(writes.end(), values.begin(), values.end());
+    return writes;
+}
+
+TEST(FirstRun, YesWritesEveryStartingValueInOrderAndSyncsOnce) {
+    MemoryStore store;
+    ScriptedPrompter prompter;
+    prompter.expect("Предупреждение!", kQuestion, Answer::Yes);
+    prompter.expect("Сообщение", kDone);
+
+    EXPECT_TRUE(initialiseStoreOnFirstRun(store, prompter));
+
+    EXPECT_TRUE(prompter.done());
+    ASSERT_EQ(142u, store.writes().size());
+    EXPECT_EQ(firstRunWrites(), store.writes());
+    EXPECT_EQ(1, store.syncCount());
+}
+
+TEST(FirstRun, ShowsAWarningQuestionThenAnInformationBox) {
+    MemoryStore store;
+    ScriptedPrompter prompter;
+    prompter.expect("Предупреждение!", kQuestion, Answer::Yes);
+    prompter.expect("Сообщение", kDone);
+
+    initialiseStoreOnFirstRun(store, prompter);
+
+    ASSERT_EQ(2u, prompter.shown().size());
+    EXPECT_EQ(MessageIcon::Exclamation, prompter.shown()[0].icon);
+    EXPECT_EQ(MessageButtons::YesNo, prompter.shown()[0].buttons);
+    EXPECT_EQ(MessageIcon::Information, prompter.shown()[1].icon);
+    EXPECT_EQ(MessageButtons::Ok, prompter.shown()[1].buttons);
+}
+
+TEST(FirstRun, NoLeavesTheStoreUntouched) {
+    MemoryStore store;
+    store.writeSetting("Channels(RX)", "$1", "145500");
+    store.clearLog();
+    ScriptedPrompter prompter;
+    prompter.expect("Предупреждение!", kQuestion, Answer::No);
+
+    EXPECT_FALSE(initialiseStoreOnFirstRun(store, prompter));
+
+    EXPECT_TRUE(prompter.done());
+    EXPECT_TRUE(store.writes().empty());
+    EXPECT_EQ(0, store.syncCount());
+    EXPECT_EQ("145500", store.readSetting("Channels(RX)", "$1", ""));
+}
+
+TEST(FirstRun, AMarkerHoldingExclamationMarksCountsAsAFirstRun) {
+    MemoryStore store;
+    store.writeSetting("Flags", "NEW", "!!!");
+    store.writeSetting("Channels(RX)", "$3", "145500");
+    store.clearLog();
+    ScriptedPrompter prompter;
+    prompter.expect("Предупреждение!", kQuestion, Answer::Yes);
+    prompter.expect("Сообщение", kDone);
+
+    EXPECT_TRUE(initialiseStoreOnFirstRun(store, prompter));
+
+    EXPECT_EQ(firstRunWrites(), store.writes());
+    EXPECT_EQ("1", store.readSetting("Flags", "NEW", ""));
+    EXPECT_EQ("", store.readSetting("Channels(RX)", "$3", "0"));
+}
+
+TEST(FirstRun, AnInitialisedStoreAsksNothing) {
+    for (const char* marker : {"1", "", "0", "!!", "!!! "}) {
+        MemoryStore store;
+        store.writeSetting("flags", "new", marker);
+        store.clearLog();
+        ScriptedPrompter prompter;
+
+        EXPECT_TRUE(initialiseStoreOnFirstRun(store, prompter)) << '"' << marker << '"';
+
+        EXPECT_TRUE(prompter.shown().empty()) << '"' << marker << '"';
+        EXPECT_TRUE(store.writes().empty()) << '"' << marker << '"';
+        EXPECT_EQ(0, store.syncCount());
+    }
+}
+
+} // namespace
+} // namespace volna
