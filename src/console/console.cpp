@@ -28,8 +28,10 @@ Form1::Form1(Program& program, ParallelPort& port, SettingsStore& store, Prompte
         Check2[i].caption = std::to_string(i + 1);
     }
     Text990.visible = false;
-    Timer5.setInterval(1);
+    Timer5.setInterval(kIndicatorIntervalMs);
     Timer5.setEnabled(true);
+    Timer5.onTick = [this] { Timer5_Timer(); };
+    program.addAfterEvent([this] { Timer5_Timer(); });
 
     Command1.onClick = [this] { Command1_Click(); };
     Command17.onClick = [this] { Command17_Click(); };

@@ -110,6 +110,8 @@ public:
     Timer Timer2{*this, "Timer2"}; // from/to scan
     Timer Timer3{*this, "Timer3"}; // channel scan
     Timer Timer5{*this, "Timer5"}; // channel indicator
+    // How often Timer5 refreshes the indicator, ms; it also runs after every event.
+    static constexpr int kIndicatorIntervalMs = 100;
 
     // The button of channel k (1..10).
     Button& channelButton(int k);
@@ -123,6 +125,9 @@ public:
     void Command17_Click(); // "Config"
     void Label7_Click();    // "Channel"
     void Label12_Click();   // "ADDition"
+
+    // --- the channel indicator ---
+    void Timer5_Timer();
 
     // --- the synthesizer link ---
     // Receive transfer: slider to position, read-outs, word clocked out.

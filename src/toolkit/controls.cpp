@@ -96,6 +96,7 @@ void TextBox::typeText(const std::string& text) {
 
 void TextBox::setFocus() {
     window().focused_ = this;
+    ++window().focusRequests_;
 }
 
 ListBox::ListBox(Window& owner, std::string name) : Control(owner, std::move(name)) {}

@@ -40,6 +40,8 @@ public:
 
     // The text box holding the keyboard focus, or nullptr.
     TextBox* focused() const { return focused_; }
+    // Grows with every request to move the focus, so a view applies each once.
+    unsigned long focusRequests() const { return focusRequests_; }
 
     const std::vector<Control*>& controls() const { return controls_; }
     const std::vector<Timer*>& timers() const { return timers_; }
@@ -55,6 +57,7 @@ private:
     std::string name_;
     bool shown_ = false;
     TextBox* focused_ = nullptr;
+    unsigned long focusRequests_ = 0;
     std::vector<Control*> controls_;
     std::vector<Timer*> timers_;
 };
