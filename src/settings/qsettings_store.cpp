@@ -75,6 +75,7 @@ std::string QSettingsStore::readSetting(std::string_view section, std::string_vi
 
 void QSettingsStore::writeSetting(std::string_view section, std::string_view key,
                                   std::string_view value) {
+    pending_ = true;
     setAsideDamagedFile();
     if (readOnly_) {
         unsaved_.writeSetting(section, key, value);
@@ -90,6 +91,10 @@ void QSettingsStore::writeSetting(std::string_view section, std::string_view key
 }
 
 void QSettingsStore::sync() {
+    if (!pending_) {
+        return; // nothing written since the last sync: the disk is not touched
+    }
+    pending_ = false;
     setAsideDamagedFile();
     if (readOnly_) {
         return;

@@ -51,6 +51,8 @@ private:
     // The file must not be written in this run; writes are kept in unsaved_.
     bool readOnly_ = false;
     bool unwritableReported_ = false;
+    // Something was written since the last sync.
+    bool pending_ = false;
     MemoryStore unsaved_;
 };
 

@@ -45,9 +45,9 @@ protected:
 
 // A caption as a button of the given width can show it: when it does not fit
 // on one line, it breaks at the blank nearest the middle, as the design's
-// buttons and boxes wrap their captions.
-QString fitted(const QString& caption, const QFontMetrics& metrics, int width) {
-    if (metrics.horizontalAdvance(caption) <= width) {
+// buttons and boxes wrap their captions, where two lines have room.
+QString fitted(const QString& caption, const QFontMetrics& metrics, int width, int height) {
+    if (metrics.horizontalAdvance(caption) <= width || height < 2 * metrics.lineSpacing() - 4) {
         return caption;
     }
     int best = -1;
@@ -64,9 +64,29 @@ QString fitted(const QString& caption, const QFontMetrics& metrics, int width) {
     return broken;
 }
 
+void renderList(const ListBox& list, QListWidget* view) {
+    QStringList items;
+    for (const std::string& item : list.items) {
+        items << qt(item);
+    }
+    QStringList shown;
+    for (int row = 0; row < view->count(); ++row) {
+        shown << view->item(row)->text();
+    }
+    if (shown != items) {
+        view->clear();
+        view->addItems(items);
+    }
+    view->setCurrentRow(list.selectedIndex);
+}
+
 void setColour(QWidget* widget, const Colour& colour) {
+    const QColor wanted(colour.red, colour.green, colour.blue);
+    if (widget->palette().color(QPalette::WindowText) == wanted) {
+        return;
+    }
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, QColor(colour.red, colour.green, colour.blue));
+    palette.setColor(QPalette::WindowText, wanted);
     widget->setPalette(palette);
 }
 
@@ -92,6 +112,7 @@ FormView::FormView(Window& model, std::span<const Placement> layout, int clientW
         widget->setGeometry(twipsToPixels(place.left), twipsToPixels(place.top),
                             twipsToPixels(place.width), twipsToPixels(place.height));
         widgets_[control->name()] = widget;
+        bound_.push_back({control, widget, {}, {}});
         connectInput(*control, widget);
     }
     resizeToModel();
@@ -175,52 +196,78 @@ void FormView::connectInput(Control& control, QWidget* widget) {
     }
 }
 
-void FormView::renderControl(Control& control, QWidget* widget) {
+// The caption of a labelled control, as it is now in the model.
+static const std::string* captionOf(Control& control) {
+    if (auto* label = dynamic_cast<Label*>(&control)) {
+        return &label->caption;
+    }
+    if (auto* frame = dynamic_cast<Frame*>(&control)) {
+        return &frame->caption;
+    }
+    if (auto* button = dynamic_cast<Button*>(&control)) {
+        return &button->caption;
+    }
+    if (auto* box = dynamic_cast<CheckBox*>(&control)) {
+        return &box->caption;
+    }
+    if (auto* option = dynamic_cast<OptionButton*>(&control)) {
+        return &option->caption;
+    }
+    return nullptr;
+}
+
+void FormView::renderControl(Bound& bound) {
+    Control& control = *bound.control;
+    QWidget* widget = bound.widget;
     widget->setVisible(control.visible);
     widget->setEnabled(control.enabled);
-    widget->setToolTip(qt(control.toolTip));
+    if (!bound.drawn || bound.shownToolTip != control.toolTip) {
+        bound.shownToolTip = control.toolTip;
+        widget->setToolTip(qt(control.toolTip));
+    }
     const QSignalBlocker blocker(widget);
+    if (const std::string* caption = captionOf(control)) {
+        if (!bound.drawn || bound.shownCaption != *caption) {
+            bound.shownCaption = *caption;
+            renderCaption(control, widget);
+        }
+    }
+    bound.drawn = true;
     if (auto* label = dynamic_cast<Label*>(&control)) {
-        auto* view = static_cast<QLabel*>(widget);
-        view->setText(qt(label->caption));
-        setColour(view, label->foreColour);
-    } else if (auto* frame = dynamic_cast<Frame*>(&control)) {
-        static_cast<QGroupBox*>(widget)->setTitle(qt(frame->caption));
-    } else if (auto* button = dynamic_cast<Button*>(&control)) {
-        auto* view = static_cast<QPushButton*>(widget);
-        view->setText(fitted(qt(button->caption), view->fontMetrics(), view->width() - 6));
+        setColour(widget, label->foreColour);
     } else if (auto* box = dynamic_cast<CheckBox*>(&control)) {
-        auto* view = static_cast<QCheckBox*>(widget);
-        view->setText(fitted(qt(box->caption), view->fontMetrics(), view->width() - 20));
-        view->setChecked(box->checked());
+        static_cast<QCheckBox*>(widget)->setChecked(box->checked());
     } else if (auto* option = dynamic_cast<OptionButton*>(&control)) {
-        auto* view = static_cast<QRadioButton*>(widget);
-        view->setText(qt(option->caption));
-        view->setChecked(option->selected());
+        static_cast<QRadioButton*>(widget)->setChecked(option->selected());
     } else if (auto* text = dynamic_cast<TextBox*>(&control)) {
         auto* view = static_cast<QLineEdit*>(widget);
         if (view->text() != qt(text->text())) {
             view->setText(qt(text->text()));
         }
     } else if (auto* list = dynamic_cast<ListBox*>(&control)) {
-        auto* view = static_cast<QListWidget*>(widget);
-        QStringList items;
-        for (const std::string& item : list->items) {
-            items << qt(item);
-        }
-        QStringList shown;
-        for (int row = 0; row < view->count(); ++row) {
-            shown << view->item(row)->text();
-        }
-        if (shown != items) {
-            view->clear();
-            view->addItems(items);
-        }
-        view->setCurrentRow(list->selectedIndex);
+        renderList(*list, static_cast<QListWidget*>(widget));
     } else if (auto* slider = dynamic_cast<Slider*>(&control)) {
         auto* view = static_cast<QSlider*>(widget);
         view->setMaximum(slider->maximum());
         view->setValue(slider->value());
+    }
+}
+
+void FormView::renderCaption(Control& control, QWidget* widget) {
+    if (auto* label = dynamic_cast<Label*>(&control)) {
+        static_cast<QLabel*>(widget)->setText(qt(label->caption));
+    } else if (auto* frame = dynamic_cast<Frame*>(&control)) {
+        static_cast<QGroupBox*>(widget)->setTitle(qt(frame->caption));
+    } else if (auto* button = dynamic_cast<Button*>(&control)) {
+        auto* view = static_cast<QPushButton*>(widget);
+        view->setText(
+            fitted(qt(button->caption), view->fontMetrics(), view->width() - 6, view->height()));
+    } else if (auto* box = dynamic_cast<CheckBox*>(&control)) {
+        auto* view = static_cast<QCheckBox*>(widget);
+        view->setText(
+            fitted(qt(box->caption), view->fontMetrics(), view->width() - 20, view->height()));
+    } else if (auto* option = dynamic_cast<OptionButton*>(&control)) {
+        static_cast<QRadioButton*>(widget)->setText(qt(option->caption));
     }
 }
 
@@ -240,10 +287,8 @@ void FormView::render() {
     setWindowTitle(qt(model_.caption));
     setEnabled(model_.enabled);
     resizeToModel();
-    for (Control* control : model_.controls()) {
-        if (QWidget* view = widget(control->name())) {
-            renderControl(*control, view);
-        }
+    for (Bound& bound : bound_) {
+        renderControl(bound);
     }
     if (model_.focusRequests() != appliedFocusRequests_ && model_.focused() != nullptr) {
         appliedFocusRequests_ = model_.focusRequests();

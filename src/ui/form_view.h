@@ -9,6 +9,7 @@
 #include <map>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace volna {
 
@@ -50,7 +51,17 @@ protected:
 private:
     QWidget* createWidget(Control& control, QWidget* parent);
     void connectInput(Control& control, QWidget* widget);
-    void renderControl(Control& control, QWidget* widget);
+    // A control and its widget, with the texts last put on the widget, so that
+    // a redraw that changes nothing costs little.
+    struct Bound {
+        Control* control;
+        QWidget* widget;
+        std::string shownCaption;
+        std::string shownToolTip;
+        bool drawn = false;
+    };
+    void renderControl(Bound& bound);
+    void renderCaption(Control& control, QWidget* widget);
     void resizeToModel();
 
     Window& model_;
@@ -59,6 +70,7 @@ private:
     int clientHeightTwips_;
     int captionTwips_;
     std::map<std::string, QWidget*> widgets_;
+    std::vector<Bound> bound_;
     bool rendering_ = false;
     unsigned long appliedFocusRequests_ = 0;
 };

@@ -1,0 +1,109 @@
+// The console as drawn: every control of the model is a widget of the same
+// name at its designed place, shows what the model holds, and passes the
+// operator's clicks to the model's handlers.
+
+#include "support/console_fixture.h"
+#include "ui/console_window.h"
+#include "ui/ui_binding.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QSlider>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace volna::test {
+namespace {
+
+class ConsoleWindowTest : public ConsoleFixture {
+protected:
+    void SetUp() override {
+        view = std::make_unique<ConsoleWindow>(form);
+        binding = std::make_unique<UiBinding>(program);
+        binding->addView(*view);
+        start();
+    }
+    template <class T = QWidget> T* widget(const char* name) {
+        T* found = view->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    std::unique_ptr<ConsoleWindow> view;
+    std::unique_ptr<UiBinding> binding;
+};
+
+TEST_F(ConsoleWindowTest, EveryControlIsAWidgetOfItsName) {
+    for (Control* control : form.controls()) {
+        EXPECT_NE(view->findChild<QWidget*>(QString::fromStdString(control->name())), nullptr)
+            << control->name();
+    }
+}
+
+struct Geometry {
+    const char* name;
+    QRect pixels;
+};
+
+TEST_F(ConsoleWindowTest, ControlsSitAtTheirDesignedPlaces) {
+    const Geometry cases[] = {
+        {"Label1", {80, 32, 233, 73}},     {"Slider1", {24, 160, 433, 33}},
+        {"Command3", {472, 112, 25, 25}},  {"Command8", {568, 112, 25, 25}},
+        {"Command9", {472, 136, 25, 25}},  {"Command13", {568, 136, 25, 25}},
+        {"Check2_0", {472, 112, 25, 25}},  {"Check2_9", {568, 136, 25, 25}},
+        {"Command1", {600, 176, 153, 25}}, {"Check4", {680, 136, 65, 25}},
+        {"Frame3", {16, 216, 737, 57}},    {"Label14", {120, 16, 193, 17}},
+    };
+    for (const Geometry& c : cases) {
+        QWidget* found = widget(c.name);
+        ASSERT_NE(found, nullptr);
+        EXPECT_EQ(found->geometry(), c.pixels) << c.name;
+    }
+    EXPECT_EQ(view->size(), QSize(766, 216));
+    EXPECT_GT(widget("Text990")->x(), view->width()); // outside the visible area
+}
+
+TEST_F(ConsoleWindowTest, WidgetsShowWhatTheModelHolds) {
+    EXPECT_EQ(widget<QLabel>("Label1")->text(), "144000");
+    EXPECT_EQ(widget<QLabel>("Label17")->text(), "NONE");
+    EXPECT_EQ(widget<QLabel>("Label14")->text(), "001010110010100000000101");
+    EXPECT_FALSE(widget("Command4")->isEnabled());
+    EXPECT_FALSE(widget("Check2_3")->isVisibleTo(view.get()));
+    EXPECT_TRUE(widget<QAbstractButton>("Option2")->isChecked());
+    EXPECT_EQ(widget<QSlider>("Slider1")->maximum(), 80);
+    EXPECT_EQ(view->windowTitle(), QString::fromUtf8(kConsoleTitle));
+    EXPECT_EQ(widget<QLabel>("Label5")->palette().color(QPalette::WindowText), QColor(Qt::red));
+}
+
+TEST_F(ConsoleWindowTest, TheReadOutShowsItsDigitsWhole) {
+    auto* readOut = widget<QLabel>("Label1");
+    EXPECT_GE(readOut->height(), readOut->sizeHint().height());
+    EXPECT_GE(readOut->width(), readOut->fontMetrics().horizontalAdvance("146000"));
+}
+
+TEST_F(ConsoleWindowTest, AClickOnTheAdditionLabelReachesItsHandler) {
+    QTest::mouseClick(widget("Label12"), Qt::LeftButton);
+    EXPECT_EQ(form.heightTwips, kConsoleHeightWithPanelTwips);
+    EXPECT_EQ(view->size(), QSize(766, 287));
+    QTest::mouseClick(widget("Label12"), Qt::LeftButton);
+    EXPECT_EQ(view->size(), QSize(766, 216));
+    EXPECT_EQ(widget<QLabel>("Label12")->palette().color(QPalette::WindowText), QColor(Qt::green));
+}
+
+TEST_F(ConsoleWindowTest, ExitClickedStoresTheReadOutAndEndsTheProgram) {
+    QTest::mouseClick(widget("Command1"), Qt::LeftButton);
+    EXPECT_TRUE(program.quitting());
+    EXPECT_EQ(store.readSetting("Flags", "BACK", "?"), "144000");
+}
+
+TEST_F(ConsoleWindowTest, ClosingTheConsoleFrameEndsTheProgramWithTheTransmitLineDown) {
+    program.runEvent([&] { form.sent2(0); });
+    ASSERT_TRUE(radio.transmitting());
+    view->close();
+    EXPECT_TRUE(program.quitting());
+    EXPECT_FALSE(radio.transmitting());
+}
+
+} // namespace
+} // namespace volna::test

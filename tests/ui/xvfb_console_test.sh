@@ -1,0 +1,99 @@
+#!/usr/bin/env bash
+# The real program in a real X server: the first-run question, the start-up
+# word on the port trace, "ADDition" and "Exit" clicked at their designed
+# places. Skipped (exit 77) where Xvfb or xdotool is missing.
+set -u
+program=${1:?usage: xvfb_console_test.sh PATH/TO/volna144}
+for tool in Xvfb xdotool; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+
+work=$(mktemp -d)
+display=":$((90 + RANDOM % 100))"
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null; pkill -f "$work" 2>/dev/null; rm -rf "$work"' EXIT
+export DISPLAY=$display
+sleep 1
+
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+# Waits for a visible window whose title matches, prints its id.
+window() { timeout 10 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
+press_return() { xdotool windowfocus --sync "$1" key Return; }
+# Clicks the middle of a control given in twips (left, top, width, height).
+click_twips() {
+    xdotool mousemove --window "$1" $((($2 + $4 / 2) / 15)) $((($3 + $5 / 2) / 15)) click 1
+}
+wait_exit() {
+    for _ in $(seq 50); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done
+    return 1
+}
+height() { xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\).*/\1/p'; }
+
+# --- First run answered No: the program ends and writes no store. ---
+export XDG_CONFIG_HOME=$work/no
+mkdir -p "$XDG_CONFIG_HOME"
+"$program" --port=sim 2>/dev/null &
+pid=$!
+question=$(window '^Предупреждение!$')
+[ -n "$question" ] || fail "no first-run question"
+xdotool windowfocus --sync "$question" key Tab key Return # No
+wait_exit $pid || fail "the program did not end after No"
+[ ! -e "$XDG_CONFIG_HOME/VOLNA144/VOLNA144.conf" ] || fail "No wrote a store file"
+
+# --- First run answered Yes: the message, then the console at 144000. ---
+export XDG_CONFIG_HOME=$work/yes
+mkdir -p "$XDG_CONFIG_HOME"
+store=$XDG_CONFIG_HOME/VOLNA144/VOLNA144.conf
+"$program" --port=sim 2>/dev/null &
+pid=$!
+press_return "$(window '^Предупреждение!$')"
+message=$(window '^Сообщение$')
+[ -n "$message" ] || fail "no success message"
+press_return "$message"
+console=$(window '^VOLNA144  v2.03$')
+[ -n "$console" ] || fail "no console window"
+grep -q '^NEW=1' "$store" || fail "store lacks NEW=1"
+grep -q '^Buttom_boundary=144000' "$store" || fail "store lacks the lower boundary"
+# "Exit" stores the read-out and ends the program.
+click_twips "$console" 9000 2640 2295 375
+wait_exit $pid || fail "Exit did not end the program"
+grep -q '^BACK=144000' "$store" || fail "Exit did not store BACK=144000"
+
+# --- A stored last frequency: exactly one receive transfer on the trace. ---
+sed -i 's/^BACK=.*/BACK=145000/' "$store"
+trace=$work/trace.txt
+VOLNA144_PORT_TRACE=$trace "$program" --port=sim 2>/dev/null &
+pid=$!
+console=$(window '^VOLNA144  v2.03$')
+[ -n "$console" ] || fail "no console on the second start"
+divider=$(awk '
+    $1 == "out" { v = $3
+        if ((v % 2) && !(prev % 2)) { bits = 0; n = 0; word = 0 }
+        if ((int(v / 2) % 2) && !(int(prev / 2) % 2)) { if (int(v / 4) % 2 && n < 14) word += 2 ^ n; n++ }
+        prev = v }
+    END { print word }' "$trace")
+[ "$divider" = 5372 ] || fail "trace word divider $divider, expected 5372"
+[ "$(grep -c '^out 888' "$trace")" -ge 50 ] || fail "trace too short"
+[ "$(tail -n 1 "$trace")" = "out 888 0" ] || fail "trace does not end with out 888 0"
+[ "$(grep -vc -E '^(out 888|sleep) ' "$trace")" = 0 ] || fail "trace holds other operations"
+[ "$(grep -c '^out 888 0$' "$trace")" = 1 ] || fail "more than one transfer"
+
+# --- "ADDition" twice: back to the first height. ---
+first=$(height "$console")
+click_twips "$console" 5640 720 975 375
+sleep 0.3
+[ "$(height "$console")" = 287 ] || fail "ADDition did not show the lower panel ($(height "$console"))"
+click_twips "$console" 5640 720 975 375
+sleep 0.3
+[ "$(height "$console")" = "$first" ] || fail "ADDition twice did not restore the height"
+kill -TERM $pid
+wait_exit $pid || fail "SIGTERM did not end the program"
+
+if [ $failures -ne 0 ]; then
+    echo "$failures failures"
+    exit 1
+fi
+echo "console under Xvfb: all checks passed"
