@@ -10,12 +10,6 @@
 
 namespace volna {
 
-namespace {
-
-constexpr const char* kNoChannel = "NONE";
-
-} // namespace
-
 void Form1::Timer5_Timer() {
     const double readOut = leadingNumber(Label1.caption);
     if (Label17.caption != kNoChannel) {

@@ -34,6 +34,17 @@ Form1::Form1(Program& program, ParallelPort& port, SettingsStore& store, Prompte
     program.addAfterEvent([this] { Timer5_Timer(); });
 
     Command1.onClick = [this] { Command1_Click(); };
+    Slider1.onScroll = [this] { Slider1_Scroll(); };
+    Option1.onClick = [this] { Option1_Click(0); };
+    Option2.onClick = [this] { Option2_Click(); };
+    Option3.onClick = [this] { Option3_Click(); };
+    for (int k = 1; k <= kChannelCount; ++k) {
+        channelButton(k).onClick = [this, k] { selectChannel(k); };
+    }
+    Command15.onClick = [this] { Command15_Click(); };
+    Command16.onClick = [this] { Command16_Click(); };
+    Command14.onClick = [this] { Command14_Click(); };
+    Check4.onClick = [this] { Check4_Click(); };
     Command17.onClick = [this] { Command17_Click(); };
     Label7.onClick = [this] { Label7_Click(); };
     Label12.onClick = [this] { Label12_Click(); };
@@ -127,8 +138,12 @@ void Form1::Form_Activate() {
         txChannels[n - 1] =
             toInt32(leadingNumber(store_.readSetting(kSectionTxChannels, slotKey(n), "")));
     }
-    for (int n = 1; n <= kChannelCount; ++n) {
-        channelButton(n).enabled = true;
+    // While transmitting the channel buttons stay locked: one of them would run
+    // a receive transfer and drop the transmit line behind the operator's back.
+    if (!transmitting()) {
+        for (int n = 1; n <= kChannelCount; ++n) {
+            channelButton(n).enabled = true;
+        }
     }
     loadReceiveChannels();
     disableEmptyChannelButtons();
@@ -184,11 +199,20 @@ void Form1::closeRequested() {
 }
 
 void Form1::Command17_Click() {
-    // The settings dialog is not part of the program yet.
+    if (!openSettings) {
+        return; // no settings dialog to go to: the console must not vanish
+    }
+    hide();
+    Timer1.setEnabled(false);
+    Timer2.setEnabled(false);
+    Timer3.setEnabled(false);
+    openSettings();
 }
 
 void Form1::Label7_Click() {
-    // The channel editor is not part of the program yet.
+    if (openChannelEditor) {
+        openChannelEditor();
+    }
 }
 
 void Form1::Label12_Click() {

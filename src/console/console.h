@@ -14,6 +14,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace volna {
@@ -22,6 +23,9 @@ class Prompter;
 class SettingsStore;
 
 inline constexpr const char* kConsoleTitle = "VOLNA144  v2.03";
+// The channel indicator when no memory channel is on the read-out.
+inline constexpr const char* kNoChannel = "NONE";
+inline constexpr const char* kChannelOutOfBand = "Данный канал не входит в заданный диапазан!";
 // Window height with the lower panel hidden and shown, in twips.
 inline constexpr int kConsoleHeightTwips = 3720;
 inline constexpr int kConsoleHeightWithPanelTwips = 4785;
@@ -65,7 +69,7 @@ public:
     Label Label10{*this, "Label10"}; // "BUSY"
     Label Label11{*this, "Label11", "kHz"};
     Label Label12{*this, "Label12", "ADDition"};
-    Label Label17{*this, "Label17", "NONE"}; // channel on the read-out
+    Label Label17{*this, "Label17", kNoChannel}; // channel on the read-out
     // --- the lower panel ---
     Frame Frame3{*this, "Frame3", "Дополнительно"};
     Label Label13{*this, "Label13", "Управляющее слово:"};
@@ -129,6 +133,29 @@ public:
     // --- the channel indicator ---
     void Timer5_Timer();
 
+    // --- tuning ---
+    void Slider1_Scroll();
+    void Option1_Click(int index); // "Шаг 50 kHz" (element 0 of its array)
+    void Option2_Click();          // "Шаг 25 kHz"
+    void Option3_Click();          // "Шаг 100 kHz"
+
+    // --- channel buttons ---
+    // Tunes memory channel k (1..10): the handler of all ten channel buttons.
+    void selectChannel(int k);
+    void Command15_Click(); // "<-"
+    void Command16_Click(); // "->"
+    void Command14_Click(); // "Добавить канал"
+
+    // --- transmit ---
+    void Check4_Click();
+    // True while the console is in transmit (the switch offers "RX").
+    bool transmitting() const;
+
+    // --- the side windows, set by whoever creates them; empty: nothing opens ---
+    std::function<void()> openSettings;               // the settings dialog
+    std::function<void()> openChannelEditor;          // the channel editor
+    std::function<void(std::int64_t)> openAddChannel; // the add-channel dialog, kHz
+
     // --- the synthesizer link ---
     // Receive transfer: slider to position, read-outs, word clocked out.
     void sent1(std::int32_t position);
@@ -153,6 +180,13 @@ public:
 
 private:
     void transfer(bool transmit);
+    void chooseStep(std::int16_t factor, const char* stepText);
+    bool outsideBand(double kHz) const;
+    void refuseOutOfBandChannel();
+    void stepToChannel(int j);
+    bool storedChannel(int n) const { return rxChannels[n - 1] != 0; }
+    void switchToTransmit();
+    void switchToReceive();
     // Writes value to the data register and remembers it.
     void writeDataRegister(int value);
     void loadSettings();

@@ -73,6 +73,9 @@ public:
     CheckBox(Window& owner, std::string name, std::string caption = {});
     bool checked() const { return checked_; }
     void setChecked(bool checked);
+    // Puts the tick back without a click: the program undoing a change of the
+    // operator's that it refused.
+    void restore(bool checked) { checked_ = checked; }
     std::string caption;
     std::function<void()> onClick;
 

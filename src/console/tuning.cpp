@@ -1,0 +1,43 @@
+// Tuning: the slider and the three step options. Each ends in the receive
+// transfer; the slider's scroll handler runs only for the operator's moves.
+
+#include "console/console.h"
+
+#include <string>
+
+namespace volna {
+
+void Form1::Slider1_Scroll() {
+    currentChannel = 0;
+    receiveTransfer();
+}
+
+void Form1::Option1_Click(int /*index*/) {
+    chooseStep(2, "50");
+}
+
+void Form1::Option2_Click() {
+    chooseStep(1, "25");
+}
+
+void Form1::Option3_Click() {
+    chooseStep(4, "100");
+}
+
+// A new step: the from/to limits are cleared and the radio goes back to the
+// lower boundary with the slider re-ranged for the step.
+void Form1::chooseStep(std::int16_t factor, const char* stepText) {
+    Text2.setText("");
+    Text6.setText("");
+    Label2.caption = "0";
+    Label1.caption = std::to_string(lowerBound);
+    Slider1.setValue(0);
+    Label3.caption = stepText;
+    rasterKHz = 25;
+    stepFactor = factor;
+    Slider1.setMaximum(sliderMaximum());
+    sent1(Slider1.value());
+    Label9.caption.clear();
+}
+
+} // namespace volna
