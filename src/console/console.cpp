@@ -45,6 +45,16 @@ Form1::Form1(Program& program, ParallelPort& port, SettingsStore& store, Prompte
     Command16.onClick = [this] { Command16_Click(); };
     Command14.onClick = [this] { Command14_Click(); };
     Check4.onClick = [this] { Check4_Click(); };
+    Check1.onClick = [this] { Check1_Click(); };
+    Command2.onClick = [this] { Command2_Click(); };
+    Timer1.onTick = [this] { Timer1_Timer(); };
+    Timer2.onTick = [this] { Timer2_Timer(); };
+    Check3.onClick = [this] { Check3_Click(); };
+    for (int i = 0; i < kChannelCount; ++i) {
+        Check2[i].onClick = [this, i] { Check2_Click(i); };
+    }
+    Command4.onClick = [this] { Command4_Click(); };
+    Timer3.onTick = [this] { Timer3_Timer(); };
     Command17.onClick = [this] { Command17_Click(); };
     Label7.onClick = [this] { Label7_Click(); };
     Label12.onClick = [this] { Label12_Click(); };

@@ -151,6 +151,21 @@ public:
     // True while the console is in transmit (the switch offers "RX").
     bool transmitting() const;
 
+    // --- band scans ---
+    void Check1_Click();   // "Сканирование "от" и "до""
+    void Command2_Click(); // "Scan" / "Stop"
+    void Timer1_Timer();   // one step of the whole-band scan
+    void Timer2_Timer();   // one step of the from/to scan
+    // Reads the receiver's busy signal: true (and "BUSY" shown) while the
+    // status register reads above 127.
+    bool busyTest();
+
+    // --- channel scan ---
+    void Check3_Click();          // "Сканирование по каналам"
+    void Check2_Click(int index); // any of the ten channel boxes
+    void Command4_Click();        // "Channel scan" / "Stop"
+    void Timer3_Timer();          // one step of the channel scan
+
     // --- the side windows, set by whoever creates them; empty: nothing opens ---
     std::function<void()> openSettings;               // the settings dialog
     std::function<void()> openChannelEditor;          // the channel editor
@@ -187,6 +202,15 @@ private:
     bool storedChannel(int n) const { return rxChannels[n - 1] != 0; }
     void switchToTransmit();
     void switchToReceive();
+    void startBandScan();
+    void stopBandScan();
+    void startRangeScan();
+    void stopRangeScan();
+    std::int32_t rangeStartPosition() const;
+    void buildScanList();
+    bool anyChannelOffReadOut() const;
+    void stopChannelScan();
+    void startChannelScan();
     // Writes value to the data register and remembers it.
     void writeDataRegister(int value);
     void loadSettings();

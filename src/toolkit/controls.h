@@ -5,6 +5,7 @@
 
 #include <array>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -183,6 +184,13 @@ private:
     int interval_ = 1;
     unsigned long generation_ = 0;
 };
+
+// Enables or disables the controls in the order given.
+inline void setEnabled(std::initializer_list<Control*> controls, bool enabled) {
+    for (Control* control : controls) {
+        control->enabled = enabled;
+    }
+}
 
 // A control array: elements named "<name>_<index>".
 template <class T, std::size_t N> class ControlArray {
