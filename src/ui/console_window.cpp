@@ -127,6 +127,7 @@ void ConsoleWindow::styleDisplay() {
          {"Label4", "Label5", "Label7", "Label8", "Label10", "Label11", "Label12"}) {
         font(name, crystalFont(), left);
     }
+    font("Label5", crystalFont(14), left); // the mode must read at a glance
     font("Label2", terminalFont(), left);
     font("Label3", terminalFont(), left);
     font("Label9", commentFont(), left);

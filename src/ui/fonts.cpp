@@ -31,8 +31,8 @@ QFont readOutFont() {
     return pick({"DSEG7 Classic", "DSEG7 Modern", "DejaVu Sans Mono", "Monospace"}, 44);
 }
 
-QFont crystalFont() {
-    return pick({"DSEG14 Classic", "DSEG14 Modern", "DejaVu Sans Mono", "Monospace"}, 10);
+QFont crystalFont(int pixelSize) {
+    return pick({"DSEG14 Classic", "DSEG14 Modern", "DejaVu Sans Mono", "Monospace"}, pixelSize);
 }
 
 QFont terminalFont() {

@@ -7,11 +7,11 @@
 
 namespace volna {
 
-QFont controlFont();       // captions of buttons, boxes and frames
-QFont readOutFont();       // the frequency read-out: seven-segment digits
-QFont crystalFont();       // small display captions: fourteen-segment letters
-QFont terminalFont();      // slider position and step: monospace
-QFont commentFont();       // the channel comment: sans
-QFont channelNumberFont(); // the channel indicator: bold sans
+QFont controlFont();                   // captions of buttons, boxes and frames
+QFont readOutFont();                   // the frequency read-out: seven-segment digits
+QFont crystalFont(int pixelSize = 10); // display captions: fourteen-segment letters
+QFont terminalFont();                  // slider position and step: monospace
+QFont commentFont();                   // the channel comment: sans
+QFont channelNumberFont();             // the channel indicator: bold sans
 
 } // namespace volna

@@ -56,9 +56,14 @@ void UiBinding::syncTimers() {
 }
 
 // Without a window manager nothing activates a window when another one hides,
-// so the model's active window is brought forward explicitly.
+// so the model's active window is brought forward explicitly, once each time
+// it changes (moving the focus in the middle of a click would cancel the click).
 void UiBinding::followActiveWindow() {
     Window* active = program_.activeWindow();
+    if (active == followed_) {
+        return; // only a change of the model's active window moves the focus
+    }
+    followed_ = active;
     for (FormView* view : views_) {
         if (&view->model() == active && view->isVisible() && !view->isActiveWindow()) {
             view->raise();

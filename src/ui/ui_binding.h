@@ -18,6 +18,7 @@ namespace volna {
 class FormView;
 class Program;
 class Timer;
+class Window;
 
 class UiBinding : public QObject {
 public:
@@ -45,6 +46,7 @@ private:
     std::vector<FormView*> views_;
     std::map<Timer*, TimerMirror> timers_;
     FormView* lastFocused_ = nullptr;
+    Window* followed_ = nullptr; // the active window the focus was last moved to
 };
 
 } // namespace volna

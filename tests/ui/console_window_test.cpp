@@ -107,3 +107,19 @@ TEST_F(ConsoleWindowTest, ClosingTheConsoleFrameEndsTheProgramWithTheTransmitLin
 
 } // namespace
 } // namespace volna::test
+
+namespace volna::test {
+namespace {
+
+TEST_F(ConsoleWindowTest, ClicksOnOptionsChannelButtonsAndTheSliderReachTheModel) {
+    QTest::mouseClick(widget("Option1_0"), Qt::LeftButton);
+    EXPECT_EQ(form.Label3.caption, "50");
+    EXPECT_EQ(widget<QSlider>("Slider1")->maximum(), 40);
+    widget("Slider1")->setFocus();
+    QTest::keyClick(widget("Slider1"), Qt::Key_Right);
+    EXPECT_EQ(form.Label1.caption, "144050");
+    EXPECT_EQ(widget<QLabel>("Label1")->text(), "144050");
+}
+
+} // namespace
+} // namespace volna::test

@@ -1,0 +1,236 @@
+// The channel library: filling both lists from the store, the copy, delete and
+// search buttons, and writing both lists back in list order.
+
+#include "channels/channel_library.h"
+
+#include "channels/library_entry.h"
+#include "settings/numbers.h"
+#include "settings/settings_store.h"
+#include "settings/store_layout.h"
+#include "toolkit/program.h"
+#include "toolkit/prompter.h"
+
+#include <string>
+
+namespace volna {
+
+namespace {
+
+// The library's labels are dark text on the dialog, not the console's display.
+constexpr Colour kBlack{0, 0, 0};
+
+// The text of the selected entry, or the empty text when nothing is selected.
+std::string selectedText(const ListBox& list) {
+    if (list.selectedIndex < 0 || list.selectedIndex >= list.count()) {
+        return {};
+    }
+    return list.items[list.selectedIndex];
+}
+
+} // namespace
+
+Form6::Form6(Program& program, SettingsStore& store, Prompter& prompter)
+    : Window(program, "Form6"), store_(store), prompter_(prompter) {
+    caption = kLibraryTitle;
+    for (Label* label : {&Label1, &Label2, &Label3, &Label4, &Label5}) {
+        label->foreColour = kBlack;
+    }
+    Timer1.setInterval(kCounterIntervalMs);
+    Timer1.onTick = [this] { Timer1_Timer(); };
+    Command1.onClick = [this] { Command1_Click(); };
+    Command2.onClick = [this] { Command2_Click(); };
+    Command4.onClick = [this] { Command4_Click(); };
+    Command5.onClick = [this] { Command5_Click(); };
+    Command6.onClick = [this] { Command6_Click(); };
+    Command7.onClick = [this] { Command7_Click(); };
+    Command8.onClick = [this] { Command8_Click(); };
+    Text1.onChange = [this] { Text1_Change(); };
+}
+
+void Form6::Form_Load() {
+    LibChe();
+    fillLists();
+}
+
+void Form6::Form_Activate() {
+    Timer1.setEnabled(true);
+    LibChe();
+    setOtherWindowsEnabled(false);
+    fillLists();
+}
+
+void Form6::closeRequested() {
+    Command5_Click();
+}
+
+void Form6::setOtherWindowsEnabled(bool enabled) {
+    for (Window* window : program().windows()) {
+        if (window != this) {
+            window->enabled = enabled;
+        }
+    }
+}
+
+void Form6::fillLists() {
+    List2.clear();
+    List1.clear();
+    for (int n = 1; n <= kChannelCount; ++n) {
+        const std::string key = slotKey(n);
+        ChannelTexts channel{store_.readSetting(kSectionRxChannels, key, ""),
+                             store_.readSetting(kSectionTxChannels, key, ""),
+                             store_.readSetting(kSectionRxComments, key, "")};
+        if (!channel.receive.empty()) {
+            List2.addItem(entryText(channel));
+        }
+    }
+    for (int n = 1; n <= kLibraryCapacity; ++n) {
+        std::string entry = store_.readSetting(kSectionLibrary, slotKey(n), "");
+        if (!entry.empty()) {
+            List1.addItem(std::move(entry));
+        }
+    }
+    LibCheList();
+}
+
+void Form6::LibChe() {
+    for (int n = 1; n <= kLibraryCapacity; ++n) {
+        if (store_.readSetting(kSectionLibrary, slotKey(n), "").empty()) {
+            Label3.caption = std::to_string(n - 1);
+            return;
+        }
+    }
+    Label3.caption = std::to_string(kLibraryCapacity);
+}
+
+void Form6::LibCheList() {
+    Label5.caption = std::to_string(List1.count());
+}
+
+void Form6::Timer1_Timer() {
+    LibCheList();
+}
+
+void Form6::Text1_Change() {
+    searchIndex = -1;
+}
+
+void Form6::copySelected(const ListBox& from, ListBox& to, int capacity, const char* fullMessage,
+                         const char* existsQuestion) {
+    listsChanged = true;
+    if (to.count() >= capacity) {
+        prompter_.ask(errorBox(fullMessage));
+        return;
+    }
+    const std::string selected = selectedText(from);
+    for (const std::string& entry : to.items) {
+        if (entry == selected) {
+            if (prompter_.ask(questionBox(existsQuestion)) == Answer::No) {
+                return;
+            }
+            break;
+        }
+    }
+    if (!selected.empty()) {
+        to.addItem(selected);
+    }
+    LibCheList();
+}
+
+void Form6::Command1_Click() {
+    copySelected(List1, List2, kChannelCount, kChannelsFull, kChannelExists);
+}
+
+void Form6::Command2_Click() {
+    copySelected(List2, List1, kLibraryCapacity, kLibraryFull, kLibraryEntryExists);
+}
+
+void Form6::deleteSelected(ListBox& list) {
+    listsChanged = true;
+    if (!selectedText(list).empty()) {
+        list.removeItem(list.selectedIndex);
+    }
+    LibCheList();
+}
+
+void Form6::Command7_Click() {
+    deleteSelected(List2);
+}
+
+void Form6::Command4_Click() {
+    deleteSelected(List1);
+}
+
+int Form6::findFrom(int after, double kHz) const {
+    for (int i = after + 1; i < List1.count(); ++i) {
+        if (searchKey(List1.items[i]) == kHz) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+void Form6::Command8_Click() {
+    const double wanted = leadingNumber(Text1.text());
+    if (wanted == 0) {
+        return;
+    }
+    const bool fromTop = searchIndex == -1;
+    const int found = findFrom(searchIndex, wanted);
+    if (found >= 0) {
+        searchIndex = found;
+        List1.selectedIndex = found;
+    } else if (!fromTop) {
+        prompter_.ask(informationBox(kSearchFinished, kSearchTitle));
+        searchIndex = -1;
+    }
+}
+
+void Form6::writeLibrary() {
+    const int count = List1.count();
+    for (int i = 1; i <= count; ++i) {
+        store_.writeSetting(kSectionLibrary, slotKey(i), List1.items[i - 1]);
+    }
+    for (int i = count + 1; i <= kLibraryCapacity; ++i) {
+        store_.writeSetting(kSectionLibrary, slotKey(i), "");
+    }
+}
+
+// The channels in list order from channel 1 up, without gaps; the rest emptied.
+void Form6::writeChannels() {
+    const int count = List2.count();
+    for (int j = 1; j <= count; ++j) {
+        const ChannelTexts channel = splitEntry(List2.items[j - 1]);
+        const std::string key = slotKey(j);
+        store_.writeSetting(kSectionRxChannels, key, channel.receive);
+        store_.writeSetting(kSectionTxChannels, key, channel.transmit);
+        store_.writeSetting(kSectionRxComments, key, channel.comment);
+    }
+    for (int j = count + 1; j <= kChannelCount; ++j) {
+        const std::string key = slotKey(j);
+        store_.writeSetting(kSectionRxChannels, key, "");
+        store_.writeSetting(kSectionTxChannels, key, "");
+        store_.writeSetting(kSectionRxComments, key, "");
+    }
+}
+
+void Form6::writeLists() {
+    writeLibrary();
+    writeChannels();
+}
+
+void Form6::Command6_Click() {
+    writeLists();
+    LibChe();
+}
+
+void Form6::Command5_Click() {
+    Timer1.setEnabled(false);
+    setOtherWindowsEnabled(true);
+    if (listsChanged && prompter_.ask(questionBox(kSaveChangesQuestion)) == Answer::Yes) {
+        writeLists();
+    }
+    hide();
+    listsChanged = false;
+}
+
+} // namespace volna

@@ -1,0 +1,94 @@
+#pragma once
+// The channel library Form6: the memory channels beside a library of up to 100 entries, copying
+// and deleting between them, the search by receive frequency and writing both lists back. Talks
+// to the settings store and the prompter; disables every other window of the program while shown.
+
+#include "toolkit/controls.h"
+#include "toolkit/window.h"
+
+namespace volna {
+
+class Prompter;
+class SettingsStore;
+
+inline constexpr const char* kLibraryTitle = "Библиотека каналов";
+inline constexpr const char* kChannelsFull = "Нет места в списке 'Каналы'!";
+inline constexpr const char* kLibraryFull = "Нет места в списке 'Каналы в библиотеке'!";
+inline constexpr const char* kChannelExists =
+    "Канал с такой частатой приёма в списке 'Каналы' уже существует! Внести?";
+inline constexpr const char* kLibraryEntryExists =
+    "Канал с такой частатой приёма в списке 'Каналы в библиотеке' уже существует! Внести?";
+inline constexpr const char* kSearchFinished = "Поиск окончен";
+inline constexpr const char* kSaveChangesQuestion = "Вы хотите сохранить изменения?";
+
+class Form6 : public Window {
+public:
+    Form6(Program& program, SettingsStore& store, Prompter& prompter);
+
+    // List position of the last entry the search found; -1: the next search
+    // starts from the top.
+    int searchIndex = -1;
+    // A list button was used since the window was last closed.
+    bool listsChanged = false;
+
+    Frame Frame2{*this, "Frame2", "Каналы:"};
+    ListBox List2{*this, "List2"}; // memory channels, at most kChannelCount
+    Frame Frame1{*this, "Frame1", "Библиотека каналов:"};
+    ListBox List1{*this, "List1"}; // library, at most kLibraryCapacity
+    Button Command2{*this, "Command2", "-->"};
+    Button Command1{*this, "Command1", "<--"};
+    Button Command7{*this, "Command7", "Удалить выбранный канал из списка \"Каналы\""};
+    Button Command4{*this, "Command4", "Удалить выбранный канал из списка \"Каналы в библиотеке\""};
+    Label Label1{*this, "Label1", "Поиск в библиотеке по частоте приёма"};
+    TextBox Text1{*this, "Text1", 6}; // receive frequency to find, kHz
+    Button Command8{*this, "Command8", "Искать следующий"};
+    Frame Frame3{*this, "Frame3", "Каналы в библиотеке:"};
+    Label Label2{*this, "Label2", "Каналов в вашей библиотеке:"};
+    Label Label3{*this, "Label3"}; // entries stored in "Library"
+    Label Label4{*this, "Label4", "Каналов в списке:"};
+    Label Label5{*this, "Label5"}; // entries now in List1
+    Button Command6{*this, "Command6", "Записать"};
+    Button Command5{*this, "Command5", "Выход"};
+    Timer Timer1{*this, "Timer1"}; // refreshes Label5
+    // Every handler that changes List1 refreshes Label5 itself, so the timer
+    // only backs it up and need not run faster than this, ms.
+    static constexpr int kCounterIntervalMs = 100;
+
+    void Form_Load();
+    void Form_Activate() override;
+    // Closing through the window frame is "Выход", save question included.
+    void closeRequested() override;
+
+    void LibChe();     // Label3: number of entries stored before the first empty key
+    void LibCheList(); // Label5: number of entries in List1
+
+    void Command1_Click(); // "<--": the selected library entry into the channels
+    void Command2_Click(); // "-->": the selected channel into the library
+    void Command4_Click(); // delete the selected library entry
+    void Command5_Click(); // "Выход"
+    void Command6_Click(); // "Записать"
+    void Command7_Click(); // delete the selected channel
+    void Command8_Click(); // "Искать следующий"
+    void Text1_Change();
+    void Timer1_Timer();
+
+private:
+    void fillLists();
+    void setOtherWindowsEnabled(bool enabled);
+    // Appends the entry selected in from to to, unless to already holds
+    // capacity entries or the operator declines a duplicate.
+    void copySelected(const ListBox& from, ListBox& to, int capacity, const char* fullMessage,
+                      const char* existsQuestion);
+    void deleteSelected(ListBox& list);
+    // Index of the first entry after position after whose receive frequency is
+    // kHz, or -1.
+    int findFrom(int after, double kHz) const;
+    void writeLists();
+    void writeLibrary();
+    void writeChannels();
+
+    SettingsStore& store_;
+    Prompter& prompter_;
+};
+
+} // namespace volna

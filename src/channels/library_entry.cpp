@@ -1,0 +1,67 @@
+#include "channels/library_entry.h"
+
+#include "settings/numbers.h"
+
+namespace volna {
+
+namespace {
+
+bool isContinuationByte(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+// The text before the first separator at or after from, and where the text
+// after that separator starts (npos when there is no separator).
+std::string_view upToSeparator(std::string_view text, std::size_t& from) {
+    const std::size_t at = text.find(kEntrySeparator, from);
+    const std::size_t start = from;
+    if (at == std::string_view::npos) {
+        from = std::string_view::npos;
+        return text.substr(start);
+    }
+    from = at + kEntrySeparator.size();
+    return text.substr(start, at - start);
+}
+
+} // namespace
+
+std::string firstCharacters(std::string_view text, int count) {
+    std::size_t end = 0;
+    for (int taken = 0; end < text.size() && taken < count; ++taken) {
+        ++end;
+        while (end < text.size() && isContinuationByte(text[end])) {
+            ++end;
+        }
+    }
+    return std::string(text.substr(0, end));
+}
+
+std::string entryText(const ChannelTexts& channel) {
+    std::string entry = channel.receive;
+    entry += kEntrySeparator;
+    entry += channel.transmit;
+    entry += kEntrySeparator;
+    entry += channel.comment;
+    return entry;
+}
+
+ChannelTexts splitEntry(std::string_view entry) {
+    ChannelTexts channel;
+    std::size_t from = 0;
+    channel.receive = upToSeparator(entry, from);
+    if (from == std::string_view::npos) {
+        return channel;
+    }
+    channel.transmit = upToSeparator(entry, from);
+    if (from == std::string_view::npos) {
+        return channel;
+    }
+    channel.comment = firstCharacters(entry.substr(from), kCommentLimit);
+    return channel;
+}
+
+double searchKey(std::string_view entry) {
+    return leadingNumber(firstCharacters(entry, kSearchKeyLength));
+}
+
+} // namespace volna

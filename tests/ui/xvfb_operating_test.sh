@@ -1,0 +1,114 @@
+#!/usr/bin/env bash
+# The real program operated with the mouse under Xvfb, the simulated radio
+# behind it: step option, channel button, "->", the transmit switch and the
+# band scan with the busy signal, each checked on the port trace.
+# Skipped (exit 77) where Xvfb or xdotool is missing.
+set -u
+program=${1:?usage: xvfb_operating_test.sh PATH/TO/volna144}
+for tool in Xvfb xdotool; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+
+work=$(mktemp -d)
+display=":$((300 + RANDOM % 100))"
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null; kill $pid 2>/dev/null; rm -rf "$work"' EXIT
+export DISPLAY=$display XDG_CONFIG_HOME=$work
+sleep 1
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+mkdir -p "$work/VOLNA144"
+cat >"$work/VOLNA144/VOLNA144.conf" <<'CONF'
+[Flags]
+NEW=1
+LOCK=1
+BACK=144000
+
+[Settings]
+Buttom_boundary=144000
+Top_boundary=146000
+GUN=-10700
+FR_=-600
+Scan_speed=100
+Scan_speed_from_and_up_to=400
+Channel_scanspeed=400
+Delay1=0
+Delay2=0
+
+[Channels%28RX%29]
+%243=145500
+
+[Channels%28TX%29]
+%243=144900
+CONF
+
+trace=$work/trace.txt
+status=$work/status.txt
+echo 0 >"$status"
+VOLNA144_PORT_TRACE=$trace VOLNA144_SIM_STATUS=$status "$program" --port=sim 2>/dev/null &
+pid=$!
+console=$(timeout 10 xdotool search --sync --onlyvisible --name '^VOLNA144  v2.03$' | head -n 1)
+[ -n "$console" ] || { echo "FAIL: no console"; exit 1; }
+
+click_twips() {
+    xdotool mousemove --window "$console" $((($1 + $3 / 2) / 15)) $((($2 + $4 / 2) / 15)) click 1
+    sleep 0.3
+}
+# The divider of the last complete word on the trace and the line left behind.
+last_divider() {
+    awk '$1 == "out" { v = $3
+            if ((v % 2) && !(prev % 2)) { n = 0; word = 0 }
+            if ((int(v / 2) % 2) && !(int(prev / 2) % 2)) { if (int(v / 4) % 2 && n < 14) word += 2 ^ n; n++ }
+            if (!(v % 2) && (prev % 2)) { done = word }
+            prev = v }
+        END { print done }' "$trace"
+}
+last_write() { grep '^out 888' "$trace" | tail -n 1 | cut -d' ' -f3; }
+
+click_twips 7200 480 1215 255 # "Шаг 50 kHz"
+[ "$(last_divider)" = 5332 ] || fail "step option: divider $(last_divider)"
+click_twips 7800 1680 375 375 # channel "3"
+[ "$(last_divider)" = $(((145500 - 10700) / 25)) ] || fail "channel 3: divider $(last_divider)"
+click_twips 360 2400 6495 495 # the slider: one notch towards the click, below 145500
+[ "$(last_divider)" = $(((145450 - 10700) / 25)) ] || fail "slider: divider $(last_divider)"
+click_twips 9600 2040 495 375 # "->" back to channel 3
+[ "$(last_divider)" = $(((145500 - 10700) / 25)) ] || fail "->: divider $(last_divider)"
+
+click_twips 7800 1680 375 375 # channel "3" again: the transmit switch keys its TX
+before=$(wc -l <"$trace")
+click_twips 10200 2040 975 375 # transmit
+first=$(sed -n "$((before + 1))p" "$trace")
+[ "$first" = "out 888 8" ] || fail "transmit starts with '$first'"
+[ "$(last_write)" = 8 ] || fail "transmit line not left high"
+[ "$(last_divider)" = $(((144900 - 600) / 25)) ] || fail "transmit divider $(last_divider)"
+import -window "$console" "$work/transmit.png" 2>/dev/null && cp "$work/transmit.png" /tmp/volna144-transmit.png
+click_twips 10200 2040 975 375 # back to receive
+[ "$(last_write)" = 0 ] || fail "transmit line not dropped"
+
+click_twips 7200 240 1215 195 # "Шаг 25 kHz": back to 144000
+scan_start=$(wc -l <"$trace")
+click_twips 9120 1320 615 615 # "Scan"
+sleep 1
+reads=$(grep -c '^in 889' "$trace")
+[ "$reads" -ge 5 ] || fail "scan read the status only $reads times"
+echo 128 >"$status"
+sleep 0.3
+held=$(last_divider)
+sleep 0.6
+[ "$(last_divider)" = "$held" ] || fail "busy did not hold the scan"
+echo 0 >"$status"
+sleep 0.6
+[ "$(last_divider)" != "$held" ] || fail "the scan did not go on after busy"
+reads=$(tail -n +"$scan_start" "$trace" | grep -c '^in 889')
+words=$(tail -n +"$scan_start" "$trace" | grep -c '^out 888 0$')
+[ "$words" -lt "$reads" ] || fail "more words ($words) than status reads ($reads) while scanning"
+click_twips 9120 1320 615 615 # "Stop"
+
+kill -TERM $pid
+if [ $failures -ne 0 ]; then
+    echo "$failures failures"
+    exit 1
+fi
+echo "operating the console under Xvfb: all checks passed"
