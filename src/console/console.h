@@ -150,6 +150,12 @@ public:
     void Check4_Click();
     // True while the console is in transmit (the switch offers "RX").
     bool transmitting() const;
+    // Whether switching to transmit now would key the transmitter: false when
+    // the current channel has no transmit frequency inside the band.
+    bool transmitAllowed() const;
+    // Reads the status register: true while the receiver reports a signal.
+    // Shows nothing.
+    bool receiverBusy();
 
     // --- band scans ---
     void Check1_Click();   // "Сканирование "от" и "до""

@@ -138,10 +138,14 @@ void Form1::stopRangeScan() {
     Label10.caption.clear();
 }
 
+bool Form1::receiverBusy() {
+    const auto status = static_cast<std::int16_t>(port_.in(kStatusRegister));
+    return status > kBusyThreshold;
+}
+
 bool Form1::busyTest() {
     Label10.caption.clear();
-    const auto status = static_cast<std::int16_t>(port_.in(kStatusRegister));
-    if (status > kBusyThreshold) {
+    if (receiverBusy()) {
         Label10.caption = kBusy;
         return true;
     }

@@ -28,16 +28,21 @@ void Form1::Check4_Click() {
     }
 }
 
+bool Form1::transmitAllowed() const {
+    if (currentChannel < 1 || currentChannel > kChannelCount) {
+        return true;
+    }
+    const std::int32_t transmit = txChannels[currentChannel - 1];
+    return transmit != 0 && !outsideBand(transmit);
+}
+
 void Form1::switchToTransmit() {
     // Never on the air outside the band: a current channel without a transmit
     // frequency in the band refuses the switch and nothing changes.
-    if (currentChannel >= 1 && currentChannel <= kChannelCount) {
-        const std::int32_t transmit = txChannels[currentChannel - 1];
-        if (transmit == 0 || outsideBand(transmit)) {
-            Check4.restore(!Check4.checked());
-            prompter_.ask(errorBox(kChannelOutOfBand));
-            return;
-        }
+    if (!transmitAllowed()) {
+        Check4.restore(!Check4.checked());
+        prompter_.ask(errorBox(kChannelOutOfBand));
+        return;
     }
     writeDataRegister(kTransmitLine);
     Label5.caption = "TX";
