@@ -4,13 +4,16 @@
 
 #include "app/options.h"
 #include "console/console.h"
+#include "console/side_windows.h"
 #include "settings/qsettings_store.h"
 #include "synth/port_trace.h"
 #include "synth/ppdev_port.h"
 #include "synth/simulated_radio.h"
 #include "toolkit/program.h"
 #include "ui/console_window.h"
+#include "ui/form_view.h"
 #include "ui/message_box_prompter.h"
+#include "ui/side_views.h"
 #include "ui/ui_binding.h"
 
 #include <QApplication>
@@ -24,6 +27,7 @@
 #include <memory>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -118,6 +122,14 @@ int main(int argc, char** argv) {
     ConsoleWindow consoleWindow(console);
     UiBinding binding(program);
     binding.addView(consoleWindow);
+    SideWindows sideWindows(console, store, prompter);
+    std::vector<std::unique_ptr<FormView>> sideViews;
+    sideWindows.onCreated = [&](Window& window) {
+        if (auto view = makeSideView(window)) {
+            binding.addView(*view);
+            sideViews.push_back(std::move(view));
+        }
+    };
     watchSignals([&] {
         program.runEvent([&] { console.endProgram(); });
         QCoreApplication::exit(0);

@@ -1,0 +1,189 @@
+// The add-channel dialog: the proposal at every activation, the slider that
+// sets the transmit frequency, and "Сохранить и выйти" with its checks, the
+// duplicate question and the write-back of all ten channels.
+
+#include "channels/add_channel.h"
+
+#include "settings/numbers.h"
+#include "settings/settings_store.h"
+#include "toolkit/prompter.h"
+
+#include <cmath>
+#include <string_view>
+
+namespace volna {
+
+namespace {
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Whether text, blanks around it aside, is one decimal number: an optional
+// sign, digits and an optional fraction, at least one digit.
+bool isNumericText(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return false;
+    }
+    text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    if (text.front() == '+' || text.front() == '-') {
+        text.remove_prefix(1);
+    }
+    bool digitSeen = false;
+    bool pointSeen = false;
+    for (char c : text) {
+        if (isDigit(c)) {
+            digitSeen = true;
+        } else if (c == '.' && !pointSeen) {
+            pointSeen = true;
+        } else {
+            return false;
+        }
+    }
+    return digitSeen;
+}
+
+} // namespace
+
+Form3::Form3(Program& program, SettingsStore& store, Prompter& prompter)
+    : Window(program, "Form3"), store_(store), prompter_(prompter) {
+    caption = kAddChannelTitle;
+    for (Label* heading : {&Label1, &Label2, &Label3}) {
+        heading->foreColour = kHeadingColour;
+    }
+    Slider1.onScroll = [this] { Slider1_Scroll(); };
+    Command1.onClick = [this] { Command1_Click(); };
+    Command2.onClick = [this] { Command2_Click(); };
+    Command3.onClick = [this] { Command3_Click(); };
+    Command4.onClick = [this] { Command4_Click(); };
+}
+
+void Form3::setPassVar(double kHz) {
+    if (!std::isnan(kHz)) {
+        passVar_ = toInt32(kHz);
+    }
+}
+
+void Form3::setPassVar(std::string_view text) {
+    if (isNumericText(text)) {
+        setPassVar(leadingNumber(text));
+    }
+}
+
+void Form3::Form_Activate() {
+    auto read = [this](std::string_view section, std::string_view key) {
+        return store_.readSetting(section, key, kMissingKeyText);
+    };
+    lowerBound = leadingNumber(read(kSectionSettings, kKeyLowerBound));
+    upperBound = toInt32(leadingNumber(read(kSectionSettings, kKeyUpperBound)));
+    for (int n = 1; n <= kChannelCount; ++n) {
+        StoredChannel& channel = channels[n - 1];
+        channel.tx = read(kSectionTxChannels, slotKey(n));
+        channel.rx = read(kSectionRxChannels, slotKey(n));
+        channel.comment = read(kSectionRxComments, slotKey(n));
+    }
+    Text2.setText({});
+    Text3.setText(std::to_string(passVar_));
+    Text4.setText(std::to_string(passVar_));
+    Slider1.setMaximum(toInt32((upperBound - lowerBound) / kChannelRasterKHz));
+    Slider1.setValue(toInt32((leadingNumber(Text4.text()) - lowerBound) / kChannelRasterKHz));
+    store_.writeSetting(kSectionFlags, kKeyLock, "1");
+}
+
+void Form3::Slider1_Scroll() {
+    Text4.setText(
+        formatNumber(lowerBound + static_cast<double>(Slider1.value()) * kChannelRasterKHz));
+}
+
+const char* Form3::entryFault(double rx, double tx) const {
+    if (rx != 0 && tx == 0) {
+        return kEnterTransmitMessage;
+    }
+    if (rx == 0 && tx != 0) {
+        return kEnterReceiveMessage;
+    }
+    // Both boxes empty fail here: 0 lies below the band.
+    if (rx > upperBound || rx < lowerBound) {
+        return kOutOfBandMessage;
+    }
+    if (tx > upperBound || tx < lowerBound) {
+        return kOutOfBandMessage;
+    }
+    return nullptr;
+}
+
+// Only the first stored duplicate is asked about.
+bool Form3::duplicateAccepted(double rx) {
+    for (const StoredChannel& channel : channels) {
+        if (leadingNumber(channel.rx) == rx) {
+            return prompter_.ask(questionBox(kDuplicateQuestion)) == Answer::Yes;
+        }
+    }
+    return true;
+}
+
+int Form3::firstFreeChannel() const {
+    for (int n = 1; n <= kChannelCount; ++n) {
+        if (leadingNumber(channels[n - 1].rx) == 0) {
+            return n;
+        }
+    }
+    return 0;
+}
+
+void Form3::writeChannels() {
+    for (int n = 1; n <= kChannelCount; ++n) {
+        const StoredChannel& channel = channels[n - 1];
+        store_.writeSetting(kSectionRxChannels, slotKey(n), channel.rx);
+        store_.writeSetting(kSectionRxComments, slotKey(n), channel.comment);
+        store_.writeSetting(kSectionTxChannels, slotKey(n), channel.tx);
+    }
+}
+
+void Form3::Command1_Click() {
+    const double rx = leadingNumber(Text3.text());
+    const double tx = leadingNumber(Text4.text());
+    if (const char* fault = entryFault(rx, tx)) {
+        prompter_.ask(errorBox(fault));
+        return;
+    }
+    if (!duplicateAccepted(rx)) {
+        return;
+    }
+    if (toInt32(rx) % kChannelRasterKHz != 0) {
+        prompter_.ask(errorBox(kRasterMessage));
+        return;
+    }
+    const int slot = firstFreeChannel();
+    if (slot == 0) {
+        prompter_.ask(errorBox(kAllChannelsTakenMessage));
+        return;
+    }
+    channels[slot - 1] = {Text3.text(), Text4.text(), Text2.text()};
+    writeChannels();
+    hide();
+}
+
+void Form3::Command2_Click() {
+    if (openChannelEditor) {
+        openChannelEditor();
+    }
+}
+
+void Form3::Command3_Click() {
+    hide();
+    store_.writeSetting(kSectionFlags, kKeyLock, "1");
+}
+
+void Form3::Command4_Click() {
+    if (openLibrary) {
+        openLibrary();
+    }
+}
+
+void Form3::closeRequested() {
+    Command3_Click();
+}
+
+} // namespace volna

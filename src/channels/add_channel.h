@@ -1,0 +1,98 @@
+#pragma once
+// The add-channel dialog Form3 and its working copy of the ten channels.
+
+#include "channels/channel_editor.h"
+#include "settings/store_layout.h"
+#include "toolkit/controls.h"
+#include "toolkit/window.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace volna {
+
+class Prompter;
+class SettingsStore;
+
+inline constexpr const char* kAddChannelTitle = "Добавление канала";
+inline constexpr const char* kDuplicateQuestion =
+    "Канал с такой частатой приёма уже существует! Хотите внести его?";
+inline constexpr const char* kAllChannelsTakenMessage =
+    "Все каналы заняты! Освободите место и повторите попытку.";
+
+// One memory channel of the dialog's working copy: the three texts exactly as
+// the store holds them. Filled from the store and written back by Form3.
+struct StoredChannel {
+    std::string rx;
+    std::string tx;
+    std::string comment;
+};
+
+// Stores a proposed frequency (PassVar, handed over by the console) as a new
+// memory channel in the first free slot, with a transmit frequency and a
+// comment. Talks to the settings store and the prompter only.
+class Form3 : public Window {
+public:
+    Form3(Program& program, SettingsStore& store, Prompter& prompter);
+
+    // The proposed frequency, kHz; 0 until the console hands one over. It is
+    // kept between showings and put into both frequency boxes at activation.
+    std::int32_t PassVar() const { return passVar_; }
+    // Takes the value rounded to a whole kHz, halves to even.
+    void setPassVar(double kHz);
+    // Takes a text that is a number as a whole; any other text is ignored.
+    void setPassVar(std::string_view text);
+
+    // Show the channel editor and the library; "Каналы" and "Библиотека" do
+    // nothing while they are empty.
+    std::function<void()> openChannelEditor;
+    std::function<void()> openLibrary;
+
+    // The band, read at every activation, kHz.
+    double lowerBound = 0;
+    std::int32_t upperBound = 0;
+    // Channels 1..10 as stored at the last activation; a save rewrites them all.
+    std::array<StoredChannel, kChannelCount> channels;
+
+    Frame Frame1{*this, "Frame1", "Параметры канала"};
+    Label Label1{*this, "Label1", kReceiveCaption};
+    TextBox Text3{*this, "Text3", kFrequencyLength}; // receive, kHz
+    Label Label2{*this, "Label2", kTransmitCaption};
+    TextBox Text4{*this, "Text4", kFrequencyLength}; // transmit, kHz
+    Label Label3{*this, "Label3", kCommentCaption};
+    TextBox Text2{*this, "Text2", kCommentLength};
+    Slider Slider1{*this, "Slider1"}; // transmit frequency over the band, 25 kHz a notch
+    Button Command1{*this, "Command1", "Сохранить и выйти"};
+    Button Command2{*this, "Command2", kChannelsCaption};
+    Button Command3{*this, "Command3", kExitCaption};
+    Button Command4{*this, "Command4", kLibraryCaption};
+
+    // Reloads the band and the channels and proposes PassVar afresh.
+    void Form_Activate() override;
+    void Slider1_Scroll();
+    void Command1_Click(); // "Сохранить и выйти"
+    void Command2_Click(); // "Каналы"
+    void Command3_Click(); // "Выход"
+    void Command4_Click(); // "Библиотека"
+    // Closing the frame leaves the dialog as "Выход" does.
+    void closeRequested() override;
+
+private:
+    // The message of the first completeness or range fault, nullptr if none.
+    const char* entryFault(double rx, double tx) const;
+    // Asks about the first stored channel with receive frequency rx, if any;
+    // false when the operator does not want a second one.
+    bool duplicateAccepted(double rx);
+    // The first channel (1..10) whose receive text reads as 0; 0 if none.
+    int firstFreeChannel() const;
+    void writeChannels();
+
+    SettingsStore& store_;
+    Prompter& prompter_;
+    std::int32_t passVar_ = 0;
+};
+
+} // namespace volna

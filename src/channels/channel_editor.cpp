@@ -1,0 +1,141 @@
+// The channel editor: the fill at every activation, the five checks of
+// "Записать и выйти" with the write-back of all thirty values, and the buttons
+// that empty boxes or leave without storing.
+
+#include "channels/channel_editor.h"
+
+#include "settings/numbers.h"
+#include "settings/settings_store.h"
+#include "toolkit/prompter.h"
+
+#include <string_view>
+
+namespace volna {
+
+Form2::Form2(Program& program, SettingsStore& store, Prompter& prompter)
+    : Window(program, "Form2"), store_(store), prompter_(prompter) {
+    caption = kChannelEditorTitle;
+    for (Label* heading : {&Label1, &Label3, &Label2}) {
+        heading->foreColour = kHeadingColour;
+    }
+    for (int row = 1; row <= kChannelCount; ++row) {
+        commentBox(row).maxLength = kCommentLength;
+    }
+    Command1.onClick = [this] { Command1_Click(); };
+    Command2.onClick = [this] { Command2_Click(); };
+    Command3.onClick = [this] { Command3_Click(); };
+    Command14.onClick = [this] { Command14_Click(); };
+    Command4.onClick = [this] { Command4_Click(); };
+    Command5.onClick = [this] { Command5_Click(); };
+    Command6.onClick = [this] { Command6_Click(); };
+    Command7.onClick = [this] { Command7_Click(); };
+    Command8.onClick = [this] { Command8_Click(); };
+    Command9.onClick = [this] { Command9_Click(); };
+    Command10.onClick = [this] { Command10_Click(); };
+    Command11.onClick = [this] { Command11_Click(); };
+    Command12.onClick = [this] { Command12_Click(); };
+    Command13.onClick = [this] { Command13_Click(); };
+}
+
+void Form2::Form_Activate() {
+    auto read = [this](std::string_view section, std::string_view key) {
+        return store_.readSetting(section, key, kMissingKeyText);
+    };
+    for (int row = 1; row <= kChannelCount; ++row) {
+        transmitBox(row).setText(read(kSectionTxChannels, slotKey(row)));
+    }
+    lowerBound = toInt32(leadingNumber(read(kSectionSettings, kKeyLowerBound)));
+    upperBound = leadingNumber(read(kSectionSettings, kKeyUpperBound));
+    for (int row = 1; row <= kChannelCount; ++row) {
+        receiveBox(row).setText(read(kSectionRxChannels, slotKey(row)));
+    }
+    for (int row = 1; row <= kChannelCount; ++row) {
+        commentBox(row).setText(read(kSectionRxComments, slotKey(row)));
+    }
+}
+
+// Each check runs over all ten rows before the next one starts, so the order of
+// the messages follows the checks, not the rows.
+const char* Form2::tableFault() {
+    auto rx = [this](int row) { return leadingNumber(receiveBox(row).text()); };
+    auto tx = [this](int row) { return leadingNumber(transmitBox(row).text()); };
+    auto outOfBand = [this](double kHz) {
+        return kHz != 0 && (kHz < lowerBound || kHz > upperBound);
+    };
+    auto offRaster = [](double kHz) { return toInt32(kHz) % kChannelRasterKHz != 0; };
+    for (int row = 1; row <= kChannelCount; ++row) {
+        if (outOfBand(tx(row))) {
+            return kOutOfBandMessage;
+        }
+    }
+    for (int row = 1; row <= kChannelCount; ++row) {
+        if (outOfBand(rx(row))) {
+            return kOutOfBandReceiveMessage;
+        }
+    }
+    for (int row = 1; row <= kChannelCount; ++row) {
+        if (!receiveBox(row).text().empty() && offRaster(rx(row))) {
+            return kRasterMessage;
+        }
+    }
+    for (int row = 1; row <= kChannelCount; ++row) {
+        if (offRaster(tx(row))) {
+            return kTransmitRasterMessage;
+        }
+    }
+    for (int row = 1; row <= kChannelCount; ++row) {
+        if (rx(row) != 0 && tx(row) == 0) {
+            return kEnterTransmitMessage;
+        }
+        if (rx(row) == 0 && tx(row) != 0) {
+            return kEnterReceiveMessage;
+        }
+    }
+    return nullptr;
+}
+
+void Form2::Command1_Click() {
+    if (const char* fault = tableFault()) {
+        prompter_.ask(errorBox(fault));
+        return;
+    }
+    for (int row = 1; row <= kChannelCount; ++row) {
+        store_.writeSetting(kSectionRxChannels, slotKey(row), receiveBox(row).text());
+        store_.writeSetting(kSectionRxComments, slotKey(row), commentBox(row).text());
+        store_.writeSetting(kSectionTxChannels, slotKey(row), transmitBox(row).text());
+    }
+    hide();
+    store_.writeSetting(kSectionFlags, kKeyLock, "1");
+}
+
+void Form2::Command2_Click() {
+    for (std::size_t i = 0; i < Text1.size(); ++i) {
+        Text1[i].setText({});
+    }
+    for (std::size_t i = 0; i < Text2.size(); ++i) {
+        Text2[i].setText({});
+    }
+}
+
+void Form2::Command3_Click() {
+    hide();
+    store_.writeSetting(kSectionFlags, kKeyLock, "1");
+}
+
+void Form2::Command14_Click() {
+    if (openLibrary) {
+        openLibrary();
+    }
+}
+
+void Form2::clearRow(int row) {
+    receiveBox(row).setText({});
+    transmitBox(row).setText({});
+    commentBox(row).setText({});
+}
+
+void Form2::closeRequested() {
+    Command3_Click();
+}
+
+} // namespace volna

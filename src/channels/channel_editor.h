@@ -1,0 +1,119 @@
+#pragma once
+// The channel editor Form2 and the texts it shares with the add-channel dialog.
+
+#include "settings/store_layout.h"
+#include "toolkit/controls.h"
+#include "toolkit/window.h"
+
+#include <cstdint>
+#include <functional>
+
+namespace volna {
+
+class Prompter;
+class SettingsStore;
+
+inline constexpr const char* kChannelEditorTitle = "Редактирование каналов";
+
+// Texts of both channel windows. The editor's two range messages differ in one
+// letter: the first is for a transmit frequency (and for every range fault of
+// the add-channel dialog), the second for a receive frequency.
+inline constexpr const char* kOutOfBandMessage =
+    "Введённая частота не соответствует используемуму диапазону!";
+inline constexpr const char* kOutOfBandReceiveMessage =
+    "Введённая частота не соответствуют используемуму диапазону!";
+inline constexpr const char* kRasterMessage =
+    "Введёная частота не соостветствует формату(она должна делиться на 25)!";
+inline constexpr const char* kTransmitRasterMessage =
+    "Введёная частота передачи не соответствует формату(она должна делиться на 25)!";
+inline constexpr const char* kEnterTransmitMessage = "Введите частоту передачи!";
+inline constexpr const char* kEnterReceiveMessage = "Введите частоту приёма!";
+inline constexpr const char* kReceiveCaption = "RX";
+inline constexpr const char* kTransmitCaption = "TX";
+inline constexpr const char* kCommentCaption = "Комментарий";
+inline constexpr const char* kChannelsCaption = "Каналы";
+inline constexpr const char* kExitCaption = "Выход";
+inline constexpr const char* kLibraryCaption = "Библиотека";
+
+// Column headings are drawn in the window's text colour, not the console's green.
+inline constexpr Colour kHeadingColour{0, 0, 0};
+// What the channel windows read for a key that does not exist.
+inline constexpr const char* kMissingKeyText = "0";
+// Channel frequencies lie on this raster, kHz.
+inline constexpr int kChannelRasterKHz = 25;
+// Longest texts the operator can type: a frequency in kHz, a comment.
+inline constexpr int kFrequencyLength = 6;
+inline constexpr int kCommentLength = 34;
+
+// The ten memory channels as a table of receive, transmit and comment boxes,
+// checked as a whole and written back in one go. Talks to the settings store
+// and the prompter only; the console takes the channels over when reactivated.
+class Form2 : public Window {
+public:
+    Form2(Program& program, SettingsStore& store, Prompter& prompter);
+
+    // Shows the channel library; "Библиотека" does nothing while it is empty.
+    std::function<void()> openLibrary;
+
+    // The band, read at every activation, kHz.
+    std::int32_t lowerBound = 0;
+    double upperBound = 0;
+
+    Frame Frame1{*this, "Frame1", kChannelsCaption};
+    Label Label1{*this, "Label1", kReceiveCaption};
+    Label Label3{*this, "Label3", kTransmitCaption};
+    Label Label2{*this, "Label2", kCommentCaption};
+    // Row r (1..10): receive Text1(2(r-1)), comment Text1(2(r-1)+1).
+    ControlArray<TextBox, 2 * kChannelCount> Text1{*this, "Text1", kFrequencyLength};
+    // Row r: transmit Text2(r-1).
+    ControlArray<TextBox, kChannelCount> Text2{*this, "Text2", kFrequencyLength};
+    // Row-clear buttons of rows 1..10, without caption.
+    Button Command4{*this, "Command4"};
+    Button Command5{*this, "Command5"};
+    Button Command6{*this, "Command6"};
+    Button Command7{*this, "Command7"};
+    Button Command8{*this, "Command8"};
+    Button Command9{*this, "Command9"};
+    Button Command10{*this, "Command10"};
+    Button Command11{*this, "Command11"};
+    Button Command12{*this, "Command12"};
+    Button Command13{*this, "Command13"};
+    Button Command1{*this, "Command1", "Записать и выйти"};
+    Button Command2{*this, "Command2", "Очистить всё"};
+    Button Command3{*this, "Command3", kExitCaption};
+    Button Command14{*this, "Command14", kLibraryCaption};
+
+    // The boxes of row r (1..10).
+    TextBox& receiveBox(int row) { return Text1[2 * (row - 1)]; }
+    TextBox& commentBox(int row) { return Text1[2 * (row - 1) + 1]; }
+    TextBox& transmitBox(int row) { return Text2[row - 1]; }
+
+    // Fills the table from the store; unsaved edits are lost.
+    void Form_Activate() override;
+    void Command1_Click();  // "Записать и выйти": check, store, hide
+    void Command2_Click();  // "Очистить всё": every box empty, nothing stored
+    void Command3_Click();  // "Выход": hide without storing
+    void Command14_Click(); // "Библиотека"
+    void Command4_Click() { clearRow(1); }
+    void Command5_Click() { clearRow(2); }
+    void Command6_Click() { clearRow(3); }
+    void Command7_Click() { clearRow(4); }
+    void Command8_Click() { clearRow(5); }
+    void Command9_Click() { clearRow(6); }
+    void Command10_Click() { clearRow(7); }
+    void Command11_Click() { clearRow(8); }
+    void Command12_Click() { clearRow(9); }
+    void Command13_Click() { clearRow(10); }
+    // Closing the frame leaves the editor as "Выход" does.
+    void closeRequested() override;
+
+private:
+    void clearRow(int row);
+    // The message of the first check the table fails, nullptr when it passes.
+    const char* tableFault();
+
+    SettingsStore& store_;
+    Prompter& prompter_;
+};
+
+} // namespace volna

@@ -1,0 +1,50 @@
+#pragma once
+// The program's side windows: the channel editor, the add-channel dialog, the
+// settings dialog and the channel library. Each is created the first time it
+// is wanted and then only shown and hidden. This class wires the ways between
+// them ("Config", "Channel", "Добавить канал", "Каналы", "Библиотека"); the
+// windows themselves only talk through the settings store.
+
+#include <functional>
+#include <memory>
+
+namespace volna {
+
+class Form1;
+class Form2;
+class Form3;
+class Form5;
+class Form6;
+class Prompter;
+class SettingsStore;
+class Window;
+
+class SideWindows {
+public:
+    SideWindows(Form1& console, SettingsStore& store, Prompter& prompter);
+    ~SideWindows();
+    SideWindows(const SideWindows&) = delete;
+    SideWindows& operator=(const SideWindows&) = delete;
+
+    Form2& channelEditor();
+    Form3& addChannelDialog();
+    Form5& settingsDialog();
+    Form6& channelLibrary();
+
+    // Told of every window when it is created, before it is first shown (the
+    // Qt layer draws it from then on).
+    std::function<void(Window&)> onCreated;
+
+private:
+    void created(Window& window);
+
+    Form1& console_;
+    SettingsStore& store_;
+    Prompter& prompter_;
+    std::unique_ptr<Form2> channelEditor_;
+    std::unique_ptr<Form3> addChannelDialog_;
+    std::unique_ptr<Form5> settingsDialog_;
+    std::unique_ptr<Form6> channelLibrary_;
+};
+
+} // namespace volna

@@ -1,0 +1,220 @@
+// The add-channel dialog in front of the console: the proposal at activation,
+// the transmit slider, the checks with the duplicate question, the first free
+// slot and the write-back of all ten channels.
+
+#include "channel_windows_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <vector>
+
+namespace volna::test {
+namespace {
+
+// Drives the dialog's boxes, stores channels before it opens and checks what
+// it stored.
+class AddChannelTest : public ChannelWindowsFixture {
+protected:
+    void openAt(double kHz) {
+        dialog.setPassVar(kHz);
+        open(dialog);
+    }
+    void enter(const std::string& rx, const std::string& tx, const std::string& comment = "") {
+        program.type(dialog.Text3, rx);
+        program.type(dialog.Text4, tx);
+        program.type(dialog.Text2, comment);
+    }
+    // Stores a channel with receive frequency rx in each of the given slots.
+    void occupy(std::initializer_list<int> slots, const std::string& rx = "144100") {
+        for (int n : slots) {
+            setChannel(n, rx, "144100", "c" + std::to_string(n));
+        }
+    }
+    void expectRefusedWithNothingWritten() {
+        EXPECT_TRUE(prompter.done());
+        EXPECT_TRUE(dialog.shown());
+        EXPECT_TRUE(store.writes().empty());
+    }
+    void expectChannel(int n, const std::string& rx, const std::string& tx,
+                       const std::string& comment) {
+        EXPECT_EQ(stored(kSectionRxChannels, n), rx) << n;
+        EXPECT_EQ(stored(kSectionTxChannels, n), tx) << n;
+        EXPECT_EQ(stored(kSectionRxComments, n), comment) << n;
+    }
+};
+
+TEST(AddChannelPassVar, TakesNumbersRoundedHalfToEvenAndIgnoresOtherTexts) {
+    Program program;
+    MemoryStore store;
+    ScriptedPrompter prompter;
+    Form3 dialog{program, store, prompter};
+    EXPECT_EQ(dialog.PassVar(), 0);
+    dialog.setPassVar(145500.5);
+    EXPECT_EQ(dialog.PassVar(), 145500);
+    dialog.setPassVar(145501.5);
+    EXPECT_EQ(dialog.PassVar(), 145502);
+    dialog.setPassVar(" 144025 ");
+    EXPECT_EQ(dialog.PassVar(), 144025);
+    for (const char* ignored : {"", "abc", "145500abc", "1.2.3", "-"}) {
+        dialog.setPassVar(ignored);
+        EXPECT_EQ(dialog.PassVar(), 144025) << ignored;
+    }
+    dialog.setPassVar(std::nan(""));
+    EXPECT_EQ(dialog.PassVar(), 144025);
+}
+
+TEST_F(AddChannelTest, OpensOnTheProposalAndTheSliderSetsOnlyTheTransmitBox) {
+    start();
+    store.writeSetting(kSectionFlags, kKeyLock, "0");
+    openAt(145500);
+    EXPECT_EQ(store.readSetting(kSectionFlags, kKeyLock, "?"), "1");
+    EXPECT_EQ(dialog.Text3.text(), "145500");
+    EXPECT_EQ(dialog.Text4.text(), "145500");
+    EXPECT_EQ(dialog.Text2.text(), "");
+    EXPECT_EQ(dialog.Slider1.maximum(), 80);
+    EXPECT_EQ(dialog.Slider1.value(), 60);
+    program.scroll(dialog.Slider1, 36);
+    EXPECT_EQ(dialog.Text4.text(), "144900");
+    EXPECT_EQ(dialog.Text3.text(), "145500");
+}
+
+TEST_F(AddChannelTest, StoresInTheFirstFreeSlotAndRewritesTheOthersAsTheyWere) {
+    occupy({1, 2, 4});
+    openAt(145500);
+    enter("145500", "144900", "new");
+    program.click(dialog.Command1);
+
+    EXPECT_FALSE(dialog.shown());
+    ASSERT_EQ(program.activeWindow(), &form);
+    const std::vector<MemoryStore::Write>& writes = store.writes();
+    ASSERT_EQ(writes.size(), 30u);
+    EXPECT_EQ(writes[0], (MemoryStore::Write{"Channels(RX)", "$1", "144100"}));
+    EXPECT_EQ(writes[1], (MemoryStore::Write{"Channels(RX-cmt)", "$1", "c1"}));
+    EXPECT_EQ(writes[2], (MemoryStore::Write{"Channels(TX)", "$1", "144100"}));
+    expectChannel(3, "145500", "144900", "new");
+    expectChannel(2, "144100", "144100", "c2");
+    expectChannel(4, "144100", "144100", "c4");
+    expectChannel(5, "", "", "");
+    EXPECT_TRUE(form.channelButton(3).enabled);
+    EXPECT_EQ(form.rxChannels[2], 145500);
+}
+
+TEST_F(AddChannelTest, AChannelReadingAsZeroOrEmptyIsFree) {
+    occupy({1});
+    setChannel(2, "0", "0", "zero");
+    openAt(145000);
+    program.click(dialog.Command1);
+    expectChannel(2, "145000", "145000", "");
+    setChannel(1, "", "", "");
+    dialog.setPassVar(145025);
+    open(dialog);
+    program.click(dialog.Command1);
+    expectChannel(1, "145025", "145025", "");
+}
+
+TEST_F(AddChannelTest, NoToTheDuplicateQuestionWritesNothing) {
+    occupy({4, 6}, "145500");
+    openAt(145500);
+    prompter.expect(kWarningTitle, kDuplicateQuestion, Answer::No);
+    program.click(dialog.Command1);
+    EXPECT_EQ(prompter.shown().back().buttons, MessageButtons::YesNo);
+    expectRefusedWithNothingWritten();
+}
+
+TEST_F(AddChannelTest, YesToTheDuplicateQuestionStoresOnceMoreInTheFirstFreeSlot) {
+    occupy({1});
+    occupy({4, 6}, "145500"); // only the first duplicate is asked about
+    openAt(145500);
+    prompter.expect(kWarningTitle, kDuplicateQuestion, Answer::Yes);
+    program.click(dialog.Command1);
+    EXPECT_TRUE(prompter.done());
+    expectChannel(2, "145500", "145500", "");
+    expectChannel(4, "145500", "144100", "c4");
+}
+
+TEST_F(AddChannelTest, RefusesWhenAllTenChannelsAreTaken) {
+    occupy({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+    openAt(145500);
+    prompter.expectError(kAllChannelsTakenMessage);
+    program.click(dialog.Command1);
+    expectRefusedWithNothingWritten();
+}
+
+TEST_F(AddChannelTest, TheRasterIsCheckedAfterTheDuplicateQuestion) {
+    occupy({2}, "145510");
+    openAt(145510);
+    prompter.expect(kWarningTitle, kDuplicateQuestion, Answer::Yes);
+    prompter.expectError(kRasterMessage);
+    program.click(dialog.Command1);
+    expectRefusedWithNothingWritten();
+}
+
+struct EntryCase {
+    const char* rx;
+    const char* tx;
+    const char* message;
+};
+
+TEST_F(AddChannelTest, RefusesAnIncompleteOrOutOfBandEntry) {
+    const EntryCase cases[] = {
+        {"145500", "", kEnterTransmitMessage},   {"145500", "abc", kEnterTransmitMessage},
+        {"", "144900", kEnterReceiveMessage},    {"", "", kOutOfBandMessage},
+        {"146025", "145500", kOutOfBandMessage}, {"145500", "143975", kOutOfBandMessage},
+    };
+    openAt(145500);
+    for (const EntryCase& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.rx << " / " << c.tx);
+        enter(c.rx, c.tx);
+        prompter.expectError(c.message);
+        program.click(dialog.Command1);
+        expectRefusedWithNothingWritten();
+        EXPECT_EQ(dialog.Text3.text(), c.rx);
+    }
+}
+
+TEST_F(AddChannelTest, ComingBackFromAnotherWindowProposesPassVarAgain) {
+    openAt(145500);
+    dialog.openLibrary = [this] { other.show(); };
+    dialog.openChannelEditor = [this] { editor.show(); };
+    const std::function<void()> leaveAndReturn[] = {[&] {
+                                                        program.click(dialog.Command4);
+                                                        EXPECT_EQ(program.activeWindow(), &other);
+                                                        program.runEvent([&] { other.hide(); });
+                                                    },
+                                                    [&] {
+                                                        program.click(dialog.Command2);
+                                                        EXPECT_EQ(program.activeWindow(), &editor);
+                                                        program.click(editor.Command3);
+                                                    }};
+    for (const auto& away : leaveAndReturn) {
+        enter("144000", "144000", "typed");
+        program.scroll(dialog.Slider1, 10);
+        away();
+        ASSERT_EQ(program.activeWindow(), &dialog);
+        EXPECT_EQ(dialog.Text3.text(), "145500");
+        EXPECT_EQ(dialog.Text4.text(), "145500");
+        EXPECT_EQ(dialog.Text2.text(), "");
+        EXPECT_EQ(dialog.Slider1.value(), 60);
+    }
+}
+
+TEST_F(AddChannelTest, ExitAndClosingTheFrameLeaveWithoutStoring) {
+    const std::function<void()> leave[] = {[&] { program.click(dialog.Command3); },
+                                           [&] { program.close(dialog); }};
+    for (const auto& way : leave) {
+        openAt(145500);
+        store.writeSetting(kSectionFlags, kKeyLock, "0");
+        store.clearLog();
+        enter("145500", "144900", "unsaved");
+        way();
+        EXPECT_FALSE(dialog.shown());
+        EXPECT_EQ(program.activeWindow(), &form);
+        EXPECT_TRUE(form.enabled);
+        EXPECT_EQ(store.writes(), (std::vector<MemoryStore::Write>{{"Flags", "LOCK", "1"}}));
+    }
+}
+
+} // namespace
+} // namespace volna::test

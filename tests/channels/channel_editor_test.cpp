@@ -1,0 +1,229 @@
+// The channel editor in front of the console: the fill at activation, the five
+// checks in their order, the write-back as typed, and what the console makes
+// of it at its next activation.
+
+#include "channel_windows_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+namespace volna::test {
+namespace {
+
+// Drives the editor's boxes and buttons; fills the store with ten channels.
+class ChannelEditorTest : public ChannelWindowsFixture {
+protected:
+    void typeRow(int row, const std::string& rx, const std::string& tx,
+                 const std::string& comment = "") {
+        program.type(editor.receiveBox(row), rx);
+        program.type(editor.transmitBox(row), tx);
+        program.type(editor.commentBox(row), comment);
+    }
+    void fillAllChannels() {
+        for (int n = 1; n <= kChannelCount; ++n) {
+            setChannel(n, std::to_string(144000 + 100 * n), "144000", "c" + std::to_string(n));
+        }
+    }
+};
+
+TEST(ChannelEditorFill, MissingKeysShowAsZeroInEveryBox) {
+    Program program;
+    MemoryStore store;
+    ScriptedPrompter prompter;
+    Form2 editor{program, store, prompter};
+    program.runEvent([&] { editor.show(); });
+    for (std::size_t i = 0; i < editor.Text1.size(); ++i) {
+        EXPECT_EQ(editor.Text1[i].text(), "0") << i;
+    }
+    for (std::size_t i = 0; i < editor.Text2.size(); ++i) {
+        EXPECT_EQ(editor.Text2[i].text(), "0") << i;
+    }
+}
+
+TEST_F(ChannelEditorTest, RowsShowTheirChannelAndLimitWhatIsTyped) {
+    setChannel(2, "145500", "144900", "repeater");
+    setChannel(10, "145500.4", "abc", "last");
+    open(editor);
+    EXPECT_EQ(editor.Text1[2].text(), "145500");
+    EXPECT_EQ(editor.Text1[3].text(), "repeater");
+    EXPECT_EQ(editor.Text2[1].text(), "144900");
+    EXPECT_EQ(editor.Text1[18].text(), "145500.4");
+    EXPECT_EQ(editor.Text1[19].text(), "last");
+    EXPECT_EQ(editor.Text2[9].text(), "abc");
+    program.type(editor.Text1[4], "1455001");
+    program.type(editor.Text2[2], "1449001");
+    program.type(editor.Text1[5], std::string(40, 'x'));
+    EXPECT_EQ(editor.Text1[4].text(), "145500");
+    EXPECT_EQ(editor.Text2[2].text(), "144900");
+    EXPECT_EQ(editor.Text1[5].text(), std::string(34, 'x'));
+}
+
+struct Row {
+    int row;
+    const char* rx;
+    const char* tx;
+};
+
+struct RefusedCase {
+    const char* what;
+    std::vector<Row> rows;
+    const char* message;
+};
+
+// The boxes are set as they may stand after a fill from the store, longer than
+// the operator could type.
+TEST_F(ChannelEditorTest, SaveRefusesAFaultyTableWithTheFirstCheckThatFails) {
+    const RefusedCase cases[] = {
+        {"transmit above the band", {{1, "145500", "146025"}}, kOutOfBandMessage},
+        {"transmit one unit below", {{1, "145500", "143999"}}, kOutOfBandMessage},
+        {"transmit one unit above", {{1, "145500", "146001"}}, kOutOfBandMessage},
+        {"receive one unit above", {{1, "146001", "145500"}}, kOutOfBandReceiveMessage},
+        {"receive one unit below", {{1, "143999", "144000"}}, kOutOfBandReceiveMessage},
+        {"negative receive", {{1, "-25", "144000"}}, kOutOfBandReceiveMessage},
+        {"transmit range in row 10 before receive range in row 1",
+         {{1, "143000", "144000"}, {10, "145000", "147000"}},
+         kOutOfBandMessage},
+        {"receive off the raster", {{1, "145510", "145500"}}, kRasterMessage},
+        {"a fraction rounds first", {{1, "145500.6", "145500"}}, kRasterMessage},
+        {"every receive raster check before any transmit one",
+         {{1, "145500", "145510"}, {5, "145510", "145500"}},
+         kRasterMessage},
+        {"transmit off the raster", {{1, "145500", "145510"}}, kTransmitRasterMessage},
+        {"receive without transmit", {{1, "145500", ""}}, kEnterTransmitMessage},
+        {"transmit without receive", {{1, "", "144900"}}, kEnterReceiveMessage},
+        {"letters count as an empty box", {{1, "145500", "abc"}}, kEnterTransmitMessage},
+        {"raster before completeness",
+         {{1, "145500", ""}, {2, "145510", "145500"}},
+         kRasterMessage},
+        {"completeness row by row", {{1, "", "144900"}, {2, "145500", ""}}, kEnterReceiveMessage},
+    };
+    open(editor);
+    for (const RefusedCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        program.click(editor.Command2);
+        for (const Row& row : c.rows) {
+            editor.receiveBox(row.row).setText(row.rx);
+            editor.transmitBox(row.row).setText(row.tx);
+        }
+        prompter.expectError(c.message);
+        program.click(editor.Command1);
+        EXPECT_TRUE(prompter.done());
+        EXPECT_TRUE(editor.shown());
+        EXPECT_EQ(program.activeWindow(), &editor);
+        EXPECT_EQ(editor.receiveBox(c.rows[0].row).text(), c.rows[0].rx);
+        EXPECT_TRUE(store.writes().empty());
+    }
+}
+
+TEST_F(ChannelEditorTest, SaveStoresEveryRowAsTypedAndTheConsoleTakesItOver) {
+    setChannel(1, "145500.4", "", "");
+    setChannel(7, "144500", "144500", "kept");
+    open(editor);
+    program.type(editor.transmitBox(1), "144900");
+    program.type(editor.commentBox(1), "calling");
+    typeRow(2, "144000", "146000"); // the boundaries are inside the band
+    typeRow(3, "146000", "144000");
+    typeRow(4, "0", "0");
+    program.click(editor.Command1);
+
+    EXPECT_FALSE(editor.shown());
+    EXPECT_EQ(program.activeWindow(), &form);
+    const std::vector<MemoryStore::Write>& writes = store.writes();
+    ASSERT_EQ(writes.size(), 31u);
+    EXPECT_EQ(writes[0], (MemoryStore::Write{"Channels(RX)", "$1", "145500.4"}));
+    EXPECT_EQ(writes[1], (MemoryStore::Write{"Channels(RX-cmt)", "$1", "calling"}));
+    EXPECT_EQ(writes[2], (MemoryStore::Write{"Channels(TX)", "$1", "144900"}));
+    EXPECT_EQ(writes[29], (MemoryStore::Write{"Channels(TX)", "$10", ""}));
+    EXPECT_EQ(writes[30], (MemoryStore::Write{"Flags", "LOCK", "1"}));
+    EXPECT_EQ(stored(kSectionRxChannels, 7), "144500");
+    EXPECT_EQ(stored(kSectionRxComments, 7), "kept");
+    EXPECT_EQ(stored(kSectionRxChannels, 4), "0");
+
+    EXPECT_EQ(form.rxChannels[0], 145500);
+    EXPECT_EQ(form.txChannels[0], 144900);
+    EXPECT_EQ(form.rxComments[0], "calling");
+    for (int n : {1, 2, 3, 7}) {
+        EXPECT_TRUE(form.channelButton(n).enabled) << n;
+    }
+    EXPECT_FALSE(form.channelButton(4).enabled); // "0" is an empty channel
+    EXPECT_FALSE(form.channelButton(5).enabled);
+}
+
+TEST_F(ChannelEditorTest, ClearAllThenSaveDisablesEveryChannelButtonOfTheConsole) {
+    fillAllChannels();
+    open(editor);
+    program.click(editor.Command2);
+    for (std::size_t i = 0; i < editor.Text1.size(); ++i) {
+        EXPECT_EQ(editor.Text1[i].text(), "") << i;
+    }
+    for (std::size_t i = 0; i < editor.Text2.size(); ++i) {
+        EXPECT_EQ(editor.Text2[i].text(), "") << i;
+    }
+    EXPECT_TRUE(store.writes().empty());
+    program.click(editor.Command1);
+    ASSERT_EQ(program.activeWindow(), &form);
+    for (int n = 1; n <= kChannelCount; ++n) {
+        EXPECT_FALSE(form.channelButton(n).enabled) << n;
+        EXPECT_EQ(stored(kSectionRxChannels, n), "");
+    }
+}
+
+TEST_F(ChannelEditorTest, EachRowButtonEmptiesItsOwnRowOnly) {
+    fillAllChannels();
+    open(editor);
+    Button* const buttons[] = {&editor.Command4,  &editor.Command5,  &editor.Command6,
+                               &editor.Command7,  &editor.Command8,  &editor.Command9,
+                               &editor.Command10, &editor.Command11, &editor.Command12,
+                               &editor.Command13};
+    for (int row = 1; row <= kChannelCount; ++row) {
+        program.click(*buttons[row - 1]);
+        for (int r = 1; r <= kChannelCount; ++r) {
+            const bool cleared = r <= row;
+            SCOPED_TRACE(testing::Message() << "button of row " << row << ", row " << r);
+            EXPECT_EQ(editor.receiveBox(r).text().empty(), cleared);
+            EXPECT_EQ(editor.transmitBox(r).text().empty(), cleared);
+            EXPECT_EQ(editor.commentBox(r).text().empty(), cleared);
+        }
+    }
+    EXPECT_TRUE(store.writes().empty());
+}
+
+TEST_F(ChannelEditorTest, ReturningFromTheLibraryDiscardsUnsavedEdits) {
+    setChannel(3, "145500", "144900", "kept");
+    open(editor);
+    editor.openLibrary = [this] { other.show(); };
+    typeRow(3, "144000", "144000", "edited");
+    program.click(editor.Command14);
+    EXPECT_EQ(program.activeWindow(), &other);
+    EXPECT_TRUE(editor.shown());
+    program.runEvent([&] { other.hide(); });
+    ASSERT_EQ(program.activeWindow(), &editor);
+    EXPECT_EQ(editor.receiveBox(3).text(), "145500");
+    EXPECT_EQ(editor.transmitBox(3).text(), "144900");
+    EXPECT_EQ(editor.commentBox(3).text(), "kept");
+    EXPECT_TRUE(store.writes().empty());
+}
+
+// A re-range still pending when the editor closes is cancelled by its "LOCK".
+TEST_F(ChannelEditorTest, ExitAndClosingTheFrameLeaveWithoutStoringAnyChannel) {
+    store.writeSetting(kSectionFlags, kKeyBack, "145500");
+    const std::function<void()> leave[] = {[&] { program.click(editor.Command3); },
+                                           [&] { program.close(editor); }};
+    for (const auto& way : leave) {
+        open(editor);
+        store.writeSetting(kSectionFlags, kKeyLock, "0");
+        store.clearLog();
+        typeRow(1, "145000", "145000", "unsaved");
+        way();
+        EXPECT_FALSE(editor.shown());
+        EXPECT_EQ(program.activeWindow(), &form);
+        EXPECT_TRUE(form.enabled);
+        EXPECT_EQ(store.writes(), (std::vector<MemoryStore::Write>{{"Flags", "LOCK", "1"}}));
+        EXPECT_EQ(form.Slider1.value(), 60);
+    }
+}
+
+} // namespace
+} // namespace volna::test
