@@ -106,6 +106,31 @@ words=$(tail -n +"$scan_start" "$trace" | grep -c '^out 888 0$')
 [ "$words" -lt "$reads" ] || fail "more words ($words) than status reads ($reads) while scanning"
 click_twips 9120 1320 615 615 # "Stop"
 
+# "Добавить канал" at 145500: asked about the duplicate, stored in channel 1.
+window() { timeout 10 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
+click_in() { xdotool mousemove --window "$1" $((($2 + $4 / 2) / 15)) $((($3 + $5 / 2) / 15)) click 1; sleep 0.3; }
+click_twips 7800 1680 375 375 # channel "3": 145500
+click_twips 7080 2520 1815 495
+dialog=$(window '^Добавление канала$')
+[ -n "$dialog" ] || fail "no add-channel dialog"
+click_in "$dialog" 120 1740 1470 495 # "Сохранить и выйти"
+question=$(window '^Предупреждение!$') # channel 3 holds 145500 already: store it again
+[ -n "$question" ] || fail "no duplicate question"
+xdotool windowfocus --sync "$question" key Return
+sleep 0.3
+sed -n '/^\[Channels%28RX%29\]/,/^\[/p' "$work/VOLNA144/VOLNA144.conf" | grep -q '^%241=145500$' ||
+    fail "the new channel is not stored as channel 1"
+
+# "Config": the band 145000 .. 146000, then the console tunes 145000.
+click_twips 10560 1320 615 615
+settings=$(window '^Настройки$')
+[ -n "$settings" ] || fail "no settings dialog"
+xdotool mousemove --window "$settings" 216 65 click 1 key ctrl+a type 145000
+click_in "$settings" 1440 5640 1695 495 # "Сохранить и выйти"
+grep -q '^Buttom_boundary=145000$' "$work/VOLNA144/VOLNA144.conf" || fail "the band was not stored"
+[ "$(last_divider)" = $(((145000 - 10700) / 25)) ] || fail "after the new band: divider $(last_divider)"
+[ -n "$(window '^VOLNA144  v2.03$')" ] || fail "the console did not come back"
+
 kill -TERM $pid
 if [ $failures -ne 0 ]; then
     echo "$failures failures"
