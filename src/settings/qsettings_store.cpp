@@ -101,6 +101,7 @@ void QSettingsStore::sync() {
     }
     settings_->sync();
     if (settings_->status() == QSettings::AccessError) {
+        pending_ = true; // kept in memory: the next sync tries again
         reportUnwritable(kStoreNotWritable);
     }
 }
