@@ -47,60 +47,57 @@ void Form1::stepToChannel(int j) {
     Label17.caption = std::to_string(j);
 }
 
+int Form1::firstStored(int from, int to, int step) const {
+    for (int n = from; step > 0 ? n <= to : n >= to; n += step) {
+        if (storedChannel(n)) {
+            return n;
+        }
+    }
+    return 0;
+}
+
+// "<-": from "NONE" the lowest stored channel; otherwise the next stored one
+// downwards, round from 10, never the current one itself.
 void Form1::Command15_Click() {
+    int next = 0;
     if (Label17.caption == kNoChannel) {
-        for (int n = 1; n <= kChannelCount; ++n) {
-            if (storedChannel(n)) {
-                stepToChannel(n);
-                return;
-            }
-        }
-        return;
-    }
-    const int k = static_cast<int>(leadingNumber(Label17.caption));
-    for (int j = k - 1; j >= 1; --j) {
-        if (storedChannel(j)) {
-            stepToChannel(j);
-            return;
+        next = firstStored(1, kChannelCount, +1);
+    } else {
+        const int k = static_cast<int>(leadingNumber(Label17.caption));
+        next = firstStored(k - 1, 1, -1);
+        if (next == 0) {
+            next = firstStored(kChannelCount, k + 1, -1);
         }
     }
-    for (int j = kChannelCount; j >= k + 1; --j) {
-        if (storedChannel(j)) {
-            stepToChannel(j);
-            return;
-        }
+    if (next != 0) {
+        stepToChannel(next);
     }
 }
 
+// "->": from "NONE" the first channel above the read-out, else the lowest
+// stored one; otherwise the next stored one upwards, round from 1, the current
+// one last.
 void Form1::Command16_Click() {
+    int next = 0;
     if (Label17.caption == kNoChannel) {
         const double readOut = leadingNumber(Label1.caption);
-        for (int n = 1; n <= kChannelCount; ++n) {
+        for (int n = 1; n <= kChannelCount && next == 0; ++n) {
             if (storedChannel(n) && rxChannels[n - 1] > readOut) {
-                stepToChannel(n);
-                return;
+                next = n;
             }
         }
-        for (int n = 1; n <= kChannelCount; ++n) {
-            if (storedChannel(n)) {
-                stepToChannel(n);
-                return;
-            }
+        if (next == 0) {
+            next = firstStored(1, kChannelCount, +1);
         }
-        return;
-    }
-    const int k = static_cast<int>(leadingNumber(Label17.caption));
-    for (int j = k + 1; j <= kChannelCount; ++j) {
-        if (storedChannel(j)) {
-            stepToChannel(j);
-            return;
+    } else {
+        const int k = static_cast<int>(leadingNumber(Label17.caption));
+        next = firstStored(k + 1, kChannelCount, +1);
+        if (next == 0) {
+            next = firstStored(1, k, +1);
         }
     }
-    for (int j = 1; j <= k; ++j) {
-        if (storedChannel(j)) {
-            stepToChannel(j);
-            return;
-        }
+    if (next != 0) {
+        stepToChannel(next);
     }
 }
 

@@ -26,6 +26,9 @@ inline constexpr const char* kConsoleTitle = "VOLNA144  v2.03";
 // The channel indicator when no memory channel is on the read-out.
 inline constexpr const char* kNoChannel = "NONE";
 inline constexpr const char* kChannelOutOfBand = "Данный канал не входит в заданный диапазан!";
+// Scan status in Label9 and the caption of a scan button while its scan runs.
+inline constexpr const char* kScanning = "Scanning...";
+inline constexpr const char* kStopCaption = "Stop";
 // Window height with the lower panel hidden and shown, in twips.
 inline constexpr int kConsoleHeightTwips = 3720;
 inline constexpr int kConsoleHeightWithPanelTwips = 4785;
@@ -206,6 +209,10 @@ private:
     void refuseOutOfBandChannel();
     void stepToChannel(int j);
     bool storedChannel(int n) const { return rxChannels[n - 1] != 0; }
+    // The first stored channel met going from channel `from` to channel `to`
+    // by step (+1 up, -1 down), both included; 0 when there is none (also
+    // when the range is empty).
+    int firstStored(int from, int to, int step) const;
     void switchToTransmit();
     void switchToReceive();
     void startBandScan();

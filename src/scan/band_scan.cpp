@@ -13,11 +13,9 @@ namespace volna {
 
 namespace {
 
-constexpr const char* kScanning = "Scanning...";
 constexpr const char* kScanningRange = "Сканирование...";
 constexpr const char* kBusy = "BUSY";
 constexpr const char* kScanCaption = "Scan";
-constexpr const char* kStopCaption = "Stop";
 constexpr const char* kLowerLimitInvalid = "Нижняя граница не соответствует формату!";
 constexpr const char* kUpperLimitInvalid = "Верхняя граница не соответствует формату!";
 constexpr const char* kLimitsEqual = "Нижняя и верхняя граници совпадают!";

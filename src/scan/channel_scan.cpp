@@ -14,8 +14,6 @@ namespace volna {
 
 namespace {
 
-constexpr const char* kScanning = "Scanning...";
-constexpr const char* kStopCaption = "Stop";
 constexpr const char* kRestartCaption = "Channel Scan";
 constexpr const char* kNoChannelTicked = "Нужно выбрать хотябы отдин канал!";
 

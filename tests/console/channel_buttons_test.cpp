@@ -87,6 +87,20 @@ TEST_F(ChannelButtonsTest, StepButtonsWrapAroundFromAChannel) {
     EXPECT_EQ(form.currentChannel, 2); // stepping leaves the current channel alone
 }
 
+TEST_F(ChannelButtonsTest, StepButtonsWrapFromTheFirstAndTheLastChannel) {
+    setChannel(1, "144500");
+    setChannel(3, "145000");
+    setChannel(10, "145500");
+    start();
+    program.click(form.Command3);
+    program.click(form.Command15); // below channel 1: round to 10
+    EXPECT_EQ(form.Label17.caption, "10");
+    program.click(form.Command16); // above channel 10: round to 1, not 10 again
+    EXPECT_EQ(form.Label17.caption, "1");
+    program.click(form.Command16);
+    EXPECT_EQ(form.Label17.caption, "3");
+}
+
 TEST_F(ChannelButtonsTest, WithASingleChannelOnlyNextReselectsIt) {
     setChannel(4, "145000");
     start();
