@@ -49,6 +49,9 @@ void UiBinding::syncTimers() {
                 mirror.timer->stop();
             } else if (!mirror.timer->isActive() || mirror.generation != timer->generation()) {
                 mirror.generation = timer->generation();
+                // A coarse timer may stretch a short scan interval by 5 %.
+                mirror.timer->setTimerType(timer->interval() < 20 ? Qt::PreciseTimer
+                                                                  : Qt::CoarseTimer);
                 mirror.timer->start(timer->interval());
             }
         }

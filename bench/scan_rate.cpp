@@ -1,0 +1,76 @@
+// The highest rate of the whole-band scan: the real console window and its Qt
+// event loop (offscreen), the simulated radio, every scan speed at 1 ms, both
+// delays 0. Prints the retunes per second over a few seconds of scanning.
+// Run: build/bench/scan_rate [seconds]
+
+#include "console/console.h"
+#include "settings/memory_store.h"
+#include "settings/store_layout.h"
+#include "synth/simulated_radio.h"
+#include "toolkit/program.h"
+#include "toolkit/prompter.h"
+#include "ui/console_window.h"
+#include "ui/ui_binding.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+using namespace volna;
+
+class SilentPrompter : public Prompter {
+public:
+    Answer ask(const Message&) override { return Answer::Yes; }
+};
+
+void storeFastScan(MemoryStore& store) {
+    const std::pair<std::string_view, const char*> settings[] = {
+        {kKeyLowerBound, "144000"},  {kKeyUpperBound, "146000"}, {kKeyIfOffset, "-10700"},
+        {kKeyTxShift, "-600"},       {kKeyBandScanSpeed, "1"},   {kKeyRangeScanSpeed, "1"},
+        {kKeyChannelScanSpeed, "1"}, {kKeyDelay1, "0"},          {kKeyDelay2, "0"}};
+    for (const auto& [key, value] : settings) {
+        store.writeSetting(kSectionSettings, key, value);
+    }
+    store.writeSetting(kSectionFlags, kKeyNew, "1");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const int seconds = argc > 1 ? std::atoi(argv[1]) : 3;
+
+    Program program;
+    SimulatedRadio radio;
+    MemoryStore store;
+    SilentPrompter prompter;
+    storeFastScan(store);
+    Form1 console(program, radio, store, prompter);
+    ConsoleWindow window(console);
+    UiBinding binding(program);
+    binding.addView(window);
+    startConsole(console);
+
+    int startWords = 0;
+    QElapsedTimer clock;
+    QTimer::singleShot(200, [&] {
+        radio.clearOperations();
+        program.click(console.Command2); // "Scan"
+        startWords = radio.wordCount();
+        clock.start();
+    });
+    QTimer::singleShot(200 + seconds * 1000, [&] {
+        const double elapsed = clock.elapsed() / 1000.0;
+        const int retunes = radio.wordCount() - startWords;
+        std::printf("whole-band scan at 1 ms: %d retunes in %.2f s = %.0f per second\n", retunes,
+                    elapsed, retunes / elapsed);
+        QCoreApplication::exit(0);
+    });
+    return app.exec();
+}
