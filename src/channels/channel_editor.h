@@ -32,7 +32,6 @@ inline constexpr const char* kReceiveCaption = "RX";
 inline constexpr const char* kTransmitCaption = "TX";
 inline constexpr const char* kCommentCaption = "Комментарий";
 inline constexpr const char* kChannelsCaption = "Каналы";
-inline constexpr const char* kExitCaption = "Выход";
 inline constexpr const char* kLibraryCaption = "Библиотека";
 
 // Column headings are drawn in the window's text colour, not the console's green.

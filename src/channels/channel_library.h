@@ -48,7 +48,7 @@ public:
     Label Label4{*this, "Label4", "Каналов в списке:"};
     Label Label5{*this, "Label5"}; // entries now in List1
     Button Command6{*this, "Command6", "Записать"};
-    Button Command5{*this, "Command5", "Выход"};
+    Button Command5{*this, "Command5", kExitCaption};
     Timer Timer1{*this, "Timer1"}; // refreshes Label5
     // Every handler that changes List1 refreshes Label5 itself, so the timer
     // only backs it up and need not run faster than this, ms.

@@ -77,7 +77,7 @@ public:
     Label Label13{*this, "Label13",
                   "Внимание! При больших значениях задержки программа может зависнуть."};
     Button Command1{*this, "Command1", "Сохранить и выйти"};
-    Button Command2{*this, "Command2", "Выход"};
+    Button Command2{*this, "Command2", kExitCaption};
 
     // Fills the boxes from the store; runs once, when the dialog is created.
     void Form_Load();

@@ -8,6 +8,9 @@
 
 namespace volna {
 
+// The caption of the button that closes a side window without storing.
+inline constexpr const char* kExitCaption = "Выход";
+
 class Control;
 class Program;
 class TextBox;
