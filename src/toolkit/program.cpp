@@ -168,7 +168,7 @@ bool Program::activate(Window& window) {
 }
 
 bool Program::close(Window& window) {
-    if (quitting_ || !window.shown()) {
+    if (!accepts(window)) { // a disabled window is not closed from its frame either
         return false;
     }
     runEvent([&] { window.closeRequested(); });

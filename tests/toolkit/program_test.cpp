@@ -115,6 +115,8 @@ TEST_F(ProgramTest, ADisabledWindowOrAHiddenOrDisabledControlTakesNoInput) {
     first.enabled = false;
     EXPECT_FALSE(program.click(first.button));
     EXPECT_FALSE(program.activate(first));
+    EXPECT_FALSE(program.close(first));
+    EXPECT_TRUE(first.shown());
     first.enabled = true;
     first.button.visible = false;
     EXPECT_FALSE(program.click(first.button));
