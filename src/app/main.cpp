@@ -5,6 +5,7 @@
 #include "app/options.h"
 #include "console/console.h"
 #include "console/side_windows.h"
+#include "remote/console_rig.h"
 #include "settings/qsettings_store.h"
 #include "synth/port_trace.h"
 #include "synth/ppdev_port.h"
@@ -13,6 +14,7 @@
 #include "ui/console_window.h"
 #include "ui/form_view.h"
 #include "ui/message_box_prompter.h"
+#include "ui/rigctld_server.h"
 #include "ui/side_views.h"
 #include "ui/ui_binding.h"
 
@@ -82,6 +84,21 @@ void installRussianButtons(QApplication& app, QTranslator& translator) {
     }
 }
 
+// Network rig control on the address the options give, with one notice on
+// standard error; nullptr (and the reason on standard error) when it cannot listen.
+std::unique_ptr<RigctldServer> startRigctld(const Options& options, RigControl& rig) {
+    auto server = std::make_unique<RigctldServer>(rig);
+    const std::string error = server->listen(options.rigctldAddress, options.rigctldPort);
+    if (!error.empty()) {
+        std::fprintf(stderr, "volna144: no rig control on %s port %d: %s\n",
+                     options.rigctldAddress.c_str(), options.rigctldPort, error.c_str());
+        return nullptr;
+    }
+    std::fprintf(stderr, "volna144: rig control (rigctld protocol) on %s\n",
+                 server->where().c_str());
+    return server;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -137,7 +154,14 @@ int main(int argc, char** argv) {
 
     int result = 0;
     if (startConsole(console)) {
-        result = app.exec();
+        ConsoleRig rig(console);
+        std::unique_ptr<RigctldServer> rigctld;
+        if (options.rigctld && !(rigctld = startRigctld(options, rig))) {
+            program.runEvent([&] { console.endProgram(); });
+            result = 1;
+        } else {
+            result = app.exec();
+        }
     }
     console.releaseTransmitLine();
     store.sync();

@@ -11,6 +11,10 @@ struct Options {
     enum class Port { Auto, Simulated, Ppdev };
     Port port = Port::Auto;
     std::string device = "/dev/parport0"; // for Auto and Ppdev
+    // Network rig control (--rigctld): off unless asked for.
+    bool rigctld = false;
+    std::string rigctldAddress = "127.0.0.1";
+    int rigctldPort = 4532; // 0: any free port
     bool help = false;
     bool version = false;
     std::string error; // non-empty: the command line was refused
@@ -19,12 +23,15 @@ struct Options {
 Options parseOptions(const std::vector<std::string>& arguments);
 
 inline constexpr const char* kUsage =
-    "Usage: volna144 [--port=auto|sim|ppdev[:DEVICE]]\n"
+    "Usage: volna144 [--port=auto|sim|ppdev[:DEVICE]] [--rigctld[=ADDRESS:PORT]]\n"
     "\n"
     "  --port=auto          the first parallel port (/dev/parport0) if it can be\n"
     "                       claimed, otherwise the simulated radio (default)\n"
     "  --port=sim           the simulated radio\n"
     "  --port=ppdev[:DEV]   the parallel port DEV through ppdev (default /dev/parport0)\n"
+    "  --rigctld[=ADDR:PORT]\n"
+    "                       network rig control in the rigctld protocol (Hamlib's\n"
+    "                       NET rigctl) on ADDR:PORT (default 127.0.0.1:4532)\n"
     "  --help               this text\n"
     "  --version            the program's version\n"
     "\n"

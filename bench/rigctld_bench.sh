@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# Round trips of "f" (read the frequency) and "F" (tune, alternating between two
+# frequencies so that every one retunes) over loopback, on one connection, with
+# the same client against this program (under Xvfb, simulated radio) and against
+# Hamlib's own rigctld with its dummy rig (-m 1). Prints both and the ratio.
+# Usage: bench/rigctld_bench.sh [build/volna144] [ROUND_TRIPS]
+set -eu
+program=${1:-build/volna144}
+count=${2:-500}
+for tool in Xvfb rigctld python3; do
+    command -v "$tool" >/dev/null || {
+        echo "$tool is missing"
+        exit 1
+    }
+done
+work=$(mktemp -d)
+display=":$((250 + RANDOM % 50))"
+pid=
+hamlib=
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb $pid $hamlib 2>/dev/null; rm -rf "$work"' EXIT
+export DISPLAY=$display XDG_CONFIG_HOME=$work
+sleep 1
+mkdir -p "$work/VOLNA144"
+cat >"$work/VOLNA144/VOLNA144.conf" <<'CONF'
+[Flags]
+NEW=1
+LOCK=1
+BACK=145000
+
+[Settings]
+Buttom_boundary=144000
+Top_boundary=146000
+GUN=-10700
+FR_=-600
+Scan_speed=400
+Scan_speed_from_and_up_to=400
+Channel_scanspeed=400
+Delay1=0
+Delay2=0
+CONF
+
+"$program" --port=sim --rigctld=127.0.0.1:0 2>"$work/stderr" &
+pid=$!
+for _ in $(seq 100); do
+    grep -q 'rig control' "$work/stderr" && break
+    sleep 0.1
+done
+ours=$(sed -n 's/^volna144: rig control (rigctld protocol) on 127\.0\.0\.1:\([0-9]*\)$/\1/p' \
+    "$work/stderr")
+theirs=$((20000 + RANDOM % 20000))
+rigctld -m 1 -T 127.0.0.1 -t "$theirs" &
+hamlib=$!
+sleep 0.5
+
+# Mean microseconds per round trip of each command, one connection per server.
+python3 - "$ours" "$theirs" "$count" <<'PY'
+import socket, sys, time
+
+def read_line(conn, pending):
+    while b"\n" not in pending:
+        chunk = conn.recv(4096)
+        if not chunk:
+            raise SystemExit("connection closed")
+        pending += chunk
+    line, _, rest = pending.partition(b"\n")
+    return line, rest
+
+def measure(port, count):
+    conn = socket.create_connection(("127.0.0.1", port))
+    conn.setsockopt(socket.IPPROTO_TCP, socket.TCP_NODELAY, 1)
+    pending = b""
+    figures = {}
+    for name, command in (("f", lambda i: b"f\n"),
+                          ("F", lambda i: b"F %d\n" % (145500000 if i % 2 else 145000000))):
+        start = time.perf_counter()
+        for i in range(count):
+            conn.sendall(command(i))
+            line, pending = read_line(conn, pending)
+        figures[name] = (time.perf_counter() - start) / count * 1e6
+        if name == "F" and line != b"RPRT 0":
+            raise SystemExit(f"port {port}: F answered {line!r}")
+    conn.sendall(b"q\n")
+    conn.close()
+    return figures
+
+ours, theirs, count = int(sys.argv[1]), int(sys.argv[2]), int(sys.argv[3])
+volna = measure(ours, count)
+hamlib = measure(theirs, count)
+print(f"{count} round trips each, one connection, loopback")
+for name in ("f", "F"):
+    print(f"  {name}: volna144 {volna[name]:8.1f} us   rigctld -m 1 {hamlib[name]:8.1f} us"
+          f"   ratio {volna[name] / hamlib[name]:.2f}")
+PY

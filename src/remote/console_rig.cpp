@@ -1,0 +1,68 @@
+#include "remote/console_rig.h"
+
+#include "console/console.h"
+#include "settings/numbers.h"
+#include "toolkit/program.h"
+
+#include <cmath>
+
+namespace volna {
+
+namespace {
+
+std::int64_t kHzToHz(double kHz) {
+    return std::llround(kHz * 1000.0);
+}
+
+} // namespace
+
+std::int64_t ConsoleRig::frequencyHz() {
+    return kHzToHz(leadingNumber(form_.Label1.caption));
+}
+
+RigControl::Result ConsoleRig::tune(double hz) {
+    if (!std::isfinite(hz)) {
+        return Result::OutOfBand;
+    }
+    const std::int32_t position = form_.positionOf(hz / 1000.0);
+    if (position < 0 || position > form_.Slider1.maximum()) {
+        return Result::OutOfBand;
+    }
+    if (position == form_.Slider1.value()) {
+        return Result::Ok;
+    }
+    return form_.program().scroll(form_.Slider1, position) ? Result::Ok : Result::Rejected;
+}
+
+bool ConsoleRig::transmitting() {
+    return form_.transmitting();
+}
+
+RigControl::Result ConsoleRig::setTransmit(bool on) {
+    if (form_.transmitting() == on) {
+        return Result::Ok;
+    }
+    if (!form_.Check4.takesInput() || (on && !form_.transmitAllowed())) {
+        return Result::Rejected;
+    }
+    form_.program().click(form_.Check4);
+    return form_.transmitting() == on ? Result::Ok : Result::Rejected;
+}
+
+bool ConsoleRig::busy() {
+    return form_.receiverBusy();
+}
+
+std::int64_t ConsoleRig::lowestHz() const {
+    return kHzToHz(form_.lowerBound);
+}
+
+std::int64_t ConsoleRig::highestHz() const {
+    return kHzToHz(form_.upperBound);
+}
+
+std::int64_t ConsoleRig::stepHz() const {
+    return kHzToHz(static_cast<double>(form_.rasterKHz) * form_.stepFactor);
+}
+
+} // namespace volna

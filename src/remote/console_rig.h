@@ -1,0 +1,39 @@
+#pragma once
+// The radio as a network client sees it, built on the console Form1: every change
+// goes through the Program as the operator's own slider move or switch click, so
+// the console shows it at once and refuses it wherever it refuses the operator.
+
+#include "remote/rig_protocol.h"
+
+namespace volna {
+
+class Form1;
+
+class ConsoleRig : public RigControl {
+public:
+    explicit ConsoleRig(Form1& form) : form_(form) {}
+
+    // The read-out (kHz) in Hz.
+    std::int64_t frequencyHz() override;
+    // The nearest slider notch at the current step; out of band when that notch
+    // lies beyond either end of the slider, rejected while the slider takes no
+    // input. The notch already on the slider is taken without a retune, so a
+    // memory channel on the read-out stays chosen.
+    Result tune(double hz) override;
+    bool transmitting() override;
+    // Through the transmit switch; rejected while the switch takes no input and,
+    // to transmit, when the current channel has no transmit frequency in the
+    // band (before the click, so no message box is shown). The state already
+    // asked for is taken as it is.
+    Result setTransmit(bool on) override;
+    // Reads the status register; the console shows nothing.
+    bool busy() override;
+    std::int64_t lowestHz() const override;
+    std::int64_t highestHz() const override;
+    std::int64_t stepHz() const override;
+
+private:
+    Form1& form_;
+};
+
+} // namespace volna

@@ -1,0 +1,47 @@
+#pragma once
+// The TCP side of network rig control, on the program's one event thread: each
+// client gets its own RigProtocol session over the shared RigControl, and each
+// batch of bytes it sends is answered in one write. While a message box is open
+// the console is inside another event, so tunes and switching are refused then.
+
+#include <QObject>
+#include <QTcpServer>
+
+#include <map>
+#include <memory>
+#include <string>
+
+class QTcpSocket;
+
+namespace volna {
+
+class RigControl;
+class RigProtocol;
+
+class RigctldServer : public QObject {
+public:
+    explicit RigctldServer(RigControl& rig);
+    ~RigctldServer() override;
+
+    // Listens on address (an IPv4 or IPv6 literal, or "localhost") and port
+    // (0: any free port). Returns an empty text, or why it cannot listen.
+    std::string listen(const std::string& address, int port);
+    // Where it listens: "127.0.0.1:4532", "[::1]:4532".
+    std::string where() const;
+    std::size_t clientCount() const { return clients_.size(); }
+
+    // Clients beyond this many are turned away at once.
+    static constexpr std::size_t kMaxClients = 32;
+
+private:
+    void accept();
+    void serve(QTcpSocket* socket);
+    void drop(QTcpSocket* socket);
+
+    std::unique_ptr<RigControl> rig_; // the console's, held while a message box is open
+    QTcpServer server_;
+    std::map<QTcpSocket*, std::unique_ptr<RigProtocol>> clients_;
+    QTcpSocket* keyer_ = nullptr; // the client whose "T 1" keyed the transmitter
+};
+
+} // namespace volna

@@ -1,0 +1,151 @@
+#!/usr/bin/env bash
+# Hamlib's own network client (rigctl -m 2) against the real program under Xvfb
+# with the simulated radio: tune, read back, key and unkey, an out-of-band tune,
+# the busy signal; then raw connections that vanish mid-line, send an over-long
+# line or talk at once. Every word and the transmit line are checked on the port
+# trace, and every rigctl call must finish without a time-out.
+# Skipped (exit 77) where Xvfb or rigctl is missing.
+set -u
+program=${1:?usage: rigctl_end_to_end_test.sh PATH/TO/volna144}
+command -v Xvfb >/dev/null || { echo "SKIP: Xvfb is not installed"; exit 77; }
+command -v rigctl >/dev/null || { echo "SKIP: rigctl is not installed (libhamlib-utils)"; exit 77; }
+
+work=$(mktemp -d)
+display=":$((400 + RANDOM % 100))"
+pid=
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null; [ -n "$pid" ] && kill $pid 2>/dev/null; rm -rf "$work"' EXIT
+export DISPLAY=$display XDG_CONFIG_HOME=$work
+sleep 1
+failures=0
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+mkdir -p "$work/VOLNA144"
+cat >"$work/VOLNA144/VOLNA144.conf" <<'CONF'
+[Flags]
+NEW=1
+LOCK=1
+BACK=145000
+
+[Settings]
+Buttom_boundary=144000
+Top_boundary=146000
+GUN=-10700
+FR_=-600
+Scan_speed=400
+Scan_speed_from_and_up_to=400
+Channel_scanspeed=400
+Delay1=0
+Delay2=0
+CONF
+
+trace=$work/trace.txt
+status=$work/status.txt
+echo 0 >"$status"
+VOLNA144_PORT_TRACE=$trace VOLNA144_SIM_STATUS=$status \
+    "$program" --port=sim --rigctld=127.0.0.1:0 2>"$work/stderr" &
+pid=$!
+for _ in $(seq 100); do
+    grep -q 'rig control' "$work/stderr" && break
+    sleep 0.1
+done
+port=$(sed -n 's/^volna144: rig control (rigctld protocol) on 127\.0\.0\.1:\([0-9]*\)$/\1/p' \
+    "$work/stderr")
+[ -n "$port" ] || {
+    echo "FAIL: no notice of the rig control port:"
+    cat "$work/stderr"
+    exit 1
+}
+
+# One rigctl call; its output in $out. A call that waits for a reply that never
+# comes takes seconds, so anything near that counts as a time-out.
+rig() {
+    local start=$(date +%s%N)
+    out=$(timeout 20 rigctl -m 2 -r "127.0.0.1:$port" "$@" 2>&1)
+    local ms=$((($(date +%s%N) - start) / 1000000))
+    [ "$ms" -lt 3000 ] || fail "rigctl $* took $ms ms"
+}
+# The divider of the last complete word on the trace.
+last_divider() {
+    awk '$1 == "out" { v = $3
+            if ((v % 2) && !(prev % 2)) { n = 0; word = 0 }
+            if ((int(v / 2) % 2) && !(int(prev / 2) % 2)) { if (int(v / 4) % 2 && n < 14) word += 2 ^ n; n++ }
+            if (!(v % 2) && (prev % 2)) { done = word }
+            prev = v }
+        END { print done }' "$trace"
+}
+last_write() { grep '^out 888' "$trace" | tail -n 1 | cut -d' ' -f3; }
+
+rig F 145500000
+[ -z "$out" ] || fail "F 145500000: $out"
+rig f
+[ "$out" = 145500000 ] || fail "f after F 145500000 gives '$out'"
+[ "$(last_divider)" = $(((145500 - 10700) / 25)) ] || fail "tune: divider $(last_divider)"
+
+rig T 1
+[ "$(last_write)" = 8 ] || fail "T 1 left $(last_write) on the data register"
+rig t
+[ "$out" = 1 ] || fail "t while transmitting gives '$out'"
+rig T 0
+[ "$(last_write)" = 0 ] || fail "T 0 left $(last_write) on the data register"
+rig t
+[ "$out" = 0 ] || fail "t while receiving gives '$out'"
+
+words=$(grep -c '^out 888' "$trace")
+rig F 150000000
+case $out in *"Invalid parameter"*) ;; *) fail "F 150000000 was not refused: $out" ;; esac
+[ "$(grep -c '^out 888' "$trace")" = "$words" ] || fail "F 150000000 wrote to the port"
+rig f
+[ "$out" = 145500000 ] || fail "f after the refused tune gives '$out'"
+
+rig get_dcd
+[ "$out" = 0 ] || fail "get_dcd while quiet gives '$out'"
+echo 128 >"$status"
+rig get_dcd
+[ "$out" = 1 ] || fail "get_dcd while busy gives '$out'"
+echo 0 >"$status"
+
+# Raw connections: replies read line by line with a deadline.
+reply() { read -r -t 2 line <&"$1" && printf '%s' "${line%$'\r'}"; }
+exec 3<>"/dev/tcp/127.0.0.1/$port"
+printf 'F 14400' >&3
+exec 3>&- # gone in the middle of a line
+exec 4<>"/dev/tcp/127.0.0.1/$port"
+exec 5<>"/dev/tcp/127.0.0.1/$port"
+printf '%02000d\nf\n' 0 >&4
+printf 'x\n\x8b\n' >&5
+[ "$(reply 4)" = "RPRT -8" ] || fail "an over-long line is not refused"
+[ "$(reply 4)" = 145500000 ] || fail "the line after an over-long one is not served"
+[ "$(reply 5)" = "RPRT -11" ] || fail "an unknown command is not answered RPRT -11"
+[ "$(reply 5)" = 0 ] || fail "the DCD byte is not answered"
+printf 'q\n' >&4
+[ "$(reply 4)" = "RPRT 0" ] || fail "q is not answered"
+read -r -t 2 line <&4
+[ $? = 1 ] || fail "the connection stays open after q" # 1: end of input; above 128: time-out
+exec 4>&- 5>&-
+
+# A client that keys and then vanishes without "q" does not leave the
+# transmitter on the air.
+exec 6<>"/dev/tcp/127.0.0.1/$port"
+printf 'T 1\n' >&6
+[ "$(reply 6)" = "RPRT 0" ] || fail "T 1 on a raw connection is not answered"
+[ "$(grep '^out 888' "$trace" | tail -n 1)" = "out 888 8" ] || fail "T 1 did not key"
+exec 6>&-
+sleep 0.5
+[ "$(grep '^out 888' "$trace" | tail -n 1)" = "out 888 0" ] || fail "a vanished client left the transmitter keyed"
+
+rig f
+[ "$out" = 145500000 ] || fail "f after the raw connections gives '$out'"
+kill -0 $pid 2>/dev/null || fail "the program is gone"
+[ "$(grep -c 'rig control' "$work/stderr")" = 1 ] || fail "not exactly one notice on standard error"
+kill -TERM $pid
+
+if [ $failures -ne 0 ]; then
+    echo "$failures failures"
+    exit 1
+fi
+echo "rigctl against the running program: all checks passed"
