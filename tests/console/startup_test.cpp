@@ -220,3 +220,20 @@ TEST_F(StartupTest, DelaysAreRoundedHalfToEvenAndNeverNegative) {
 
 } // namespace
 } // namespace volna::test
+
+namespace volna::test {
+namespace {
+
+TEST_F(StartupTest, BeforeTheLoadHasFinishedATransferShowsButNeverReachesThePort) {
+    form.lowerBound = 144000;
+    form.ifOffset = -10700;
+    form.Slider1.setMaximum(80);
+    program.runEvent([&] { form.sent1(40); });
+    EXPECT_EQ(form.Label1.caption, "145000");
+    EXPECT_EQ(form.Label16.caption, "134300");
+    EXPECT_EQ(form.Label14.caption.size(), 24u);
+    EXPECT_TRUE(radio.operations().empty());
+}
+
+} // namespace
+} // namespace volna::test
