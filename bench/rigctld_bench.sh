@@ -13,36 +13,13 @@ for tool in Xvfb rigctld python3; do
         exit 1
     }
 done
-work=$(mktemp -d)
-display=":$((250 + RANDOM % 50))"
-pid=
-hamlib=
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb $pid $hamlib 2>/dev/null; rm -rf "$work"' EXIT
-export DISPLAY=$display XDG_CONFIG_HOME=$work
-sleep 1
-mkdir -p "$work/VOLNA144"
-cat >"$work/VOLNA144/VOLNA144.conf" <<'CONF'
-[Flags]
-NEW=1
-LOCK=1
-BACK=145000
-
-[Settings]
-Buttom_boundary=144000
-Top_boundary=146000
-GUN=-10700
-FR_=-600
-Scan_speed=400
-Scan_speed_from_and_up_to=400
-Channel_scanspeed=400
-Delay1=0
-Delay2=0
-CONF
+. "$(dirname "$0")/../tests/support/session.sh"
+session_start
+write_store 145000 </dev/null
 
 "$program" --port=sim --rigctld=127.0.0.1:0 2>"$work/stderr" &
 pid=$!
+pids="$pids $pid"
 for _ in $(seq 100); do
     grep -q 'rig control' "$work/stderr" && break
     sleep 0.1
@@ -52,6 +29,7 @@ ours=$(sed -n 's/^volna144: rig control (rigctld protocol) on 127\.0\.0\.1:\([0-
 theirs=$((20000 + RANDOM % 20000))
 rigctld -m 1 -T 127.0.0.1 -t "$theirs" &
 hamlib=$!
+pids="$pids $hamlib"
 sleep 0.5
 
 # Mean microseconds per round trip of each command, one connection per server.

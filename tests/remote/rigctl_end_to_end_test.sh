@@ -10,38 +10,9 @@ program=${1:?usage: rigctl_end_to_end_test.sh PATH/TO/volna144}
 command -v Xvfb >/dev/null || { echo "SKIP: Xvfb is not installed"; exit 77; }
 command -v rigctl >/dev/null || { echo "SKIP: rigctl is not installed (libhamlib-utils)"; exit 77; }
 
-work=$(mktemp -d)
-display=":$((400 + RANDOM % 100))"
-pid=
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null; [ -n "$pid" ] && kill $pid 2>/dev/null; rm -rf "$work"' EXIT
-export DISPLAY=$display XDG_CONFIG_HOME=$work
-sleep 1
-failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
-
-mkdir -p "$work/VOLNA144"
-cat >"$work/VOLNA144/VOLNA144.conf" <<'CONF'
-[Flags]
-NEW=1
-LOCK=1
-BACK=145000
-
-[Settings]
-Buttom_boundary=144000
-Top_boundary=146000
-GUN=-10700
-FR_=-600
-Scan_speed=400
-Scan_speed_from_and_up_to=400
-Channel_scanspeed=400
-Delay1=0
-Delay2=0
-CONF
+. "$(dirname "$0")/../support/session.sh"
+session_start
+write_store 145000 </dev/null
 
 trace=$work/trace.txt
 status=$work/status.txt
@@ -49,6 +20,7 @@ echo 0 >"$status"
 VOLNA144_PORT_TRACE=$trace VOLNA144_SIM_STATUS=$status \
     "$program" --port=sim --rigctld=127.0.0.1:0 2>"$work/stderr" &
 pid=$!
+pids="$pids $pid"
 for _ in $(seq 100); do
     grep -q 'rig control' "$work/stderr" && break
     sleep 0.1
@@ -69,16 +41,6 @@ rig() {
     local ms=$((($(date +%s%N) - start) / 1000000))
     [ "$ms" -lt 3000 ] || fail "rigctl $* took $ms ms"
 }
-# The divider of the last complete word on the trace.
-last_divider() {
-    awk '$1 == "out" { v = $3
-            if ((v % 2) && !(prev % 2)) { n = 0; word = 0 }
-            if ((int(v / 2) % 2) && !(int(prev / 2) % 2)) { if (int(v / 4) % 2 && n < 14) word += 2 ^ n; n++ }
-            if (!(v % 2) && (prev % 2)) { done = word }
-            prev = v }
-        END { print done }' "$trace"
-}
-last_write() { grep '^out 888' "$trace" | tail -n 1 | cut -d' ' -f3; }
 
 rig F 145500000
 [ -z "$out" ] || fail "F 145500000: $out"
@@ -144,8 +106,4 @@ kill -0 $pid 2>/dev/null || fail "the program is gone"
 [ "$(grep -c 'rig control' "$work/stderr")" = 1 ] || fail "not exactly one notice on standard error"
 kill -TERM $pid
 
-if [ $failures -ne 0 ]; then
-    echo "$failures failures"
-    exit 1
-fi
-echo "rigctl against the running program: all checks passed"
+finish "rigctl against the running program: all checks passed"

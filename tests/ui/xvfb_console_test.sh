@@ -8,19 +8,8 @@ for tool in Xvfb xdotool; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
-work=$(mktemp -d)
-display=":$((90 + RANDOM % 100))"
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null; pkill -f "$work" 2>/dev/null; rm -rf "$work"' EXIT
-export DISPLAY=$display
-sleep 1
-
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-
-# Waits for a visible window whose title matches, prints its id.
-window() { timeout 10 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
+. "$(dirname "$0")/../support/session.sh"
+session_start
 press_return() { xdotool windowfocus --sync "$1" key Return; }
 # Clicks the middle of a control given in twips (left, top, width, height).
 click_twips() {
@@ -37,6 +26,7 @@ export XDG_CONFIG_HOME=$work/no
 mkdir -p "$XDG_CONFIG_HOME"
 "$program" --port=sim 2>/dev/null &
 pid=$!
+pids="$pids $pid"
 question=$(window '^Предупреждение!$')
 [ -n "$question" ] || fail "no first-run question"
 xdotool windowfocus --sync "$question" key Tab key Return # No
@@ -49,6 +39,7 @@ mkdir -p "$XDG_CONFIG_HOME"
 store=$XDG_CONFIG_HOME/VOLNA144/VOLNA144.conf
 "$program" --port=sim 2>/dev/null &
 pid=$!
+pids="$pids $pid"
 press_return "$(window '^Предупреждение!$')"
 message=$(window '^Сообщение$')
 [ -n "$message" ] || fail "no success message"
@@ -67,14 +58,10 @@ sed -i 's/^BACK=.*/BACK=145000/' "$store"
 trace=$work/trace.txt
 VOLNA144_PORT_TRACE=$trace "$program" --port=sim 2>/dev/null &
 pid=$!
+pids="$pids $pid"
 console=$(window '^VOLNA144  v2.03$')
 [ -n "$console" ] || fail "no console on the second start"
-divider=$(awk '
-    $1 == "out" { v = $3
-        if ((v % 2) && !(prev % 2)) { bits = 0; n = 0; word = 0 }
-        if ((int(v / 2) % 2) && !(int(prev / 2) % 2)) { if (int(v / 4) % 2 && n < 14) word += 2 ^ n; n++ }
-        prev = v }
-    END { print word }' "$trace")
+divider=$(last_divider)
 [ "$divider" = 5372 ] || fail "trace word divider $divider, expected 5372"
 [ "$(grep -c '^out 888' "$trace")" -ge 50 ] || fail "trace too short"
 [ "$(tail -n 1 "$trace")" = "out 888 0" ] || fail "trace does not end with out 888 0"
@@ -92,8 +79,4 @@ sleep 0.3
 kill -TERM $pid
 wait_exit $pid || fail "SIGTERM did not end the program"
 
-if [ $failures -ne 0 ]; then
-    echo "$failures failures"
-    exit 1
-fi
-echo "console under Xvfb: all checks passed"
+finish "console under Xvfb: all checks passed"

@@ -9,34 +9,9 @@ for tool in Xvfb xdotool; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
-work=$(mktemp -d)
-display=":$((300 + RANDOM % 100))"
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null; kill $pid 2>/dev/null; rm -rf "$work"' EXIT
-export DISPLAY=$display XDG_CONFIG_HOME=$work
-sleep 1
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-
-mkdir -p "$work/VOLNA144"
-cat >"$work/VOLNA144/VOLNA144.conf" <<'CONF'
-[Flags]
-NEW=1
-LOCK=1
-BACK=144000
-
-[Settings]
-Buttom_boundary=144000
-Top_boundary=146000
-GUN=-10700
-FR_=-600
-Scan_speed=100
-Scan_speed_from_and_up_to=400
-Channel_scanspeed=400
-Delay1=0
-Delay2=0
-
+. "$(dirname "$0")/../support/session.sh"
+session_start
+write_store 144000 100 <<'CONF'
 [Channels%28RX%29]
 %243=145500
 
@@ -49,6 +24,7 @@ status=$work/status.txt
 echo 0 >"$status"
 VOLNA144_PORT_TRACE=$trace VOLNA144_SIM_STATUS=$status "$program" --port=sim 2>/dev/null &
 pid=$!
+pids="$pids $pid"
 console=$(timeout 10 xdotool search --sync --onlyvisible --name '^VOLNA144  v2.03$' | head -n 1)
 [ -n "$console" ] || { echo "FAIL: no console"; exit 1; }
 
@@ -56,17 +32,6 @@ click_twips() {
     xdotool mousemove --window "$console" $((($1 + $3 / 2) / 15)) $((($2 + $4 / 2) / 15)) click 1
     sleep 0.3
 }
-# The divider of the last complete word on the trace and the line left behind.
-last_divider() {
-    awk '$1 == "out" { v = $3
-            if ((v % 2) && !(prev % 2)) { n = 0; word = 0 }
-            if ((int(v / 2) % 2) && !(int(prev / 2) % 2)) { if (int(v / 4) % 2 && n < 14) word += 2 ^ n; n++ }
-            if (!(v % 2) && (prev % 2)) { done = word }
-            prev = v }
-        END { print done }' "$trace"
-}
-last_write() { grep '^out 888' "$trace" | tail -n 1 | cut -d' ' -f3; }
-
 click_twips 7200 480 1215 255 # "Шаг 50 kHz"
 [ "$(last_divider)" = 5332 ] || fail "step option: divider $(last_divider)"
 click_twips 7800 1680 375 375 # channel "3"
@@ -107,7 +72,6 @@ words=$(tail -n +"$scan_start" "$trace" | grep -c '^out 888 0$')
 click_twips 9120 1320 615 615 # "Stop"
 
 # "Добавить канал" at 145500: asked about the duplicate, stored in channel 1.
-window() { timeout 10 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
 click_in() { xdotool mousemove --window "$1" $((($2 + $4 / 2) / 15)) $((($3 + $5 / 2) / 15)) click 1; sleep 0.3; }
 click_twips 7800 1680 375 375 # channel "3": 145500
 click_twips 7080 2520 1815 495
@@ -132,8 +96,4 @@ grep -q '^Buttom_boundary=145000$' "$work/VOLNA144/VOLNA144.conf" || fail "the b
 [ -n "$(window '^VOLNA144  v2.03$')" ] || fail "the console did not come back"
 
 kill -TERM $pid
-if [ $failures -ne 0 ]; then
-    echo "$failures failures"
-    exit 1
-fi
-echo "operating the console under Xvfb: all checks passed"
+finish "operating the console under Xvfb: all checks passed"

@@ -1,0 +1,80 @@
+# Sourced by the scripts that run the real program under Xvfb (tests and
+# benchmarks): a private X server and store folder, a store file with the
+# first-run settings, the port trace read back, and the tally of failed checks.
+
+# Starts Xvfb on a free display; sets work (a temporary folder), DISPLAY and
+# XDG_CONFIG_HOME, and cleans everything up when the script exits. Add the
+# process ids to stop at the end to `pids`.
+session_start() {
+    work=$(mktemp -d)
+    pids=
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+    xvfb=$!
+    trap 'kill $xvfb $pids 2>/dev/null; rm -rf "$work"' EXIT
+    for _ in $(seq 50); do
+        [ -s "$work/display" ] && break
+        sleep 0.1
+    done
+    export DISPLAY=":$(cat "$work/display")" XDG_CONFIG_HOME=$work
+}
+
+# Writes the store file: the first-run settings with the last frequency $1
+# (kHz) and the whole-band scan speed $2 (ms), then the lines on standard input.
+write_store() {
+    mkdir -p "$XDG_CONFIG_HOME/VOLNA144"
+    {
+        cat <<CONF
+[Flags]
+NEW=1
+LOCK=1
+BACK=${1:-144000}
+
+[Settings]
+Buttom_boundary=144000
+Top_boundary=146000
+GUN=-10700
+FR_=-600
+Scan_speed=${2:-400}
+Scan_speed_from_and_up_to=400
+Channel_scanspeed=400
+Delay1=0
+Delay2=0
+
+CONF
+        cat
+    } >"$XDG_CONFIG_HOME/VOLNA144/VOLNA144.conf"
+}
+
+# The divider of the last complete word on the port trace $trace: a word
+# starts when the frame line rises, each rising clock samples the data line
+# (least significant bit first), and the falling frame line ends it.
+last_divider() {
+    awk '$1 == "out" { v = $3
+            if ((v % 2) && !(prev % 2)) { n = 0; word = 0 }
+            if ((int(v / 2) % 2) && !(int(prev / 2) % 2)) { if (int(v / 4) % 2 && n < 14) word += 2 ^ n; n++ }
+            if (!(v % 2) && (prev % 2)) { done = word }
+            prev = v }
+        END { print done }' "$trace"
+}
+
+# The value last written to the data register.
+last_write() { grep '^out 888' "$trace" | tail -n 1 | cut -d' ' -f3; }
+
+# A visible window whose title matches, waited for up to 10 s; prints its id.
+window() { timeout 10 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
+
+failures=0
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+# Ends the script: 1 with the count of failures, 0 with the given message.
+finish() {
+    if [ "$failures" -ne 0 ]; then
+        echo "$failures failures"
+        exit 1
+    fi
+    echo "$1"
+    exit 0
+}
