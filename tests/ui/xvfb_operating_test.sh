@@ -95,5 +95,18 @@ grep -q '^Buttom_boundary=145000$' "$work/VOLNA144/VOLNA144.conf" || fail "the b
 [ "$(last_divider)" = $(((145000 - 10700) / 25)) ] || fail "after the new band: divider $(last_divider)"
 [ -n "$(window '^VOLNA144  v2.03$')" ] || fail "the console did not come back"
 
+# "Channel": channel 2 typed into the editor and saved tunes from its button.
+click_twips 5640 360 975 375
+editor=$(window '^Редактирование каналов$')
+[ -n "$editor" ] || fail "no channel editor"
+xdotool mousemove --window "$editor" 68 79 click --repeat 3 1 key ctrl+a type 145250
+xdotool mousemove --window "$editor" 132 79 click 1 key ctrl+a type 145650
+# Channel 3 transmits on 144900, below the new band: the editor would refuse it.
+xdotool mousemove --window "$editor" 132 103 click 1 key ctrl+a type 145900
+xdotool mousemove --window "$editor" 56 314 click 1 # "Записать и выйти"
+sleep 0.3
+click_twips 7440 1680 375 375 # channel "2"
+[ "$(last_divider)" = $(((145250 - 10700) / 25)) ] || fail "channel 2 from the editor: divider $(last_divider)"
+
 kill -TERM $pid
 finish "operating the console under Xvfb: all checks passed"
