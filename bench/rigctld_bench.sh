@@ -20,12 +20,7 @@ write_store 145000 </dev/null
 "$program" --port=sim --rigctld=127.0.0.1:0 2>"$work/stderr" &
 pid=$!
 pids="$pids $pid"
-for _ in $(seq 100); do
-    grep -q 'rig control' "$work/stderr" && break
-    sleep 0.1
-done
-ours=$(sed -n 's/^volna144: rig control (rigctld protocol) on 127\.0\.0\.1:\([0-9]*\)$/\1/p' \
-    "$work/stderr")
+ours=$(rig_port "$work/stderr")
 theirs=$((20000 + RANDOM % 20000))
 rigctld -m 1 -T 127.0.0.1 -t "$theirs" &
 hamlib=$!

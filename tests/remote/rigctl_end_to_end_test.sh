@@ -21,12 +21,7 @@ VOLNA144_PORT_TRACE=$trace VOLNA144_SIM_STATUS=$status \
     "$program" --port=sim --rigctld=127.0.0.1:0 2>"$work/stderr" &
 pid=$!
 pids="$pids $pid"
-for _ in $(seq 100); do
-    grep -q 'rig control' "$work/stderr" && break
-    sleep 0.1
-done
-port=$(sed -n 's/^volna144: rig control (rigctld protocol) on 127\.0\.0\.1:\([0-9]*\)$/\1/p' \
-    "$work/stderr")
+port=$(rig_port "$work/stderr")
 [ -n "$port" ] || {
     echo "FAIL: no notice of the rig control port:"
     cat "$work/stderr"

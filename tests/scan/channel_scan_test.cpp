@@ -22,6 +22,13 @@ protected:
         start();
         program.click(form.Check3);
     }
+    // Ticks the boxes of channels 2, 5 and 9 and starts the scan.
+    void scanChannelsTwoFiveNine() {
+        program.click(form.Check2[1]);
+        program.click(form.Check2[4]);
+        program.click(form.Check2[8]);
+        program.click(form.Command4);
+    }
     void tick(const char* expectedIndex, const char* expectedReadOut) {
         program.advance(400);
         EXPECT_EQ(form.Text990.text(), expectedIndex);
@@ -47,10 +54,7 @@ TEST_F(ChannelScanTest, TheModeShowsTheBoxesInPlaceOfTheChannelButtons) {
 }
 
 TEST_F(ChannelScanTest, TicksVisitTheTickedChannelsInOrderOverAndOver) {
-    program.click(form.Check2[1]);
-    program.click(form.Check2[4]);
-    program.click(form.Check2[8]);
-    program.click(form.Command4);
+    scanChannelsTwoFiveNine();
     EXPECT_EQ(form.Command4.caption, "Stop");
     EXPECT_EQ(form.Label9.caption, "Scanning...");
     EXPECT_FALSE(form.Slider1.enabled);
@@ -63,10 +67,7 @@ TEST_F(ChannelScanTest, TicksVisitTheTickedChannelsInOrderOverAndOver) {
 }
 
 TEST_F(ChannelScanTest, ARestartGoesOnWithTheEntryAfterTheLastTuned) {
-    program.click(form.Check2[1]);
-    program.click(form.Check2[4]);
-    program.click(form.Check2[8]);
-    program.click(form.Command4);
+    scanChannelsTwoFiveNine();
     tick("0", "144500");
     tick("1", "145000");
     program.click(form.Command4);
@@ -77,10 +78,7 @@ TEST_F(ChannelScanTest, ARestartGoesOnWithTheEntryAfterTheLastTuned) {
 }
 
 TEST_F(ChannelScanTest, UntickingABoxDuringTheScanStartsTheListAgain) {
-    program.click(form.Check2[1]);
-    program.click(form.Check2[4]);
-    program.click(form.Check2[8]);
-    program.click(form.Command4);
+    scanChannelsTwoFiveNine();
     tick("0", "144500");
     tick("1", "145000");
     program.click(form.Check2[1]);

@@ -60,6 +60,16 @@ last_divider() {
 # The value last written to the data register.
 last_write() { grep '^out 888' "$trace" | tail -n 1 | cut -d' ' -f3; }
 
+# The port the program's rig control listens on, read from its notice in the
+# file $1 (its standard error); empty when no notice came within 10 s.
+rig_port() {
+    for _ in $(seq 100); do
+        grep -q 'rig control' "$1" && break
+        sleep 0.1
+    done
+    sed -n 's/^volna144: rig control (rigctld protocol) on 127\.0\.0\.1:\([0-9]*\)$/\1/p' "$1"
+}
+
 # A visible window whose title matches, waited for up to 10 s; prints its id.
 window() { timeout 10 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
 
