@@ -10,6 +10,7 @@
 #include "synth/port_trace.h"
 #include "synth/ppdev_port.h"
 #include "synth/simulated_radio.h"
+#include "synth/transmit_line_guard.h"
 #include "toolkit/program.h"
 #include "ui/console_window.h"
 #include "ui/form_view.h"
@@ -71,7 +72,7 @@ std::unique_ptr<ParallelPort> openPort(const Options& options) {
         }
         std::fprintf(stderr, "volna144: %s; running the simulated radio\n", error.c_str());
     }
-    auto radio = std::make_unique<SimulatedRadio>();
+    auto radio = std::make_unique<SimulatedRadio>(SimulatedRadio::History::Nothing);
     if (const char* status = std::getenv("VOLNA144_SIM_STATUS")) {
         radio->setStatusFile(status);
     }
@@ -130,6 +131,9 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "volna144: no port trace: %s\n", trace->error().c_str());
         }
     }
+    EmergencyDrop drop;
+    port->addEmergencyDrop(drop);
+    const TransmitLineGuard lineGuard(drop);
 
     MessageBoxPrompter prompter;
     QSettingsStore store(prompter);

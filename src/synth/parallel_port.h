@@ -4,6 +4,8 @@
 // paces the serial clock. Back ends: ppdev (ppdev_port.h), the simulated radio
 // (simulated_radio.h), and the trace decorator (port_trace.h).
 
+#include "synth/emergency_drop.h"
+
 namespace volna {
 
 // I/O addresses of the first parallel port.
@@ -29,6 +31,10 @@ public:
     virtual int in(int port) = 0;
     // Blocks for ms whole milliseconds; 0 (or less) returns at once.
     virtual void sleep(int ms) = 0;
+    // Adds to drop the steps that put 0 on this port's data register with
+    // plain system calls, for a process ending on a signal. A port with nothing
+    // outside the process (the simulated radio) adds none.
+    virtual void addEmergencyDrop(EmergencyDrop& drop) const { (void)drop; }
 };
 
 } // namespace volna

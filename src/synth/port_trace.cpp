@@ -3,7 +3,20 @@
 #include <cerrno>
 #include <cstring>
 
+#include <unistd.h>
+
 namespace volna {
+
+namespace {
+
+// Async-signal-safe: one write. Every traced line goes out with a single
+// write and a flush, so this line never lands inside another.
+void traceZeroWrite(int fd) {
+    static constexpr char kLine[] = "out 888 0\n";
+    [[maybe_unused]] auto written = ::write(fd, kLine, sizeof kLine - 1);
+}
+
+} // namespace
 
 PortTrace::PortTrace(ParallelPort& inner, const std::string& path)
     : inner_(inner), file_(std::fopen(path.c_str(), "a")) {
@@ -28,6 +41,13 @@ int PortTrace::in(int port) {
 void PortTrace::sleep(int ms) {
     trace("sleep", ms);
     inner_.sleep(ms);
+}
+
+void PortTrace::addEmergencyDrop(EmergencyDrop& drop) const {
+    inner_.addEmergencyDrop(drop);
+    if (file_) {
+        drop.add(traceZeroWrite, ::fileno(file_.get()));
+    }
 }
 
 void PortTrace::trace(const char* operation, int first) {

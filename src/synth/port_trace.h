@@ -27,6 +27,9 @@ public:
     // Traces the value the wrapped port returned.
     int in(int port) override;
     void sleep(int ms) override;
+    // The wrapped port's steps, then the line "out 888 0" written straight to
+    // the trace file.
+    void addEmergencyDrop(EmergencyDrop& drop) const override;
 
 private:
     struct FileCloser {

@@ -75,6 +75,12 @@ int openAndClaim(const std::string& device, std::string& error) {
     return fd;
 }
 
+// Async-signal-safe: one ioctl.
+void writeZero(int fd) {
+    unsigned char data = 0;
+    ::ioctl(fd, PPWDATA, &data);
+}
+
 } // namespace
 
 std::unique_ptr<PpdevPort> PpdevPort::open(const std::string& device, std::string& error) {
@@ -118,6 +124,10 @@ int PpdevPort::in(int port) {
         return 0;
     }
     return status;
+}
+
+void PpdevPort::addEmergencyDrop(EmergencyDrop& drop) const {
+    drop.add(writeZero, fd_);
 }
 
 void PpdevPort::sleep(int ms) {

@@ -29,6 +29,8 @@ public:
     // read.
     int in(int port) override;
     void sleep(int ms) override;
+    // One PPWDATA of 0 on this port's descriptor.
+    void addEmergencyDrop(EmergencyDrop& drop) const override;
 
 private:
     explicit PpdevPort(int fd) : fd_(fd) {}

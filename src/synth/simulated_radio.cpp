@@ -20,7 +20,7 @@ bool falls(int previous, int current, int line) {
 } // namespace
 
 void SimulatedRadio::out(int port, int value) {
-    operations_.push_back({PortOp::Out, port, value});
+    record({PortOp::Out, port, value});
     if (port != kDataRegister) {
         return;
     }
@@ -31,12 +31,18 @@ void SimulatedRadio::out(int port, int value) {
 
 int SimulatedRadio::in(int port) {
     const int value = port == kStatusRegister ? readStatus() : 0;
-    operations_.push_back({PortOp::In, port, value});
+    record({PortOp::In, port, value});
     return value;
 }
 
 void SimulatedRadio::sleep(int ms) {
-    operations_.push_back({PortOp::Sleep, 0, ms});
+    record({PortOp::Sleep, 0, ms});
+}
+
+void SimulatedRadio::record(PortOp op) {
+    if (history_ == History::Operations) {
+        operations_.push_back(op);
+    }
 }
 
 std::vector<int> SimulatedRadio::writes() const {

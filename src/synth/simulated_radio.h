@@ -1,6 +1,7 @@
 #pragma once
 // A radio on a simulated parallel port, for running without hardware and for
-// tests. It records every port operation in order, decodes the serial control
+// tests. For tests it records every port operation in order; the program keeps
+// no such history (it would grow with every retune). It decodes the serial control
 // word from the frame, clock and data lines as the synthesizer would, follows
 // the transmit line, and answers status-register reads from a settable value or
 // from a file that another process may change while the program runs.
@@ -26,11 +27,19 @@ struct PortOp {
 
 class SimulatedRadio : public ParallelPort {
 public:
+    // Operations: every port operation is kept for operations() and writes().
+    // Nothing: only the radio's own state (data register, word being received,
+    // last word), so memory stays flat however long the program runs.
+    enum class History { Operations, Nothing };
+
+    explicit SimulatedRadio(History history = History::Operations) : history_(history) {}
+
     void out(int port, int value) override;
     int in(int port) override;
     // Records the call and returns at once.
     void sleep(int ms) override;
 
+    // Empty when the radio keeps no history.
     const std::vector<PortOp>& operations() const { return operations_; }
     void clearOperations() { operations_.clear(); }
     // The values written to the data register, in order.
@@ -62,7 +71,9 @@ public:
 private:
     void decode(int previous, int current);
     int readStatus() const;
+    void record(PortOp op);
 
+    History history_;
     std::vector<PortOp> operations_;
     int dataRegister_ = 0;
     bool inWord_ = false;

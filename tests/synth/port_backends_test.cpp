@@ -75,6 +75,27 @@ TEST(SimulatedRadio, WordIsLatchedOnlyWhenTheFrameFalls) {
     EXPECT_EQ(radio.dataRegister(), kTransmitLine);
 }
 
+// The program's radio: a long run of retunes keeps no history, yet every word
+// is still decoded.
+TEST(SimulatedRadio, WithoutHistoryKeepsOnlyTheRadiosState) {
+    SimulatedRadio radio(SimulatedRadio::History::Nothing);
+    for (int word = 0; word < 10000; ++word) {
+        radio.out(kDataRegister, kFrameLine);
+        radio.out(kDataRegister, kFrameLine | kClockLine | kDataLine);
+        radio.out(kDataRegister, kFrameLine | kDataLine);
+        radio.out(kDataRegister, kFrameLine | kClockLine);
+        radio.out(kDataRegister, 0);
+        radio.sleep(0);
+        radio.in(kStatusRegister);
+    }
+    EXPECT_TRUE(radio.operations().empty());
+    EXPECT_TRUE(radio.writes().empty());
+    EXPECT_EQ(radio.wordCount(), 10000);
+    EXPECT_EQ(radio.lastWordLength(), 2);
+    EXPECT_EQ(radio.lastDivider(), 1);
+    EXPECT_EQ(radio.dataRegister(), 0);
+}
+
 TEST(SimulatedRadio, SleepIsRecordedWithoutWaiting) {
     SimulatedRadio radio;
     const auto start = std::chrono::steady_clock::now();
