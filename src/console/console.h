@@ -154,7 +154,8 @@ public:
     // True while the console is in transmit (the switch offers "RX").
     bool transmitting() const;
     // Whether switching to transmit now would key the transmitter: false when
-    // the current channel has no transmit frequency inside the band.
+    // the current channel has no transmit frequency inside the band, or, with
+    // no current channel, when the tuned frequency plus txShift lies outside it.
     bool transmitAllowed() const;
     // Reads the status register: true while the receiver reports a signal.
     // Shows nothing.
