@@ -42,7 +42,7 @@ public:
 private:
     struct Client {
         std::unique_ptr<RigProtocol> protocol;
-        std::uint64_t lastActive = 0; // value of activity_ when it last sent bytes
+        std::uint64_t lastActive = 0; // activity_ when accepted or when it last sent bytes
     };
 
     void accept();
