@@ -86,7 +86,8 @@ void installRussianButtons(QApplication& app, QTranslator& translator) {
 }
 
 // Network rig control on the address the options give, with one notice on
-// standard error; nullptr (and the reason on standard error) when it cannot listen.
+// standard error (and a warning when other machines can reach it); nullptr (and
+// the reason on standard error) when it cannot listen.
 std::unique_ptr<RigctldServer> startRigctld(const Options& options, RigControl& rig) {
     auto server = std::make_unique<RigctldServer>(rig);
     const std::string error = server->listen(options.rigctldAddress, options.rigctldPort);
@@ -97,6 +98,12 @@ std::unique_ptr<RigctldServer> startRigctld(const Options& options, RigControl& 
     }
     std::fprintf(stderr, "volna144: rig control (rigctld protocol) on %s\n",
                  server->where().c_str());
+    if (!server->loopbackOnly()) {
+        std::fprintf(stderr,
+                     "volna144: warning: %s is not a loopback address: anyone who can reach "
+                     "it over the network can tune the radio and key the transmitter\n",
+                     server->where().c_str());
+    }
     return server;
 }
 
@@ -140,6 +147,9 @@ int main(int argc, char** argv) {
     Program program;
     program.addAfterEvent([&store] { store.sync(); });
     Form1 console(program, *port, store, prompter);
+    if (dynamic_cast<SimulatedRadio*>(hardware.get()) != nullptr) {
+        console.title = kSimulatedConsoleTitle;
+    }
     ConsoleWindow consoleWindow(console);
     UiBinding binding(program);
     binding.addView(consoleWindow);

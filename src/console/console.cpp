@@ -139,7 +139,7 @@ void Form1::Form_Load() {
 }
 
 void Form1::Form_Activate() {
-    caption = kConsoleTitle;
+    caption = title;
     currentChannel = 0;
     TopT();
     CoMMent();

@@ -23,6 +23,8 @@ class Prompter;
 class SettingsStore;
 
 inline constexpr const char* kConsoleTitle = "VOLNA144  v2.03";
+// The title while the simulated radio stands in for the real one.
+inline constexpr const char* kSimulatedConsoleTitle = "VOLNA144  v2.03 (simulated radio)";
 // The channel indicator when no memory channel is on the read-out.
 inline constexpr const char* kNoChannel = "NONE";
 inline constexpr const char* kChannelOutOfBand = "Данный канал не входит в заданный диапазан!";
@@ -58,6 +60,9 @@ public:
     std::int32_t scanPosition = 0; // next slider position of the whole-band scan
     std::int16_t txShift = 0;      // kHz, offset added on transmit
     bool extraPanelShown = false;  // lower panel "Дополнительно" revealed
+
+    // The caption every activation sets.
+    std::string title = kConsoleTitle;
 
     // --- controls: the display panel ---
     Label Label1{*this, "Label1"}; // frequency read-out, kHz
@@ -154,7 +159,8 @@ public:
     // True while the console is in transmit (the switch offers "RX").
     bool transmitting() const;
     // Whether switching to transmit now would key the transmitter: false when
-    // the current channel has no transmit frequency inside the band.
+    // the current channel has no transmit frequency inside the band, or, with
+    // no current channel, when the tuned frequency plus txShift lies outside it.
     bool transmitAllowed() const;
     // Reads the status register: true while the receiver reports a signal.
     // Shows nothing.

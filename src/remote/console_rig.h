@@ -22,8 +22,8 @@ public:
     Result tune(double hz) override;
     bool transmitting() override;
     // Through the transmit switch; rejected while the switch takes no input and,
-    // to transmit, when the current channel has no transmit frequency in the
-    // band (before the click, so no message box is shown). The state already
+    // to transmit, when the transmit frequency is not in the band (before the
+    // click, so no message box is shown). The state already
     // asked for is taken as it is.
     Result setTransmit(bool on) override;
     // Reads the status register; the console shows nothing.

@@ -28,17 +28,21 @@ void Form1::Check4_Click() {
     }
 }
 
+// A channel transmits on its stored transmit frequency; with no channel the
+// transmitter goes to the tuned frequency shifted by the transmit offset, and
+// that frequency too must lie inside the band the operator set.
 bool Form1::transmitAllowed() const {
     if (currentChannel < 1 || currentChannel > kChannelCount) {
-        return true;
+        const std::int64_t tuned = frequencyAt(Slider1.value());
+        return !outsideBand(static_cast<double>(tuned + txShift));
     }
     const std::int32_t transmit = txChannels[currentChannel - 1];
     return transmit != 0 && !outsideBand(transmit);
 }
 
 void Form1::switchToTransmit() {
-    // Never on the air outside the band: a current channel without a transmit
-    // frequency in the band refuses the switch and nothing changes.
+    // Never on the air outside the band: a transmit frequency missing or
+    // outside the band refuses the switch and nothing changes.
     if (!transmitAllowed()) {
         Check4.restore(!Check4.checked());
         prompter_.ask(errorBox(kChannelOutOfBand));

@@ -7,6 +7,8 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace volna {
 
 namespace {
@@ -46,7 +48,7 @@ RigctldServer::RigctldServer(RigControl& rig) : rig_(std::make_unique<HeldWhileM
 
 RigctldServer::~RigctldServer() {
     server_.close();
-    for (auto& [socket, protocol] : clients_) {
+    for (auto& [socket, client] : clients_) {
         socket->disconnect(this);
         socket->abort();
         delete socket;
@@ -69,6 +71,10 @@ std::string RigctldServer::listen(const std::string& address, int port) {
     return {};
 }
 
+bool RigctldServer::loopbackOnly() const {
+    return server_.serverAddress().isLoopback();
+}
+
 std::string RigctldServer::where() const {
     const QHostAddress host = server_.serverAddress();
     const std::string address = host.toString().toStdString();
@@ -79,13 +85,11 @@ std::string RigctldServer::where() const {
 void RigctldServer::accept() {
     while (QTcpSocket* socket = server_.nextPendingConnection()) {
         if (clients_.size() >= kMaxClients) {
-            socket->abort();
-            socket->deleteLater();
-            continue;
+            makeRoom();
         }
         socket->setParent(nullptr);
         socket->setReadBufferSize(4 * kChunkBytes);
-        clients_.emplace(socket, std::make_unique<RigProtocol>(*rig_));
+        clients_.emplace(socket, Client{std::make_unique<RigProtocol>(*rig_), ++activity_});
         connect(socket, &QTcpSocket::readyRead, this, [this, socket] { serve(socket); });
         connect(socket, &QTcpSocket::bytesWritten, this, [this, socket] { serve(socket); });
         connect(socket, &QTcpSocket::disconnected, this, [this, socket] { drop(socket); });
@@ -93,16 +97,32 @@ void RigctldServer::accept() {
     }
 }
 
+// Closes the client that has sent nothing for the longest time, as if it had
+// vanished: if it keyed the transmitter, the transmitter goes back to receive.
+void RigctldServer::makeRoom() {
+    const auto idlest =
+        std::min_element(clients_.begin(), clients_.end(), [](const auto& a, const auto& b) {
+            return a.second.lastActive < b.second.lastActive;
+        });
+    if (idlest == clients_.end()) {
+        return;
+    }
+    QTcpSocket* socket = idlest->first;
+    drop(socket);
+    socket->disconnectFromHost();
+}
+
 // Answers one chunk of the client's input; the rest waits for the next turn.
 void RigctldServer::serve(QTcpSocket* socket) {
     const auto found = clients_.find(socket);
-    if (found == clients_.end() || found->second->closing()) {
+    if (found == clients_.end() || found->second.protocol->closing()) {
         return;
     }
     if (socket->bytesAvailable() == 0 || socket->bytesToWrite() > kWriteBacklogBytes) {
         return; // more input, or the client reading its replies, calls again
     }
-    RigProtocol& protocol = *found->second;
+    found->second.lastActive = ++activity_;
+    RigProtocol& protocol = *found->second.protocol;
     const QByteArray bytes = socket->read(kChunkBytes);
     const bool wasTransmitting = rig_->transmitting();
     const std::string reply =
@@ -128,7 +148,7 @@ void RigctldServer::drop(QTcpSocket* socket) {
     const auto found = clients_.find(socket);
     if (found != clients_.end() && socket == keyer_) {
         keyer_ = nullptr;
-        if (!found->second->closing() && rig_->transmitting()) {
+        if (!found->second.protocol->closing() && rig_->transmitting()) {
             rig_->setTransmit(false);
         }
     }

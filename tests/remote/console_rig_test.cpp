@@ -121,6 +121,18 @@ TEST_F(ConsoleRigTest, TransmitIsRefusedWithoutABoxOnAChannelWithoutTransmitInTh
     EXPECT_TRUE(prompter.shown().empty());
 }
 
+TEST_F(ConsoleRigTest, TransmitWithoutAChannelIsRefusedWhenTheShiftedFrequencyLeavesTheBand) {
+    start(); // 144000: the transmitter would go to 143400
+    RigProtocol session(rig);
+    const int words = radio.wordCount();
+    EXPECT_EQ(session.feed("T 1\nt\n"), "RPRT -9\n0\n");
+    EXPECT_EQ(radio.wordCount(), words);
+    EXPECT_FALSE(radio.transmitting());
+    EXPECT_TRUE(prompter.shown().empty());
+    EXPECT_EQ(session.feed("F 144600000\nT 1\nt\nT 0\n"), "RPRT 0\nRPRT 0\n1\nRPRT 0\n");
+    EXPECT_FALSE(radio.transmitting());
+}
+
 TEST_F(ConsoleRigTest, TransmitIsRefusedWhileTheSwitchIsLocked) {
     start();
     program.click(form.Command2); // the band scan locks the switch

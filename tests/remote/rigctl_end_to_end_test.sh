@@ -2,8 +2,10 @@
 # Hamlib's own network client (rigctl -m 2) against the real program under Xvfb
 # with the simulated radio: tune, read back, key and unkey, an out-of-band tune,
 # the busy signal; then raw connections that vanish mid-line, send an over-long
-# line or talk at once. Every word and the transmit line are checked on the port
-# trace, and every rigctl call must finish without a time-out.
+# line or talk at once; a transmit refused outside the band; a full table of
+# silent clients; the warning when listening beyond loopback. Every word and the
+# transmit line are checked on the port trace, and every rigctl call must finish
+# without a time-out.
 # Skipped (exit 77) where Xvfb or rigctl is missing.
 set -u
 program=${1:?usage: rigctl_end_to_end_test.sh PATH/TO/volna144}
@@ -97,8 +99,60 @@ sleep 0.5
 
 rig f
 [ "$out" = 145500000 ] || fail "f after the raw connections gives '$out'"
+
+# Without a channel the transmitter would go to the tuned frequency plus FR_:
+# from 144000 that is 143400, outside the band, so T 1 is refused.
+rig F 144000000
+words=$(grep -c '^out 888' "$trace")
+rig T 1
+case $out in *"rejected"*) ;; *) fail "T 1 at 144000 was not refused: $out" ;; esac
+[ "$(grep -c '^out 888' "$trace")" = "$words" ] || fail "the refused T 1 wrote to the port"
+rig t
+[ "$out" = 0 ] || fail "t after the refused T 1 gives '$out'"
+rig F 145500000
+
+# A full table of silent clients: a keyer idle longest, then 31 that never
+# speak. rigctl is still served, and closing the keyer to make room drops the
+# transmit line.
+exec {keyer}<>"/dev/tcp/127.0.0.1/$port"
+printf 'T 1\n' >&$keyer
+[ "$(reply $keyer)" = "RPRT 0" ] || fail "T 1 from the keyer is not answered"
+idle=()
+for _ in $(seq 31); do
+    exec {fd}<>"/dev/tcp/127.0.0.1/$port"
+    idle+=("$fd")
+done
+[ "$(last_write)" = 8 ] || fail "the keyer did not key"
+rig f
+[ "$out" = 145500000 ] || fail "a 33rd client is not served: '$out'"
+read -r -t 2 line <&$keyer
+[ $? = 1 ] || fail "the client idle longest was not closed"
+[ "$(last_write)" = 0 ] || fail "closing the idle keyer left the transmitter keyed"
+for n in $(seq 40); do
+    rig t
+    [ "$out" = 0 ] || fail "rigctl call $n with a full table gives '$out'"
+done
+printf 'f\n' >&"${idle[30]}"
+[ "$(reply "${idle[30]}")" = 145500000 ] || fail "the newest silent client was closed"
+exec {keyer}>&-
+for fd in "${idle[@]}"; do exec {fd}>&-; done
+
 kill -0 $pid 2>/dev/null || fail "the program is gone"
 [ "$(grep -c 'rig control' "$work/stderr")" = 1 ] || fail "not exactly one notice on standard error"
+! grep -q warning "$work/stderr" || fail "a warning on a loopback address: $(cat "$work/stderr")"
+kill -TERM $pid
+
+# Listening on every interface warns that anyone there can key the transmitter.
+for _ in $(seq 50); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
+"$program" --port=sim --rigctld=0.0.0.0:0 2>"$work/stderr" &
+pid=$!
+pids="$pids $pid"
+for _ in $(seq 100); do
+    grep -q 'warning' "$work/stderr" && break
+    sleep 0.1
+done
+grep -q '^volna144: warning: 0\.0\.0\.0:[0-9]* is not a loopback address' "$work/stderr" ||
+    fail "no warning on 0.0.0.0: $(cat "$work/stderr")"
 kill -TERM $pid
 
 finish "rigctl against the running program: all checks passed"

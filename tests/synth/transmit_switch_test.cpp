@@ -20,6 +20,12 @@ protected:
                 &form.Command8,  &form.Command9,  &form.Command10, &form.Command11, &form.Command12,
                 &form.Command13};
     }
+    // Starts the console tuned to 145000, from where transmitting without a
+    // channel (145000 - 600) stays inside the band.
+    void startInBand() {
+        start();
+        program.scroll(form.Slider1, 40);
+    }
     void storeAllChannels() {
         for (int n = 1; n <= kChannelCount; ++n) {
             setChannel(n, std::to_string(144000 + 100 * n), std::to_string(144000 + 100 * n));
@@ -28,7 +34,7 @@ protected:
 };
 
 TEST_F(TransmitSwitchTest, WithoutAChannelItKeysTheSlidersFrequency) {
-    start();
+    startInBand();
     radio.clearOperations();
     EXPECT_TRUE(program.click(form.Check4));
     const std::vector<int> writes = radio.writes();
@@ -36,17 +42,17 @@ TEST_F(TransmitSwitchTest, WithoutAChannelItKeysTheSlidersFrequency) {
     EXPECT_EQ(writes[0], kTransmitLine);
     EXPECT_EQ(writes[1], kFrameLine);
     EXPECT_EQ(writes.back(), kTransmitLine);
-    EXPECT_EQ(radio.lastDivider(), 5736);
+    EXPECT_EQ(radio.lastDivider(), (145000 - 600) / 25);
     EXPECT_TRUE(radio.transmitting());
     EXPECT_EQ(form.Label5.caption, "TX");
     EXPECT_EQ(form.Check4.caption, "RX");
-    EXPECT_EQ(form.Label1.caption, "144000");
-    EXPECT_EQ(form.Label16.caption, "144000");
+    EXPECT_EQ(form.Label1.caption, "145000");
+    EXPECT_EQ(form.Label16.caption, "145000");
 }
 
 TEST_F(TransmitSwitchTest, LocksExactlyTheTuningAndChannelControls) {
     storeAllChannels();
-    start();
+    startInBand();
     program.click(form.Check4);
     for (Control* control : lockedWhileTransmitting()) {
         EXPECT_FALSE(control->enabled) << control->name();
@@ -92,11 +98,11 @@ TEST_F(TransmitSwitchTest, AChannelTransmitsOnItsTransmitFrequencyAndComesBackTo
 }
 
 TEST_F(TransmitSwitchTest, TwoClicksLeaveTheEndOfAReceiveTransfer) {
-    start();
+    startInBand();
     program.click(form.Check4);
     program.click(form.Check4);
     EXPECT_EQ(radio.writes().back(), 0);
-    EXPECT_EQ(radio.lastDivider(), 5332);
+    EXPECT_EQ(radio.lastDivider(), (145000 - 10700) / 25);
     EXPECT_EQ(form.Check4.caption, "TX");
     EXPECT_EQ(form.Label5.caption, "RX");
 }
@@ -104,7 +110,7 @@ TEST_F(TransmitSwitchTest, TwoClicksLeaveTheEndOfAReceiveTransfer) {
 TEST_F(TransmitSwitchTest, ComingBackEnablesOnlyTheButtonsOfStoredChannels) {
     setChannel(1, "145000", "145000");
     setChannel(5, "145500", "145500");
-    start();
+    startInBand();
     program.click(form.Check4);
     setChannel(5, "");
     form.rxChannels[4] = 0;
@@ -115,7 +121,7 @@ TEST_F(TransmitSwitchTest, ComingBackEnablesOnlyTheButtonsOfStoredChannels) {
 }
 
 TEST_F(TransmitSwitchTest, ExitStaysUsableAndDropsTheTransmitLine) {
-    start();
+    startInBand();
     program.click(form.Check4);
     EXPECT_TRUE(program.click(form.Command1));
     EXPECT_FALSE(radio.transmitting());
@@ -144,9 +150,56 @@ TEST_F(TransmitSwitchTest, AChannelWithoutATransmitFrequencyInTheBandIsNeverKeye
     }
 }
 
+// Without a channel the transmitter goes to the tuned frequency plus FR_; that
+// frequency, not the tuned one, must lie inside the band the operator set.
+TEST_F(TransmitSwitchTest, WithoutAChannelTheShiftedFrequencyMustLieInTheBand) {
+    struct Case {
+        const char* lower;
+        const char* upper;
+        const char* shift;
+        int tuned;
+        bool keyed;
+    };
+    const Case cases[] = {
+        {"144000", "146000", "-600", 144000, false}, {"144000", "146000", "-600", 144575, false},
+        {"144000", "146000", "-600", 144600, true},  {"144000", "146000", "600", 146000, false},
+        {"144000", "146000", "600", 145400, true},   {"144000", "146000", "0", 144000, true},
+        {"143000", "146000", "-600", 144000, true},  {"144000", "145000", "600", 144500, false},
+    };
+    start();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.lower) + ".." + c.upper + " " + c.shift + " at " +
+                     std::to_string(c.tuned));
+        setSetting(kKeyLowerBound, c.lower);
+        setSetting(kKeyUpperBound, c.upper);
+        setSetting(kKeyTxShift, c.shift);
+        store.writeSetting(kSectionFlags, kKeyLock, "0"); // as "Config" leaves it
+        reactivate();
+        program.scroll(form.Slider1, form.positionOf(c.tuned));
+        ASSERT_EQ(form.Label1.caption, std::to_string(c.tuned));
+        radio.clearOperations();
+        if (!c.keyed) {
+            prompter.expectError(kChannelOutOfBand);
+        }
+        program.click(form.Check4);
+        EXPECT_TRUE(prompter.done());
+        EXPECT_EQ(radio.transmitting(), c.keyed);
+        EXPECT_EQ(form.transmitting(), c.keyed);
+        if (c.keyed) {
+            EXPECT_EQ(radio.lastDivider(), (c.tuned + std::stoi(c.shift)) / 25);
+            program.click(form.Check4);
+        } else {
+            EXPECT_TRUE(radio.operations().empty());
+            EXPECT_EQ(form.Label5.caption, "RX");
+            EXPECT_FALSE(form.Check4.checked());
+            EXPECT_TRUE(form.Slider1.enabled);
+        }
+    }
+}
+
 TEST_F(TransmitSwitchTest, AnActivationWhileTransmittingKeepsTheChannelButtonsLocked) {
     storeAllChannels();
-    start();
+    startInBand();
     program.click(form.Check4);
     reactivate();
     for (int n = 1; n <= kChannelCount; ++n) {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real program in a real X server: the first-run question, the start-up
 # word on the port trace, "ADDition" and "Exit" clicked at their designed
-# places. Skipped (exit 77) where Xvfb or xdotool is missing.
+# places, the title that tells the simulated radio, a parallel port refused.
+# Skipped (exit 77) where Xvfb or xdotool is missing.
 set -u
 program=${1:?usage: xvfb_console_test.sh PATH/TO/volna144}
 for tool in Xvfb xdotool; do
@@ -44,7 +45,7 @@ press_return "$(window '^Предупреждение!$')"
 message=$(window '^Сообщение$')
 [ -n "$message" ] || fail "no success message"
 press_return "$message"
-console=$(window '^VOLNA144  v2.03$')
+console=$(window '^VOLNA144  v2\.03 \(simulated radio\)$')
 [ -n "$console" ] || fail "no console window"
 grep -q '^NEW=1' "$store" || fail "store lacks NEW=1"
 grep -q '^Buttom_boundary=144000' "$store" || fail "store lacks the lower boundary"
@@ -59,7 +60,7 @@ trace=$work/trace.txt
 VOLNA144_PORT_TRACE=$trace "$program" --port=sim 2>/dev/null &
 pid=$!
 pids="$pids $pid"
-console=$(window '^VOLNA144  v2.03$')
+console=$(window '^VOLNA144  v2\.03 \(simulated radio\)$')
 [ -n "$console" ] || fail "no console on the second start"
 divider=$(last_divider)
 [ "$divider" = 5372 ] || fail "trace word divider $divider, expected 5372"
@@ -78,5 +79,22 @@ sleep 0.3
 [ "$(height "$console")" = "$first" ] || fail "ADDition twice did not restore the height"
 kill -TERM $pid
 wait_exit $pid || fail "SIGTERM did not end the program"
+
+# --- Auto falls back to the simulated radio and the title says so; an explicit
+# parallel port that cannot be opened ends the program with the reason. ---
+if [ ! -e /dev/parport0 ]; then
+    "$program" --port=auto 2>"$work/auto.txt" &
+    pid=$!
+    pids="$pids $pid"
+    [ -n "$(window '^VOLNA144  v2\.03 \(simulated radio\)$')" ] ||
+        fail "auto without a parallel port: no simulated radio in the title"
+    grep -q 'running the simulated radio' "$work/auto.txt" || fail "auto: no notice of the fallback"
+    kill -TERM $pid
+    wait_exit $pid || fail "SIGTERM did not end the program on auto"
+fi
+timeout 20 "$program" --port=ppdev:"$work/no-port" 2>"$work/ppdev.txt"
+[ $? = 1 ] || fail "a missing ppdev port did not end the program with 1"
+grep -q "^volna144: no parallel port at $work/no-port" "$work/ppdev.txt" ||
+    fail "a missing ppdev port gives no clear message: $(cat "$work/ppdev.txt")"
 
 finish "console under Xvfb: all checks passed"

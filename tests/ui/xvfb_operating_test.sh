@@ -25,7 +25,7 @@ echo 0 >"$status"
 VOLNA144_PORT_TRACE=$trace VOLNA144_SIM_STATUS=$status "$program" --port=sim 2>/dev/null &
 pid=$!
 pids="$pids $pid"
-console=$(timeout 10 xdotool search --sync --onlyvisible --name '^VOLNA144  v2.03$' | head -n 1)
+console=$(timeout 10 xdotool search --sync --onlyvisible --name '^VOLNA144  v2\.03 \(simulated radio\)$' | head -n 1)
 [ -n "$console" ] || { echo "FAIL: no console"; exit 1; }
 
 click_twips() {
@@ -93,7 +93,7 @@ xdotool mousemove --window "$settings" 216 65 click 1 key ctrl+a type 145000
 click_in "$settings" 1440 5640 1695 495 # "Сохранить и выйти"
 grep -q '^Buttom_boundary=145000$' "$work/VOLNA144/VOLNA144.conf" || fail "the band was not stored"
 [ "$(last_divider)" = $(((145000 - 10700) / 25)) ] || fail "after the new band: divider $(last_divider)"
-[ -n "$(window '^VOLNA144  v2.03$')" ] || fail "the console did not come back"
+[ -n "$(window '^VOLNA144  v2\.03 \(simulated radio\)$')" ] || fail "the console did not come back"
 
 # "Channel": channel 2 typed into the editor and saved tunes from its button.
 click_twips 5640 360 975 375

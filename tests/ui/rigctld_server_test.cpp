@@ -1,0 +1,159 @@
+// The rig control server over real loopback sockets: a full table of clients
+// never turns a new one away (the client idle longest is closed instead, and
+// if it had keyed the transmitter the transmitter goes back to receive), and
+// which listening addresses keep other machines out.
+
+#include "remote/rig_protocol.h"
+#include "ui/rigctld_server.h"
+
+#include <QTcpSocket>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace volna::test {
+namespace {
+
+// A radio that takes every tune and switch.
+class AcceptingRig : public RigControl {
+public:
+    std::int64_t frequencyHz() override { return 145000000; }
+    Result tune(double) override { return Result::Ok; }
+    bool transmitting() override { return transmitting_; }
+    Result setTransmit(bool on) override {
+        transmitting_ = on;
+        return Result::Ok;
+    }
+    bool busy() override { return false; }
+    std::int64_t lowestHz() const override { return 144000000; }
+    std::int64_t highestHz() const override { return 146000000; }
+    std::int64_t stepHz() const override { return 25000; }
+
+private:
+    bool transmitting_ = false;
+};
+
+class RigctldServerTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_EQ(server.listen("127.0.0.1", 0), ""); }
+
+    // A new connection, once the server has taken it into its table or closed
+    // another to make room.
+    QTcpSocket* connectClient() {
+        const std::size_t before = server.clientCount();
+        auto socket = std::make_unique<QTcpSocket>();
+        socket->connectToHost("127.0.0.1", port());
+        EXPECT_TRUE(socket->waitForConnected(2000));
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return server.clientCount() > before || before == RigctldServer::kMaxClients; }));
+        clients.push_back(std::move(socket));
+        return clients.back().get();
+    }
+    // Sends one line and returns the first line of the reply ("" without one).
+    static QByteArray ask(QTcpSocket* socket, const char* line) {
+        socket->write(line);
+        socket->write("\n");
+        if (!QTest::qWaitFor([&] { return socket->canReadLine(); }, 2000)) {
+            return {};
+        }
+        return socket->readLine().trimmed();
+    }
+    static bool closedByServer(QTcpSocket* socket) {
+        return QTest::qWaitFor([&] { return socket->state() == QAbstractSocket::UnconnectedState; },
+                               2000);
+    }
+    quint16 port() const {
+        const std::string where = server.where();
+        return static_cast<quint16>(std::stoi(where.substr(where.rfind(':') + 1)));
+    }
+    int openClients() const {
+        int open = 0;
+        for (const auto& client : clients) {
+            open += client->state() == QAbstractSocket::ConnectedState ? 1 : 0;
+        }
+        return open;
+    }
+
+    AcceptingRig rig;
+    RigctldServer server{rig};
+    std::vector<std::unique_ptr<QTcpSocket>> clients;
+};
+
+TEST_F(RigctldServerTest, AFullTableClosesTheClientIdleLongestAndServesTheNewOne) {
+    for (std::size_t n = 0; n < RigctldServer::kMaxClients; ++n) {
+        connectClient();
+    }
+    ASSERT_EQ(server.clientCount(), RigctldServer::kMaxClients);
+    // Every client but number 5 speaks, in order: 5 is now idle longest, then 0.
+    for (std::size_t n = 0; n < clients.size(); ++n) {
+        if (n != 5) {
+            ASSERT_EQ(ask(clients[n].get(), "f"), "145000000") << n;
+        }
+    }
+    QTcpSocket* newcomer = connectClient();
+    EXPECT_EQ(ask(newcomer, "f"), "145000000");
+    EXPECT_TRUE(closedByServer(clients[5].get()));
+    EXPECT_EQ(server.clientCount(), RigctldServer::kMaxClients);
+
+    QTcpSocket* another = connectClient();
+    EXPECT_EQ(ask(another, "f"), "145000000");
+    EXPECT_TRUE(closedByServer(clients[0].get()));
+    for (std::size_t n = 1; n < RigctldServer::kMaxClients; ++n) {
+        if (n != 5) {
+            EXPECT_EQ(clients[n]->state(), QAbstractSocket::ConnectedState) << n;
+        }
+    }
+}
+
+TEST_F(RigctldServerTest, ClosingAnIdleClientThatKeyedDropsTheTransmitter) {
+    QTcpSocket* keyer = connectClient();
+    ASSERT_EQ(ask(keyer, "T 1"), "RPRT 0");
+    ASSERT_TRUE(rig.transmitting());
+    for (std::size_t n = 1; n < RigctldServer::kMaxClients; ++n) {
+        ASSERT_EQ(ask(connectClient(), "t"), "1");
+    }
+    EXPECT_TRUE(rig.transmitting());
+    QTcpSocket* newcomer = connectClient();
+    EXPECT_TRUE(closedByServer(keyer));
+    EXPECT_FALSE(rig.transmitting());
+    EXPECT_EQ(ask(newcomer, "t"), "0");
+}
+
+TEST_F(RigctldServerTest, AHundredClientsThatStayConnectedAreEachServed) {
+    constexpr int kClients = 100;
+    for (int n = 0; n < kClients; ++n) {
+        ASSERT_EQ(ask(connectClient(), "f"), "145000000") << n;
+        ASSERT_LE(server.clientCount(), RigctldServer::kMaxClients);
+    }
+    const int kept = static_cast<int>(RigctldServer::kMaxClients);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return openClients() == kept; }, 2000)) << openClients();
+    // The survivors are the newest ones.
+    for (int n = kClients - kept; n < kClients; ++n) {
+        EXPECT_EQ(ask(clients[n].get(), "t"), "0") << n;
+    }
+}
+
+TEST(RigctldServerAddress, OnlyLoopbackAddressesKeepOtherMachinesOut) {
+    struct Case {
+        const char* address;
+        bool loopback;
+    };
+    AcceptingRig rig;
+    for (const Case& c : {Case{"127.0.0.1", true}, Case{"127.0.0.2", true}, Case{"localhost", true},
+                          Case{"::1", true}, Case{"0.0.0.0", false}, Case{"::", false}}) {
+        SCOPED_TRACE(c.address);
+        RigctldServer server(rig);
+        const std::string error = server.listen(c.address, 0);
+        if (!error.empty()) {
+            GTEST_LOG_(INFO) << "cannot listen on " << c.address << ": " << error;
+            continue; // no IPv6 on this machine
+        }
+        EXPECT_EQ(server.loopbackOnly(), c.loopback);
+    }
+}
+
+} // namespace
+} // namespace volna::test
