@@ -28,16 +28,21 @@ void Form1::Check4_Click() {
     }
 }
 
-// A channel transmits on its stored transmit frequency; with no channel the
-// transmitter goes to the tuned frequency shifted by the transmit offset, and
-// that frequency too must lie inside the band the operator set.
+// The transmitter goes to F + txShift, where F is the tuned frequency, or with
+// a channel its stored transmit frequency on the step grid. A channel needs a
+// transmit frequency inside the band, and the shifted frequency that actually
+// goes on the air must lie inside the band the operator set too.
 bool Form1::transmitAllowed() const {
-    if (currentChannel < 1 || currentChannel > kChannelCount) {
-        const std::int64_t tuned = frequencyAt(Slider1.value());
-        return !outsideBand(static_cast<double>(tuned + txShift));
+    std::int32_t position = Slider1.value();
+    if (currentChannel >= 1 && currentChannel <= kChannelCount) {
+        const std::int32_t transmit = txChannels[currentChannel - 1];
+        if (transmit == 0 || outsideBand(transmit)) {
+            return false;
+        }
+        position = positionOf(transmit);
     }
-    const std::int32_t transmit = txChannels[currentChannel - 1];
-    return transmit != 0 && !outsideBand(transmit);
+    const std::int64_t onAir = frequencyAt(position) + txShift;
+    return !outsideBand(static_cast<double>(onAir));
 }
 
 void Form1::switchToTransmit() {

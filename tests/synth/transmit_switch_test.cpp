@@ -128,8 +128,10 @@ TEST_F(TransmitSwitchTest, ExitStaysUsableAndDropsTheTransmitLine) {
     EXPECT_TRUE(program.quitting());
 }
 
+// With the default offset of -600 kHz a channel transmitting below 144600
+// would go on the air below the band.
 TEST_F(TransmitSwitchTest, AChannelWithoutATransmitFrequencyInTheBandIsNeverKeyed) {
-    for (const char* transmit : {"", "0", "146025", "143975"}) {
+    for (const char* transmit : {"", "0", "146025", "143975", "144000", "144575"}) {
         SCOPED_TRACE(transmit);
         Program program;
         SimulatedRadio radio;
