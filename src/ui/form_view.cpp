@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QValidator>
 
 #include <cstdlib>
 #include <functional>
@@ -64,6 +65,36 @@ QString fitted(const QString& caption, const QFontMetrics& metrics, int width, i
     return broken;
 }
 
+// Whether a typed text is longer than the box lets the operator leave it,
+// counted in characters as the model counts them.
+bool overLimit(const TextBox& box, const QString& typed) {
+    const int limit = box.typingLimit();
+    return limit > 0 && typed.size() > limit && typed.toUcs4().size() > limit;
+}
+
+// Holds a box's length limit for the operator's edits only. QLineEdit's own
+// maximum length would also cut what the program shows, so a text from the
+// store longer than the limit would show cut and a save would store the cut.
+// An edit that would leave the text longer than the box's typing limit is
+// refused and undone by the line edit, as a full box refuses a key.
+class TypingLimitValidator : public QValidator {
+public:
+    TypingLimitValidator(const TextBox& box, QObject* parent) : QValidator(parent), box_(box) {}
+
+    State validate(QString& input, int& /*pos*/) const override {
+        return overLimit(box_, input) ? Invalid : Acceptable;
+    }
+
+private:
+    const TextBox& box_;
+};
+
+// The row the operator selected, or -1.
+int selectedRow(const QListWidget* view) {
+    const QList<QListWidgetItem*> selected = view->selectedItems();
+    return selected.isEmpty() ? -1 : view->row(selected.front());
+}
+
 void renderList(const ListBox& list, QListWidget* view) {
     QStringList items;
     for (const std::string& item : list.items) {
@@ -77,7 +108,9 @@ void renderList(const ListBox& list, QListWidget* view) {
         view->clear();
         view->addItems(items);
     }
-    view->setCurrentRow(list.selectedIndex);
+    if (selectedRow(view) != list.selectedIndex) {
+        view->setCurrentRow(list.selectedIndex);
+    }
 }
 
 void setColour(QWidget* widget, const Colour& colour) {
@@ -145,7 +178,7 @@ QWidget* FormView::createWidget(Control& control, QWidget* parent) {
     if (auto* box = dynamic_cast<TextBox*>(&control); box != nullptr) {
         auto* edit = new QLineEdit(parent);
         if (box->maxLength > 0) {
-            edit->setMaxLength(box->maxLength);
+            edit->setValidator(new TypingLimitValidator(*box, edit));
         }
         return edit;
     }
@@ -176,16 +209,26 @@ void FormView::connectInput(Control& control, QWidget* widget) {
         connect(static_cast<QRadioButton*>(widget), &QRadioButton::clicked, this,
                 [&program, option] { program.click(*option); });
     } else if (auto* text = dynamic_cast<TextBox*>(&control)) {
-        connect(
-            static_cast<QLineEdit*>(widget), &QLineEdit::textEdited, this,
-            [&program, text](const QString& typed) { program.type(*text, typed.toStdString()); });
+        auto* edit = static_cast<QLineEdit*>(widget);
+        connect(edit, &QLineEdit::textEdited, this, [&program, text, edit](const QString& typed) {
+            // Undo can bring back a text longer than the limit now allows
+            // without asking the validator: the box goes back to the model's.
+            if (overLimit(*text, typed)) {
+                edit->setText(qt(text->text()));
+                return;
+            }
+            program.type(*text, typed.toStdString());
+        });
     } else if (auto* list = dynamic_cast<ListBox*>(&control)) {
-        connect(static_cast<QListWidget*>(widget), &QListWidget::currentRowChanged, this,
-                [this, &program, list](int row) {
-                    if (!rendering_) {
-                        program.select(*list, row);
-                    }
-                });
+        // The selection, not the current row, is the operator's choice: Qt makes
+        // the first row current (without selecting it) when the list takes the
+        // focus, and that must not pick an entry nobody chose.
+        auto* view = static_cast<QListWidget*>(widget);
+        connect(view, &QListWidget::itemSelectionChanged, this, [this, &program, list, view] {
+            if (!rendering_) {
+                program.select(*list, selectedRow(view));
+            }
+        });
     } else if (auto* slider = dynamic_cast<Slider*>(&control)) {
         connect(static_cast<QSlider*>(widget), &QSlider::valueChanged, this,
                 [this, &program, slider](int value) {
