@@ -20,6 +20,7 @@
 
 #include <cstdlib>
 #include <functional>
+#include <limits>
 
 namespace volna {
 
@@ -177,6 +178,8 @@ QWidget* FormView::createWidget(Control& control, QWidget* parent) {
     }
     if (auto* box = dynamic_cast<TextBox*>(&control); box != nullptr) {
         auto* edit = new QLineEdit(parent);
+        // QLineEdit cuts every text at 32767 characters unless told otherwise.
+        edit->setMaxLength(std::numeric_limits<int>::max());
         if (box->maxLength > 0) {
             edit->setValidator(new TypingLimitValidator(*box, edit));
         }

@@ -153,6 +153,15 @@ TEST_F(ChannelWindowsTest, ALongStoredTextShowsWholeEditsInPlaceAndSavesAsShown)
     EXPECT_EQ(store.readSetting(kSectionRxChannels, "$1", "?"), "145500");
 }
 
+TEST_F(ChannelWindowsTest, AStoredTextBeyondQtsDefaultLengthShowsAndSavesWhole) {
+    const std::string huge(40000, 'x');
+    setChannel(2, "145500", "145500", huge);
+    open(editor);
+    EXPECT_EQ(widget<QLineEdit>(*editorView, "Text1_3")->text().size(), 40000);
+    QTest::mouseClick(widget(*editorView, "Command1"), Qt::LeftButton);
+    EXPECT_EQ(store.readSetting(kSectionRxComments, "$2", "?"), huge);
+}
+
 TEST_F(ChannelWindowsTest, TheDialogShowsItsProposalAndStoresWhatIsTyped) {
     dialog.setPassVar(145500);
     open(dialog);
