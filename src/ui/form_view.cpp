@@ -212,26 +212,9 @@ void FormView::connectInput(Control& control, QWidget* widget) {
         connect(static_cast<QRadioButton*>(widget), &QRadioButton::clicked, this,
                 [&program, option] { program.click(*option); });
     } else if (auto* text = dynamic_cast<TextBox*>(&control)) {
-        auto* edit = static_cast<QLineEdit*>(widget);
-        connect(edit, &QLineEdit::textEdited, this, [&program, text, edit](const QString& typed) {
-            // Undo can bring back a text longer than the limit now allows
-            // without asking the validator: the box goes back to the model's.
-            if (overLimit(*text, typed)) {
-                edit->setText(qt(text->text()));
-                return;
-            }
-            program.type(*text, typed.toStdString());
-        });
+        connectText(*text, static_cast<QLineEdit*>(widget));
     } else if (auto* list = dynamic_cast<ListBox*>(&control)) {
-        // The selection, not the current row, is the operator's choice: Qt makes
-        // the first row current (without selecting it) when the list takes the
-        // focus, and that must not pick an entry nobody chose.
-        auto* view = static_cast<QListWidget*>(widget);
-        connect(view, &QListWidget::itemSelectionChanged, this, [this, &program, list, view] {
-            if (!rendering_) {
-                program.select(*list, selectedRow(view));
-            }
-        });
+        connectList(*list, static_cast<QListWidget*>(widget));
     } else if (auto* slider = dynamic_cast<Slider*>(&control)) {
         connect(static_cast<QSlider*>(widget), &QSlider::valueChanged, this,
                 [this, &program, slider](int value) {
@@ -240,6 +223,31 @@ void FormView::connectInput(Control& control, QWidget* widget) {
                     }
                 });
     }
+}
+
+void FormView::connectText(TextBox& text, QLineEdit* edit) {
+    Program& program = program_;
+    connect(edit, &QLineEdit::textEdited, this, [&program, &text, edit](const QString& typed) {
+        // Undo can bring back a text longer than the limit now allows without
+        // asking the validator: the box goes back to the model's text.
+        if (overLimit(text, typed)) {
+            edit->setText(qt(text.text()));
+            return;
+        }
+        program.type(text, typed.toStdString());
+    });
+}
+
+// The selection, not the current row, is the operator's choice: Qt makes the
+// first row current (without selecting it) when the list takes the focus, and
+// that must not pick an entry nobody chose.
+void FormView::connectList(ListBox& list, QListWidget* view) {
+    Program& program = program_;
+    connect(view, &QListWidget::itemSelectionChanged, this, [this, &program, &list, view] {
+        if (!rendering_) {
+            program.select(list, selectedRow(view));
+        }
+    });
 }
 
 // The caption of a labelled control, as it is now in the model.
