@@ -71,18 +71,19 @@ void Form3::setPassVar(std::string_view text) {
     }
 }
 
-void Form3::Form_Activate() {
+void Form3::readStore() {
     auto read = [this](std::string_view section, std::string_view key) {
         return store_.readSetting(section, key, kMissingKeyText);
     };
     lowerBound = leadingNumber(read(kSectionSettings, kKeyLowerBound));
     upperBound = toInt32(leadingNumber(read(kSectionSettings, kKeyUpperBound)));
     for (int n = 1; n <= kChannelCount; ++n) {
-        StoredChannel& channel = channels[n - 1];
-        channel.tx = read(kSectionTxChannels, slotKey(n));
-        channel.rx = read(kSectionRxChannels, slotKey(n));
-        channel.comment = read(kSectionRxComments, slotKey(n));
+        channels[n - 1] = readChannel(store_, n);
     }
+}
+
+void Form3::Form_Activate() {
+    readStore();
     Text2.setText({});
     Text3.setText(std::to_string(passVar_));
     Text4.setText(std::to_string(passVar_));
@@ -142,6 +143,11 @@ void Form3::writeChannels() {
 }
 
 void Form3::Command1_Click() {
+    // The channel editor or the library may have saved since this dialog was
+    // last activated, and a quick click can run before the activation that
+    // follows them: the checks and the write-back start from the store as it
+    // is now, so that no other window's save is written over.
+    readStore();
     const double rx = leadingNumber(Text3.text());
     const double tx = leadingNumber(Text4.text());
     if (const char* fault = entryFault(rx, tx)) {

@@ -23,14 +23,6 @@ inline constexpr const char* kDuplicateQuestion =
 inline constexpr const char* kAllChannelsTakenMessage =
     "Все каналы заняты! Освободите место и повторите попытку.";
 
-// One memory channel of the dialog's working copy: the three texts exactly as
-// the store holds them. Filled from the store and written back by Form3.
-struct StoredChannel {
-    std::string rx;
-    std::string tx;
-    std::string comment;
-};
-
 // Stores a proposed frequency (PassVar, handed over by the console) as a new
 // memory channel in the first free slot, with a transmit frequency and a
 // comment. Talks to the settings store and the prompter only.
@@ -54,7 +46,8 @@ public:
     // The band, read at every activation, kHz.
     double lowerBound = 0;
     std::int32_t upperBound = 0;
-    // Channels 1..10 as stored at the last activation; a save rewrites them all.
+    // Channels 1..10 as stored at the last activation or save; a save reads
+    // them again and rewrites them all.
     std::array<StoredChannel, kChannelCount> channels;
 
     Frame Frame1{*this, "Frame1", "Параметры канала"};
@@ -89,6 +82,8 @@ private:
     // The first channel (1..10) whose receive text reads as 0; 0 if none.
     int firstFreeChannel() const;
     void writeChannels();
+    // The band and the ten channels as the store holds them now.
+    void readStore();
 
     SettingsStore& store_;
     Prompter& prompter_;

@@ -37,20 +37,49 @@ Form2::Form2(Program& program, SettingsStore& store, Prompter& prompter)
     Command13.onClick = [this] { Command13_Click(); };
 }
 
+StoredChannel readChannel(SettingsStore& store, int n) {
+    const std::string key = slotKey(n);
+    StoredChannel channel;
+    channel.tx = store.readSetting(kSectionTxChannels, key, kMissingKeyText);
+    channel.rx = store.readSetting(kSectionRxChannels, key, kMissingKeyText);
+    channel.comment = store.readSetting(kSectionRxComments, key, kMissingKeyText);
+    return channel;
+}
+
 void Form2::Form_Activate() {
-    auto read = [this](std::string_view section, std::string_view key) {
-        return store_.readSetting(section, key, kMissingKeyText);
-    };
+    readBand();
     for (int row = 1; row <= kChannelCount; ++row) {
-        transmitBox(row).setText(read(kSectionTxChannels, slotKey(row)));
+        filled_[row - 1] = readChannel(store_, row);
+        showRow(row, filled_[row - 1]);
     }
-    lowerBound = toInt32(leadingNumber(read(kSectionSettings, kKeyLowerBound)));
-    upperBound = leadingNumber(read(kSectionSettings, kKeyUpperBound));
+}
+
+void Form2::readBand() {
+    lowerBound = toInt32(
+        leadingNumber(store_.readSetting(kSectionSettings, kKeyLowerBound, kMissingKeyText)));
+    upperBound =
+        leadingNumber(store_.readSetting(kSectionSettings, kKeyUpperBound, kMissingKeyText));
+}
+
+StoredChannel Form2::shownRow(int row) {
+    return {receiveBox(row).text(), transmitBox(row).text(), commentBox(row).text()};
+}
+
+void Form2::showRow(int row, const StoredChannel& channel) {
+    receiveBox(row).setText(channel.rx);
+    transmitBox(row).setText(channel.tx);
+    commentBox(row).setText(channel.comment);
+}
+
+// A row the operator changed is his and is stored as shown, even when the
+// store changed under it; every other row follows the store.
+void Form2::refreshUntouchedRows() {
     for (int row = 1; row <= kChannelCount; ++row) {
-        receiveBox(row).setText(read(kSectionRxChannels, slotKey(row)));
-    }
-    for (int row = 1; row <= kChannelCount; ++row) {
-        commentBox(row).setText(read(kSectionRxComments, slotKey(row)));
+        if (shownRow(row) != filled_[row - 1]) {
+            continue;
+        }
+        filled_[row - 1] = readChannel(store_, row);
+        showRow(row, filled_[row - 1]);
     }
 }
 
@@ -95,6 +124,10 @@ const char* Form2::tableFault() {
 }
 
 void Form2::Command1_Click() {
+    // A quick click can run before the activation that follows another
+    // window's save: the band and the untouched rows are read again first.
+    readBand();
+    refreshUntouchedRows();
     if (const char* fault = tableFault()) {
         prompter_.ask(errorBox(fault));
         return;

@@ -5,8 +5,10 @@
 #include "toolkit/controls.h"
 #include "toolkit/window.h"
 
+#include <array>
 #include <cstdint>
 #include <functional>
+#include <string>
 
 namespace volna {
 
@@ -43,6 +45,18 @@ inline constexpr int kChannelRasterKHz = 25;
 // Longest texts the operator can type: a frequency in kHz, a comment.
 inline constexpr int kFrequencyLength = 6;
 inline constexpr int kCommentLength = 34;
+
+// One memory channel: the three texts exactly as the store holds them, a key
+// that does not exist read as kMissingKeyText.
+struct StoredChannel {
+    std::string rx;
+    std::string tx;
+    std::string comment;
+    bool operator==(const StoredChannel&) const = default;
+};
+
+// Memory channel n (1..10) as the store holds it now.
+StoredChannel readChannel(SettingsStore& store, int n);
 
 // The ten memory channels as a table of receive, transmit and comment boxes,
 // checked as a whole and written back in one go. Talks to the settings store
@@ -89,7 +103,10 @@ public:
 
     // Fills the table from the store; unsaved edits are lost.
     void Form_Activate() override;
-    void Command1_Click();  // "Записать и выйти": check, store, hide
+    // "Записать и выйти": rows the operator left as filled are read again
+    // from the store (another window may have saved since), then the table is
+    // checked, stored and the editor hidden.
+    void Command1_Click();
     void Command2_Click();  // "Очистить всё": every box empty, nothing stored
     void Command3_Click();  // "Выход": hide without storing
     void Command14_Click(); // "Библиотека"
@@ -108,11 +125,19 @@ public:
 
 private:
     void clearRow(int row);
+    void readBand();
+    StoredChannel shownRow(int row);
+    void showRow(int row, const StoredChannel& channel);
+    // Rows whose boxes still hold what the last fill put there take the store's
+    // channel as it is now.
+    void refreshUntouchedRows();
     // The message of the first check the table fails, nullptr when it passes.
     const char* tableFault();
 
     SettingsStore& store_;
     Prompter& prompter_;
+    // Each row as the store held it when the table was last filled from it.
+    std::array<StoredChannel, kChannelCount> filled_;
 };
 
 } // namespace volna

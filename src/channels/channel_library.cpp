@@ -71,25 +71,59 @@ void Form6::setOtherWindowsEnabled(bool enabled) {
     }
 }
 
-void Form6::fillLists() {
-    List2.clear();
-    List1.clear();
+std::vector<std::string> Form6::storedChannelEntries() {
+    std::vector<std::string> entries;
     for (int n = 1; n <= kChannelCount; ++n) {
         const std::string key = slotKey(n);
         ChannelTexts channel{store_.readSetting(kSectionRxChannels, key, ""),
                              store_.readSetting(kSectionTxChannels, key, ""),
                              store_.readSetting(kSectionRxComments, key, "")};
         if (!channel.receive.empty()) {
-            List2.addItem(entryText(channel));
+            entries.push_back(entryText(channel));
         }
     }
+    return entries;
+}
+
+std::vector<std::string> Form6::storedLibraryEntries() {
+    std::vector<std::string> entries;
     for (int n = 1; n <= kLibraryCapacity; ++n) {
         std::string entry = store_.readSetting(kSectionLibrary, slotKey(n), "");
         if (!entry.empty()) {
-            List1.addItem(std::move(entry));
+            entries.push_back(std::move(entry));
         }
     }
+    return entries;
+}
+
+void Form6::fillLists() {
+    List2.clear();
+    List1.clear();
+    List2.items = storedChannelEntries();
+    List1.items = storedLibraryEntries();
+    channelsEdited_ = false;
+    libraryEdited_ = false;
     LibCheList();
+}
+
+void Form6::refreshUntouchedLists() {
+    auto refresh = [](ListBox& list, std::vector<std::string> stored) {
+        if (list.items != stored) {
+            list.clear();
+            list.items = std::move(stored);
+        }
+    };
+    if (!channelsEdited_) {
+        refresh(List2, storedChannelEntries());
+    }
+    if (!libraryEdited_) {
+        refresh(List1, storedLibraryEntries());
+    }
+    LibCheList();
+}
+
+void Form6::markEdited(const ListBox& list) {
+    (&list == &List2 ? channelsEdited_ : libraryEdited_) = true;
 }
 
 void Form6::LibChe() {
@@ -132,6 +166,7 @@ void Form6::copySelected(const ListBox& from, ListBox& to, int capacity, const c
     }
     if (!selected.empty()) {
         to.addItem(selected);
+        markEdited(to);
     }
     LibCheList();
 }
@@ -148,6 +183,7 @@ void Form6::deleteSelected(ListBox& list) {
     listsChanged = true;
     if (!selectedText(list).empty()) {
         list.removeItem(list.selectedIndex);
+        markEdited(list);
     }
     LibCheList();
 }
@@ -213,9 +249,14 @@ void Form6::writeChannels() {
     }
 }
 
+// Both lists are written whole, so a list the operator left alone is first
+// brought up to date: a save never puts back an older copy of it.
 void Form6::writeLists() {
+    refreshUntouchedLists();
     writeLibrary();
     writeChannels();
+    channelsEdited_ = false;
+    libraryEdited_ = false;
 }
 
 void Form6::Command6_Click() {

@@ -6,6 +6,9 @@
 #include "toolkit/controls.h"
 #include "toolkit/window.h"
 
+#include <string>
+#include <vector>
+
 namespace volna {
 
 class Prompter;
@@ -74,6 +77,13 @@ public:
 
 private:
     void fillLists();
+    // The entries the two lists show for the store as it is now.
+    std::vector<std::string> storedChannelEntries();
+    std::vector<std::string> storedLibraryEntries();
+    // Lists the operator did not change since they were filled take the store's
+    // entries as they are now (another window may have saved since).
+    void refreshUntouchedLists();
+    void markEdited(const ListBox& list);
     void setOtherWindowsEnabled(bool enabled);
     // Appends the entry selected in from to to, unless to already holds
     // capacity entries or the operator declines a duplicate.
@@ -89,6 +99,10 @@ private:
 
     SettingsStore& store_;
     Prompter& prompter_;
+    // The operator added to or deleted from the list since it was filled from
+    // or written to the store.
+    bool channelsEdited_ = false;
+    bool libraryEdited_ = false;
 };
 
 } // namespace volna

@@ -22,6 +22,14 @@ std::string firstCharacters(const std::string& text, int count) {
 
 } // namespace
 
+int characterCount(const std::string& text) {
+    int count = 0;
+    for (char c : text) {
+        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    }
+    return count;
+}
+
 Control::Control(Window& owner, std::string name) : owner_(owner), name_(std::move(name)) {
     owner_.controls_.push_back(this);
 }
@@ -90,8 +98,13 @@ void TextBox::setText(std::string text) {
     }
 }
 
+int TextBox::typingLimit() const {
+    return maxLength > 0 ? std::max(maxLength, characterCount(text_)) : 0;
+}
+
 void TextBox::typeText(const std::string& text) {
-    setText(maxLength > 0 ? firstCharacters(text, maxLength) : text);
+    const int limit = typingLimit();
+    setText(limit > 0 ? firstCharacters(text, limit) : text);
 }
 
 void TextBox::setFocus() {

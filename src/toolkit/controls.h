@@ -114,14 +114,22 @@ private:
     bool selected_ = false;
 };
 
+// The number of characters (not bytes) of a UTF-8 text.
+int characterCount(const std::string& text);
+
 // A text box. maxLength (in characters, 0 = no limit) limits what the operator
-// types, not what the program sets. A change of text from anywhere runs onChange.
+// types, not what the program sets: a longer text from the store is kept whole,
+// and typing may shorten it but not lengthen it. A change of text from anywhere
+// runs onChange.
 class TextBox : public Control {
 public:
     TextBox(Window& owner, std::string name, int maxLength = 0);
     const std::string& text() const { return text_; }
     void setText(std::string text);
-    // The operator's typing: the text cut to maxLength characters.
+    // The longest text typing may leave: maxLength, or the length of the text
+    // now held when that is longer; 0 when there is no limit.
+    int typingLimit() const;
+    // The operator's typing: the text cut to typingLimit() characters.
     void typeText(const std::string& text);
     void setFocus();
     int maxLength;

@@ -16,9 +16,11 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QValidator>
 
 #include <cstdlib>
 #include <functional>
+#include <limits>
 
 namespace volna {
 
@@ -64,6 +66,36 @@ QString fitted(const QString& caption, const QFontMetrics& metrics, int width, i
     return broken;
 }
 
+// Whether a typed text is longer than the box lets the operator leave it,
+// counted in characters as the model counts them.
+bool overLimit(const TextBox& box, const QString& typed) {
+    const int limit = box.typingLimit();
+    return limit > 0 && typed.size() > limit && typed.toUcs4().size() > limit;
+}
+
+// Holds a box's length limit for the operator's edits only. QLineEdit's own
+// maximum length would also cut what the program shows, so a text from the
+// store longer than the limit would show cut and a save would store the cut.
+// An edit that would leave the text longer than the box's typing limit is
+// refused and undone by the line edit, as a full box refuses a key.
+class TypingLimitValidator : public QValidator {
+public:
+    TypingLimitValidator(const TextBox& box, QObject* parent) : QValidator(parent), box_(box) {}
+
+    State validate(QString& input, int& /*pos*/) const override {
+        return overLimit(box_, input) ? Invalid : Acceptable;
+    }
+
+private:
+    const TextBox& box_;
+};
+
+// The row the operator selected, or -1.
+int selectedRow(const QListWidget* view) {
+    const QList<QListWidgetItem*> selected = view->selectedItems();
+    return selected.isEmpty() ? -1 : view->row(selected.front());
+}
+
 void renderList(const ListBox& list, QListWidget* view) {
     QStringList items;
     for (const std::string& item : list.items) {
@@ -77,7 +109,9 @@ void renderList(const ListBox& list, QListWidget* view) {
         view->clear();
         view->addItems(items);
     }
-    view->setCurrentRow(list.selectedIndex);
+    if (selectedRow(view) != list.selectedIndex) {
+        view->setCurrentRow(list.selectedIndex);
+    }
 }
 
 void setColour(QWidget* widget, const Colour& colour) {
@@ -144,8 +178,10 @@ QWidget* FormView::createWidget(Control& control, QWidget* parent) {
     }
     if (auto* box = dynamic_cast<TextBox*>(&control); box != nullptr) {
         auto* edit = new QLineEdit(parent);
+        // QLineEdit cuts every text at 32767 characters unless told otherwise.
+        edit->setMaxLength(std::numeric_limits<int>::max());
         if (box->maxLength > 0) {
-            edit->setMaxLength(box->maxLength);
+            edit->setValidator(new TypingLimitValidator(*box, edit));
         }
         return edit;
     }
@@ -176,16 +212,9 @@ void FormView::connectInput(Control& control, QWidget* widget) {
         connect(static_cast<QRadioButton*>(widget), &QRadioButton::clicked, this,
                 [&program, option] { program.click(*option); });
     } else if (auto* text = dynamic_cast<TextBox*>(&control)) {
-        connect(
-            static_cast<QLineEdit*>(widget), &QLineEdit::textEdited, this,
-            [&program, text](const QString& typed) { program.type(*text, typed.toStdString()); });
+        connectText(*text, static_cast<QLineEdit*>(widget));
     } else if (auto* list = dynamic_cast<ListBox*>(&control)) {
-        connect(static_cast<QListWidget*>(widget), &QListWidget::currentRowChanged, this,
-                [this, &program, list](int row) {
-                    if (!rendering_) {
-                        program.select(*list, row);
-                    }
-                });
+        connectList(*list, static_cast<QListWidget*>(widget));
     } else if (auto* slider = dynamic_cast<Slider*>(&control)) {
         connect(static_cast<QSlider*>(widget), &QSlider::valueChanged, this,
                 [this, &program, slider](int value) {
@@ -194,6 +223,31 @@ void FormView::connectInput(Control& control, QWidget* widget) {
                     }
                 });
     }
+}
+
+void FormView::connectText(TextBox& text, QLineEdit* edit) {
+    Program& program = program_;
+    connect(edit, &QLineEdit::textEdited, this, [&program, &text, edit](const QString& typed) {
+        // Undo can bring back a text longer than the limit now allows without
+        // asking the validator: the box goes back to the model's text.
+        if (overLimit(text, typed)) {
+            edit->setText(qt(text.text()));
+            return;
+        }
+        program.type(text, typed.toStdString());
+    });
+}
+
+// The selection, not the current row, is the operator's choice: Qt makes the
+// first row current (without selecting it) when the list takes the focus, and
+// that must not pick an entry nobody chose.
+void FormView::connectList(ListBox& list, QListWidget* view) {
+    Program& program = program_;
+    connect(view, &QListWidget::itemSelectionChanged, this, [this, &program, &list, view] {
+        if (!rendering_) {
+            program.select(list, selectedRow(view));
+        }
+    });
 }
 
 // The caption of a labelled control, as it is now in the model.

@@ -11,10 +11,15 @@
 #include <string>
 #include <vector>
 
+class QLineEdit;
+class QListWidget;
+
 namespace volna {
 
 class Control;
+class ListBox;
 class Program;
+class TextBox;
 class Window;
 
 // Where a control sits, in twips (15 twips are one pixel at 96 dpi). A control
@@ -51,6 +56,8 @@ protected:
 private:
     QWidget* createWidget(Control& control, QWidget* parent);
     void connectInput(Control& control, QWidget* widget);
+    void connectText(TextBox& text, QLineEdit* edit);
+    void connectList(ListBox& list, QListWidget* view);
     // A control and its widget, with the texts last put on the widget, so that
     // a redraw that changes nothing costs little.
     struct Bound {

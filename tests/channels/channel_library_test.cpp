@@ -302,6 +302,29 @@ TEST_F(LibraryClosingTest, WritingThenClosingStillAsksToSave) {
     EXPECT_EQ(storedChannel(1), (ChannelTexts{"145000", "145000", "simplex"}));
 }
 
+// Both lists are written whole: a list the operator left alone is written as
+// the store holds it at the save, not as it was when the library opened (the
+// direct store writes stand for another window's save).
+TEST_F(LibraryClosingTest, WritingTakesTheStoresEntriesForAListLeftAlone) {
+    selectChannel(0);
+    program.click(library.Command7);
+    setLibrary(1, "146000 - 146000 - gained");
+    program.click(library.Command6);
+    EXPECT_EQ(store.readSetting(kSectionLibrary, slotKey(1), "?"), "146000 - 146000 - gained");
+    EXPECT_EQ(library.List1.items, (Items{"146000 - 146000 - gained"}));
+    EXPECT_EQ(storedChannel(1), (ChannelTexts{"145000", "145000", "simplex"}));
+    EXPECT_EQ(storedChannel(2), (ChannelTexts{"", "", ""}));
+
+    setChannel(2, "144500", "144500", "stored since");
+    selectChannel(0);
+    program.click(library.Command2);
+    program.click(library.Command6);
+    EXPECT_EQ(storedChannel(2), (ChannelTexts{"144500", "144500", "stored since"}));
+    EXPECT_EQ(store.readSetting(kSectionLibrary, slotKey(2), "?"), "145000 - 145000 - simplex");
+    prompter.expect(kWarningTitle, kSaveChangesQuestion, Answer::No);
+    program.click(library.Command5);
+}
+
 TEST_F(LibraryClosingTest, ClosingWithoutChangesAsksNothing) {
     selectChannel(1);
     program.click(library.Command5);

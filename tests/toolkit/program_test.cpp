@@ -196,6 +196,25 @@ TEST_F(ProgramTest, OperatorTypingIsCutToTheMaximumLengthInCharacters) {
     EXPECT_EQ(box.text(), "1234567890");
 }
 
+// A text the program set longer than the limit may be shortened by typing but
+// never lengthened; once below the limit, the limit holds again.
+TEST_F(ProgramTest, TypingNeverCutsALongerTextTheProgramSetOnlyKeepsItFromGrowing) {
+    TextBox box{first, "Text1", 6};
+    program.runEvent([&] { first.show(); });
+    box.setText("Жжжжжжжжжж"); // ten characters, twenty bytes
+    EXPECT_EQ(box.typingLimit(), 10);
+    program.type(box, "Жжжжжжжжжжж");
+    EXPECT_EQ(box.text(), "Жжжжжжжжжж");
+    program.type(box, "ЖжжжжжжжЖ");
+    EXPECT_EQ(box.text(), "ЖжжжжжжжЖ");
+    EXPECT_EQ(box.typingLimit(), 9);
+    program.type(box, "Жжж");
+    program.type(box, "Жжж1234");
+    EXPECT_EQ(box.text(), "Жжж123");
+    TextBox unlimited{first, "Text2"};
+    EXPECT_EQ(unlimited.typingLimit(), 0);
+}
+
 TEST_F(ProgramTest, OnlyTheOperatorsMoveOfTheSliderRunsItsScrollHandler) {
     Slider slider{first, "Slider1"};
     int scrolls = 0;

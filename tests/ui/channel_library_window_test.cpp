@@ -3,11 +3,14 @@
 // shown the console takes no input until the library is closed.
 
 #include "channels/channel_library.h"
+#include "settings/store_layout.h"
 #include "support/console_fixture.h"
 #include "ui/channel_library_window.h"
 #include "ui/console_window.h"
 #include "ui/ui_binding.h"
 
+#include <QApplication>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QTest>
@@ -71,6 +74,35 @@ TEST_F(ChannelLibraryWindowTest, ARowClickSelectsAndTheCopyShowsInTheOtherList) 
     ASSERT_EQ(entries->count(), 1);
     EXPECT_EQ(entries->item(0)->text(), QString::fromUtf8("99975 - 100575 - mixed"));
     EXPECT_EQ(widget<QLabel>("Label5")->text(), "1");
+}
+
+// Taking the keyboard focus makes the first row of a list current, but only a
+// selection is the operator's choice: the buttons find nothing to copy or delete.
+TEST_F(ChannelLibraryWindowTest, TheFocusAloneChoosesNoEntry) {
+    auto* channels = widget<QListWidget>("List2");
+    auto* entries = widget<QListWidget>("List1");
+    program.runEvent([&] { library.List1.addItem("145000 - 145000 - kept"); });
+    for (QListWidget* list : {channels, entries}) {
+        QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+        QApplication::sendEvent(list, &focusIn);
+        EXPECT_TRUE(list->selectedItems().isEmpty());
+    }
+    EXPECT_EQ(library.List2.selectedIndex, -1);
+    EXPECT_EQ(library.List1.selectedIndex, -1);
+    for (const char* button : {"Command7", "Command4", "Command2", "Command1"}) {
+        QTest::mouseClick(widget(button), Qt::LeftButton);
+    }
+    EXPECT_EQ(channels->count(), 2);
+    EXPECT_EQ(entries->count(), 1);
+    QTest::mouseClick(widget("Command6"), Qt::LeftButton);
+    EXPECT_EQ(store.readSetting(kSectionRxChannels, "$1", "?"), "145500");
+
+    clickRow(channels, 0);
+    EXPECT_EQ(library.List2.selectedIndex, 0);
+    EXPECT_EQ(channels->selectedItems().size(), 1);
+    QTest::mouseClick(widget("Command7"), Qt::LeftButton);
+    EXPECT_EQ(channels->count(), 1);
+    EXPECT_EQ(library.List2.selectedIndex, -1);
 }
 
 TEST_F(ChannelLibraryWindowTest, TheConsoleTakesNoClicksUntilTheLibraryIsClosed) {

@@ -112,6 +112,56 @@ TEST_F(ChannelWindowsTest, TypingAndSavingInTheEditorReachTheModel) {
     EXPECT_EQ(store.readSetting(kSectionRxComments, "$2", "?"), "calling");
 }
 
+// A box's length limit holds for typing only: a longer stored text shows whole,
+// edits where the cursor is, cannot grow, and is saved exactly as shown.
+TEST_F(ChannelWindowsTest, ALongStoredTextShowsWholeEditsInPlaceAndSavesAsShown) {
+    const QString comment = QString(25, QChar(0x416)) + QString(25, QChar(0x411)); // Ж, Б
+    setChannel(1, "145500.4", "144900", comment.toStdString());
+    open(editor);
+    auto* box = widget<QLineEdit>(*editorView, "Text1_1");
+    auto* receive = widget<QLineEdit>(*editorView, "Text1_0");
+    ASSERT_EQ(box->text(), comment);
+    EXPECT_EQ(receive->text(), "145500.4");
+
+    box->setCursorPosition(10);
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QString expected = comment;
+    expected.remove(8, 2);
+    EXPECT_EQ(box->text(), expected);
+    EXPECT_EQ(box->cursorPosition(), 8);
+    QTest::keyClicks(box, "x"); // still over the limit: no longer than it is
+    EXPECT_EQ(box->text(), expected);
+    box->setSelection(0, 3);
+    QTest::keyClicks(box, "y");
+    expected.replace(0, 3, "y");
+    EXPECT_EQ(box->text(), expected);
+    EXPECT_EQ(box->cursorPosition(), 1);
+    EXPECT_EQ(QString::fromStdString(editor.commentBox(1).text()), expected);
+
+    // Below the limit typing goes on up to it, and no further.
+    receive->end(false);
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClick(receive, Qt::Key_Backspace);
+    }
+    QTest::keyClicks(receive, "009");
+    EXPECT_EQ(receive->text(), "145500");
+
+    QTest::mouseClick(widget(*editorView, "Command1"), Qt::LeftButton);
+    EXPECT_FALSE(editor.shown());
+    EXPECT_EQ(store.readSetting(kSectionRxComments, "$1", "?"), expected.toStdString());
+    EXPECT_EQ(store.readSetting(kSectionRxChannels, "$1", "?"), "145500");
+}
+
+TEST_F(ChannelWindowsTest, AStoredTextBeyondQtsDefaultLengthShowsAndSavesWhole) {
+    const std::string huge(40000, 'x');
+    setChannel(2, "145500", "145500", huge);
+    open(editor);
+    EXPECT_EQ(widget<QLineEdit>(*editorView, "Text1_3")->text().size(), 40000);
+    QTest::mouseClick(widget(*editorView, "Command1"), Qt::LeftButton);
+    EXPECT_EQ(store.readSetting(kSectionRxComments, "$2", "?"), huge);
+}
+
 TEST_F(ChannelWindowsTest, TheDialogShowsItsProposalAndStoresWhatIsTyped) {
     dialog.setPassVar(145500);
     open(dialog);
