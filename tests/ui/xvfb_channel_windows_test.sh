@@ -34,7 +34,7 @@ stored() { sed -n "/^\[$1\]/,/^\[/s/^$2=//p" "$store"; }
 "$program" --port=sim 2>/dev/null &
 pid=$!
 pids="$pids $pid"
-console=$(window '^VOLNA144  v2.03$')
+console=$(window '^VOLNA144  v2\.03 \(simulated radio\)$')
 [ -n "$console" ] || { echo "FAIL: no console"; exit 1; }
 
 # Clicks the middle of a control of window $1 given in twips (left, top, width, height).
