@@ -114,6 +114,26 @@ TEST_F(QSettingsStoreTest, AFileWithoutReadPermissionIsNotAFirstRunAndIsLeftAlon
     EXPECT_EQ(before, storeDirNames());
 }
 
+// A first run whose save fails says why, once, and does not claim success.
+TEST_F(QSettingsStoreTest, AFirstRunThatCannotSaveIsNotReportedAsDone) {
+    fs::create_directories(storeDir());
+    LockedDirectory lock(storeDir());
+    if (!lock.held()) {
+        GTEST_SKIP() << "cannot make " << storeDir() << " unwritable here (no chattr +i)";
+    }
+    RecordingPrompter yes(Answer::Yes);
+    QSettingsStore store(yes);
+
+    EXPECT_TRUE(initialiseStoreOnFirstRun(store, yes));
+
+    ASSERT_EQ(2u, yes.shown.size());
+    EXPECT_EQ(kFirstRunQuestion, yes.shown[0].text);
+    EXPECT_EQ("Ошибка", yes.shown[1].title);
+    EXPECT_NE(std::string::npos, yes.shown[1].text.find(storeFile().string()));
+    EXPECT_EQ("144000", store.readSetting("Flags", "BACK", kMissing));
+    EXPECT_FALSE(fs::exists(storeFile()));
+}
+
 // A lock left by a process that was killed while it held it.
 void leaveStaleLock(const fs::path& lockFile) {
     const pid_t child = fork();
