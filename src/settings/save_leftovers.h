@@ -11,7 +11,8 @@ namespace volna {
 // Removes "<storeFile>.XXXXXX" (six letters or digits) and a stale
 // "<storeFile>.lock". It works only while it holds the lock itself, so never
 // while another running instance is in the middle of a save; a lock whose
-// owner is gone is taken over. Returns the number of temporary files removed.
+// owner is gone, or that names no owner (its writer was killed before it
+// wrote one), is taken over. Returns the number of temporary files removed.
 int removeSaveLeftovers(const QString& storeFile);
 
 } // namespace volna

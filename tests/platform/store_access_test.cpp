@@ -171,6 +171,21 @@ TEST_F(QSettingsStoreTest, ClearsTheLeftoversOfAKilledSaveAtStart) {
     EXPECT_TRUE(prompter.shown.empty());
 }
 
+// A kill between creating the lock file and writing its owner into it leaves
+// an empty lock, which QLockFile would take for a live one for 30 s.
+TEST_F(QSettingsStoreTest, ClearsALockThatNamesNoOwner) {
+    seedFullStore();
+    const fs::path lock = storeDir() / "VOLNA144.conf.lock";
+    writeBytes(lock, "");
+    writeBytes(storeDir() / "VOLNA144.conf.CDQFia", "[Flags]\nBACK=1");
+
+    QSettingsStore store(prompter);
+    EXPECT_EQ(std::vector<std::string>{"VOLNA144.conf"}, storeDirNames());
+    store.writeSetting("Flags", "BACK", "145525");
+    EXPECT_TRUE(store.sync());
+    EXPECT_EQ("145525", parsedFromDisk(storeFile())->value("Flags/BACK").toString());
+}
+
 // While another instance holds the lock, its temporary file may be the save
 // it is writing: it stays.
 TEST_F(QSettingsStoreTest, LeavesTheTemporaryFileOfALiveSaveAlone) {
