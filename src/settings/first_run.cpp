@@ -42,7 +42,9 @@ void emptySlots(SettingsStore& store, std::string_view section, int count) {
     }
 }
 
-void fillStore(SettingsStore& store) {
+} // namespace
+
+void writeStartingValues(SettingsStore& store) {
     emptySlots(store, kSectionTxChannels, kChannelCount);
     emptySlots(store, kSectionRxChannels, kChannelCount);
     emptySlots(store, kSectionRxComments, kChannelCount);
@@ -50,10 +52,7 @@ void fillStore(SettingsStore& store) {
     for (const StartingValue& setting : kStartingValues) {
         store.writeSetting(setting.section, setting.key, setting.value);
     }
-    store.sync();
 }
-
-} // namespace
 
 bool initialiseStoreOnFirstRun(SettingsStore& store, Prompter& prompter) {
     if (store.readSetting(kSectionFlags, kKeyNew, kNotInitialised) != kNotInitialised) {
@@ -62,8 +61,12 @@ bool initialiseStoreOnFirstRun(SettingsStore& store, Prompter& prompter) {
     if (prompter.ask(questionBox(kFirstRunQuestion)) != Answer::Yes) {
         return false;
     }
-    fillStore(store);
-    prompter.ask(informationBox(kFirstRunDone));
+    writeStartingValues(store);
+    // A failed write has been reported by the store itself; the run goes on
+    // with the values in memory, but it must not claim they were saved.
+    if (store.sync()) {
+        prompter.ask(informationBox(kFirstRunDone));
+    }
     return true;
 }
 

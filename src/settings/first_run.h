@@ -14,9 +14,14 @@ inline constexpr const char* kFirstRunQuestion =
     "нужно внести изменения в системный реестр. Продолжить?";
 inline constexpr const char* kFirstRunDone = "Изменения были внесены успешно!";
 
+// Writes every channel, library slot, flag and setting with its starting value,
+// without a sync.
+void writeStartingValues(SettingsStore& store);
+
 // Returns true when the store is ready: it was initialised before ("Flags"/"NEW"
 // holds anything but "!!!"), or the operator answered Yes and every channel,
-// library slot, flag and setting now holds its starting value (one sync).
+// library slot, flag and setting now holds its starting value (one sync). The
+// report that the values were saved comes only when the sync succeeded.
 // Returns false, with nothing written, when the operator declined; the caller
 // then ends the program and the question comes again at the next start.
 bool initialiseStoreOnFirstRun(SettingsStore& store, Prompter& prompter);

@@ -1,7 +1,8 @@
 #pragma once
 // A settings store held in memory, for tests and for a run whose store file
 // cannot be written. Names match without regard to ASCII case and keep the
-// spelling first written; every write and sync is logged for assertions.
+// spelling first written; every write and sync is logged for assertions, and
+// syncs can be made to fail like a disk that refuses the write.
 
 #include "settings/settings_store.h"
 
@@ -28,7 +29,13 @@ public:
                             std::string_view fallback) override;
     void writeSetting(std::string_view section, std::string_view key,
                       std::string_view value) override;
-    void sync() override { ++syncCount_; }
+    // Counts the sync; fails, as an unwritable disk would, while failSyncs is set.
+    bool sync() override {
+        ++syncCount_;
+        return !failSyncs_;
+    }
+    // Makes every following sync fail (true) or succeed again (false).
+    void failSyncs(bool fail) { failSyncs_ = fail; }
 
     bool contains(std::string_view section, std::string_view key) const;
     // Number of distinct keys stored.
@@ -48,6 +55,7 @@ private:
     std::unordered_map<std::string, std::size_t> index_;
     std::vector<Write> writes_;
     int syncCount_ = 0;
+    bool failSyncs_ = false;
 };
 
 } // namespace volna

@@ -1,12 +1,23 @@
 #include "settings/qsettings_store.h"
 
+#include "settings/first_run.h"
+#include "settings/save_leftovers.h"
+#include "settings/store_file_scan.h"
+
 #include <QDateTime>
 #include <QFile>
 #include <QList>
 #include <QPair>
 #include <QSettings>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QVariant>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace volna {
 
@@ -34,6 +45,13 @@ constexpr const char* kStoreNotWritable =
     "Не удалось записать файл настроек %1. Изменения настроек будут действовать только до "
     "выхода из программы.";
 
+// %1 is the store file, %2 the reason it cannot be read.
+constexpr const char* kStoreNotReadable =
+    "Не удалось прочитать файл настроек %1: %2. Программа работает с начальными настройками и "
+    "не будет изменять этот файл; изменения будут действовать только до выхода из программы.";
+constexpr const char* kReasonNoPermission = "нет прав на чтение";
+constexpr const char* kReasonDirectory = "на месте файла находится каталог";
+
 QString qtText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -52,11 +70,85 @@ std::string textOf(const QVariant& value) {
     return value.toString().toStdString();
 }
 
+bool sameValues(QSettings& one, QSettings& other) {
+    const QStringList names = one.allKeys();
+    if (names != other.allKeys()) {
+        return false;
+    }
+    for (const QString& name : names) {
+        if (one.value(name) != other.value(name)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+enum class FileRead { Missing, Read, Unreadable };
+
+QString reasonOf(int error) {
+    if (error == EACCES || error == EPERM) {
+        return QString::fromUtf8(kReasonNoPermission);
+    }
+    if (error == EISDIR) {
+        return QString::fromUtf8(kReasonDirectory);
+    }
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// Appends everything left to read from fd; false, with errno, on a read error.
+bool readAll(int fd, std::string& bytes) {
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got == 0) {
+            return true;
+        }
+        if (got > 0) {
+            bytes.append(buffer, static_cast<std::size_t>(got));
+        } else if (errno != EINTR) {
+            return false;
+        }
+    }
+}
+
+// The whole file into bytes. Missing only when the file is known not to exist:
+// a directory on the way that cannot be searched makes the file unreadable.
+FileRead readWholeFile(const QString& path, std::string& bytes, QString& reason) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info {};
+    if (::stat(name.constData(), &info) != 0) {
+        reason = reasonOf(errno);
+        return errno == ENOENT ? FileRead::Missing : FileRead::Unreadable;
+    }
+    if (S_ISDIR(info.st_mode)) {
+        reason = reasonOf(EISDIR);
+        return FileRead::Unreadable;
+    }
+    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        reason = reasonOf(errno);
+        return FileRead::Unreadable;
+    }
+    const bool whole = readAll(fd, bytes);
+    const int error = errno;
+    ::close(fd);
+    if (!whole) {
+        reason = reasonOf(error);
+        return FileRead::Unreadable;
+    }
+    return FileRead::Read;
+}
+
+// The file QSettings keeps the store in.
+QString storeFileName() {
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, kOrganisation, kApplication)
+        .fileName();
+}
+
 } // namespace
 
-QSettingsStore::QSettingsStore(Prompter& prompter) : prompter_(prompter) {
+QSettingsStore::QSettingsStore(Prompter& prompter) : prompter_(prompter), path_(storeFileName()) {
     open();
-    damaged_ = settings_->status() == QSettings::FormatError;
 }
 
 QSettingsStore::~QSettingsStore() = default;
@@ -90,30 +182,87 @@ void QSettingsStore::writeSetting(std::string_view section, std::string_view key
     settings_->setValue(*spelling, qtText(value));
 }
 
-void QSettingsStore::sync() {
-    if (!pending_) {
-        return; // nothing written since the last sync: the disk is not touched
+bool QSettingsStore::sync() {
+    if (pending_) {
+        setAsideDamagedFile();
+        pending_ = !readOnly_ && !writeFile();
     }
-    pending_ = false;
-    setAsideDamagedFile();
     if (readOnly_) {
-        return;
+        return unsaved_.writes().empty();
     }
-    settings_->sync();
-    if (settings_->status() == QSettings::AccessError) {
-        pending_ = true; // kept in memory: the next sync tries again
-        reportUnwritable(kStoreNotWritable);
-    }
+    return !pending_;
 }
 
 std::string QSettingsStore::filePath() const {
-    return settings_->fileName().toStdString();
+    return path_.toStdString();
 }
 
+// A missing file is a first run; a file that exists but cannot be read is not,
+// and is never written. A readable file is checked line by line: QSettings
+// gives up on some damage and silently swallows lines after other damage.
 void QSettingsStore::open() {
+    std::string bytes;
+    QString reason;
+    const FileRead read = readWholeFile(path_, bytes, reason);
+    if (read == FileRead::Unreadable) {
+        runWithoutFile(reason);
+        return;
+    }
+    removeSaveLeftovers(path_);
+    openStoreFile();
+    if (read == FileRead::Missing) {
+        return;
+    }
+    const StoreFileScan scan = scanStoreFile(bytes);
+    if (scan.damagedLines == 0 && settings_->status() == QSettings::NoError) {
+        return;
+    }
+    auto soundLines = std::make_unique<QTemporaryDir>();
+    auto sound = openSoundLines(*soundLines, scan.soundText);
+    // QSettings also reports a format error for a byte order mark, which loses
+    // nothing: such a file is damaged only if it reads otherwise than its lines.
+    if (scan.damagedLines == 0 && sound && sameValues(*settings_, *sound)) {
+        return;
+    }
+    damaged_ = true;
+    if (sound) {
+        settings_ = std::move(sound);
+        soundCopyDir_ = std::move(soundLines);
+        indexKeys();
+    }
+}
+
+void QSettingsStore::openStoreFile() {
     settings_ = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                             kOrganisation, kApplication);
     indexKeys();
+}
+
+// Until the first write, reads come from a copy of the damaged file that holds
+// only its sound lines, so that QSettings decodes them as it always does. If no
+// such copy can be made (nullptr), what QSettings read of the damaged file has
+// to do.
+std::unique_ptr<QSettings> QSettingsStore::openSoundLines(const QTemporaryDir& dir,
+                                                          const std::string& soundText) {
+    const QString copy = dir.filePath(QStringLiteral("sound-lines.conf"));
+    QFile file(copy);
+    const auto size = static_cast<qint64>(soundText.size());
+    if (!dir.isValid() || !file.open(QIODevice::WriteOnly) ||
+        file.write(soundText.data(), size) != size || !file.flush()) {
+        return nullptr;
+    }
+    file.close();
+    return std::make_unique<QSettings>(copy, QSettings::IniFormat);
+}
+
+// The run goes on with the first-run values in memory, and the file is left as
+// it is: writes stay in memory too.
+void QSettingsStore::runWithoutFile(const QString& reason) {
+    readOnly_ = true;
+    unwritableReported_ = true;
+    writeStartingValues(unsaved_);
+    unsaved_.clearLog();
+    prompter_.ask(errorBox(QString::fromUtf8(kStoreNotReadable).arg(path_, reason).toStdString()));
 }
 
 // allKeys() also parses every section, so a damaged one shows in status().
@@ -128,49 +277,72 @@ void QSettingsStore::indexKeys() {
     }
 }
 
-// QSettings would replace a file it could not parse with only the part it
-// understood. Before that happens the file is copied aside and the operator is
-// told where. If no copy can be made, the file is left alone for this run.
+// Before the first write replaces the damaged file, the file is copied aside
+// and the operator is told where. If no copy can be made, the file is left
+// alone for this run.
 void QSettingsStore::setAsideDamagedFile() {
     if (!damaged_) {
         return;
     }
     damaged_ = false;
-    const QString path = settings_->fileName();
-    const QString copy = path + QLatin1String(kDamagedCopySuffix) +
+    const QString copy = path_ + QLatin1String(kDamagedCopySuffix) +
                          QDateTime::currentDateTime().toString(kDamagedCopyTimeFormat);
-    if (!QFile::copy(path, copy)) {
+    if (!QFile::copy(path_, copy)) {
         readOnly_ = true;
         reportUnwritable(kDamagedFileNotSetAside);
         return;
     }
     prompter_.ask(errorBox(QString::fromUtf8(kDamagedFileSetAside).arg(copy).toStdString()));
-    if (!reopenWithoutDamagedFile()) {
+    if (!replaceDamagedFile()) {
         readOnly_ = true;
         reportUnwritable(kStoreNotWritable);
     }
 }
 
-// Starts a fresh file holding what could be read from the damaged one. A new
-// QSettings is needed because its FormatError never clears and would hide a
-// later AccessError.
-bool QSettingsStore::reopenWithoutDamagedFile() {
+// Starts a fresh file holding every value that could be read. The damaged file
+// is removed first: QSettings merges its own changes into what the file holds,
+// and would bring the misread lines back. The key index is built once the
+// values are back in.
+bool QSettingsStore::replaceDamagedFile() {
     QList<QPair<QString, QVariant>> readable;
     const QStringList names = settings_->allKeys();
     for (const QString& name : names) {
         readable.append({name, settings_->value(name)});
     }
-    const QString path = settings_->fileName();
-    settings_.reset();
-    const bool removed = QFile::remove(path);
-    open();
-    if (!removed) {
-        return false;
+    if (!QFile::remove(path_)) {
+        return false; // reads go on from what was read
     }
+    openStoreFile();
+    soundCopyDir_.reset();
     for (const auto& [name, value] : readable) {
         settings_->setValue(name, value);
     }
+    indexKeys();
     return true;
+}
+
+// QSettings keeps the first error it meets for good. After a failed write a
+// new QSettings takes over every value, so that the next attempt is judged by
+// itself.
+bool QSettingsStore::writeFile() {
+    if (writeFailed_) {
+        QList<QPair<QString, QVariant>> values;
+        const QStringList names = settings_->allKeys();
+        for (const QString& name : names) {
+            values.append({name, settings_->value(name)});
+        }
+        settings_ = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                                kOrganisation, kApplication);
+        for (const auto& [name, value] : values) {
+            settings_->setValue(name, value);
+        }
+    }
+    settings_->sync();
+    writeFailed_ = settings_->status() == QSettings::AccessError;
+    if (writeFailed_) {
+        reportUnwritable(kStoreNotWritable);
+    }
+    return !writeFailed_;
 }
 
 void QSettingsStore::reportUnwritable(const char* message) {
@@ -178,8 +350,7 @@ void QSettingsStore::reportUnwritable(const char* message) {
         return;
     }
     unwritableReported_ = true;
-    const QString path = settings_->fileName();
-    prompter_.ask(errorBox(QString::fromUtf8(message).arg(path).toStdString()));
+    prompter_.ask(errorBox(QString::fromUtf8(message).arg(path_).toStdString()));
 }
 
 } // namespace volna

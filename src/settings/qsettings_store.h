@@ -1,7 +1,8 @@
 #pragma once
 // The settings store on disk: QSettings in its native format, made case-insensitive
-// by an index of the spellings in the file. It copies a damaged file aside before
-// replacing it and tells the operator, through the prompter, what it cannot save.
+// by an index of the spellings in the file. A damaged file is read line by line
+// for what is still sound and copied aside before it is replaced; a file that
+// cannot be read is never written. The operator hears of both through the prompter.
 
 #include "settings/memory_store.h"
 #include "settings/settings_store.h"
@@ -14,6 +15,7 @@
 #include <string>
 
 class QSettings;
+class QTemporaryDir;
 
 namespace volna {
 
@@ -29,30 +31,40 @@ public:
     // Only changes the value in memory; it reaches the disk at the next sync().
     void writeSetting(std::string_view section, std::string_view key,
                       std::string_view value) override;
-    void sync() override;
+    bool sync() override;
 
     // The store file, whether or not it exists yet.
     std::string filePath() const;
 
 private:
     void open();
+    void openStoreFile();
+    static std::unique_ptr<QSettings> openSoundLines(const QTemporaryDir& dir,
+                                                     const std::string& soundText);
+    void runWithoutFile(const QString& reason);
     void indexKeys();
-    QString storedName(std::string_view section, std::string_view key) const;
     void setAsideDamagedFile();
-    bool reopenWithoutDamagedFile();
+    bool replaceDamagedFile();
+    bool writeFile();
     void reportUnwritable(const char* message);
 
     Prompter& prompter_;
+    const QString path_;
+    // The store file, or while damaged_ a copy of the damaged file's sound lines.
     std::unique_ptr<QSettings> settings_;
+    std::unique_ptr<QTemporaryDir> soundCopyDir_;
     // Case-folded "section/key" to the spelling the file already holds.
     QHash<QString, QString> spellings_;
-    // The file did not parse and has not been copied aside yet.
+    // The file is damaged and has not been copied aside and replaced yet.
     bool damaged_ = false;
     // The file must not be written in this run; writes are kept in unsaved_.
     bool readOnly_ = false;
     bool unwritableReported_ = false;
-    // Something was written since the last sync.
+    // Something was written since the last sync that reached the disk.
     bool pending_ = false;
+    // The last write failed; QSettings keeps reporting that, so the next
+    // attempt needs a new QSettings.
+    bool writeFailed_ = false;
     MemoryStore unsaved_;
 };
 

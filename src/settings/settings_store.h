@@ -23,8 +23,10 @@ public:
                               std::string_view value) = 0;
 
     // Puts every write so far on the disk, atomically. The program calls it once
-    // at the end of every operator action, not once per key.
-    virtual void sync() = 0;
+    // at the end of every operator action, not once per key. Returns false when
+    // a write of this run is not on the disk (the store has told the operator);
+    // a window must not report a save as done then.
+    virtual bool sync() = 0;
 };
 
 } // namespace volna

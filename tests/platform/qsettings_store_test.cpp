@@ -1,3 +1,4 @@
+#include "platform/store_files.h"
 #include "settings/first_run.h"
 #include "settings/qsettings_store.h"
 
@@ -6,53 +7,14 @@
 #include <QSettings>
 #include <QString>
 
-#include <unistd.h>
-
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
-#include <regex>
 #include <string>
 #include <vector>
 
 namespace volna {
 namespace {
 
-namespace fs = std::filesystem;
-
-// Points XDG_CONFIG_HOME at a fresh directory before any QSettings exists (Qt
-// reads it once, at the first QSettings) and removes the directory at the end.
-class TemporaryConfigHome : public ::testing::Environment {
-public:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "volna144-store-XXXXXX").string();
-        ASSERT_NE(nullptr, mkdtemp(pattern.data()));
-        path = pattern;
-        setenv("XDG_CONFIG_HOME", path.c_str(), 1);
-    }
-    void TearDown() override { fs::remove_all(path); }
-
-    static inline fs::path path;
-};
-
-[[maybe_unused]] const auto* const kConfigHome =
-    ::testing::AddGlobalTestEnvironment(new TemporaryConfigHome);
-
-// Answers Yes/No boxes with a fixed answer and keeps every box shown.
-class RecordingPrompter : public Prompter {
-public:
-    explicit RecordingPrompter(Answer answer = Answer::No) : answer_(answer) {}
-    Answer ask(const Message& message) override {
-        shown.push_back(message);
-        return message.buttons == MessageButtons::YesNo ? answer_ : Answer::Ok;
-    }
-    std::vector<Message> shown;
-
-private:
-    Answer answer_;
-};
+using namespace test;
 
 // Counts the syncs that reach the store under test.
 class SyncCounter : public SettingsStore {
@@ -66,87 +28,14 @@ public:
                       std::string_view value) override {
         store_.writeSetting(section, key, value);
     }
-    void sync() override {
+    bool sync() override {
         ++syncs;
-        store_.sync();
+        return store_.sync();
     }
     int syncs = 0;
 
 private:
     SettingsStore& store_;
-};
-
-// Makes a directory refuse new entries: chattr +i as root (chmod does not stop
-// root), chmod 0555 otherwise. held() tells whether that worked here.
-class LockedDirectory {
-public:
-    explicit LockedDirectory(fs::path dir) : dir_(std::move(dir)) {
-        if (geteuid() == 0) {
-            immutable_ =
-                std::system(("chattr +i '" + dir_.string() + "' 2>/dev/null").c_str()) == 0;
-        } else {
-            fs::permissions(dir_, fs::perms::owner_write, fs::perm_options::remove);
-        }
-        const fs::path probe = dir_ / "probe";
-        held_ = !std::ofstream(probe).is_open();
-        if (!held_) {
-            fs::remove(probe);
-        }
-    }
-    ~LockedDirectory() { release(); }
-    bool held() const { return held_; }
-    void release() {
-        if (immutable_) {
-            std::system(("chattr -i '" + dir_.string() + "'").c_str());
-            immutable_ = false;
-        }
-        std::error_code ignored;
-        fs::permissions(dir_, fs::perms::owner_write, fs::perm_options::add, ignored);
-    }
-
-private:
-    fs::path dir_;
-    bool immutable_ = false;
-    bool held_ = false;
-};
-
-std::string fileBytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeBytes(const fs::path& file, const std::string& bytes) {
-    fs::create_directories(file.parent_path());
-    std::ofstream(file, std::ios::binary) << bytes;
-}
-
-// The file as it is on the disk: a copy parsed by a QSettings of its own, which
-// shares nothing with the store's in-memory state.
-std::unique_ptr<QSettings> parsedFromDisk(const fs::path& file) {
-    const fs::path copy = TemporaryConfigHome::path / "parsed.conf";
-    fs::copy_file(file, copy, fs::copy_options::overwrite_existing);
-    return std::make_unique<QSettings>(QString::fromStdString(copy.string()), QSettings::IniFormat);
-}
-
-class QSettingsStoreTest : public ::testing::Test {
-protected:
-    void SetUp() override { fs::remove_all(storeDir()); }
-
-    static fs::path storeDir() { return TemporaryConfigHome::path / "VOLNA144"; }
-    static fs::path storeFile() { return storeDir() / "VOLNA144.conf"; }
-
-    std::vector<fs::path> damagedCopies() const {
-        std::vector<fs::path> copies;
-        const std::regex name(R"(VOLNA144\.conf\.damaged-\d{8}-\d{6})");
-        for (const auto& entry : fs::directory_iterator(storeDir())) {
-            if (std::regex_match(entry.path().filename().string(), name)) {
-                copies.push_back(entry.path());
-            }
-        }
-        return copies;
-    }
-
-    RecordingPrompter prompter;
 };
 
 TEST_F(QSettingsStoreTest, KeepsItsFileUnderXdgConfigHome) {
@@ -159,7 +48,7 @@ TEST_F(QSettingsStoreTest, WritesReachTheDiskOnlyAtSync) {
     store.writeSetting("Flags", "BACK", "145500");
     EXPECT_FALSE(fs::exists(storeFile()));
 
-    store.sync();
+    EXPECT_TRUE(store.sync());
     EXPECT_EQ("145500", parsedFromDisk(storeFile())->value("Flags/BACK").toString());
     EXPECT_TRUE(prompter.shown.empty());
 }
@@ -318,22 +207,25 @@ TEST_F(QSettingsStoreTest, AnUnwritableStoreIsReportedOnceAndTheRunGoesOn) {
     {
         QSettingsStore store(prompter);
         store.writeSetting("Flags", "BACK", "145500");
-        store.sync();
+        EXPECT_FALSE(store.sync());
         store.writeSetting("Flags", "LOCK", "0");
-        store.sync();
+        EXPECT_FALSE(store.sync());
+        EXPECT_FALSE(store.sync()) << "the writes are still not on the disk";
         EXPECT_EQ("145500", store.readSetting("Flags", "BACK", ""));
         EXPECT_EQ(1u, prompter.shown.size());
 
         // Once the directory takes writes again, the next sync saves what was kept.
         lock.release();
-        store.sync();
+        EXPECT_TRUE(store.sync());
+        store.writeSetting("Flags", "LOCK", "1");
+        EXPECT_TRUE(store.sync()) << "a write failure of the past does not fail a good write";
     }
     ASSERT_EQ(1u, prompter.shown.size());
     EXPECT_EQ("Ошибка", prompter.shown[0].title);
     EXPECT_NE(std::string::npos, prompter.shown[0].text.find(storeFile().string()));
     const auto disk = parsedFromDisk(storeFile());
     EXPECT_EQ("145500", disk->value("Flags/BACK").toString());
-    EXPECT_EQ("0", disk->value("Flags/LOCK").toString());
+    EXPECT_EQ("1", disk->value("Flags/LOCK").toString());
 }
 
 } // namespace

@@ -78,6 +78,22 @@ TEST(FirstRun, ShowsAWarningQuestionThenAnInformationBox) {
     EXPECT_EQ(MessageButtons::Ok, prompter.shown()[1].buttons);
 }
 
+// The store has told the operator why the save failed; the first run must not
+// then claim that the values were saved.
+TEST(FirstRun, AFailedSaveIsNotReportedAsDone) {
+    MemoryStore store;
+    store.failSyncs(true);
+    ScriptedPrompter prompter;
+    prompter.expect("Предупреждение!", kQuestion, Answer::Yes);
+
+    EXPECT_TRUE(initialiseStoreOnFirstRun(store, prompter));
+
+    EXPECT_TRUE(prompter.done());
+    EXPECT_EQ(1u, prompter.shown().size());
+    EXPECT_EQ(1, store.syncCount());
+    EXPECT_EQ("1", store.readSetting("Flags", "NEW", ""));
+}
+
 TEST(FirstRun, NoLeavesTheStoreUntouched) {
     MemoryStore store;
     store.writeSetting("Channels(RX)", "$1", "145500");

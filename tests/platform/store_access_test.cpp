@@ -1,0 +1,204 @@
+// The store file when it cannot be read, and what a killed save leaves next to
+// it: an unreadable file is not a first run and is never written; the leftovers
+// of a save are cleared at start unless another instance is saving.
+
+#include "platform/store_files.h"
+#include "settings/first_run.h"
+#include "settings/qsettings_store.h"
+
+#include <gtest/gtest.h>
+
+#include <QLockFile>
+#include <QString>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace volna {
+namespace {
+
+using namespace test;
+
+constexpr const char* kMissing = "<missing>";
+
+// The run on an unreadable file: one box naming the file and the reason, the
+// first-run values, no question, and every save reported as failed.
+std::string runOnUnreadableFile(QSettingsStore& store, RecordingPrompter& prompter) {
+    std::string faults;
+    const auto check = [&faults](bool ok, const char* what) {
+        faults += ok ? "" : std::string(what) + "; ";
+    };
+    check(prompter.shown.size() == 1, "one box at start");
+    check(store.readSetting("Flags", "NEW", kMissing) == "1", "initialised in memory");
+    check(store.readSetting("Flags", "BACK", kMissing) == "144000", "first-run BACK");
+    check(store.readSetting("Settings", "Top_boundary", kMissing) == "146000", "first-run band");
+    check(store.readSetting("Library", "$100", kMissing).empty(), "first-run library");
+    check(initialiseStoreOnFirstRun(store, prompter), "no first run");
+    store.writeSetting("Flags", "BACK", "145000");
+    check(!store.sync(), "a save fails");
+    check(!store.sync(), "and stays failed");
+    check(store.readSetting("Flags", "BACK", kMissing) == "145000", "the run goes on");
+    check(prompter.shown.size() == 1, "nothing more shown");
+    return faults;
+}
+
+TEST_F(QSettingsStoreTest, ADirectoryInPlaceOfTheFileIsNotAFirstRunAndIsLeftAlone) {
+    fs::create_directories(storeFile());
+    const auto before = storeDirNames();
+    QSettingsStore store(prompter);
+
+    EXPECT_EQ("", runOnUnreadableFile(store, prompter));
+    ASSERT_FALSE(prompter.shown.empty());
+    EXPECT_EQ("Ошибка", prompter.shown[0].title);
+    EXPECT_NE(std::string::npos, prompter.shown[0].text.find(storeFile().string()));
+    EXPECT_NE(std::string::npos, prompter.shown[0].text.find("каталог"));
+    EXPECT_TRUE(fs::is_directory(storeFile()));
+    EXPECT_TRUE(fs::is_empty(storeFile()));
+    EXPECT_EQ(before, storeDirNames());
+}
+
+// A file without read permission. Root reads any file, so as root the store
+// is run in a child process under the user "nobody".
+TEST_F(QSettingsStoreTest, AFileWithoutReadPermissionIsNotAFirstRunAndIsLeftAlone) {
+    seedFullStore();
+    fs::permissions(storeFile(), fs::perms::owner_read | fs::perms::owner_write);
+    for (const fs::path& dir : {TemporaryConfigHome::path, storeDir()}) {
+        fs::permissions(dir, fs::perms::others_exec | fs::perms::group_exec, fs::perm_options::add);
+    }
+    const std::string bytes = fileBytes(storeFile());
+    const auto before = storeDirNames();
+
+    int report[2];
+    ASSERT_EQ(0, pipe(report));
+    const pid_t child = fork();
+    ASSERT_NE(-1, child);
+    if (child == 0) {
+        close(report[0]);
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) {
+            _exit(3);
+        }
+        if (geteuid() != 0) {
+            chmod(storeFile().c_str(), 0);
+        }
+        RecordingPrompter childPrompter;
+        QSettingsStore store(childPrompter);
+        std::string faults = runOnUnreadableFile(store, childPrompter);
+        if (!childPrompter.shown.empty()) {
+            faults += "\n" + childPrompter.shown[0].text;
+        }
+        [[maybe_unused]] auto written = write(report[1], faults.data(), faults.size());
+        _exit(0);
+    }
+    close(report[1]);
+    std::string faults;
+    char buffer[4096];
+    for (ssize_t got; (got = read(report[0], buffer, sizeof buffer)) > 0;) {
+        faults.append(buffer, static_cast<std::size_t>(got));
+    }
+    close(report[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    fs::permissions(storeFile(), fs::perms::owner_read | fs::perms::owner_write);
+
+    const auto box = faults.find('\n');
+    ASSERT_NE(std::string::npos, box) << faults;
+    EXPECT_EQ("", faults.substr(0, box));
+    EXPECT_NE(std::string::npos, faults.find(storeFile().string(), box));
+    EXPECT_NE(std::string::npos, faults.find("нет прав", box));
+    EXPECT_EQ(bytes, fileBytes(storeFile()));
+    EXPECT_EQ(before, storeDirNames());
+}
+
+// A first run whose save fails says why, once, and does not claim success.
+TEST_F(QSettingsStoreTest, AFirstRunThatCannotSaveIsNotReportedAsDone) {
+    fs::create_directories(storeDir());
+    LockedDirectory lock(storeDir());
+    if (!lock.held()) {
+        GTEST_SKIP() << "cannot make " << storeDir() << " unwritable here (no chattr +i)";
+    }
+    RecordingPrompter yes(Answer::Yes);
+    QSettingsStore store(yes);
+
+    EXPECT_TRUE(initialiseStoreOnFirstRun(store, yes));
+
+    ASSERT_EQ(2u, yes.shown.size());
+    EXPECT_EQ(kFirstRunQuestion, yes.shown[0].text);
+    EXPECT_EQ("Ошибка", yes.shown[1].title);
+    EXPECT_NE(std::string::npos, yes.shown[1].text.find(storeFile().string()));
+    EXPECT_EQ("144000", store.readSetting("Flags", "BACK", kMissing));
+    EXPECT_FALSE(fs::exists(storeFile()));
+}
+
+// A lock left by a process that was killed while it held it.
+void leaveStaleLock(const fs::path& lockFile) {
+    const pid_t child = fork();
+    if (child == 0) {
+        QLockFile lock(QString::fromStdString(lockFile.string()));
+        _exit(lock.lock() ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    ASSERT_TRUE(fs::exists(lockFile));
+}
+
+TEST_F(QSettingsStoreTest, ClearsTheLeftoversOfAKilledSaveAtStart) {
+    seedFullStore();
+    const fs::path lock = storeDir() / "VOLNA144.conf.lock";
+    leaveStaleLock(lock);
+    for (const char* name : {"VOLNA144.conf.CDQFia", "VOLNA144.conf.x0Y9zz"}) {
+        writeBytes(storeDir() / name, "[Flags]\nBACK=1");
+    }
+    const std::vector<std::string> kept = {"VOLNA144.conf", "VOLNA144.conf.CDQFia7",
+                                           "VOLNA144.conf.damaged-20260101-120000",
+                                           "other.conf.CDQFia"};
+    for (const std::string& name : kept) {
+        if (!fs::exists(storeDir() / name)) {
+            writeBytes(storeDir() / name, "keep");
+        }
+    }
+
+    QSettingsStore store(prompter);
+    EXPECT_EQ(kept, storeDirNames());
+    EXPECT_EQ("145500", store.readSetting("Flags", "BACK", kMissing));
+    store.writeSetting("Flags", "BACK", "145525");
+    EXPECT_TRUE(store.sync()) << "the stale lock does not block a save";
+    EXPECT_TRUE(prompter.shown.empty());
+}
+
+// A kill between creating the lock file and writing its owner into it leaves
+// an empty lock, which QLockFile would take for a live one for 30 s.
+TEST_F(QSettingsStoreTest, ClearsALockThatNamesNoOwner) {
+    seedFullStore();
+    const fs::path lock = storeDir() / "VOLNA144.conf.lock";
+    writeBytes(lock, "");
+    writeBytes(storeDir() / "VOLNA144.conf.CDQFia", "[Flags]\nBACK=1");
+
+    QSettingsStore store(prompter);
+    EXPECT_EQ(std::vector<std::string>{"VOLNA144.conf"}, storeDirNames());
+    store.writeSetting("Flags", "BACK", "145525");
+    EXPECT_TRUE(store.sync());
+    EXPECT_EQ("145525", parsedFromDisk(storeFile())->value("Flags/BACK").toString());
+}
+
+// While another instance holds the lock, its temporary file may be the save
+// it is writing: it stays.
+TEST_F(QSettingsStoreTest, LeavesTheTemporaryFileOfALiveSaveAlone) {
+    seedFullStore();
+    QLockFile liveSave(QString::fromStdString((storeDir() / "VOLNA144.conf.lock").string()));
+    ASSERT_TRUE(liveSave.tryLock(0));
+    writeBytes(storeDir() / "VOLNA144.conf.CDQFia", "[Flags]\nBACK=1\n");
+
+    QSettingsStore store(prompter);
+    EXPECT_TRUE(fs::exists(storeDir() / "VOLNA144.conf.CDQFia"));
+    EXPECT_TRUE(fs::exists(storeDir() / "VOLNA144.conf.lock"));
+    EXPECT_EQ("145500", store.readSetting("Flags", "BACK", kMissing));
+}
+
+} // namespace
+} // namespace volna

@@ -1,0 +1,130 @@
+#include "platform/store_files.h"
+
+#include "settings/qsettings_store.h"
+#include "settings/store_layout.h"
+
+#include <QString>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <regex>
+
+namespace volna::test {
+
+[[maybe_unused]] const auto* const kConfigHome =
+    ::testing::AddGlobalTestEnvironment(new TemporaryConfigHome);
+
+void TemporaryConfigHome::SetUp() {
+    std::string pattern = (fs::temp_directory_path() / "volna144-store-XXXXXX").string();
+    ASSERT_NE(nullptr, mkdtemp(pattern.data()));
+    path = pattern;
+    setenv("XDG_CONFIG_HOME", path.c_str(), 1);
+}
+
+void TemporaryConfigHome::TearDown() {
+    fs::remove_all(path);
+}
+
+LockedDirectory::LockedDirectory(fs::path dir) : dir_(std::move(dir)) {
+    if (geteuid() == 0) {
+        immutable_ = std::system(("chattr +i '" + dir_.string() + "' 2>/dev/null").c_str()) == 0;
+    } else {
+        fs::permissions(dir_, fs::perms::owner_write, fs::perm_options::remove);
+    }
+    const fs::path probe = dir_ / "probe";
+    held_ = !std::ofstream(probe).is_open();
+    if (!held_) {
+        fs::remove(probe);
+    }
+}
+
+void LockedDirectory::release() {
+    if (immutable_) {
+        std::system(("chattr -i '" + dir_.string() + "'").c_str());
+        immutable_ = false;
+    }
+    std::error_code ignored;
+    fs::permissions(dir_, fs::perms::owner_write, fs::perm_options::add, ignored);
+}
+
+std::vector<StoredValue> seedFullStore() {
+    std::vector<StoredValue> values;
+    for (int n = 1; n <= kChannelCount; ++n) {
+        const int rx = 144000 + 175 * n;
+        values.push_back({"Channels(RX)", slotKey(n), std::to_string(rx)});
+        values.push_back({"Channels(TX)", slotKey(n), std::to_string(rx - 600)});
+        values.push_back({"Channels(RX-cmt)", slotKey(n),
+                          "Канал " + std::to_string(n) + ", \"R" + std::to_string(n) + "\"; a=b"});
+    }
+    for (int n = 1; n <= kLibraryCapacity; ++n) {
+        values.push_back({"Library", slotKey(n),
+                          std::to_string(145000 + 5 * n) + " - " + std::to_string(144400 + 5 * n) +
+                              " - Запись " + std::to_string(n) + ", Москва"});
+    }
+    const std::vector<StoredValue> settings = {
+        {"Settings", "Buttom_boundary", "144000"},
+        {"Settings", "Top_boundary", "146000"},
+        {"Settings", "GUN", "-10700"},
+        {"Settings", "FR_", "-600"},
+        {"Settings", "Scan_speed", "250"},
+        {"Settings", "Scan_speed_from_and_up_to", "300"},
+        {"Settings", "Channel_scanspeed", "350"},
+        {"Settings", "Delay1", "1"},
+        {"Settings", "Delay2", "2"},
+        {"Flags", "BACK", "145500"},
+        {"Flags", "LOCK", "1"},
+        {"Flags", "NEW", "1"},
+    };
+    values.insert(values.end(), settings.begin(), settings.end());
+
+    RecordingPrompter silent;
+    QSettingsStore store(silent);
+    for (const StoredValue& stored : values) {
+        store.writeSetting(stored.section, stored.key, stored.value);
+    }
+    EXPECT_TRUE(store.sync());
+    EXPECT_TRUE(silent.shown.empty());
+    return values;
+}
+
+std::string fileBytes(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeBytes(const fs::path& file, const std::string& bytes) {
+    fs::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary) << bytes;
+}
+
+std::unique_ptr<QSettings> parsedFromDisk(const fs::path& file) {
+    const fs::path copy = TemporaryConfigHome::path / "parsed.conf";
+    fs::copy_file(file, copy, fs::copy_options::overwrite_existing);
+    return std::make_unique<QSettings>(QString::fromStdString(copy.string()), QSettings::IniFormat);
+}
+
+std::vector<fs::path> QSettingsStoreTest::damagedCopies() const {
+    std::vector<fs::path> copies;
+    const std::regex name(R"(VOLNA144\.conf\.damaged-\d{8}-\d{6})");
+    for (const auto& entry : fs::directory_iterator(storeDir())) {
+        if (std::regex_match(entry.path().filename().string(), name)) {
+            copies.push_back(entry.path());
+        }
+    }
+    return copies;
+}
+
+std::vector<std::string> QSettingsStoreTest::storeDirNames() const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(storeDir())) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+} // namespace volna::test
