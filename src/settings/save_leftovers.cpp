@@ -34,6 +34,14 @@ bool removeOwnerlessLock(const QLockFile& lock, const QString& lockFile) {
     return !lock.getLockInfo(&pid, &host, &application) && QFile::remove(lockFile);
 }
 
+// A six-letter word ("backup", "Before") is more likely an operator's own copy
+// than a temporary name, which mixes cases and digits; at worst a leftover
+// with such a name stays.
+bool looksLikeAWord(const QString& suffix) {
+    static const QRegularExpression word(QStringLiteral("^[A-Za-z][a-z]+$"));
+    return word.match(suffix).hasMatch();
+}
+
 int removeTemporaryFiles(const QString& storeFile) {
     const QFileInfo store(storeFile);
     const QRegularExpression temporaryName(QRegularExpression::anchoredPattern(
@@ -42,7 +50,8 @@ int removeTemporaryFiles(const QString& storeFile) {
     int removed = 0;
     const QStringList names = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
     for (const QString& name : names) {
-        if (temporaryName.match(name).hasMatch() && dir.remove(name)) {
+        if (temporaryName.match(name).hasMatch() && !looksLikeAWord(name.right(6)) &&
+            dir.remove(name)) {
             ++removed;
         }
     }

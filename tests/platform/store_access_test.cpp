@@ -154,7 +154,10 @@ TEST_F(QSettingsStoreTest, ClearsTheLeftoversOfAKilledSaveAtStart) {
     for (const char* name : {"VOLNA144.conf.CDQFia", "VOLNA144.conf.x0Y9zz"}) {
         writeBytes(storeDir() / name, "[Flags]\nBACK=1");
     }
-    const std::vector<std::string> kept = {"VOLNA144.conf", "VOLNA144.conf.CDQFia7",
+    const std::vector<std::string> kept = {"VOLNA144.conf",
+                                           "VOLNA144.conf.Backup",
+                                           "VOLNA144.conf.CDQFia7",
+                                           "VOLNA144.conf.backup",
                                            "VOLNA144.conf.damaged-20260101-120000",
                                            "other.conf.CDQFia"};
     for (const std::string& name : kept) {
