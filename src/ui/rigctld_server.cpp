@@ -17,6 +17,9 @@ namespace {
 constexpr qint64 kChunkBytes = 4096;
 // Replies a client has not read yet; beyond this its input waits.
 constexpr qint64 kWriteBacklogBytes = 64 * 1024;
+// How often a transmitter left keyed by a vanished client is tried again while
+// a message box holds the switch, in ms.
+constexpr int kUnkeyRetryMs = 100;
 
 // The console's rig as clients reach it: while a message box is open the
 // operator cannot touch the console and the handler that opened the box has not
@@ -141,6 +144,18 @@ void RigctldServer::serve(QTcpSocket* socket) {
     }
 }
 
+// Goes back to receive for a keyer that is gone. While a message box is open
+// the switch is held, so it is tried again until the box has closed, unless a
+// client has keyed again meanwhile.
+void RigctldServer::unkeyAbandoned() {
+    if (keyer_ != nullptr || !rig_->transmitting()) {
+        return;
+    }
+    if (rig_->setTransmit(false) == RigControl::Result::Rejected) {
+        QTimer::singleShot(kUnkeyRetryMs, this, [this] { unkeyAbandoned(); });
+    }
+}
+
 // A client that keyed the transmitter and then vanished without "q" (it
 // crashed, or its network went away) leaves nobody to unkey it: the
 // transmitter goes back to receive rather than stay on the air.
@@ -148,8 +163,8 @@ void RigctldServer::drop(QTcpSocket* socket) {
     const auto found = clients_.find(socket);
     if (found != clients_.end() && socket == keyer_) {
         keyer_ = nullptr;
-        if (!found->second.protocol->closing() && rig_->transmitting()) {
-            rig_->setTransmit(false);
+        if (!found->second.protocol->closing()) {
+            unkeyAbandoned();
         }
     }
     if (clients_.erase(socket) > 0) {

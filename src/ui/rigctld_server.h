@@ -49,6 +49,7 @@ private:
     void makeRoom();
     void serve(QTcpSocket* socket);
     void drop(QTcpSocket* socket);
+    void unkeyAbandoned();
 
     std::unique_ptr<RigControl> rig_; // the console's, held while a message box is open
     QTcpServer server_;

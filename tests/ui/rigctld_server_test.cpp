@@ -6,8 +6,10 @@
 #include "remote/rig_protocol.h"
 #include "ui/rigctld_server.h"
 
+#include <QApplication>
 #include <QTcpSocket>
 #include <QTest>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -120,6 +122,22 @@ TEST_F(RigctldServerTest, ClosingAnIdleClientThatKeyedDropsTheTransmitter) {
     EXPECT_TRUE(closedByServer(keyer));
     EXPECT_FALSE(rig.transmitting());
     EXPECT_EQ(ask(newcomer, "t"), "0");
+}
+
+// A message box holds the switch; the keyer's transmitter goes back to
+// receive as soon as the box has closed.
+TEST_F(RigctldServerTest, AKeyerThatVanishesWhileABoxIsOpenIsUnkeyedWhenItCloses) {
+    QTcpSocket* keyer = connectClient();
+    ASSERT_EQ(ask(keyer, "T 1"), "RPRT 0");
+    QWidget box;
+    box.setWindowModality(Qt::ApplicationModal);
+    box.show();
+    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }));
+    keyer->abort();
+    QTest::qWait(300);
+    EXPECT_TRUE(rig.transmitting()) << "the switch is held while the box is open";
+    box.close();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !rig.transmitting(); }, 2000));
 }
 
 TEST_F(RigctldServerTest, AHundredClientsThatStayConnectedAreEachServed) {
