@@ -79,6 +79,21 @@ std::unique_ptr<ParallelPort> openPort(const Options& options) {
     return radio;
 }
 
+// The port trace that VOLNA144_PORT_TRACE asks for around hardware; nullptr
+// when none is asked for, or (said on standard error) when it cannot be opened.
+std::unique_ptr<PortTrace> openTrace(ParallelPort& hardware) {
+    const char* path = std::getenv("VOLNA144_PORT_TRACE");
+    if (path == nullptr) {
+        return nullptr;
+    }
+    auto trace = std::make_unique<PortTrace>(hardware, path);
+    if (!trace->ok()) {
+        std::fprintf(stderr, "volna144: no port trace: %s\n", trace->error().c_str());
+        return nullptr;
+    }
+    return trace;
+}
+
 void installRussianButtons(QApplication& app, QTranslator& translator) {
     if (translator.load("qtbase_ru", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         app.installTranslator(&translator);
@@ -128,16 +143,8 @@ int main(int argc, char** argv) {
     if (!hardware) {
         return 1;
     }
-    ParallelPort* port = hardware.get();
-    std::unique_ptr<PortTrace> trace;
-    if (const char* path = std::getenv("VOLNA144_PORT_TRACE")) {
-        trace = std::make_unique<PortTrace>(*hardware, path);
-        if (trace->ok()) {
-            port = trace.get();
-        } else {
-            std::fprintf(stderr, "volna144: no port trace: %s\n", trace->error().c_str());
-        }
-    }
+    const std::unique_ptr<PortTrace> trace = openTrace(*hardware);
+    ParallelPort* port = trace ? static_cast<ParallelPort*>(trace.get()) : hardware.get();
     EmergencyDrop drop;
     port->addEmergencyDrop(drop);
     const TransmitLineGuard lineGuard(drop);

@@ -8,7 +8,9 @@
 #include <QFile>
 #include <QList>
 #include <QPair>
+#include <QSaveFile>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QVariant>
@@ -51,6 +53,7 @@ constexpr const char* kStoreNotReadable =
     "не будет изменять этот файл; изменения будут действовать только до выхода из программы.";
 constexpr const char* kReasonNoPermission = "нет прав на чтение";
 constexpr const char* kReasonDirectory = "на месте файла находится каталог";
+constexpr const char* kReasonNotAFile = "это не обычный файл";
 
 QString qtText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -117,14 +120,19 @@ FileRead readWholeFile(const QString& path, std::string& bytes, QString& reason)
     const QByteArray name = QFile::encodeName(path);
     struct stat info {};
     if (::stat(name.constData(), &info) != 0) {
-        reason = reasonOf(errno);
-        return errno == ENOENT ? FileRead::Missing : FileRead::Unreadable;
+        const int error = errno;
+        reason = reasonOf(error);
+        return error == ENOENT ? FileRead::Missing : FileRead::Unreadable;
     }
     if (S_ISDIR(info.st_mode)) {
         reason = reasonOf(EISDIR);
         return FileRead::Unreadable;
     }
-    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+    if (!S_ISREG(info.st_mode)) { // a pipe or a device would block or never end
+        reason = QString::fromUtf8(kReasonNotAFile);
+        return FileRead::Unreadable;
+    }
+    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         reason = reasonOf(errno);
         return FileRead::Unreadable;
@@ -139,10 +147,22 @@ FileRead readWholeFile(const QString& path, std::string& bytes, QString& reason)
     return FileRead::Read;
 }
 
-// The file QSettings keeps the store in.
+// Replaces the file at path with text: a temporary file beside it, synced to
+// the disk, then renamed over it.
+bool writeWhole(const QString& path, const std::string& text) {
+    QSaveFile file(path);
+    const auto size = static_cast<qint64>(text.size());
+    return file.open(QIODevice::WriteOnly) && file.write(text.data(), size) == size &&
+           file.commit();
+}
+
+// The file QSettings keeps the store in, "<config>/VOLNA144/VOLNA144.conf".
+// Worked out without a QSettings, which would open the file at once and block
+// on a pipe put in its place.
 QString storeFileName() {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, kOrganisation, kApplication)
-        .fileName();
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' +
+           QLatin1String(kOrganisation) + u'/' + QLatin1String(kApplication) +
+           QLatin1String(".conf");
 }
 
 } // namespace
@@ -228,6 +248,7 @@ void QSettingsStore::open() {
     if (sound) {
         settings_ = std::move(sound);
         soundCopyDir_ = std::move(soundLines);
+        soundText_ = scan.soundText;
         indexKeys();
     }
 }
@@ -299,11 +320,22 @@ void QSettingsStore::setAsideDamagedFile() {
     }
 }
 
-// Starts a fresh file holding every value that could be read. The damaged file
-// is removed first: QSettings merges its own changes into what the file holds,
+// Puts a fresh file holding every value that could be read in place of the
+// damaged one. With the sound lines at hand they replace it in one rename, so
+// that a store file exists at every moment. Otherwise the damaged file is
+// removed first: QSettings merges its own changes into what the file holds,
 // and would bring the misread lines back. The key index is built once the
 // values are back in.
 bool QSettingsStore::replaceDamagedFile() {
+    if (soundCopyDir_) {
+        if (!writeWhole(path_, soundText_)) {
+            return false; // reads go on from the sound lines
+        }
+        openStoreFile();
+        soundCopyDir_.reset();
+        soundText_.clear();
+        return true;
+    }
     QList<QPair<QString, QVariant>> readable;
     const QStringList names = settings_->allKeys();
     for (const QString& name : names) {
@@ -313,7 +345,6 @@ bool QSettingsStore::replaceDamagedFile() {
         return false; // reads go on from what was read
     }
     openStoreFile();
-    soundCopyDir_.reset();
     for (const auto& [name, value] : readable) {
         settings_->setValue(name, value);
     }

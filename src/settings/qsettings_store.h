@@ -53,6 +53,8 @@ private:
     // The store file, or while damaged_ a copy of the damaged file's sound lines.
     std::unique_ptr<QSettings> settings_;
     std::unique_ptr<QTemporaryDir> soundCopyDir_;
+    // The sound lines themselves, which replace the damaged file at once.
+    std::string soundText_;
     // Case-folded "section/key" to the spelling the file already holds.
     QHash<QString, QString> spellings_;
     // The file is damaged and has not been copied aside and replaced yet.

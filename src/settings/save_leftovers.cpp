@@ -34,9 +34,9 @@ bool removeOwnerlessLock(const QLockFile& lock, const QString& lockFile) {
     return !lock.getLockInfo(&pid, &host, &application) && QFile::remove(lockFile);
 }
 
-// A six-letter word ("backup", "Before") is more likely an operator's own copy
-// than a temporary name, which mixes cases and digits; at worst a leftover
-// with such a name stays.
+// A temporary name is six random letters of both cases. A six-letter word
+// ("backup", "Before") is more likely an operator's own copy; at worst a
+// leftover with such a name stays.
 bool looksLikeAWord(const QString& suffix) {
     static const QRegularExpression word(QStringLiteral("^[A-Za-z][a-z]+$"));
     return word.match(suffix).hasMatch();
@@ -45,7 +45,7 @@ bool looksLikeAWord(const QString& suffix) {
 int removeTemporaryFiles(const QString& storeFile) {
     const QFileInfo store(storeFile);
     const QRegularExpression temporaryName(QRegularExpression::anchoredPattern(
-        QRegularExpression::escape(store.fileName()) + QStringLiteral("\\.[A-Za-z0-9]{6}")));
+        QRegularExpression::escape(store.fileName()) + QStringLiteral("\\.[A-Za-z]{6}")));
     QDir dir = store.dir();
     int removed = 0;
     const QStringList names = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);

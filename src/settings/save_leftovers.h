@@ -8,7 +8,7 @@
 
 namespace volna {
 
-// Removes "<storeFile>.XXXXXX" (six letters or digits, not a plain word such as
+// Removes "<storeFile>.XXXXXX" (six letters, not a plain word such as
 // "backup") and a stale
 // "<storeFile>.lock". It works only while it holds the lock itself, so never
 // while another running instance is in the middle of a save; a lock whose

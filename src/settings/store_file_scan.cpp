@@ -90,8 +90,11 @@ LineKind kindOf(std::string_view rawLine) {
         return line.front() == '[' ? LineKind::BrokenHeader : LineKind::Damaged;
     }
     if (line.front() == '[') {
-        const bool closed = line.size() > 2 && line.find(']') == line.size() - 1;
-        return closed ? LineKind::Header : LineKind::BrokenHeader;
+        // As QSettings reads it: the name ends at the first ']', and whatever
+        // follows on the line (a "; comment") is ignored.
+        const std::size_t close = line.find(']');
+        return close != std::string_view::npos && close > 1 ? LineKind::Header
+                                                            : LineKind::BrokenHeader;
     }
     return isSoundPair(line) ? LineKind::Pair : LineKind::Damaged;
 }
@@ -115,7 +118,10 @@ StoreFileScan scanStoreFile(std::string_view bytes) {
         } else if (kind == LineKind::Pair && inBrokenSection) {
             kind = LineKind::Damaged;
         }
-        if (kind == LineKind::Header || kind == LineKind::Pair) {
+        if (kind == LineKind::Header) {
+            const std::string_view header = trimmed(line);
+            scan.soundText.append(header.substr(0, header.find(']') + 1)).append("\n");
+        } else if (kind == LineKind::Pair) {
             scan.soundText.append(line).append("\n");
         } else if (kind != LineKind::Blank) {
             ++scan.damagedLines;

@@ -15,12 +15,14 @@ namespace {
 EmergencyDrop armedDrop;
 volatile std::sig_atomic_t armed = 0;
 
-// Every signal whose default action ends the process, except SIGINT and
-// SIGTERM (ended in order by the caller) and SIGKILL and SIGSTOP (uncatchable).
+// Every signal whose default action ends the process, except SIGKILL and
+// SIGSTOP (uncatchable). SIGINT and SIGTERM are here too, for the time before
+// the caller installs its orderly ending (and in case it cannot).
 std::vector<int> fatalSignals() {
-    std::vector<int> signals = {SIGHUP,  SIGQUIT,   SIGABRT, SIGSEGV, SIGBUS,  SIGFPE,   SIGILL,
-                                SIGUSR1, SIGUSR2,   SIGALRM, SIGPIPE, SIGTRAP, SIGSYS,   SIGXCPU,
-                                SIGXFSZ, SIGVTALRM, SIGPROF, SIGIO,   SIGPWR,  SIGSTKFLT};
+    std::vector<int> signals = {SIGINT,  SIGTERM, SIGHUP, SIGQUIT,  SIGABRT, SIGSEGV,
+                                SIGBUS,  SIGFPE,  SIGILL, SIGUSR1,  SIGUSR2, SIGALRM,
+                                SIGPIPE, SIGTRAP, SIGSYS, SIGXCPU,  SIGXFSZ, SIGVTALRM,
+                                SIGPROF, SIGIO,   SIGPWR, SIGSTKFLT};
     for (int signal = SIGRTMIN; signal <= SIGRTMAX; ++signal) {
         signals.push_back(signal);
     }
@@ -65,16 +67,13 @@ void installHandlers() {
     }
 }
 
-bool exitHandlerRegistered = false;
-
 } // namespace
 
 TransmitLineGuard::TransmitLineGuard(const EmergencyDrop& drop) {
     armed = 0;
     armedDrop = drop;
-    if (!exitHandlerRegistered) {
-        exitHandlerRegistered = std::atexit(dropIfArmed) == 0;
-    }
+    static const int exitHandler = std::atexit(dropIfArmed); // registered once
+    (void)exitHandler;
     installHandlers();
     armed = 1;
 }

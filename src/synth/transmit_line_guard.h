@@ -5,8 +5,8 @@
 // rest) it runs the port's EmergencyDrop and then lets the signal take its
 // default action; on exit() without a return from main (as Qt does when the X
 // connection breaks) an exit handler runs the same drop. SIGINT and SIGTERM
-// are left to the caller, which ends the program in order; SIGKILL cannot be
-// caught. A signal the process was started with ignored (nohup) stays ignored.
+// are covered until the caller puts its orderly ending in their place;
+// SIGKILL cannot be caught. A signal the process was started with ignored (nohup) stays ignored.
 
 #include "synth/emergency_drop.h"
 

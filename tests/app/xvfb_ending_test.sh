@@ -22,6 +22,7 @@ start_keyed() {
     # program keeps an ignored signal ignored: give it the terminal's default.
     VOLNA144_PORT_TRACE=$trace env --default-signal=QUIT "$program" --port=sim --rigctld=127.0.0.1:0 2>"$work/stderr" &
     pid=$!
+    pids="$pids $pid"
     local port
     port=$(rig_port "$work/stderr")
     [ -n "$port" ] || { fail "no rig control notice: $(cat "$work/stderr")"; return 1; }

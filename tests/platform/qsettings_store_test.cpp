@@ -41,6 +41,8 @@ private:
 TEST_F(QSettingsStoreTest, KeepsItsFileUnderXdgConfigHome) {
     QSettingsStore store(prompter);
     EXPECT_EQ(storeFile().string(), store.filePath());
+    const QSettings same(QSettings::NativeFormat, QSettings::UserScope, "VOLNA144", "VOLNA144");
+    EXPECT_EQ(same.fileName().toStdString(), store.filePath());
 }
 
 TEST_F(QSettingsStoreTest, WritesReachTheDiskOnlyAtSync) {

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QLockFile>
 #include <QString>
 
@@ -59,6 +61,18 @@ TEST_F(QSettingsStoreTest, ADirectoryInPlaceOfTheFileIsNotAFirstRunAndIsLeftAlon
     EXPECT_TRUE(fs::is_directory(storeFile()));
     EXPECT_TRUE(fs::is_empty(storeFile()));
     EXPECT_EQ(before, storeDirNames());
+}
+
+// A pipe in place of the file would block the start for ever.
+TEST_F(QSettingsStoreTest, APipeInPlaceOfTheFileIsNotAFirstRunAndDoesNotBlock) {
+    fs::create_directories(storeDir());
+    ASSERT_EQ(0, ::mkfifo(storeFile().c_str(), 0600));
+    QSettingsStore store(prompter);
+
+    EXPECT_EQ("", runOnUnreadableFile(store, prompter));
+    ASSERT_FALSE(prompter.shown.empty());
+    EXPECT_NE(std::string::npos, prompter.shown[0].text.find("не обычный файл"));
+    EXPECT_TRUE(fs::is_fifo(storeFile()));
 }
 
 // A file without read permission. Root reads any file, so as root the store
@@ -151,15 +165,13 @@ TEST_F(QSettingsStoreTest, ClearsTheLeftoversOfAKilledSaveAtStart) {
     seedFullStore();
     const fs::path lock = storeDir() / "VOLNA144.conf.lock";
     leaveStaleLock(lock);
-    for (const char* name : {"VOLNA144.conf.CDQFia", "VOLNA144.conf.x0Y9zz"}) {
+    for (const char* name : {"VOLNA144.conf.CDQFia", "VOLNA144.conf.xQYbzz"}) {
         writeBytes(storeDir() / name, "[Flags]\nBACK=1");
     }
-    const std::vector<std::string> kept = {"VOLNA144.conf",
-                                           "VOLNA144.conf.Backup",
-                                           "VOLNA144.conf.CDQFia7",
-                                           "VOLNA144.conf.backup",
-                                           "VOLNA144.conf.damaged-20260101-120000",
-                                           "other.conf.CDQFia"};
+    const std::vector<std::string> kept = {
+        "VOLNA144.conf",        "VOLNA144.conf.Backup", "VOLNA144.conf.CDQFia7",
+        "VOLNA144.conf.backup", "VOLNA144.conf.bak001", "VOLNA144.conf.damaged-20260101-120000",
+        "other.conf.CDQFia"};
     for (const std::string& name : kept) {
         if (!fs::exists(storeDir() / name)) {
             writeBytes(storeDir() / name, "keep");

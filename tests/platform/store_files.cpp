@@ -102,7 +102,11 @@ void writeBytes(const fs::path& file, const std::string& bytes) {
 }
 
 std::unique_ptr<QSettings> parsedFromDisk(const fs::path& file) {
-    const fs::path copy = TemporaryConfigHome::path / "parsed.conf";
+    // A name of its own each time: QSettings caches a file by its name and
+    // would not see a rewrite of the same size within the same millisecond.
+    static int copies = 0;
+    const fs::path copy =
+        TemporaryConfigHome::path / ("parsed-" + std::to_string(++copies) + ".conf");
     fs::copy_file(file, copy, fs::copy_options::overwrite_existing);
     return std::make_unique<QSettings>(QString::fromStdString(copy.string()), QSettings::IniFormat);
 }

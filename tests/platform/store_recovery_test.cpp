@@ -136,6 +136,8 @@ TEST_P(DamagedStoreTest, EveryValueTheFileStillHoldsReadsBackBeforeAndAfterTheFi
         EXPECT_EQ(damaged, fileBytes(storeFile())) << "reading alone must not touch the file";
 
         store.writeSetting("Flags", "LOCK", "0");
+        ASSERT_TRUE(fs::is_regular_file(storeFile())) << "a store file exists at every moment";
+        EXPECT_EQ(QSettings::NoError, parsedFromDisk(storeFile())->status());
         EXPECT_TRUE(store.sync());
         const std::vector<fs::path> copies = damagedCopies();
         ASSERT_EQ(1u, copies.size());
@@ -168,11 +170,13 @@ TEST_F(QSettingsStoreTest, LinesUnderABrokenHeaderAreLeftOutUntilTheNextSoundHea
     EXPECT_EQ("145500 - 145500 - a", store.readSetting("Library", "$1", kMissing));
 }
 
-// Nothing that is sound counts as damage: comments, blank lines, CR LF line
-// ends, a byte order mark and quoted values with ";" and "=" in them.
+// Nothing that is sound counts as damage: comments (after a header too), blank
+// lines, CR LF line ends, a byte order mark and quoted values with ";" and "="
+// in them.
 TEST_F(QSettingsStoreTest, ASoundHandWrittenFileIsNotTakenForDamaged) {
-    writeBytes(storeFile(), "\xEF\xBB\xBF; written by hand\r\n\r\n[Flags]\r\nBACK = 145500\r\n"
-                            "[Channels(RX-cmt)]\n$1=\"a;b=c\"\n$2=x \\\"y\\\"\n");
+    writeBytes(storeFile(),
+               "\xEF\xBB\xBF; written by hand\r\n\r\n[Flags] ; edited\r\nBACK = 145500\r\n"
+               "[Channels(RX-cmt)]\n$1=\"a;b=c\"\n$2=x \\\"y\\\"\n");
     {
         QSettingsStore store(prompter);
         EXPECT_EQ("145500", store.readSetting("Flags", "BACK", kMissing));

@@ -8,7 +8,7 @@ namespace volna {
 namespace {
 
 TEST(StoreFileScan, KeepsSoundLinesAndCountsTheOthers) {
-    const std::string file = std::string("\xEF\xBB\xBF[Flags]\r\n"
+    const std::string file = std::string("\xEF\xBB\xBF[Flags] ; edited by hand\r\n"
                                          "BACK=145500\n"
                                          "; a comment\n"
                                          "\n"
@@ -24,10 +24,11 @@ TEST(StoreFileScan, KeepsSoundLinesAndCountsTheOthers) {
                              "Lost=2\n" + "[Settings]\n" + "GUN=-10700";
     const StoreFileScan scan = scanStoreFile(file);
     EXPECT_EQ("[Flags]\nBACK=145500\nNEW=1\nQuoted=\"a;b=c\"\nEscaped=x \\\"y\\\"\n"
-              "Comment=1;\"\n[Settings]\nGUN=-10700\n",
+              "Comment=1;\"\n[Settings]\nLost=2\n[Settings]\nGUN=-10700\n",
               scan.soundText);
-    // no equals, Open, Tail, Cut, Bad, Semicolon, both broken headers, both Lost
-    EXPECT_EQ(10, scan.damagedLines);
+    // no equals, Open, Tail, Cut, Bad, Semicolon, the broken header and the line
+    // under it; text after a header's "]" is ignored, as QSettings ignores it
+    EXPECT_EQ(8, scan.damagedLines);
 }
 
 TEST(StoreFileScan, ASoundFileComesBackLineForLine) {
