@@ -9,10 +9,8 @@ count=${2:-180000}
 session_start
 write_store 145000 </dev/null
 
-"$program" --port=sim --rigctld=127.0.0.1:0 2>"$work/stderr" &
-pid=$!
-pids="$pids $pid"
-port=$(rig_port "$work/stderr")
+start_with_rig_control "$program"
+port=$rig
 sleep 1
 rss() { awk '/^VmRSS/ { print $2 }' /proc/$pid/status; }
 before=$(rss)

@@ -17,10 +17,8 @@ done
 session_start
 write_store 145000 </dev/null
 
-"$program" --port=sim --rigctld=127.0.0.1:0 2>"$work/stderr" &
-pid=$!
-pids="$pids $pid"
-ours=$(rig_port "$work/stderr")
+start_with_rig_control "$program"
+ours=$rig
 theirs=$((20000 + RANDOM % 20000))
 rigctld -m 1 -T 127.0.0.1 -t "$theirs" &
 hamlib=$!

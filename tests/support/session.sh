@@ -70,6 +70,16 @@ rig_port() {
     sed -n 's/^volna144: rig control (rigctld protocol) on 127\.0\.0\.1:\([0-9]*\)$/\1/p' "$1"
 }
 
+# Starts the program $1 on the simulated radio with rig control on a free
+# loopback port, its standard error in $work/stderr; sets pid and rig (the
+# port, empty when no notice came).
+start_with_rig_control() {
+    "$1" --port=sim --rigctld=127.0.0.1:0 2>"$work/stderr" &
+    pid=$!
+    pids="$pids $pid"
+    rig=$(rig_port "$work/stderr")
+}
+
 # A visible window whose title matches, waited for up to 10 s; prints its id.
 window() { timeout 10 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
 
