@@ -86,6 +86,18 @@ bool sameValues(QSettings& one, QSettings& other) {
     return true;
 }
 
+using Values = QList<QPair<QString, QVariant>>;
+
+// Every value settings holds, its writes not yet synced included.
+Values valuesOf(QSettings& settings) {
+    Values values;
+    const QStringList names = settings.allKeys();
+    for (const QString& name : names) {
+        values.append({name, settings.value(name)});
+    }
+    return values;
+}
+
 enum class FileRead { Missing, Read, Unreadable };
 
 QString reasonOf(int error) {
@@ -259,6 +271,16 @@ void QSettingsStore::openStoreFile() {
     indexKeys();
 }
 
+// A new QSettings on the store file with values written into it; the key
+// index is built once they are in.
+void QSettingsStore::openStoreFileWith(const QList<QPair<QString, QVariant>>& values) {
+    openStoreFile();
+    for (const auto& [name, value] : values) {
+        settings_->setValue(name, value);
+    }
+    indexKeys();
+}
+
 // Until the first write, reads come from a copy of the damaged file that holds
 // only its sound lines, so that QSettings decodes them as it always does. If no
 // such copy can be made (nullptr), what QSettings read of the damaged file has
@@ -266,13 +288,9 @@ void QSettingsStore::openStoreFile() {
 std::unique_ptr<QSettings> QSettingsStore::openSoundLines(const QTemporaryDir& dir,
                                                           const std::string& soundText) {
     const QString copy = dir.filePath(QStringLiteral("sound-lines.conf"));
-    QFile file(copy);
-    const auto size = static_cast<qint64>(soundText.size());
-    if (!dir.isValid() || !file.open(QIODevice::WriteOnly) ||
-        file.write(soundText.data(), size) != size || !file.flush()) {
+    if (!dir.isValid() || !writeWhole(copy, soundText)) {
         return nullptr;
     }
-    file.close();
     return std::make_unique<QSettings>(copy, QSettings::IniFormat);
 }
 
@@ -336,19 +354,11 @@ bool QSettingsStore::replaceDamagedFile() {
         soundText_.clear();
         return true;
     }
-    QList<QPair<QString, QVariant>> readable;
-    const QStringList names = settings_->allKeys();
-    for (const QString& name : names) {
-        readable.append({name, settings_->value(name)});
-    }
+    const Values readable = valuesOf(*settings_);
     if (!QFile::remove(path_)) {
         return false; // reads go on from what was read
     }
-    openStoreFile();
-    for (const auto& [name, value] : readable) {
-        settings_->setValue(name, value);
-    }
-    indexKeys();
+    openStoreFileWith(readable);
     return true;
 }
 
@@ -357,16 +367,7 @@ bool QSettingsStore::replaceDamagedFile() {
 // itself.
 bool QSettingsStore::writeFile() {
     if (writeFailed_) {
-        QList<QPair<QString, QVariant>> values;
-        const QStringList names = settings_->allKeys();
-        for (const QString& name : names) {
-            values.append({name, settings_->value(name)});
-        }
-        settings_ = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                                kOrganisation, kApplication);
-        for (const auto& [name, value] : values) {
-            settings_->setValue(name, value);
-        }
+        openStoreFileWith(valuesOf(*settings_));
     }
     settings_->sync();
     writeFailed_ = settings_->status() == QSettings::AccessError;

@@ -9,7 +9,10 @@
 #include "toolkit/prompter.h"
 
 #include <QHash>
+#include <QList>
+#include <QPair>
 #include <QString>
+#include <QVariant>
 
 #include <memory>
 #include <string>
@@ -39,6 +42,7 @@ public:
 private:
     void open();
     void openStoreFile();
+    void openStoreFileWith(const QList<QPair<QString, QVariant>>& values);
     static std::unique_ptr<QSettings> openSoundLines(const QTemporaryDir& dir,
                                                      const std::string& soundText);
     void runWithoutFile(const QString& reason);
