@@ -159,8 +159,9 @@ public:
     // True while the console is in transmit (the switch offers "RX").
     bool transmitting() const;
     // Whether switching to transmit now would key the transmitter: false when
-    // the current channel has no transmit frequency inside the band, or, with
-    // no current channel, when the tuned frequency plus txShift lies outside it.
+    // the current channel has no transmit frequency inside the band, or when
+    // the frequency on the air (the channel's transmit frequency, or the tuned
+    // one, plus txShift) lies outside it.
     bool transmitAllowed() const;
     // Reads the status register: true while the receiver reports a signal.
     // Shows nothing.
@@ -220,6 +221,10 @@ private:
     // when the range is empty).
     int firstStored(int from, int to, int step) const;
     void switchToTransmit();
+    // A memory channel (1..10) is current.
+    bool onChannel() const;
+    // The slider position the transmit word is built for.
+    std::int32_t transmitPosition() const;
     void switchToReceive();
     void startBandScan();
     void stopBandScan();

@@ -28,20 +28,26 @@ void Form1::Check4_Click() {
     }
 }
 
-// The transmitter goes to F + txShift, where F is the tuned frequency, or with
-// a channel its stored transmit frequency on the step grid. A channel needs a
-// transmit frequency inside the band, and the shifted frequency that actually
-// goes on the air must lie inside the band the operator set too.
+bool Form1::onChannel() const {
+    return currentChannel >= 1 && currentChannel <= kChannelCount;
+}
+
+// F: the channel's stored transmit frequency on the step grid, or the tuned one.
+std::int32_t Form1::transmitPosition() const {
+    return onChannel() ? positionOf(txChannels[currentChannel - 1]) : Slider1.value();
+}
+
+// The transmitter goes to F + txShift. A channel needs a transmit frequency
+// inside the band, and the shifted frequency that actually goes on the air
+// must lie inside the band the operator set too.
 bool Form1::transmitAllowed() const {
-    std::int32_t position = Slider1.value();
-    if (currentChannel >= 1 && currentChannel <= kChannelCount) {
+    if (onChannel()) {
         const std::int32_t transmit = txChannels[currentChannel - 1];
         if (transmit == 0 || outsideBand(transmit)) {
             return false;
         }
-        position = positionOf(transmit);
     }
-    const std::int64_t onAir = frequencyAt(position) + txShift;
+    const std::int64_t onAir = frequencyAt(transmitPosition()) + txShift;
     return !outsideBand(static_cast<double>(onAir));
 }
 
@@ -63,11 +69,7 @@ void Form1::switchToTransmit() {
              &Command8, &Command9, &Command10, &Command11, &Command12, &Command13}) {
         control->enabled = false;
     }
-    if (currentChannel >= 1 && currentChannel <= kChannelCount) {
-        sent2(positionOf(txChannels[currentChannel - 1]));
-    } else {
-        sent2(Slider1.value());
-    }
+    sent2(transmitPosition());
 }
 
 void Form1::switchToReceive() {
@@ -84,7 +86,7 @@ void Form1::switchToReceive() {
         }
     }
     Command14.enabled = true;
-    if (currentChannel >= 1 && currentChannel <= kChannelCount) {
+    if (onChannel()) {
         sent1(positionOf(rxChannels[currentChannel - 1]));
     }
     writeDataRegister(0);
