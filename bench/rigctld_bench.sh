@@ -7,13 +7,8 @@
 set -eu
 program=${1:-build/volna144}
 count=${2:-500}
-for tool in Xvfb rigctld python3; do
-    command -v "$tool" >/dev/null || {
-        echo "$tool is missing"
-        exit 1
-    }
-done
 . "$(dirname "$0")/../tests/support/session.sh"
+require_tools Xvfb rigctld python3
 session_start
 write_store 145000 </dev/null
 

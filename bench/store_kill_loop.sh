@@ -9,13 +9,8 @@
 set -u
 program=${1:-build/volna144}
 cycles=${2:-300}
-for tool in Xvfb xdotool python3; do
-    command -v "$tool" >/dev/null || {
-        echo "$tool is missing"
-        exit 1
-    }
-done
 . "$(dirname "$0")/../tests/support/session.sh"
+require_tools Xvfb xdotool python3
 session_start
 store=$XDG_CONFIG_HOME/VOLNA144/VOLNA144.conf
 

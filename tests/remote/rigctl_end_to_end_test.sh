@@ -9,10 +9,8 @@
 # Skipped (exit 77) where Xvfb or rigctl is missing.
 set -u
 program=${1:?usage: rigctl_end_to_end_test.sh PATH/TO/volna144}
-command -v Xvfb >/dev/null || { echo "SKIP: Xvfb is not installed"; exit 77; }
-command -v rigctl >/dev/null || { echo "SKIP: rigctl is not installed (libhamlib-utils)"; exit 77; }
-
 . "$(dirname "$0")/../support/session.sh"
+skip_without Xvfb rigctl
 session_start
 write_store 145000 </dev/null
 

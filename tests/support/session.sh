@@ -2,6 +2,20 @@
 # benchmarks): a private X server and store folder, a store file with the
 # first-run settings, the port trace read back, and the tally of failed checks.
 
+# Skips the test (exit 77) when one of the named tools is not installed.
+skip_without() {
+    for tool; do
+        command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+    done
+}
+
+# Ends a measurement (exit 1) when one of the named tools is not installed.
+require_tools() {
+    for tool; do
+        command -v "$tool" >/dev/null || { echo "$tool is missing"; exit 1; }
+    done
+}
+
 # Starts Xvfb on a free display; sets work (a temporary folder), DISPLAY and
 # XDG_CONFIG_HOME, and cleans everything up when the script exits. Add the
 # process ids to stop at the end to `pids`.

@@ -6,11 +6,8 @@
 # keeps the editor's channel. Skipped (exit 77) where Xvfb or xdotool is missing.
 set -u
 program=${1:?usage: xvfb_channel_windows_test.sh PATH/TO/volna144}
-for tool in Xvfb xdotool; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
-
 . "$(dirname "$0")/../support/session.sh"
+skip_without Xvfb xdotool
 session_start
 # Fifty characters, more than the comment box lets the operator type (34).
 comment=AAAAAAAAAAAAAAAAAAAAAAAAABBBBBBBBBBBBBBBBBBBBBBBBB

@@ -5,11 +5,8 @@
 # Skipped (exit 77) where Xvfb or xdotool is missing.
 set -u
 program=${1:?usage: xvfb_console_test.sh PATH/TO/volna144}
-for tool in Xvfb xdotool; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
-
 . "$(dirname "$0")/../support/session.sh"
+skip_without Xvfb xdotool
 session_start
 press_return() { xdotool windowfocus --sync "$1" key Return; }
 # Clicks the middle of a control given in twips (left, top, width, height).

@@ -5,11 +5,8 @@
 # Skipped (exit 77) where Xvfb or xdotool is missing.
 set -u
 program=${1:?usage: xvfb_operating_test.sh PATH/TO/volna144}
-for tool in Xvfb xdotool; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
-
 . "$(dirname "$0")/../support/session.sh"
+skip_without Xvfb xdotool
 session_start
 write_store 144000 100 <<'CONF'
 [Channels%28RX%29]
