@@ -37,6 +37,18 @@ rig() {
     [ "$ms" -lt 3000 ] || fail "rigctl $* took $ms ms"
 }
 
+# One rigctl call that must be refused, with a reply holding $1, and must not
+# touch the port.
+refused() {
+    local reply=$1
+    shift
+    local words
+    words=$(grep -c '^out 888' "$trace")
+    rig "$@"
+    case $out in *"$reply"*) ;; *) fail "$* was not refused: $out" ;; esac
+    [ "$(grep -c '^out 888' "$trace")" = "$words" ] || fail "the refused $* wrote to the port"
+}
+
 rig F 145500000
 [ -z "$out" ] || fail "F 145500000: $out"
 rig f
@@ -52,10 +64,7 @@ rig T 0
 rig t
 [ "$out" = 0 ] || fail "t while receiving gives '$out'"
 
-words=$(grep -c '^out 888' "$trace")
-rig F 150000000
-case $out in *"Invalid parameter"*) ;; *) fail "F 150000000 was not refused: $out" ;; esac
-[ "$(grep -c '^out 888' "$trace")" = "$words" ] || fail "F 150000000 wrote to the port"
+refused "Invalid parameter" F 150000000
 rig f
 [ "$out" = 145500000 ] || fail "f after the refused tune gives '$out'"
 
@@ -101,10 +110,7 @@ rig f
 # Without a channel the transmitter would go to the tuned frequency plus FR_:
 # from 144000 that is 143400, outside the band, so T 1 is refused.
 rig F 144000000
-words=$(grep -c '^out 888' "$trace")
-rig T 1
-case $out in *"rejected"*) ;; *) fail "T 1 at 144000 was not refused: $out" ;; esac
-[ "$(grep -c '^out 888' "$trace")" = "$words" ] || fail "the refused T 1 wrote to the port"
+refused "rejected" T 1
 rig t
 [ "$out" = 0 ] || fail "t after the refused T 1 gives '$out'"
 rig F 145500000
