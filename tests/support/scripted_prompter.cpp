@@ -4,6 +4,18 @@
 
 namespace volna::test {
 
+ScriptedPrompter::~ScriptedPrompter() {
+    verify();
+}
+
+void ScriptedPrompter::verify() {
+    for (const Expected& missing : expected_) {
+        ADD_FAILURE() << "expected message box \"" << missing.title
+                      << "\" never appeared: " << missing.text;
+    }
+    expected_.clear();
+}
+
 void ScriptedPrompter::expect(std::string title, std::string text, Answer answer) {
     expected_.push_back({std::move(title), std::move(text), answer});
 }
