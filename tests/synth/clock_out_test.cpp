@@ -1,3 +1,4 @@
+#include "support/row_names.h"
 #include "synth/control_word.h"
 #include "synth/simulated_radio.h"
 
@@ -9,96 +10,145 @@
 namespace volna {
 namespace {
 
-const std::string kStartWord = "001010110010100000000101"; // 144000 kHz, receive
+// The port values of the 144000 kHz receive word 001010110010100000000101
+// (divider 5332): the frame line (1) alone first, then per bit a 0 as clock
+// with frame (3) and back to the frame (1), a 1 as data (5), clock with data
+// (7) and the frame (1); the frame falls at the end (0).
+const std::vector<int> kReceiveWrites = {
+    1,                                        // frame up
+    3, 1, 3, 1, 5, 7, 1, 3, 1, 5, 7, 1, 3, 1, // positions 1-6:   0 0 1 0 1 0
+    5, 7, 1, 5, 7, 1, 3, 1, 3, 1, 5, 7, 1,    // positions 7-11:  1 1 0 0 1
+    3, 1, 5, 7, 1,                            // positions 12-13: 0 1
+    3, 1, 3, 1, 3, 1, 3, 1,                   // positions 14-17: 0 0 0 0
+    3, 1, 3, 1, 3, 1, 3, 1,                   // positions 18-21: 0 0 0 0
+    5, 7, 1, 3, 1, 5, 7, 1,                   // positions 22-24: 1 0 1
+    0,                                        // frame down
+};
 
-// The port values for a word text from the transfer's table: a receive
-// transfer sends 5 / 3 / 7, a transmit transfer 13 / 11 / 15, 1 after each bit.
-std::vector<int> expectedWrites(const std::string& word, bool transmit) {
-    const int dataFirst = transmit ? 13 : 5;
-    const int clockZero = transmit ? 11 : 3;
-    const int clockOne = transmit ? 15 : 7;
-    std::vector<int> writes{1};
-    for (char digit : word) {
-        if (digit == '1') {
-            writes.push_back(dataFirst);
-        }
-        writes.push_back(digit == '1' ? clockOne : clockZero);
-        writes.push_back(1);
-    }
-    writes.push_back(transmit ? 8 : 0);
-    return writes;
+// The same word on transmit: the transmit line (8) joins the data and clock
+// phases (11, 13, 15) and stays up after the word.
+const std::vector<int> kTransmitWrites = {
+    1,                                                     // frame up
+    11, 1,  11, 1,  13, 15, 1,  11, 1,  13, 15, 1,  11, 1, // positions 1-6:   0 0 1 0 1 0
+    13, 15, 1,  13, 15, 1,  11, 1,  11, 1,  13, 15, 1,     // positions 7-11:  1 1 0 0 1
+    11, 1,  13, 15, 1,                                     // positions 12-13: 0 1
+    11, 1,  11, 1,  11, 1,  11, 1,                         // positions 14-17: 0 0 0 0
+    11, 1,  11, 1,  11, 1,  11, 1,                         // positions 18-21: 0 0 0 0
+    13, 15, 1,  11, 1,  13, 15, 1,                         // positions 22-24: 1 0 1
+    8,                                                     // frame down, transmit line up
+};
+
+struct SequenceCase {
+    const char* name;
+    bool transmit;
+    const std::vector<int>* writes;
+};
+
+class ClockOutSequence : public ::testing::TestWithParam<SequenceCase> {};
+
+TEST_P(ClockOutSequence, WritesTheExactSequenceOfTheWord) {
+    SimulatedRadio radio;
+    clockOutWord(radio, buildControlWord(5332.0f), 0, 0, GetParam().transmit);
+    EXPECT_EQ(radio.writes(), *GetParam().writes);
+    EXPECT_EQ(radio.writes().size(), 58u);
+    EXPECT_EQ(radio.transmitting(), GetParam().transmit);
 }
 
-TEST(ClockOutWord, WritesTheExactSequenceOfTheWord) {
-    for (bool transmit : {false, true}) {
-        SimulatedRadio radio;
-        clockOutWord(radio, buildControlWord(5332.0f), 0, 0, transmit);
-        const std::vector<int> writes = radio.writes();
-        EXPECT_EQ(writes, expectedWrites(kStartWord, transmit)) << "transmit " << transmit;
-        EXPECT_EQ(writes.size(), 58u);
-        EXPECT_EQ(writes.back(), transmit ? 8 : 0);
-        EXPECT_EQ(radio.transmitting(), transmit);
-    }
-}
+INSTANTIATE_TEST_SUITE_P(Directions, ClockOutSequence,
+                         ::testing::Values(SequenceCase{"Receive", false, &kReceiveWrites},
+                                           SequenceCase{"Transmit", true, &kTransmitWrites}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+struct DelayCase {
+    const char* name;
+    int delay1, delay2, slept1, slept2;
+};
+
+class ClockOutDelays : public ::testing::TestWithParam<DelayCase> {};
 
 // Negative delays reach the port as 0; a delay of 0 is still a sleep call.
-TEST(ClockOutWord, SleepsBeforeAndAfterEachClockRise) {
-    const struct {
-        int delay1, delay2, slept1, slept2;
-    } cases[] = {{3, 7, 3, 7}, {0, 0, 0, 0}, {-5, 2, 0, 2}};
-    for (const auto& c : cases) {
-        SimulatedRadio radio;
-        clockOutWord(radio, buildControlWord(5332.0f), c.delay1, c.delay2, false);
-        const std::vector<PortOp>& ops = radio.operations();
-        int clockRises = 0;
-        for (std::size_t i = 1; i + 1 < ops.size(); ++i) {
-            if (ops[i].kind == PortOp::Out && (ops[i].value & kClockLine) != 0) {
-                ++clockRises;
-                EXPECT_EQ(ops[i - 1], (PortOp{PortOp::Sleep, 0, c.slept1})) << c.delay1;
-                EXPECT_EQ(ops[i + 1], (PortOp{PortOp::Sleep, 0, c.slept2})) << c.delay2;
-            }
+TEST_P(ClockOutDelays, SleepsBeforeAndAfterEachClockRise) {
+    const DelayCase& c = GetParam();
+    SimulatedRadio radio;
+    clockOutWord(radio, buildControlWord(5332.0f), c.delay1, c.delay2, false);
+    const std::vector<PortOp>& ops = radio.operations();
+    int clockRises = 0;
+    for (std::size_t i = 1; i + 1 < ops.size(); ++i) {
+        if (ops[i].kind == PortOp::Out && (ops[i].value & kClockLine) != 0) {
+            ++clockRises;
+            EXPECT_EQ(ops[i - 1], (PortOp{PortOp::Sleep, 0, c.slept1}));
+            EXPECT_EQ(ops[i + 1], (PortOp{PortOp::Sleep, 0, c.slept2}));
         }
-        EXPECT_EQ(clockRises, 24);
-        EXPECT_EQ(ops.size(), 58u + 48u);
     }
+    EXPECT_EQ(clockRises, 24);
+    EXPECT_EQ(ops.size(), 58u + 48u);
 }
+
+INSTANTIATE_TEST_SUITE_P(Delays, ClockOutDelays,
+                         ::testing::Values(DelayCase{"Positive", 3, 7, 3, 7},
+                                           DelayCase{"Zero", 0, 0, 0, 0},
+                                           DelayCase{"NegativeCountsAsZero", -5, 2, 0, 2}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 // The radio must receive the divider of every tuning position of the default
-// band (144000..146000 kHz, raster 25) at every step size, on receive and on
-// transmit: N = (144000 - 10700) / 25 + p * step and (144000 - 600) / 25 + p * step.
-TEST(ClockOutWord, RadioDecodesTheDividerOfEveryPositionOfTheBand) {
+// band (144000..146000 kHz, raster 25) at each step size, on receive and on
+// transmit: one raster step of the divider per position and step factor, from
+// the divider of the band's lower edge to that of its upper edge.
+struct BandCase {
+    const char* name;
+    bool transmit;
+    int stepFactor;
+    int firstDivider; // (144000 - 10700) / 25 on receive, (144000 - 600) / 25 on transmit
+    int lastDivider;  // (146000 - 10700) / 25 on receive, (146000 - 600) / 25 on transmit
+};
+
+class ClockOutBand : public ::testing::TestWithParam<BandCase> {};
+
+TEST_P(ClockOutBand, RadioDecodesTheDividerOfEveryPositionOfTheBand) {
+    const BandCase& c = GetParam();
     SimulatedRadio radio;
-    int words = 0;
-    for (int stepFactor : {1, 2, 4}) {
-        for (int position = 0; position <= 80 / stepFactor; ++position) {
-            for (bool transmit : {false, true}) {
-                const int expected = (transmit ? 5736 : 5332) + position * stepFactor;
-                const float n = transmit ? transmitDivider(144000, -600, 25, stepFactor, position)
-                                         : receiveDivider(144000, -10700, 25, stepFactor, position);
-                clockOutWord(radio, buildControlWord(n), 0, 0, transmit);
-                ++words;
-                ASSERT_EQ(radio.wordCount(), words);
-                ASSERT_EQ(radio.lastWordLength(), 24);
-                EXPECT_EQ(radio.lastDivider(), expected)
-                    << "step " << stepFactor << " position " << position << " tx " << transmit;
-                EXPECT_EQ(wordText(radio.lastWord()).substr(14), "0000000101");
-                EXPECT_EQ(radio.transmitting(), transmit);
-            }
-        }
+    const int positions = 80 / c.stepFactor;
+    for (int position = 0; position <= positions; ++position) {
+        const float n = c.transmit ? transmitDivider(144000, -600, 25, c.stepFactor, position)
+                                   : receiveDivider(144000, -10700, 25, c.stepFactor, position);
+        clockOutWord(radio, buildControlWord(n), 0, 0, c.transmit);
+        ASSERT_EQ(radio.wordCount(), position + 1);
+        ASSERT_EQ(radio.lastWordLength(), 24);
+        EXPECT_EQ(radio.lastDivider(), c.firstDivider + position * c.stepFactor)
+            << "position " << position;
+        EXPECT_EQ(wordText(radio.lastWord()).substr(14), "0000000101");
+        EXPECT_EQ(radio.transmitting(), c.transmit);
     }
+    EXPECT_EQ(radio.lastDivider(), c.lastDivider);
 }
 
-TEST(ClockOutWord, RadioReadsTheDividerFromTheFourteenLowPositions) {
-    const struct {
-        float divider;
-        int decoded;
-    } cases[] = {{0.0f, 0}, {1.0f, 1}, {8192.0f, 8192}, {16383.0f, 16383}, {16389.0f, 5}};
-    for (const auto& c : cases) {
-        SimulatedRadio radio;
-        clockOutWord(radio, buildControlWord(c.divider), 0, 0, false);
-        EXPECT_EQ(radio.lastDivider(), c.decoded) << c.divider;
-    }
+INSTANTIATE_TEST_SUITE_P(StepsAndDirections, ClockOutBand,
+                         ::testing::Values(BandCase{"ReceiveStep1", false, 1, 5332, 5412},
+                                           BandCase{"ReceiveStep2", false, 2, 5332, 5412},
+                                           BandCase{"ReceiveStep4", false, 4, 5332, 5412},
+                                           BandCase{"TransmitStep1", true, 1, 5736, 5816},
+                                           BandCase{"TransmitStep2", true, 2, 5736, 5816},
+                                           BandCase{"TransmitStep4", true, 4, 5736, 5816}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+struct DecodeCase {
+    float divider;
+    int decoded;
+};
+
+class ClockOutDecoding : public ::testing::TestWithParam<DecodeCase> {};
+
+TEST_P(ClockOutDecoding, RadioReadsTheDividerFromTheFourteenLowPositions) {
+    SimulatedRadio radio;
+    clockOutWord(radio, buildControlWord(GetParam().divider), 0, 0, false);
+    EXPECT_EQ(radio.lastDivider(), GetParam().decoded);
 }
+
+INSTANTIATE_TEST_SUITE_P(Dividers, ClockOutDecoding,
+                         ::testing::Values(DecodeCase{0.0f, 0}, DecodeCase{1.0f, 1},
+                                           DecodeCase{8192.0f, 8192}, DecodeCase{16383.0f, 16383},
+                                           DecodeCase{16389.0f, 5}),
+                         [](const auto& row) { return test::rowName(row.param.divider); });
 
 } // namespace
 } // namespace volna
