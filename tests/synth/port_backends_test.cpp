@@ -36,28 +36,46 @@ private:
     fs::path path_;
 };
 
-TEST(SimulatedRadio, StatusComesFromTheFileReadAtEveryRead) {
-    ScratchFile file("status");
+TEST(SimulatedRadio, StatusIsTheSetValueAndTheDataRegisterReadsZero) {
     SimulatedRadio radio;
     radio.setStatus(200);
     EXPECT_EQ(radio.in(kStatusRegister), 200);
-    radio.setStatusFile(file.path());
-    const struct {
-        const char* text; // nullptr: no file
-        int status;
-    } cases[] = {{nullptr, 0}, {"128\n", 128},    {"abc", 0}, {"", 0},
-                 {"  7 9", 7}, {"busy=255", 255}, {"-3", -3}, {"0\n", 0}};
-    for (const auto& c : cases) {
-        if (c.text == nullptr) {
-            fs::remove(file.path());
-        } else {
-            file.write(c.text);
-        }
-        EXPECT_EQ(radio.in(kStatusRegister), c.status) << (c.text ? c.text : "(missing)");
-    }
     EXPECT_EQ(radio.in(kDataRegister), 0);
     EXPECT_EQ(radio.operations().back(), (PortOp{PortOp::In, kDataRegister, 0}));
 }
+
+struct StatusCase {
+    const char* name;
+    const char* text; // nullptr: no file
+    int status;
+};
+
+class SimulatedRadioStatusFile : public ::testing::TestWithParam<StatusCase> {};
+
+// The file is read again at every read: a change between two reads shows.
+TEST_P(SimulatedRadioStatusFile, StatusComesFromTheFileReadAtEveryRead) {
+    ScratchFile file("status");
+    SimulatedRadio radio;
+    radio.setStatus(200);
+    radio.setStatusFile(file.path());
+    file.write("99\n");
+    ASSERT_EQ(radio.in(kStatusRegister), 99);
+    if (GetParam().text == nullptr) {
+        fs::remove(file.path());
+    } else {
+        file.write(GetParam().text);
+    }
+    EXPECT_EQ(radio.in(kStatusRegister), GetParam().status);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FileTexts, SimulatedRadioStatusFile,
+    ::testing::Values(StatusCase{"Missing", nullptr, 0}, StatusCase{"Number", "128\n", 128},
+                      StatusCase{"Letters", "abc", 0}, StatusCase{"Empty", "", 0},
+                      StatusCase{"FirstOfTwoNumbers", "  7 9", 7},
+                      StatusCase{"NumberAfterAName", "busy=255", 255},
+                      StatusCase{"Negative", "-3", -3}, StatusCase{"Zero", "0\n", 0}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(SimulatedRadio, WordIsLatchedOnlyWhenTheFrameFalls) {
     SimulatedRadio radio;

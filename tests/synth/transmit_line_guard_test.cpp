@@ -72,17 +72,32 @@ private:
     fs::path trace_;
 };
 
-TEST(TransmitLineGuard, EverySignalThatEndsTheProcessDropsTheLineFirst) {
-    for (const int signal : {SIGHUP, SIGQUIT, SIGABRT, SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGUSR1,
-                             SIGUSR2, SIGALRM, SIGPIPE, SIGXCPU, SIGRTMIN + 3}) {
-        SCOPED_TRACE(::strsignal(signal));
-        KeyedChild child;
-        const int status = child.run([signal] { ::raise(signal); });
-        ASSERT_TRUE(WIFSIGNALED(status)) << "the signal's own action did not end the child";
-        EXPECT_EQ(WTERMSIG(status), signal);
-        EXPECT_EQ(child.lastLine(), "out 888 0");
-    }
+struct SignalCase {
+    const char* name;
+    int signal;
+};
+
+class TransmitLineGuardSignal : public ::testing::TestWithParam<SignalCase> {};
+
+TEST_P(TransmitLineGuardSignal, ASignalThatEndsTheProcessDropsTheLineFirst) {
+    const int signal = GetParam().signal;
+    KeyedChild child;
+    const int status = child.run([signal] { ::raise(signal); });
+    ASSERT_TRUE(WIFSIGNALED(status)) << "the signal's own action did not end the child";
+    EXPECT_EQ(WTERMSIG(status), signal);
+    EXPECT_EQ(child.lastLine(), "out 888 0");
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    EverySignalThatEndsTheProcess, TransmitLineGuardSignal,
+    ::testing::Values(SignalCase{"SIGHUP", SIGHUP}, SignalCase{"SIGQUIT", SIGQUIT},
+                      SignalCase{"SIGABRT", SIGABRT}, SignalCase{"SIGSEGV", SIGSEGV},
+                      SignalCase{"SIGBUS", SIGBUS}, SignalCase{"SIGFPE", SIGFPE},
+                      SignalCase{"SIGILL", SIGILL}, SignalCase{"SIGUSR1", SIGUSR1},
+                      SignalCase{"SIGUSR2", SIGUSR2}, SignalCase{"SIGALRM", SIGALRM},
+                      SignalCase{"SIGPIPE", SIGPIPE}, SignalCase{"SIGXCPU", SIGXCPU},
+                      SignalCase{"SIGRTMIN_plus_3", SIGRTMIN + 3}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(TransmitLineGuard, ARealFaultAndAnAlarmDropTheLine) {
     KeyedChild fault;
