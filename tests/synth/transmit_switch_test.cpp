@@ -3,6 +3,7 @@
 // off the air outside the band.
 
 #include "support/console_fixture.h"
+#include "support/row_names.h"
 
 #include <gtest/gtest.h>
 
@@ -42,7 +43,7 @@ TEST_F(TransmitSwitchTest, WithoutAChannelItKeysTheSlidersFrequency) {
     EXPECT_EQ(writes[0], kTransmitLine);
     EXPECT_EQ(writes[1], kFrameLine);
     EXPECT_EQ(writes.back(), kTransmitLine);
-    EXPECT_EQ(radio.lastDivider(), (145000 - 600) / 25);
+    EXPECT_EQ(radio.lastDivider(), 5776); // (145000 - 600) / 25
     EXPECT_TRUE(radio.transmitting());
     EXPECT_EQ(form.Label5.caption, "TX");
     EXPECT_EQ(form.Check4.caption, "RX");
@@ -67,42 +68,51 @@ TEST_F(TransmitSwitchTest, LocksExactlyTheTuningAndChannelControls) {
     }
 }
 
-TEST_F(TransmitSwitchTest, AChannelTransmitsOnItsTransmitFrequencyAndComesBackToItsReceive) {
-    struct Case {
-        OptionButton& step;
-        int transmitPosition;
-        int receivePosition;
-    };
+struct ChannelStepCase {
+    const char* name;
+    OptionButton Form1::*step;
+    int transmitPosition;
+    int receivePosition;
+};
+
+class TransmitSwitchChannelTest : public TransmitSwitchTest,
+                                  public ::testing::WithParamInterface<ChannelStepCase> {};
+
+TEST_P(TransmitSwitchChannelTest, AChannelTransmitsOnItsTransmitFrequencyAndComesBackToItsReceive) {
+    const ChannelStepCase& c = GetParam();
     setChannel(2, "145600", "145000");
     start();
-    for (const Case& c : {Case{form.Option2, 40, 64}, Case{form.Option1, 20, 32}}) {
-        program.click(c.step);
-        program.click(form.Command5);
-        program.click(form.Check4);
-        EXPECT_EQ(form.Slider1.value(), c.transmitPosition);
-        EXPECT_EQ(radio.lastDivider(), (145000 - 600) / 25);
-        radio.clearOperations();
-        const int words = radio.wordCount();
-        program.click(form.Check4);
-        EXPECT_EQ(form.Slider1.value(), c.receivePosition);
-        EXPECT_EQ(radio.lastDivider(), (145600 - 10700) / 25);
-        // Receive word, transmit line down, the same receive word again.
-        EXPECT_EQ(radio.wordCount(), words + 2);
-        const std::vector<int> writes = radio.writes();
-        const std::size_t half = (writes.size() - 1) / 2;
-        EXPECT_EQ(writes[half - 1], 0);
-        EXPECT_EQ(writes[half], 0);
-        EXPECT_EQ(writes.back(), 0);
-        EXPECT_FALSE(radio.transmitting());
-    }
+    program.click(form.*c.step);
+    program.click(form.Command5);
+    program.click(form.Check4);
+    EXPECT_EQ(form.Slider1.value(), c.transmitPosition);
+    EXPECT_EQ(radio.lastDivider(), 5776); // (145000 - 600) / 25
+    radio.clearOperations();
+    const int words = radio.wordCount();
+    program.click(form.Check4);
+    EXPECT_EQ(form.Slider1.value(), c.receivePosition);
+    EXPECT_EQ(radio.lastDivider(), 5396); // (145600 - 10700) / 25
+    // Receive word, transmit line down, the same receive word again.
+    EXPECT_EQ(radio.wordCount(), words + 2);
+    const std::vector<int> writes = radio.writes();
+    const std::size_t half = (writes.size() - 1) / 2;
+    EXPECT_EQ(writes[half - 1], 0);
+    EXPECT_EQ(writes[half], 0);
+    EXPECT_EQ(writes.back(), 0);
+    EXPECT_FALSE(radio.transmitting());
 }
+
+INSTANTIATE_TEST_SUITE_P(Steps, TransmitSwitchChannelTest,
+                         ::testing::Values(ChannelStepCase{"Step25kHz", &Form1::Option2, 40, 64},
+                                           ChannelStepCase{"Step50kHz", &Form1::Option1, 20, 32}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(TransmitSwitchTest, TwoClicksLeaveTheEndOfAReceiveTransfer) {
     startInBand();
     program.click(form.Check4);
     program.click(form.Check4);
     EXPECT_EQ(radio.writes().back(), 0);
-    EXPECT_EQ(radio.lastDivider(), (145000 - 10700) / 25);
+    EXPECT_EQ(radio.lastDivider(), 5372); // (145000 - 10700) / 25
     EXPECT_EQ(form.Check4.caption, "TX");
     EXPECT_EQ(form.Label5.caption, "RX");
 }
@@ -128,76 +138,86 @@ TEST_F(TransmitSwitchTest, ExitStaysUsableAndDropsTheTransmitLine) {
     EXPECT_TRUE(program.quitting());
 }
 
+class TransmitSwitchOutOfBandChannelTest : public TransmitSwitchTest,
+                                           public ::testing::WithParamInterface<const char*> {};
+
 // With the default offset of -600 kHz a channel transmitting below 144600
 // would go on the air below the band.
-TEST_F(TransmitSwitchTest, AChannelWithoutATransmitFrequencyInTheBandIsNeverKeyed) {
-    for (const char* transmit : {"", "0", "146025", "143975", "144000", "144575"}) {
-        SCOPED_TRACE(transmit);
-        Program program;
-        SimulatedRadio radio;
-        Form1 console{program, radio, store, prompter};
-        setChannel(3, "145500", transmit);
-        ASSERT_TRUE(startConsole(console));
-        program.click(console.Command6);
-        radio.clearOperations();
-        prompter.expectError(kChannelOutOfBand);
-        program.click(console.Check4);
-        EXPECT_TRUE(prompter.done());
-        EXPECT_TRUE(radio.operations().empty());
-        EXPECT_EQ(console.Check4.caption, "TX");
-        EXPECT_FALSE(console.Check4.checked());
-        EXPECT_EQ(console.Label5.caption, "RX");
-        EXPECT_TRUE(console.Slider1.enabled);
-        EXPECT_TRUE(console.Command2.enabled);
-    }
+TEST_P(TransmitSwitchOutOfBandChannelTest, AChannelWithoutATransmitFrequencyInTheBandIsNeverKeyed) {
+    setChannel(3, "145500", GetParam());
+    start();
+    program.click(form.Command6);
+    radio.clearOperations();
+    prompter.expectError(kChannelOutOfBand);
+    program.click(form.Check4);
+    EXPECT_TRUE(prompter.done());
+    EXPECT_TRUE(radio.operations().empty());
+    EXPECT_EQ(form.Check4.caption, "TX");
+    EXPECT_FALSE(form.Check4.checked());
+    EXPECT_EQ(form.Label5.caption, "RX");
+    EXPECT_TRUE(form.Slider1.enabled);
+    EXPECT_TRUE(form.Command2.enabled);
 }
+
+INSTANTIATE_TEST_SUITE_P(TransmitFrequencies, TransmitSwitchOutOfBandChannelTest,
+                         ::testing::Values("", "0", "146025", "143975", "144000", "144575"),
+                         [](const auto& row) { return rowName(row.param); });
 
 // Without a channel the transmitter goes to the tuned frequency plus FR_; that
 // frequency, not the tuned one, must lie inside the band the operator set.
-TEST_F(TransmitSwitchTest, WithoutAChannelTheShiftedFrequencyMustLieInTheBand) {
-    struct Case {
-        const char* lower;
-        const char* upper;
-        const char* shift;
-        int tuned;
-        bool keyed;
-    };
-    const Case cases[] = {
-        {"144000", "146000", "-600", 144000, false}, {"144000", "146000", "-600", 144575, false},
-        {"144000", "146000", "-600", 144600, true},  {"144000", "146000", "600", 146000, false},
-        {"144000", "146000", "600", 145400, true},   {"144000", "146000", "0", 144000, true},
-        {"143000", "146000", "-600", 144000, true},  {"144000", "145000", "600", 144500, false},
-    };
+struct ShiftCase {
+    const char* name;
+    const char* lower;
+    const char* upper;
+    const char* shift;
+    int tuned;
+    int divider; // of the shifted frequency when it is keyed, 0 when it is refused
+};
+
+class TransmitSwitchShiftTest : public TransmitSwitchTest,
+                                public ::testing::WithParamInterface<ShiftCase> {};
+
+TEST_P(TransmitSwitchShiftTest, WithoutAChannelTheShiftedFrequencyMustLieInTheBand) {
+    const ShiftCase& c = GetParam();
+    const bool keyed = c.divider != 0;
     start();
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.lower) + ".." + c.upper + " " + c.shift + " at " +
-                     std::to_string(c.tuned));
-        setSetting(kKeyLowerBound, c.lower);
-        setSetting(kKeyUpperBound, c.upper);
-        setSetting(kKeyTxShift, c.shift);
-        store.writeSetting(kSectionFlags, kKeyLock, "0"); // as "Config" leaves it
-        reactivate();
-        program.scroll(form.Slider1, form.positionOf(c.tuned));
-        ASSERT_EQ(form.Label1.caption, std::to_string(c.tuned));
-        radio.clearOperations();
-        if (!c.keyed) {
-            prompter.expectError(kChannelOutOfBand);
-        }
-        program.click(form.Check4);
-        EXPECT_TRUE(prompter.done());
-        EXPECT_EQ(radio.transmitting(), c.keyed);
-        EXPECT_EQ(form.transmitting(), c.keyed);
-        if (c.keyed) {
-            EXPECT_EQ(radio.lastDivider(), (c.tuned + std::stoi(c.shift)) / 25);
-            program.click(form.Check4);
-        } else {
-            EXPECT_TRUE(radio.operations().empty());
-            EXPECT_EQ(form.Label5.caption, "RX");
-            EXPECT_FALSE(form.Check4.checked());
-            EXPECT_TRUE(form.Slider1.enabled);
-        }
+    setSetting(kKeyLowerBound, c.lower);
+    setSetting(kKeyUpperBound, c.upper);
+    setSetting(kKeyTxShift, c.shift);
+    store.writeSetting(kSectionFlags, kKeyLock, "0"); // as "Config" leaves it
+    reactivate();
+    program.scroll(form.Slider1, form.positionOf(c.tuned));
+    ASSERT_EQ(form.Label1.caption, std::to_string(c.tuned));
+    radio.clearOperations();
+    if (!keyed) {
+        prompter.expectError(kChannelOutOfBand);
+    }
+    program.click(form.Check4);
+    EXPECT_TRUE(prompter.done());
+    EXPECT_EQ(radio.transmitting(), keyed);
+    EXPECT_EQ(form.transmitting(), keyed);
+    if (keyed) {
+        EXPECT_EQ(radio.lastDivider(), c.divider);
+    } else {
+        EXPECT_TRUE(radio.operations().empty());
+        EXPECT_EQ(form.Label5.caption, "RX");
+        EXPECT_FALSE(form.Check4.checked());
+        EXPECT_TRUE(form.Slider1.enabled);
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    BandsAndShifts, TransmitSwitchShiftTest,
+    ::testing::Values(
+        ShiftCase{"MinusShiftFromTheLowerEdge", "144000", "146000", "-600", 144000, 0},
+        ShiftCase{"MinusShiftLandingJustBelowTheBand", "144000", "146000", "-600", 144575, 0},
+        ShiftCase{"MinusShiftLandingOnTheLowerEdge", "144000", "146000", "-600", 144600, 5760},
+        ShiftCase{"PlusShiftFromTheUpperEdge", "144000", "146000", "600", 146000, 0},
+        ShiftCase{"PlusShiftLandingOnTheUpperEdge", "144000", "146000", "600", 145400, 5840},
+        ShiftCase{"NoShiftAtTheLowerEdge", "144000", "146000", "0", 144000, 5760},
+        ShiftCase{"MinusShiftInsideAWiderBand", "143000", "146000", "-600", 144000, 5736},
+        ShiftCase{"PlusShiftAboveANarrowerBand", "144000", "145000", "600", 144500, 0}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(TransmitSwitchTest, AnActivationWhileTransmittingKeepsTheChannelButtonsLocked) {
     storeAllChannels();
