@@ -125,20 +125,33 @@ TEST(FirstRun, AMarkerHoldingExclamationMarksCountsAsAFirstRun) {
     EXPECT_EQ("", store.readSetting("Channels(RX)", "$3", "0"));
 }
 
-TEST(FirstRun, AnInitialisedStoreAsksNothing) {
-    for (const char* marker : {"1", "", "0", "!!", "!!! "}) {
-        MemoryStore store;
-        store.writeSetting("flags", "new", marker);
-        store.clearLog();
-        ScriptedPrompter prompter;
+struct MarkerCase {
+    const char* name;
+    const char* marker;
+};
 
-        EXPECT_TRUE(initialiseStoreOnFirstRun(store, prompter)) << '"' << marker << '"';
+class FirstRunMarker : public ::testing::TestWithParam<MarkerCase> {};
 
-        EXPECT_TRUE(prompter.shown().empty()) << '"' << marker << '"';
-        EXPECT_TRUE(store.writes().empty()) << '"' << marker << '"';
-        EXPECT_EQ(0, store.syncCount());
-    }
+// Only a missing marker or one of exactly three exclamation marks is a first run.
+TEST_P(FirstRunMarker, AnInitialisedStoreAsksNothing) {
+    MemoryStore store;
+    store.writeSetting("flags", "new", GetParam().marker);
+    store.clearLog();
+    ScriptedPrompter prompter;
+
+    EXPECT_TRUE(initialiseStoreOnFirstRun(store, prompter));
+
+    EXPECT_TRUE(prompter.shown().empty());
+    EXPECT_TRUE(store.writes().empty());
+    EXPECT_EQ(0, store.syncCount());
 }
+
+INSTANTIATE_TEST_SUITE_P(Markers, FirstRunMarker,
+                         ::testing::Values(MarkerCase{"One", "1"}, MarkerCase{"Empty", ""},
+                                           MarkerCase{"Zero", "0"},
+                                           MarkerCase{"TwoExclamationMarks", "!!"},
+                                           MarkerCase{"ThreeExclamationMarksAndABlank", "!!! "}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace
 } // namespace volna

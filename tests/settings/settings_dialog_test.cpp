@@ -79,97 +79,140 @@ TEST_F(SettingsDialogTest, OpensWithTheStoredTextsAndForgetsUnsavedInput) {
     }
 }
 
-TEST_F(SettingsDialogTest, SavingWithoutAChangeWritesNothingAndKeepsTheTuning) {
-    const Edits cases[] = {
-        {},
-        {{&Form5::Text1, "144100"}, {&Form5::Text1, "144000"}},   // changed and back
-        {{&Form5::Text1, "144000.0"}, {&Form5::Text5, "400 ms"}}, // same numbers
-        {{&Form5::Text3, "-10700abc"}, {&Form5::Text9, ""}},      // "" reads as 0
-    };
-    for (const Edits& edits : cases) {
-        SCOPED_TRACE(edits.size());
-        open();
-        type(edits);
-        ASSERT_TRUE(program.click(dialog.Command1));
-        expectBackAtTheConsole();
-        EXPECT_TRUE(store.writes().empty());
-        EXPECT_EQ(form.Slider1.value(), 60);
-        EXPECT_EQ(form.Label1.caption, "145500");
-        EXPECT_TRUE(radio.operations().empty());
-    }
+template <typename Row> std::string rowNameOf(const ::testing::TestParamInfo<Row>& row) {
+    return row.param.name;
 }
 
+struct Unchanged {
+    std::string name;
+    Edits edits;
+};
+
+class SettingsDialogUnchangedTest : public SettingsDialogTest,
+                                    public ::testing::WithParamInterface<Unchanged> {};
+
+TEST_P(SettingsDialogUnchangedTest, SavingWithoutAChangeWritesNothingAndKeepsTheTuning) {
+    open();
+    type(GetParam().edits);
+    ASSERT_TRUE(program.click(dialog.Command1));
+    expectBackAtTheConsole();
+    EXPECT_TRUE(store.writes().empty());
+    EXPECT_EQ(form.Slider1.value(), 60);
+    EXPECT_EQ(form.Label1.caption, "145500");
+    EXPECT_TRUE(radio.operations().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, SettingsDialogUnchangedTest,
+    ::testing::Values(
+        Unchanged{"NothingTyped", {}},
+        Unchanged{"ChangedAndBack", {{&Form5::Text1, "144100"}, {&Form5::Text1, "144000"}}},
+        Unchanged{"SameNumbers", {{&Form5::Text1, "144000.0"}, {&Form5::Text5, "400 ms"}}},
+        Unchanged{"TrailingLettersAndEmptyReadAsZero", // "" reads as 0
+                  {{&Form5::Text3, "-10700abc"}, {&Form5::Text9, ""}}}),
+    rowNameOf<Unchanged>);
+
 struct Refused {
+    std::string name;
     Edits edits;
     const char* message;
     Box focus;
 };
 
-TEST_F(SettingsDialogTest, EachCheckRefusesWithItsMessageAndFocus) {
-    const Refused cases[] = {
-        {{{&Form5::Text1, "0"}}, kBoundaryInvalid, &Form5::Text1},
-        {{{&Form5::Text1, "abc"}}, kBoundaryInvalid, &Form5::Text1},
-        {{{&Form5::Text2, ""}}, kBoundaryInvalid, &Form5::Text2},
-        {{{&Form5::Text1, "144050"}}, kBoundaryNotHundreds, &Form5::Text1},
-        {{{&Form5::Text2, "145950"}}, kBoundaryNotHundreds, &Form5::Text2},
-        {{{&Form5::Text1, "144050"}, {&Form5::Text2, "0"}}, kBoundaryInvalid, &Form5::Text2},
-        {{{&Form5::Text2, "143000"}}, kUpperBelowLower, &Form5::Text2},
-        {{{&Form5::Text2, "144000"}}, kBoundariesEqual, &Form5::Text1},
-        {{{&Form5::Text3, "0"}}, kIfOffsetInvalid, &Form5::Text3},
-        {{{&Form5::Text1, "10600"}}, kIfOffsetInvalid, &Form5::Text3}, // 10600 - 10700 < 0
-        // A negative multiple of 100 passes the boundary checks.
-        {{{&Form5::Text1, "-200"}, {&Form5::Text3, "100"}}, kIfOffsetInvalid, &Form5::Text3},
-        {{{&Form5::Text5, "0"}}, kScanSpeedInvalid, &Form5::Text5},
-        {{{&Form5::Text6, "-1"}}, kScanSpeedInvalid, &Form5::Text6},
-        {{{&Form5::Text7, "0"}}, kScanSpeedInvalid, &Form5::Text7},
-        {{{&Form5::Text8, "-1"}}, kDelayNegative, &Form5::Text8},
-        {{{&Form5::Text9, "-0.5"}}, kDelayNegative, &Form5::Text9},
-        {{{&Form5::Text9, "-1"}, {&Form5::Text7, "0"}}, kScanSpeedInvalid, &Form5::Text7},
-    };
-    for (const Refused& c : cases) {
-        SCOPED_TRACE(c.edits.front().second);
-        open();
-        type(c.edits);
-        prompter.expectError(c.message);
-        ASSERT_TRUE(program.click(dialog.Command1));
-        EXPECT_TRUE(prompter.done());
-        EXPECT_EQ(prompter.shown().back().icon, MessageIcon::Critical);
-        EXPECT_EQ(dialog.focused(), &(dialog.*c.focus));
-        EXPECT_EQ(program.activeWindow(), &dialog);
-        EXPECT_FALSE(form.shown());
-        EXPECT_TRUE(store.writes().empty());
-        EXPECT_EQ((dialog.*c.edits.back().first).text(), c.edits.back().second);
-        program.click(dialog.Command2);
-    }
+class SettingsDialogRefusedTest : public SettingsDialogTest,
+                                  public ::testing::WithParamInterface<Refused> {};
+
+TEST_P(SettingsDialogRefusedTest, EachCheckRefusesWithItsMessageAndFocus) {
+    const Refused& c = GetParam();
+    open();
+    type(c.edits);
+    prompter.expectError(c.message);
+    ASSERT_TRUE(program.click(dialog.Command1));
+    EXPECT_TRUE(prompter.done());
+    EXPECT_EQ(prompter.shown().back().icon, MessageIcon::Critical);
+    EXPECT_EQ(dialog.focused(), &(dialog.*c.focus));
+    EXPECT_EQ(program.activeWindow(), &dialog);
+    EXPECT_FALSE(form.shown());
+    EXPECT_TRUE(store.writes().empty());
+    EXPECT_EQ((dialog.*c.edits.back().first).text(), c.edits.back().second);
+    program.click(dialog.Command2);
 }
 
+INSTANTIATE_TEST_SUITE_P(
+    Checks, SettingsDialogRefusedTest,
+    ::testing::Values(
+        Refused{"LowerZero", {{&Form5::Text1, "0"}}, kBoundaryInvalid, &Form5::Text1},
+        Refused{"LowerLetters", {{&Form5::Text1, "abc"}}, kBoundaryInvalid, &Form5::Text1},
+        Refused{"UpperEmpty", {{&Form5::Text2, ""}}, kBoundaryInvalid, &Form5::Text2},
+        Refused{
+            "LowerNotHundreds", {{&Form5::Text1, "144050"}}, kBoundaryNotHundreds, &Form5::Text1},
+        Refused{
+            "UpperNotHundreds", {{&Form5::Text2, "145950"}}, kBoundaryNotHundreds, &Form5::Text2},
+        Refused{"UpperZeroCheckedBeforeLowerHundreds",
+                {{&Form5::Text1, "144050"}, {&Form5::Text2, "0"}},
+                kBoundaryInvalid,
+                &Form5::Text2},
+        Refused{"UpperBelowLower", {{&Form5::Text2, "143000"}}, kUpperBelowLower, &Form5::Text2},
+        Refused{"BoundariesEqual", {{&Form5::Text2, "144000"}}, kBoundariesEqual, &Form5::Text1},
+        Refused{"IfOffsetZero", {{&Form5::Text3, "0"}}, kIfOffsetInvalid, &Form5::Text3},
+        // 10600 - 10700 < 0
+        Refused{"LowerPlusIfOffsetBelowZero",
+                {{&Form5::Text1, "10600"}},
+                kIfOffsetInvalid,
+                &Form5::Text3},
+        // A negative multiple of 100 passes the boundary checks.
+        Refused{"NegativeLowerBoundary",
+                {{&Form5::Text1, "-200"}, {&Form5::Text3, "100"}},
+                kIfOffsetInvalid,
+                &Form5::Text3},
+        Refused{"BandScanSpeedZero", {{&Form5::Text5, "0"}}, kScanSpeedInvalid, &Form5::Text5},
+        Refused{
+            "RangeScanSpeedNegative", {{&Form5::Text6, "-1"}}, kScanSpeedInvalid, &Form5::Text6},
+        Refused{"ChannelScanSpeedZero", {{&Form5::Text7, "0"}}, kScanSpeedInvalid, &Form5::Text7},
+        Refused{"Delay1Negative", {{&Form5::Text8, "-1"}}, kDelayNegative, &Form5::Text8},
+        Refused{"Delay2NegativeFraction", {{&Form5::Text9, "-0.5"}}, kDelayNegative, &Form5::Text9},
+        Refused{"ScanSpeedCheckedBeforeDelay",
+                {{&Form5::Text9, "-1"}, {&Form5::Text7, "0"}},
+                kScanSpeedInvalid,
+                &Form5::Text7}),
+    rowNameOf<Refused>);
+
 struct Accepted {
+    std::string name;
     Edits edits;
     std::string_view key; // the setting that must now hold the last typed text
 };
 
-TEST_F(SettingsDialogTest, AcceptedInputIsStoredAsTyped) {
-    const Accepted cases[] = {
-        // rounds half to even to 10000, a multiple of 100
-        {{{&Form5::Text3, "10700"}, {&Form5::Text1, "9999.5"}}, kKeyLowerBound},
-        {{{&Form5::Text1, "10700"}}, kKeyLowerBound}, // boundary plus offset exactly 0
-        {{{&Form5::Text8, "0"}, {&Form5::Text9, "0"}}, kKeyDelay2},
-        {{{&Form5::Text4, "abc"}}, kKeyTxShift}, // the transmit offset has no check
-        {{{&Form5::Text5, "250ms"}}, kKeyBandScanSpeed},
-    };
-    for (const Accepted& c : cases) {
-        SCOPED_TRACE(c.edits.back().second);
-        storeFirstRunValues(store);
-        setSetting(kKeyDelay1, "2");
-        setSetting(kKeyDelay2, "2");
-        open();
-        type(c.edits);
-        ASSERT_TRUE(program.click(dialog.Command1));
-        expectBackAtTheConsole();
-        EXPECT_EQ(setting(c.key), c.edits.back().second);
-        EXPECT_EQ(store.readSetting(kSectionFlags, kKeyLock, "?"), "1");
-    }
+class SettingsDialogAcceptedTest : public SettingsDialogTest,
+                                   public ::testing::WithParamInterface<Accepted> {};
+
+TEST_P(SettingsDialogAcceptedTest, AcceptedInputIsStoredAsTyped) {
+    const Accepted& c = GetParam();
+    storeFirstRunValues(store);
+    setSetting(kKeyDelay1, "2");
+    setSetting(kKeyDelay2, "2");
+    open();
+    type(c.edits);
+    ASSERT_TRUE(program.click(dialog.Command1));
+    expectBackAtTheConsole();
+    EXPECT_EQ(setting(c.key), c.edits.back().second);
+    EXPECT_EQ(store.readSetting(kSectionFlags, kKeyLock, "?"), "1");
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, SettingsDialogAcceptedTest,
+    ::testing::Values(
+        // rounds half to even to 10000, a multiple of 100
+        Accepted{"LowerRoundedToHundreds",
+                 {{&Form5::Text3, "10700"}, {&Form5::Text1, "9999.5"}},
+                 kKeyLowerBound},
+        // boundary plus offset exactly 0
+        Accepted{"LowerPlusIfOffsetZero", {{&Form5::Text1, "10700"}}, kKeyLowerBound},
+        Accepted{"DelaysZero", {{&Form5::Text8, "0"}, {&Form5::Text9, "0"}}, kKeyDelay2},
+        // the transmit offset has no check
+        Accepted{"TransmitShiftLetters", {{&Form5::Text4, "abc"}}, kKeyTxShift},
+        Accepted{"ScanSpeedWithUnit", {{&Form5::Text5, "250ms"}}, kKeyBandScanSpeed}),
+    rowNameOf<Accepted>);
 
 TEST_F(SettingsDialogTest, ASaveReRangesTheConsoleAsTheDialogCloses) {
     open();
@@ -194,7 +237,7 @@ TEST_F(SettingsDialogTest, ASaveReRangesTheConsoleAsTheDialogCloses) {
     EXPECT_EQ(form.Slider1.value(), 0);
     EXPECT_EQ(form.Slider1.maximum(), 40);
     EXPECT_EQ(form.Label1.caption, "145000");
-    EXPECT_EQ(radio.lastDivider(), (145000 - 10700) / 25);
+    EXPECT_EQ(radio.lastDivider(), 5372); // (145000 - 10700) / 25
     EXPECT_EQ(form.Timer1.interval(), 250);
 
     // The next opening compares against what was just saved.
@@ -204,17 +247,27 @@ TEST_F(SettingsDialogTest, ASaveReRangesTheConsoleAsTheDialogCloses) {
     EXPECT_TRUE(store.writes().empty());
 }
 
-TEST_F(SettingsDialogTest, ExitAndTheWindowFrameCloseWithoutWriting) {
-    for (bool byFrame : {false, true}) {
-        SCOPED_TRACE(byFrame ? "frame" : "Выход");
-        open();
-        type({{&Form5::Text1, "145000"}});
-        ASSERT_TRUE(byFrame ? program.close(dialog) : program.click(dialog.Command2));
-        expectBackAtTheConsole();
-        EXPECT_TRUE(store.writes().empty());
-        EXPECT_EQ(form.Slider1.value(), 60);
-    }
+struct Closing {
+    std::string name;
+    bool byFrame;
+};
+
+class SettingsDialogClosingTest : public SettingsDialogTest,
+                                  public ::testing::WithParamInterface<Closing> {};
+
+TEST_P(SettingsDialogClosingTest, ExitAndTheWindowFrameCloseWithoutWriting) {
+    open();
+    type({{&Form5::Text1, "145000"}});
+    ASSERT_TRUE(GetParam().byFrame ? program.close(dialog) : program.click(dialog.Command2));
+    expectBackAtTheConsole();
+    EXPECT_TRUE(store.writes().empty());
+    EXPECT_EQ(form.Slider1.value(), 60);
 }
+
+INSTANTIATE_TEST_SUITE_P(Ways, SettingsDialogClosingTest,
+                         ::testing::Values(Closing{"ExitButton", false},
+                                           Closing{"WindowFrame", true}),
+                         rowNameOf<Closing>);
 
 } // namespace
 } // namespace volna::test
