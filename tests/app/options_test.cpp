@@ -27,14 +27,28 @@ TEST(Options, RigControlIsOffUnlessAskedAndListensOnLoopbackByDefault) {
     EXPECT_EQ(six.rigctldPort, 4533);
 }
 
-TEST(Options, BadArgumentsAreRefusedWithAReason) {
-    for (const char* argument : {"--port=lpt", "--port=ppdev:", "--rigctld=4532",
-                                 "--rigctld=host:", "--rigctld=host:65536", "--rigctld=host:x1",
-                                 "--rigctld=host:999999999999", "--fast"}) {
-        SCOPED_TRACE(argument);
-        EXPECT_FALSE(parseOptions({argument}).error.empty());
-    }
+struct BadArgument {
+    const char* name;
+    const char* argument;
+};
+
+class OptionsRefused : public ::testing::TestWithParam<BadArgument> {};
+
+TEST_P(OptionsRefused, BadArgumentsAreRefusedWithAReason) {
+    EXPECT_FALSE(parseOptions({GetParam().argument}).error.empty());
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, OptionsRefused,
+    ::testing::Values(BadArgument{"UnknownPort", "--port=lpt"},
+                      BadArgument{"PpdevWithoutDevice", "--port=ppdev:"},
+                      BadArgument{"RigctldPortWithoutHost", "--rigctld=4532"},
+                      BadArgument{"RigctldEmptyPort", "--rigctld=host:"},
+                      BadArgument{"RigctldPortOutOfRange", "--rigctld=host:65536"},
+                      BadArgument{"RigctldPortNotANumber", "--rigctld=host:x1"},
+                      BadArgument{"RigctldPortOverflowing", "--rigctld=host:999999999999"},
+                      BadArgument{"UnknownOption", "--fast"}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace
 } // namespace volna

@@ -12,33 +12,50 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// "@" in device and reason stands for a scratch directory that holds a plain
+// file named like a port device, parport0.
+struct RefusedDevice {
+    const char* name;
+    const char* device;
+    const char* reason;
+};
+
+class PpdevPortTest : public ::testing::TestWithParam<RefusedDevice> {
+protected:
+    void SetUp() override {
+        fs::create_directories(scratch);
+        std::ofstream(scratch / "parport0") << "not a device\n";
+    }
+    void TearDown() override { fs::remove_all(scratch); }
+
+    std::string inScratch(std::string text) const {
+        const auto at = text.find('@');
+        return at == std::string::npos ? text : text.replace(at, 1, scratch.string());
+    }
+
+    const fs::path scratch =
+        fs::temp_directory_path() / ("volna144_ppdev_" + std::to_string(::getpid()));
+};
+
 // Every path that is not a claimable parallel port gives no port and a reason
 // that names the path; this machine has no parallel port, so only the
 // failures can be checked.
-TEST(PpdevPort, RefusesWhatIsNotAParallelPort) {
-    const fs::path scratch =
-        fs::temp_directory_path() / ("volna144_ppdev_" + std::to_string(::getpid()));
-    fs::create_directories(scratch);
-    const std::string plainFile = (scratch / "parport0").string();
-    std::ofstream(plainFile) << "not a device\n";
-
-    const struct {
-        std::string device;
-        std::string reason;
-    } cases[] = {
-        {"/nonexistent/parport9", "no parallel port at /nonexistent/parport9 (are the modules "
-                                  "parport_pc and ppdev loaded?)"},
-        {plainFile, plainFile + " is not a parallel port device"},
-        {"/dev/null", "/dev/null is not a parallel port device"},
-        {scratch.string(), "cannot open " + scratch.string() + ": Is a directory"},
-    };
-    for (const auto& c : cases) {
-        std::string error = "stale";
-        EXPECT_EQ(PpdevPort::open(c.device, error), nullptr) << c.device;
-        EXPECT_EQ(error, c.reason);
-    }
-    fs::remove_all(scratch);
+TEST_P(PpdevPortTest, RefusesWhatIsNotAParallelPort) {
+    std::string error = "stale";
+    EXPECT_EQ(PpdevPort::open(inScratch(GetParam().device), error), nullptr);
+    EXPECT_EQ(error, inScratch(GetParam().reason));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Devices, PpdevPortTest,
+    ::testing::Values(
+        RefusedDevice{"Missing", "/nonexistent/parport9",
+                      "no parallel port at /nonexistent/parport9 (are the modules "
+                      "parport_pc and ppdev loaded?)"},
+        RefusedDevice{"PlainFile", "@/parport0", "@/parport0 is not a parallel port device"},
+        RefusedDevice{"DevNull", "/dev/null", "/dev/null is not a parallel port device"},
+        RefusedDevice{"Directory", "@", "cannot open @: Is a directory"}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace
 } // namespace volna
