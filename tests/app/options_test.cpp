@@ -32,6 +32,7 @@ struct BadArgument {
     const char* argument;
 };
 
+// One argument the command line must refuse.
 class OptionsRefused : public ::testing::TestWithParam<BadArgument> {};
 
 TEST_P(OptionsRefused, BadArgumentsAreRefusedWithAReason) {

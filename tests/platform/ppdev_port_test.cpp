@@ -12,14 +12,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// "@" in device and reason stands for a scratch directory that holds a plain
-// file named like a port device, parport0.
+// A path that is not a parallel port and the reason given for it. "@" stands
+// for a scratch directory that holds a plain file named like a port, parport0.
 struct RefusedDevice {
     const char* name;
     const char* device;
     const char* reason;
 };
 
+// Opens each kind of path that is not a port; owns the scratch directory.
 class PpdevPortTest : public ::testing::TestWithParam<RefusedDevice> {
 protected:
     void SetUp() override {

@@ -130,6 +130,7 @@ struct MarkerCase {
     const char* marker;
 };
 
+// A store whose first-run marker holds the row's text.
 class FirstRunMarker : public ::testing::TestWithParam<MarkerCase> {};
 
 // Only a missing marker or one of exactly three exclamation marks is a first run.

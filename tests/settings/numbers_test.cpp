@@ -24,6 +24,7 @@ std::string textRow(const ::testing::TestParamInfo<TextCase>& row) {
     return test::rowName(row.param.text);
 }
 
+// One text and the number read from its start.
 class LeadingNumberTable : public ::testing::TestWithParam<TextCase> {};
 
 TEST_P(LeadingNumberTable, ReadsTheExpectedNumber) {
@@ -106,7 +107,8 @@ std::string roundRow(const ::testing::TestParamInfo<RoundCase>& row) {
     return test::rowName(row.param.value);
 }
 
-// Both conversions round halves to the even neighbour and saturate.
+// One number and the integer it converts to; both conversions round halves to
+// the even neighbour and saturate.
 class ToInt32Table : public ::testing::TestWithParam<RoundCase> {};
 class ToInt16Table : public ::testing::TestWithParam<RoundCase> {};
 
@@ -156,6 +158,7 @@ struct FormatCase {
     const char* expected;
 };
 
+// One number and the text it is written as.
 class FormatNumberTable : public ::testing::TestWithParam<FormatCase> {};
 
 TEST_P(FormatNumberTable, WritesPlainDecimalText) {

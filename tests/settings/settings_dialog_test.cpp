@@ -88,6 +88,7 @@ struct Unchanged {
     Edits edits;
 };
 
+// The dialog saved after the row's edits, which change no value.
 class SettingsDialogUnchangedTest : public SettingsDialogTest,
                                     public ::testing::WithParamInterface<Unchanged> {};
 
@@ -119,6 +120,7 @@ struct Refused {
     Box focus;
 };
 
+// The dialog saved after the row's edits, which one check refuses.
 class SettingsDialogRefusedTest : public SettingsDialogTest,
                                   public ::testing::WithParamInterface<Refused> {};
 
@@ -183,6 +185,7 @@ struct Accepted {
     std::string_view key; // the setting that must now hold the last typed text
 };
 
+// The dialog saved after the row's edits, which every check accepts.
 class SettingsDialogAcceptedTest : public SettingsDialogTest,
                                    public ::testing::WithParamInterface<Accepted> {};
 
@@ -252,6 +255,7 @@ struct Closing {
     bool byFrame;
 };
 
+// The dialog left without saving in the row's way.
 class SettingsDialogClosingTest : public SettingsDialogTest,
                                   public ::testing::WithParamInterface<Closing> {};
 

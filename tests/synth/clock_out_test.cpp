@@ -44,6 +44,7 @@ struct SequenceCase {
     const std::vector<int>* writes;
 };
 
+// The start word clocked out on receive or on transmit.
 class ClockOutSequence : public ::testing::TestWithParam<SequenceCase> {};
 
 TEST_P(ClockOutSequence, WritesTheExactSequenceOfTheWord) {
@@ -64,6 +65,7 @@ struct DelayCase {
     int delay1, delay2, slept1, slept2;
 };
 
+// One word clocked out with the row's two delay settings.
 class ClockOutDelays : public ::testing::TestWithParam<DelayCase> {};
 
 // Negative delays reach the port as 0; a delay of 0 is still a sleep call.
@@ -102,6 +104,7 @@ struct BandCase {
     int lastDivider;  // (146000 - 10700) / 25 on receive, (146000 - 600) / 25 on transmit
 };
 
+// Every position of the default band at one step size, one direction.
 class ClockOutBand : public ::testing::TestWithParam<BandCase> {};
 
 TEST_P(ClockOutBand, RadioDecodesTheDividerOfEveryPositionOfTheBand) {
@@ -136,6 +139,7 @@ struct DecodeCase {
     int decoded;
 };
 
+// One divider clocked out and decoded by the simulated radio.
 class ClockOutDecoding : public ::testing::TestWithParam<DecodeCase> {};
 
 TEST_P(ClockOutDecoding, RadioReadsTheDividerFromTheFourteenLowPositions) {

@@ -17,6 +17,7 @@ struct LineCase {
     int bit;
 };
 
+// One port line and the data register bit it must be.
 class PortLineTable : public ::testing::TestWithParam<LineCase> {};
 
 TEST_P(PortLineTable, IsItsOwnBitOfTheDataRegister) {
@@ -44,6 +45,7 @@ struct GetBinCase {
     std::string written;
 };
 
+// One value written into a word whose positions hold a marker value.
 class GetBinTable : public ::testing::TestWithParam<GetBinCase> {};
 
 TEST_P(GetBinTable, WritesOnlyTheBitsOfTheIntegerPart) {
@@ -83,6 +85,7 @@ struct DividerCase {
     std::string word;
 };
 
+// One tuning position and the divider and word it gives.
 class ControlWordTable : public ::testing::TestWithParam<DividerCase> {};
 
 TEST_P(ControlWordTable, DividerAndWordOfATuningPosition) {
@@ -121,6 +124,7 @@ struct DelayCase {
     int expected;
 };
 
+// One delay setting and the whole milliseconds slept.
 class RoundDelayTable : public ::testing::TestWithParam<DelayCase> {};
 
 TEST_P(RoundDelayTable, NearestWholeMillisecondHalvesToEven) {

@@ -50,6 +50,7 @@ struct StatusCase {
     int status;
 };
 
+// A radio whose status comes from a file holding the row's text.
 class SimulatedRadioStatusFile : public ::testing::TestWithParam<StatusCase> {};
 
 // The file is read again at every read: a change between two reads shows.

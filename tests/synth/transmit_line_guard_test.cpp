@@ -77,6 +77,7 @@ struct SignalCase {
     int signal;
 };
 
+// A keyed child ended by the row's signal.
 class TransmitLineGuardSignal : public ::testing::TestWithParam<SignalCase> {};
 
 TEST_P(TransmitLineGuardSignal, ASignalThatEndsTheProcessDropsTheLineFirst) {

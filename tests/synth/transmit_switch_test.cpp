@@ -75,6 +75,7 @@ struct ChannelStepCase {
     int receivePosition;
 };
 
+// A stored channel keyed and released at the row's tuning step.
 class TransmitSwitchChannelTest : public TransmitSwitchTest,
                                   public ::testing::WithParamInterface<ChannelStepCase> {};
 
@@ -138,6 +139,7 @@ TEST_F(TransmitSwitchTest, ExitStaysUsableAndDropsTheTransmitLine) {
     EXPECT_TRUE(program.quitting());
 }
 
+// A channel whose stored transmit frequency is the row's text.
 class TransmitSwitchOutOfBandChannelTest : public TransmitSwitchTest,
                                            public ::testing::WithParamInterface<const char*> {};
 
@@ -174,6 +176,7 @@ struct ShiftCase {
     int divider; // of the shifted frequency when it is keyed, 0 when it is refused
 };
 
+// Keying without a channel in the row's band, shift and tuning.
 class TransmitSwitchShiftTest : public TransmitSwitchTest,
                                 public ::testing::WithParamInterface<ShiftCase> {};
 
