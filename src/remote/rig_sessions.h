@@ -1,8 +1,7 @@
 #pragma once
 // The network clients of the radio, one session each, without sockets: the
-// table of sessions and its bound, which session keyed the transmitter, and
-// the rule that a keyer that vanishes leaves the transmitter in receive. The
-// socket side opens, feeds and closes sessions and writes back their replies.
+// bounded table of sessions, which one keyed the transmitter, and the rule that
+// a keyer that vanishes leaves the transmitter in receive.
 
 #include "remote/held_while_modal.h"
 #include "remote/line_protocol.h"

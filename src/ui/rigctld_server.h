@@ -1,9 +1,7 @@
 #pragma once
 // The TCP side of network rig control, on the program's one event thread: it
-// accepts, reads, writes and closes connections and runs the timers, and
-// leaves every rule to the sessions (RigSessions): each batch of bytes a
-// client sends is answered in one write, and a session closed to make room
-// gets its connection closed here. Message boxes are Qt's open modal widgets.
+// accepts, reads, writes and closes connections for RigSessions, which holds
+// every rule; a message box is any open Qt modal widget.
 
 #include "remote/rig_sessions.h"
 
