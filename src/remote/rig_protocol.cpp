@@ -1,4 +1,4 @@
-// The rigctld text protocol: line framing, the command table and the two reply
+// The rigctld text protocol: the command table and the two reply
 // forms. Plain replies give a get command's values one per line and a set
 // command's "RPRT n"; the extended form ("+", or ";" "|" "," for one line)
 // names the command, labels every value and always ends with "RPRT n".
@@ -314,36 +314,14 @@ bool isExtendedPrefix(char c) {
 
 } // namespace
 
-std::string RigProtocol::feed(std::string_view bytes) {
-    std::string replies;
-    while (!bytes.empty() && !closing_) {
-        const std::size_t end = bytes.find_first_of("\r\n");
-        const std::string_view part = bytes.substr(0, end);
-        if (!discarding_ && line_.size() + part.size() > kMaxLineBytes) {
-            replies += statusLine(kRigProtocolError);
-            discarding_ = true;
-            line_.clear();
-        }
-        if (!discarding_) {
-            line_.append(part);
-        }
-        if (end == std::string_view::npos) {
-            break;
-        }
-        if (!discarding_) {
-            takeLine(line_, replies);
-        }
-        discarding_ = false;
-        line_.clear();
-        bytes.remove_prefix(end + 1);
-    }
-    return replies;
+std::string RigProtocol::lineTooLong() {
+    return statusLine(kRigProtocolError);
 }
 
-void RigProtocol::takeLine(std::string_view line, std::string& replies) {
+std::string RigProtocol::answerLine(std::string_view line) {
     Args words = splitWords(line);
     if (words.empty()) {
-        return;
+        return {};
     }
     std::string_view name = words.front();
     char separator = 0;
@@ -352,19 +330,17 @@ void RigProtocol::takeLine(std::string_view line, std::string& replies) {
         name.remove_prefix(1);
     }
     if (name == "q" || name == "Q") {
-        closing_ = true;
-        replies += statusLine(kRigOk);
-        return;
+        endSession();
+        return statusLine(kRigOk);
     }
     const Command* command = findCommand(name);
     if (command == nullptr) {
-        replies += statusLine(kRigNotAvailable);
-        return;
+        return statusLine(kRigNotAvailable);
     }
     words.erase(words.begin());
     const Answer answer = command->run(rig_, words);
-    replies += separator == 0 ? plainReply(*command, answer)
-                              : extendedReply(*command, answer, words, separator);
+    return separator == 0 ? plainReply(*command, answer)
+                          : extendedReply(*command, answer, words, separator);
 }
 
 } // namespace volna

@@ -3,7 +3,8 @@
 // model): bytes from one client in, the replies to write back out. No sockets
 // here; the radio is reached only through the narrow RigControl interface.
 
-#include <cstddef>
+#include "remote/line_protocol.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -48,29 +49,19 @@ enum RigStatus : int {
     kRigNotAvailable = -11,
 };
 
-// One client's session. Input is bytes: a write may hold half a line or many
-// lines; lines end with LF, CR or CR LF; blank lines are skipped. Every other
-// line is answered, unknown commands with RPRT -11. A line longer than
-// kMaxLineBytes is answered with RPRT -8 once and dropped up to its end.
-class RigProtocol {
+// One client's session in the rigctld command language, over the shared line
+// framing: every line but a blank one is answered, unknown commands with
+// RPRT -11, an over-long line with RPRT -8; "q" or "Q" ends the session.
+class RigProtocol : public LineProtocol {
 public:
-    static constexpr std::size_t kMaxLineBytes = 1024;
-
     explicit RigProtocol(RigControl& rig) : rig_(rig) {}
 
-    // Takes the bytes a client sent and returns everything to write back (empty
-    // when no line was completed). After "q" the rest is ignored.
-    std::string feed(std::string_view bytes);
-    // The client asked to close ("q" or "Q"): write the reply, then close.
-    bool closing() const { return closing_; }
+protected:
+    std::string answerLine(std::string_view line) override;
+    std::string lineTooLong() override;
 
 private:
-    void takeLine(std::string_view line, std::string& replies);
-
     RigControl& rig_;
-    std::string line_;        // the line received so far, without its end
-    bool discarding_ = false; // inside an over-long line, until its end
-    bool closing_ = false;
 };
 
 } // namespace volna

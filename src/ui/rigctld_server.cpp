@@ -5,9 +5,8 @@
 #include <QApplication>
 #include <QHostAddress>
 #include <QTcpSocket>
-#include <QTimer>
 
-#include <algorithm>
+#include <memory>
 
 namespace volna {
 
@@ -21,37 +20,29 @@ constexpr qint64 kWriteBacklogBytes = 64 * 1024;
 // a message box holds the switch, in ms.
 constexpr int kUnkeyRetryMs = 100;
 
-// The console's rig as clients reach it: while a message box is open the
-// operator cannot touch the console and the handler that opened the box has not
-// returned, so a tune or a switch is refused; reads go through.
-class HeldWhileModal : public RigControl {
-public:
-    explicit HeldWhileModal(RigControl& rig) : rig_(rig) {}
-    std::int64_t frequencyHz() override { return rig_.frequencyHz(); }
-    Result tune(double hz) override { return held() ? Result::Rejected : rig_.tune(hz); }
-    bool transmitting() override { return rig_.transmitting(); }
-    Result setTransmit(bool on) override {
-        return held() ? Result::Rejected : rig_.setTransmit(on);
-    }
-    bool busy() override { return rig_.busy(); }
-    std::int64_t lowestHz() const override { return rig_.lowestHz(); }
-    std::int64_t highestHz() const override { return rig_.highestHz(); }
-    std::int64_t stepHz() const override { return rig_.stepHz(); }
+bool messageBoxOpen() {
+    return QApplication::activeModalWidget() != nullptr;
+}
 
-private:
-    static bool held() { return QApplication::activeModalWidget() != nullptr; }
-    RigControl& rig_;
-};
+std::unique_ptr<LineProtocol> rigctldProtocol(RigControl& rig) {
+    return std::make_unique<RigProtocol>(rig);
+}
 
 } // namespace
 
-RigctldServer::RigctldServer(RigControl& rig) : rig_(std::make_unique<HeldWhileModal>(rig)) {
+RigctldServer::RigctldServer(RigControl& rig) : sessions_(rig, messageBoxOpen, rigctldProtocol) {
     connect(&server_, &QTcpServer::newConnection, this, [this] { accept(); });
+    unkeyRetry_.setInterval(kUnkeyRetryMs);
+    connect(&unkeyRetry_, &QTimer::timeout, this, [this] {
+        if (!sessions_.retryPendingUnkey()) {
+            unkeyRetry_.stop();
+        }
+    });
 }
 
 RigctldServer::~RigctldServer() {
     server_.close();
-    for (auto& [socket, client] : clients_) {
+    for (auto& [id, socket] : sockets_) {
         socket->disconnect(this);
         socket->abort();
         delete socket;
@@ -87,89 +78,73 @@ std::string RigctldServer::where() const {
 
 void RigctldServer::accept() {
     while (QTcpSocket* socket = server_.nextPendingConnection()) {
-        if (clients_.size() >= kMaxClients) {
-            makeRoom();
+        const RigSessions::Opened opened = sessions_.open();
+        if (opened.evicted) {
+            closeSocket(*opened.evicted);
         }
         socket->setParent(nullptr);
         socket->setReadBufferSize(4 * kChunkBytes);
-        clients_.emplace(socket, Client{std::make_unique<RigProtocol>(*rig_), ++activity_});
-        connect(socket, &QTcpSocket::readyRead, this, [this, socket] { serve(socket); });
-        connect(socket, &QTcpSocket::bytesWritten, this, [this, socket] { serve(socket); });
-        connect(socket, &QTcpSocket::disconnected, this, [this, socket] { drop(socket); });
-        connect(socket, &QTcpSocket::errorOccurred, this, [this, socket] { drop(socket); });
+        const SessionId id = opened.id;
+        sockets_.emplace(id, socket);
+        connect(socket, &QTcpSocket::readyRead, this, [this, id] { serve(id); });
+        connect(socket, &QTcpSocket::bytesWritten, this, [this, id] { serve(id); });
+        connect(socket, &QTcpSocket::disconnected, this, [this, id] { drop(id); });
+        connect(socket, &QTcpSocket::errorOccurred, this, [this, id] { drop(id); });
     }
-}
-
-// Closes the client that has sent nothing for the longest time, as if it had
-// vanished: if it keyed the transmitter, the transmitter goes back to receive.
-void RigctldServer::makeRoom() {
-    const auto idlest =
-        std::min_element(clients_.begin(), clients_.end(), [](const auto& a, const auto& b) {
-            return a.second.lastActive < b.second.lastActive;
-        });
-    if (idlest == clients_.end()) {
-        return;
-    }
-    QTcpSocket* socket = idlest->first;
-    drop(socket);
-    socket->disconnectFromHost();
+    retryUnkeyWhilePending();
 }
 
 // Answers one chunk of the client's input; the rest waits for the next turn.
-void RigctldServer::serve(QTcpSocket* socket) {
-    const auto found = clients_.find(socket);
-    if (found == clients_.end() || found->second.protocol->closing()) {
+void RigctldServer::serve(SessionId id) {
+    const auto found = sockets_.find(id);
+    if (found == sockets_.end() || sessions_.closing(id)) {
         return;
     }
+    QTcpSocket* socket = found->second;
     if (socket->bytesAvailable() == 0 || socket->bytesToWrite() > kWriteBacklogBytes) {
         return; // more input, or the client reading its replies, calls again
     }
-    found->second.lastActive = ++activity_;
-    RigProtocol& protocol = *found->second.protocol;
     const QByteArray bytes = socket->read(kChunkBytes);
-    const bool wasTransmitting = rig_->transmitting();
     const std::string reply =
-        protocol.feed({bytes.constData(), static_cast<std::size_t>(bytes.size())});
-    if (rig_->transmitting() != wasTransmitting) {
-        keyer_ = rig_->transmitting() ? socket : nullptr;
-    }
-    const bool closing = protocol.closing();
+        sessions_.feed(id, {bytes.constData(), static_cast<std::size_t>(bytes.size())});
     if (!reply.empty()) {
         socket->write(reply.data(), static_cast<qint64>(reply.size()));
     }
-    if (closing) {
+    if (sessions_.closing(id)) {
         socket->disconnectFromHost();
     } else if (socket->bytesAvailable() > 0) {
-        QTimer::singleShot(0, socket, [this, socket] { serve(socket); });
+        QTimer::singleShot(0, socket, [this, id] { serve(id); });
     }
 }
 
-// Goes back to receive for a keyer that is gone. While a message box is open
-// the switch is held, so it is tried again until the box has closed, unless a
-// client has keyed again meanwhile.
-void RigctldServer::unkeyAbandoned() {
-    if (keyer_ != nullptr || !rig_->transmitting()) {
+// The connection is gone (or failed): its session ends.
+void RigctldServer::drop(SessionId id) {
+    sessions_.close(id);
+    const auto found = sockets_.find(id);
+    if (found != sockets_.end()) {
+        found->second->disconnect(this);
+        found->second->deleteLater();
+        sockets_.erase(found);
+    }
+    retryUnkeyWhilePending();
+}
+
+// Closes the connection of a session the sessions have already closed.
+void RigctldServer::closeSocket(SessionId id) {
+    const auto found = sockets_.find(id);
+    if (found == sockets_.end()) {
         return;
     }
-    if (rig_->setTransmit(false) == RigControl::Result::Rejected) {
-        QTimer::singleShot(kUnkeyRetryMs, this, [this] { unkeyAbandoned(); });
-    }
+    QTcpSocket* socket = found->second;
+    sockets_.erase(found);
+    socket->disconnect(this);
+    socket->disconnectFromHost();
+    socket->deleteLater();
 }
 
-// A client that keyed the transmitter and then vanished without "q" (it
-// crashed, or its network went away) leaves nobody to unkey it: the
-// transmitter goes back to receive rather than stay on the air.
-void RigctldServer::drop(QTcpSocket* socket) {
-    const auto found = clients_.find(socket);
-    if (found != clients_.end() && socket == keyer_) {
-        keyer_ = nullptr;
-        if (!found->second.protocol->closing()) {
-            unkeyAbandoned();
-        }
-    }
-    if (clients_.erase(socket) > 0) {
-        socket->disconnect(this);
-        socket->deleteLater();
+void RigctldServer::retryUnkeyWhilePending() {
+    if (sessions_.unkeyPending() && !unkeyRetry_.isActive()) {
+        unkeyRetry_.start();
     }
 }
 

@@ -1,17 +1,16 @@
 #pragma once
-// The TCP side of network rig control, on the program's one event thread: each
-// client gets its own RigProtocol session over the shared RigControl, and each
-// batch of bytes it sends is answered in one write. While a message box is open
-// the console is inside another event, so tunes and switching are refused then.
-// The table of clients is bounded: a new client is always served, and when the
-// table is full the client that has been idle longest is closed to make room.
+// The TCP side of network rig control, on the program's one event thread: it
+// accepts, reads, writes and closes connections for RigSessions, which holds
+// every rule; a message box is any open Qt modal widget.
+
+#include "remote/rig_sessions.h"
 
 #include <QObject>
 #include <QTcpServer>
+#include <QTimer>
 
 #include <cstdint>
 #include <map>
-#include <memory>
 #include <string>
 
 class QTcpSocket;
@@ -19,7 +18,6 @@ class QTcpSocket;
 namespace volna {
 
 class RigControl;
-class RigProtocol;
 
 class RigctldServer : public QObject {
 public:
@@ -34,28 +32,22 @@ public:
     // False when clients on other machines can reach it (a wildcard or an
     // outside address): anyone there can then key the transmitter.
     bool loopbackOnly() const;
-    std::size_t clientCount() const { return clients_.size(); }
+    std::size_t clientCount() const { return sockets_.size(); }
 
     // Clients served at once; one more closes the client idle longest.
-    static constexpr std::size_t kMaxClients = 32;
+    static constexpr std::size_t kMaxClients = RigSessions::kMaxSessions;
 
 private:
-    struct Client {
-        std::unique_ptr<RigProtocol> protocol;
-        std::uint64_t lastActive = 0; // activity_ when accepted or when it last sent bytes
-    };
-
     void accept();
-    void makeRoom();
-    void serve(QTcpSocket* socket);
-    void drop(QTcpSocket* socket);
-    void unkeyAbandoned();
+    void serve(SessionId id);
+    void drop(SessionId id);
+    void closeSocket(SessionId id);
+    void retryUnkeyWhilePending();
 
-    std::unique_ptr<RigControl> rig_; // the console's, held while a message box is open
+    RigSessions sessions_;
     QTcpServer server_;
-    std::map<QTcpSocket*, Client> clients_;
-    std::uint64_t activity_ = 0;  // counts accepted connections and received batches
-    QTcpSocket* keyer_ = nullptr; // the client whose "T 1" keyed the transmitter
+    QTimer unkeyRetry_; // while a vanished keyer's unkey is held by a message box
+    std::map<SessionId, QTcpSocket*> sockets_;
 };
 
 } // namespace volna

@@ -1,7 +1,7 @@
-// The rigctld protocol against a recording rig: replies to every command in its
-// plain and extended forms, refusals, malformed and unknown input, framing of
-// half lines and over-long lines, closing, and the capability block as a client
-// reads it.
+// The rigctld protocol against a recording rig: one named row per line for the
+// replies to every command in its plain and extended forms, refusals,
+// malformed and unknown input and line ends; then framing of half lines and
+// over-long lines, closing, and the capability block as a client reads it.
 
 #include "remote/rig_protocol.h"
 
@@ -38,130 +38,173 @@ public:
     std::vector<bool> switches;
 };
 
+// One line to a fresh session on a rig in the given state: the reply, and the
+// tunes and switches the line asked of the rig.
 struct Exchange {
+    const char* name;
     std::string line;
     std::string reply;
+    std::vector<double> tunes = {};
+    std::vector<bool> switches = {};
+    bool transmit = false;
+    bool carrier = false;
+    RigControl::Result result = RigControl::Result::Ok;
 };
+
+class RigProtocolRow : public ::testing::TestWithParam<Exchange> {};
+
+TEST_P(RigProtocolRow, AnswersTheLineAndAsksTheRigOnlyWhatItSays) {
+    const Exchange& e = GetParam();
+    RecordingRig rig;
+    rig.transmit = e.transmit;
+    rig.carrier = e.carrier;
+    rig.result = e.result;
+    RigProtocol protocol(rig);
+    EXPECT_EQ(protocol.feed(e.line), e.reply);
+    EXPECT_EQ(rig.tunes, e.tunes);
+    EXPECT_EQ(rig.switches, e.switches);
+}
+
+std::string rowName(const ::testing::TestParamInfo<Exchange>& info) {
+    return info.param.name;
+}
+
+constexpr RigControl::Result kOutOfBand = RigControl::Result::OutOfBand;
+constexpr RigControl::Result kRejected = RigControl::Result::Rejected;
+
+// Reads answer their values one per line.
+INSTANTIATE_TEST_SUITE_P(
+    Reads, RigProtocolRow,
+    ::testing::Values(Exchange{"f", "f\n", "145500000\n"},
+                      Exchange{"get_freq", "\\get_freq\n", "145500000\n"},
+                      Exchange{"t", "t\n", "0\n"}, Exchange{"get_ptt", "\\get_ptt\n", "0\n"},
+                      Exchange{"m", "m\n", "FM\n15000\n"}, Exchange{"v", "v\n", "VFOA\n"},
+                      Exchange{"s", "s\n", "0\nVFOA\n"}, Exchange{"chk_vfo", "\\chk_vfo\n", "0\n"},
+                      Exchange{"get_powerstat", "\\get_powerstat\n", "1\n"},
+                      Exchange{"get_lock_mode", "\\get_lock_mode\n", "0\n"},
+                      Exchange{"get_dcd", "\\get_dcd\n", "0\n"},
+                      Exchange{"dcd_byte", "\x8B\n", "0\n"},
+                      Exchange{"t_transmitting", "t\n", "1\n", {}, {}, true},
+                      Exchange{"get_dcd_busy", "\\get_dcd\n", "1\n", {}, {}, true, true},
+                      Exchange{"dcd_byte_busy", "\x8B\n", "1\n", {}, {}, true, true}),
+    rowName);
+
+// Frequency arguments are decimals, split on runs of blanks.
+INSTANTIATE_TEST_SUITE_P(
+    FrequencyArguments, RigProtocolRow,
+    ::testing::Values(
+        Exchange{"fraction", "F 145500000.000000\n", "RPRT 0\n", {145500000}},
+        Exchange{"two_blanks", "F  145500000\n", "RPRT 0\n", {145500000}},
+        Exchange{"long_name_tab", "\\set_freq\t145500055 \n", "RPRT 0\n", {145500055}},
+        Exchange{"word", "F abc\n", "RPRT -1\n"}, Exchange{"missing", "F\n", "RPRT -1\n"},
+        Exchange{"with_vfo", "F 145500000 VFOA\n", "RPRT -1\n"},
+        Exchange{"trailing_letters", "F 145500000abc\n", "RPRT -1\n"},
+        Exchange{"exponent", "F 1.455e8\n", "RPRT -1\n"}, Exchange{"nan", "F nan\n", "RPRT -1\n"},
+        Exchange{"point", "F .\n", "RPRT -1\n"}),
+    rowName);
+
+// Transmit levels above zero all key; others are refused without asking the rig.
+INSTANTIATE_TEST_SUITE_P(
+    TransmitLevels, RigProtocolRow,
+    ::testing::Values(Exchange{"one", "T 1\n", "RPRT 0\n", {}, {true}},
+                      Exchange{"long_name_zero", "\\set_ptt 0\n", "RPRT 0\n", {}, {false}},
+                      Exchange{"three", "T 3\n", "RPRT 0\n", {}, {true}},
+                      Exchange{"five", "T 5\n", "RPRT -1\n"},
+                      Exchange{"word", "T on\n", "RPRT -1\n"},
+                      Exchange{"missing", "T\n", "RPRT -1\n"},
+                      Exchange{"two", "T 1 1\n", "RPRT -1\n"}),
+    rowName);
+
+// The rig's refusals become their status codes.
+INSTANTIATE_TEST_SUITE_P(
+    Refusals, RigProtocolRow,
+    ::testing::Values(
+        Exchange{
+            "out_of_band", "F 150000000\n", "RPRT -1\n", {150000000}, {}, false, false, kOutOfBand},
+        Exchange{"tune_rejected",
+                 "F 145500000\n",
+                 "RPRT -9\n",
+                 {145500000},
+                 {},
+                 false,
+                 false,
+                 kRejected},
+        Exchange{"transmit_rejected", "T 1\n", "RPRT -9\n", {}, {true}, false, false, kRejected}),
+    rowName);
+
+// Mode, VFO and split take only what the radio has.
+INSTANTIATE_TEST_SUITE_P(ModeVfoAndSplit, RigProtocolRow,
+                         ::testing::Values(Exchange{"fm_passband", "M FM 12500\n", "RPRT 0\n"},
+                                           Exchange{"fm_default_passband", "M FM -1\n", "RPRT 0\n"},
+                                           Exchange{"fm", "M FM\n", "RPRT 0\n"},
+                                           Exchange{"usb", "M USB 2400\n", "RPRT -1\n"},
+                                           Exchange{"fm_word_passband", "M FM wide\n", "RPRT -1\n"},
+                                           Exchange{"mode_missing", "M\n", "RPRT -1\n"},
+                                           Exchange{"vfo_a", "V VFOA\n", "RPRT 0\n"},
+                                           Exchange{"vfo_b", "V VFOB\n", "RPRT -1\n"},
+                                           Exchange{"split_off", "S 0\n", "RPRT 0\n"},
+                                           Exchange{"split_off_vfo_a", "S 0 VFOA\n", "RPRT 0\n"},
+                                           Exchange{"split_on", "S 1 VFOA\n", "RPRT -11\n"},
+                                           Exchange{"split_off_vfo_b", "S 0 VFOB\n", "RPRT -1\n"},
+                                           Exchange{"split_word", "S x\n", "RPRT -1\n"}),
+                         rowName);
+
+// Extended replies name the command, label the values and end with the status.
+INSTANTIATE_TEST_SUITE_P(
+    Extended, RigProtocolRow,
+    ::testing::Values(
+        Exchange{"plus_f", "+f\n", "get_freq:\nFrequency: 145500000\nRPRT 0\n"},
+        Exchange{"semicolon_f", ";f\n", "get_freq:;Frequency: 145500000;RPRT 0\n"},
+        Exchange{"bar_m", "|m\n", "get_mode:|Mode: FM|Passband: 15000|RPRT 0\n"},
+        Exchange{"plus_s", "+s\n", "get_split_vfo:\nSplit: 0\nTX VFO: VFOA\nRPRT 0\n"},
+        Exchange{"comma_t", ",t\n", "get_ptt:,PTT: 0,RPRT 0\n"},
+        Exchange{"plus_get_dcd", "+\\get_dcd\n", "get_dcd:\nDCD: 0\nRPRT 0\n"},
+        Exchange{"plus_F", "+F  145525000\n", "set_freq: 145525000\nRPRT 0\n", {145525000}},
+        Exchange{"bar_T", "|T 1\n", "set_ptt: 1|RPRT 0\n", {}, {true}},
+        Exchange{"plus_F_word", "+F abc\n", "set_freq: abc\nRPRT -1\n"},
+        Exchange{"plus_q", "+q\n", "RPRT 0\n"},
+        Exchange{"semicolon_T_rejected",
+                 ";T 1\n",
+                 "set_ptt: 1;RPRT -9\n",
+                 {},
+                 {true},
+                 false,
+                 false,
+                 kRejected}),
+    rowName);
+
+// Every other line is answered not available.
+INSTANTIATE_TEST_SUITE_P(
+    NotAvailable, RigProtocolRow,
+    ::testing::Values(Exchange{"unknown_letter", "x\n", "RPRT -11\n"},
+                      Exchange{"doubled_letter", "ff\n", "RPRT -11\n"},
+                      Exchange{"no_blank", "F145500000\n", "RPRT -11\n"},
+                      Exchange{"level", "L AF 0.5\n", "RPRT -11\n"},
+                      Exchange{"set_powerstat", "\\set_powerstat 0\n", "RPRT -11\n"},
+                      Exchange{"long_name_suffix", "\\get_freqx\n", "RPRT -11\n"},
+                      Exchange{"backslash", "\\\n", "RPRT -11\n"},
+                      Exchange{"plus", "+\n", "RPRT -11\n"},
+                      Exchange{"plus_unknown", "+x\n", "RPRT -11\n"},
+                      Exchange{"binary", "\xff\xfe\x01\n", "RPRT -11\n"},
+                      Exchange{"nul", std::string("f\0\n", 3), "RPRT -11\n"},
+                      Exchange{"dcd_byte_twice", "\x8B\x8B\n", "RPRT -11\n"}),
+    rowName);
+
+// Lines end with line feed, carriage return or both; blank lines are skipped.
+INSTANTIATE_TEST_SUITE_P(
+    LineEnds, RigProtocolRow,
+    ::testing::Values(Exchange{"nothing", "", ""}, Exchange{"line_feed", "\n", ""},
+                      Exchange{"blanks", " \t \r\n\r\n", ""}, Exchange{"unfinished", "f", ""},
+                      Exchange{"crlf", "f\r\n", "145500000\n"},
+                      Exchange{"cr", "f\rt\r", "145500000\n0\n"},
+                      Exchange{"blank_between", "  f  \n\nv\n", "145500000\nVFOA\n"}),
+    rowName);
 
 class RigProtocolTest : public ::testing::Test {
 protected:
-    void expectReplies(const std::vector<Exchange>& table) {
-        for (const Exchange& e : table) {
-            SCOPED_TRACE(e.line);
-            RigProtocol fresh(rig);
-            EXPECT_EQ(fresh.feed(e.line), e.reply);
-        }
-    }
-
     RecordingRig rig;
     RigProtocol protocol{rig};
 };
-
-TEST_F(RigProtocolTest, ReadsAnswerTheirValuesOnePerLine) {
-    expectReplies({{"f\n", "145500000\n"},
-                   {"\\get_freq\n", "145500000\n"},
-                   {"t\n", "0\n"},
-                   {"\\get_ptt\n", "0\n"},
-                   {"m\n", "FM\n15000\n"},
-                   {"v\n", "VFOA\n"},
-                   {"s\n", "0\nVFOA\n"},
-                   {"\\chk_vfo\n", "0\n"},
-                   {"\\get_powerstat\n", "1\n"},
-                   {"\\get_lock_mode\n", "0\n"},
-                   {"\\get_dcd\n", "0\n"},
-                   {"\x8B\n", "0\n"}});
-    rig.transmit = true;
-    rig.carrier = true;
-    expectReplies({{"t\n", "1\n"}, {"\\get_dcd\n", "1\n"}, {"\x8B\n", "1\n"}});
-}
-
-TEST_F(RigProtocolTest, FrequencyArgumentsAreDecimalsSplitOnRunsOfBlanks) {
-    expectReplies({{"F 145500000.000000\n", "RPRT 0\n"},
-                   {"F  145500000\n", "RPRT 0\n"},
-                   {"\\set_freq\t145500055 \n", "RPRT 0\n"},
-                   {"F abc\n", "RPRT -1\n"},
-                   {"F\n", "RPRT -1\n"},
-                   {"F 145500000 VFOA\n", "RPRT -1\n"},
-                   {"F 145500000abc\n", "RPRT -1\n"},
-                   {"F 1.455e8\n", "RPRT -1\n"},
-                   {"F nan\n", "RPRT -1\n"},
-                   {"F .\n", "RPRT -1\n"}});
-    EXPECT_EQ(rig.tunes, (std::vector<double>{145500000, 145500000, 145500055}));
-}
-
-TEST_F(RigProtocolTest, TransmitLevelsAboveZeroAllKeyAndOthersAreRefusedUnasked) {
-    expectReplies({{"T 1\n", "RPRT 0\n"},
-                   {"\\set_ptt 0\n", "RPRT 0\n"},
-                   {"T 3\n", "RPRT 0\n"},
-                   {"T 5\n", "RPRT -1\n"},
-                   {"T on\n", "RPRT -1\n"},
-                   {"T\n", "RPRT -1\n"},
-                   {"T 1 1\n", "RPRT -1\n"}});
-    EXPECT_EQ(rig.switches, (std::vector<bool>{true, false, true}));
-}
-
-TEST_F(RigProtocolTest, TheRigsRefusalsBecomeTheirStatusCodes) {
-    rig.result = RigControl::Result::OutOfBand;
-    expectReplies({{"F 150000000\n", "RPRT -1\n"}});
-    rig.result = RigControl::Result::Rejected;
-    expectReplies({{"F 145500000\n", "RPRT -9\n"}, {"T 1\n", "RPRT -9\n"}});
-}
-
-TEST_F(RigProtocolTest, ModeVfoAndSplitTakeOnlyWhatTheRadioHas) {
-    expectReplies({{"M FM 12500\n", "RPRT 0\n"},
-                   {"M FM -1\n", "RPRT 0\n"},
-                   {"M FM\n", "RPRT 0\n"},
-                   {"M USB 2400\n", "RPRT -1\n"},
-                   {"M FM wide\n", "RPRT -1\n"},
-                   {"M\n", "RPRT -1\n"},
-                   {"V VFOA\n", "RPRT 0\n"},
-                   {"V VFOB\n", "RPRT -1\n"},
-                   {"S 0\n", "RPRT 0\n"},
-                   {"S 0 VFOA\n", "RPRT 0\n"},
-                   {"S 1 VFOA\n", "RPRT -11\n"},
-                   {"S 0 VFOB\n", "RPRT -1\n"},
-                   {"S x\n", "RPRT -1\n"}});
-}
-
-TEST_F(RigProtocolTest, ExtendedRepliesNameTheCommandLabelTheValuesAndEndWithTheStatus) {
-    expectReplies({{"+f\n", "get_freq:\nFrequency: 145500000\nRPRT 0\n"},
-                   {";f\n", "get_freq:;Frequency: 145500000;RPRT 0\n"},
-                   {"|m\n", "get_mode:|Mode: FM|Passband: 15000|RPRT 0\n"},
-                   {"+s\n", "get_split_vfo:\nSplit: 0\nTX VFO: VFOA\nRPRT 0\n"},
-                   {",t\n", "get_ptt:,PTT: 0,RPRT 0\n"},
-                   {"+\\get_dcd\n", "get_dcd:\nDCD: 0\nRPRT 0\n"},
-                   {"+F  145525000\n", "set_freq: 145525000\nRPRT 0\n"},
-                   {"|T 1\n", "set_ptt: 1|RPRT 0\n"},
-                   {"+F abc\n", "set_freq: abc\nRPRT -1\n"},
-                   {"+q\n", "RPRT 0\n"}});
-    rig.result = RigControl::Result::Rejected;
-    expectReplies({{";T 1\n", "set_ptt: 1;RPRT -9\n"}});
-}
-
-TEST_F(RigProtocolTest, EveryOtherLineIsAnsweredNotAvailable) {
-    expectReplies({{"x\n", "RPRT -11\n"},
-                   {"ff\n", "RPRT -11\n"},
-                   {"F145500000\n", "RPRT -11\n"},
-                   {"L AF 0.5\n", "RPRT -11\n"},
-                   {"\\set_powerstat 0\n", "RPRT -11\n"},
-                   {"\\get_freqx\n", "RPRT -11\n"},
-                   {"\\\n", "RPRT -11\n"},
-                   {"+\n", "RPRT -11\n"},
-                   {"+x\n", "RPRT -11\n"},
-                   {"\xff\xfe\x01\n", "RPRT -11\n"},
-                   {std::string("f\0\n", 3), "RPRT -11\n"},
-                   {"\x8B\x8B\n", "RPRT -11\n"}});
-}
-
-TEST_F(RigProtocolTest, LinesEndWithLineFeedCarriageReturnOrBothAndBlankLinesAreSkipped) {
-    expectReplies({{"", ""},
-                   {"\n", ""},
-                   {" \t \r\n\r\n", ""},
-                   {"f", ""},
-                   {"f\r\n", "145500000\n"},
-                   {"f\rt\r", "145500000\n0\n"},
-                   {"  f  \n\nv\n", "145500000\nVFOA\n"}});
-}
 
 TEST_F(RigProtocolTest, TheClientsOpeningSequenceByteByByteGetsWhatItGetsInOneWrite) {
     const std::string opening =

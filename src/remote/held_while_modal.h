@@ -1,0 +1,35 @@
+#pragma once
+// The console's rig as network clients reach it: while a message box is open
+// the operator cannot touch the console and the handler that opened the box
+// has not returned, so a tune or a switch is refused then; reads go through.
+
+#include "remote/rig_protocol.h"
+
+#include <functional>
+#include <utility>
+
+namespace volna {
+
+class HeldWhileModal : public RigControl {
+public:
+    // boxOpen tells whether a message box is open now.
+    HeldWhileModal(RigControl& rig, std::function<bool()> boxOpen)
+        : rig_(rig), boxOpen_(std::move(boxOpen)) {}
+
+    std::int64_t frequencyHz() override { return rig_.frequencyHz(); }
+    Result tune(double hz) override { return boxOpen_() ? Result::Rejected : rig_.tune(hz); }
+    bool transmitting() override { return rig_.transmitting(); }
+    Result setTransmit(bool on) override {
+        return boxOpen_() ? Result::Rejected : rig_.setTransmit(on);
+    }
+    bool busy() override { return rig_.busy(); }
+    std::int64_t lowestHz() const override { return rig_.lowestHz(); }
+    std::int64_t highestHz() const override { return rig_.highestHz(); }
+    std::int64_t stepHz() const override { return rig_.stepHz(); }
+
+private:
+    RigControl& rig_;
+    std::function<bool()> boxOpen_;
+};
+
+} // namespace volna

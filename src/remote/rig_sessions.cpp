@@ -1,0 +1,78 @@
+#include "remote/rig_sessions.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace volna {
+
+RigSessions::RigSessions(RigControl& rig, std::function<bool()> boxOpen, MakeProtocol makeProtocol)
+    : rig_(rig, std::move(boxOpen)), makeProtocol_(std::move(makeProtocol)) {}
+
+RigSessions::Opened RigSessions::open() {
+    Opened opened;
+    if (sessions_.size() >= kMaxSessions) {
+        opened.evicted = idlest();
+        close(*opened.evicted);
+    }
+    opened.id = ++lastId_;
+    sessions_.emplace(opened.id, Session{makeProtocol_(rig_), ++activity_});
+    return opened;
+}
+
+// The session that has sent nothing for the longest time; the table is not empty.
+SessionId RigSessions::idlest() const {
+    return std::min_element(sessions_.begin(), sessions_.end(),
+                            [](const auto& a, const auto& b) {
+                                return a.second.lastActive < b.second.lastActive;
+                            })
+        ->first;
+}
+
+std::string RigSessions::feed(SessionId id, std::string_view bytes) {
+    const auto found = sessions_.find(id);
+    if (found == sessions_.end()) {
+        return {};
+    }
+    found->second.lastActive = ++activity_;
+    const bool wasTransmitting = rig_.transmitting();
+    std::string reply = found->second.protocol->feed(bytes);
+    if (rig_.transmitting() != wasTransmitting) {
+        keyer_ = rig_.transmitting() ? std::optional(id) : std::nullopt;
+    }
+    return reply;
+}
+
+bool RigSessions::closing(SessionId id) const {
+    const auto found = sessions_.find(id);
+    return found != sessions_.end() && found->second.protocol->closing();
+}
+
+void RigSessions::close(SessionId id) {
+    const auto found = sessions_.find(id);
+    if (found == sessions_.end()) {
+        return;
+    }
+    const bool abandoned = keyer_ == id && !found->second.protocol->closing();
+    if (keyer_ == id) {
+        keyer_.reset();
+    }
+    sessions_.erase(found);
+    if (abandoned) {
+        unkeyPending_ = true;
+        retryPendingUnkey();
+    }
+}
+
+bool RigSessions::retryPendingUnkey() {
+    if (!unkeyPending_) {
+        return false;
+    }
+    if (keyer_ || !rig_.transmitting()) {
+        unkeyPending_ = false;
+        return false;
+    }
+    unkeyPending_ = rig_.setTransmit(false) == RigControl::Result::Rejected;
+    return unkeyPending_;
+}
+
+} // namespace volna

@@ -1,0 +1,171 @@
+// The network clients' sessions without sockets: a keyer that vanishes leaves
+// the transmitter in receive (at once, or as soon as a message box that holds
+// the switch has closed), anyone else leaving or a "q" changes nothing, tunes
+// and switching are refused while a box is open, and a full table closes the
+// session idle longest.
+
+#include "remote/rig_protocol.h"
+#include "remote/rig_sessions.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace volna::test {
+namespace {
+
+// A radio that takes every tune and switch and counts them.
+class CountingRig : public RigControl {
+public:
+    std::int64_t frequencyHz() override { return 145000000; }
+    Result tune(double) override {
+        ++tunes;
+        return Result::Ok;
+    }
+    bool transmitting() override { return transmit; }
+    Result setTransmit(bool on) override {
+        ++switches;
+        transmit = on;
+        return Result::Ok;
+    }
+    bool busy() override { return false; }
+    std::int64_t lowestHz() const override { return 144000000; }
+    std::int64_t highestHz() const override { return 146000000; }
+    std::int64_t stepHz() const override { return 25000; }
+
+    bool transmit = false;
+    int tunes = 0;
+    int switches = 0;
+};
+
+class RigSessionsTest : public ::testing::Test {
+protected:
+    SessionId keyed() {
+        const SessionId id = sessions.open().id;
+        EXPECT_EQ(sessions.feed(id, "T 1\n"), "RPRT 0\n");
+        EXPECT_TRUE(rig.transmit);
+        return id;
+    }
+
+    CountingRig rig;
+    bool boxOpen = false;
+    RigSessions sessions{rig, [this] { return boxOpen; },
+                         [](RigControl& r) { return std::make_unique<RigProtocol>(r); }};
+};
+
+TEST_F(RigSessionsTest, AKeyerThatVanishesIsUnkeyedAndOthersLeavingChangeNothing) {
+    const SessionId listener = sessions.open().id;
+    const SessionId keyer = keyed();
+    EXPECT_EQ(sessions.feed(listener, "t\n"), "1\n");
+    sessions.close(listener);
+    EXPECT_TRUE(rig.transmit);
+    sessions.close(keyer);
+    EXPECT_FALSE(rig.transmit);
+    EXPECT_FALSE(sessions.unkeyPending());
+    EXPECT_EQ(sessions.size(), 0u);
+}
+
+TEST_F(RigSessionsTest, AKeyerThatSaysQuitEndsNormallyAndLeavesTheTransmitterAsItIs) {
+    const SessionId keyer = sessions.open().id;
+    EXPECT_EQ(sessions.feed(keyer, "T 1\nq\nT 0\n"), "RPRT 0\nRPRT 0\n");
+    EXPECT_TRUE(sessions.closing(keyer));
+    EXPECT_EQ(sessions.feed(keyer, "T 0\n"), "");
+    sessions.close(keyer);
+    EXPECT_TRUE(rig.transmit);
+    EXPECT_EQ(rig.switches, 1);
+    EXPECT_FALSE(sessions.unkeyPending());
+}
+
+TEST_F(RigSessionsTest, AnUnkeyedClientVanishingLeavesTheOperatorsTransmitterKeyed) {
+    const SessionId keyer = keyed();
+    EXPECT_EQ(sessions.feed(keyer, "T 0\n"), "RPRT 0\n");
+    rig.transmit = true; // the operator keys by hand
+    sessions.close(keyer);
+    EXPECT_TRUE(rig.transmit);
+}
+
+TEST_F(RigSessionsTest, TunesAndSwitchingAreRefusedWhileABoxIsOpenAndReadsGoThrough) {
+    const SessionId id = sessions.open().id;
+    boxOpen = true;
+    EXPECT_EQ(sessions.feed(id, "F 145500000\nT 1\nT 0\n+T 1\nf\nt\n"),
+              "RPRT -9\nRPRT -9\nRPRT -9\nset_ptt: 1\nRPRT -9\n145000000\n0\n");
+    EXPECT_EQ(rig.tunes, 0);
+    EXPECT_EQ(rig.switches, 0);
+    boxOpen = false;
+    EXPECT_EQ(sessions.feed(id, "F 145500000\nT 1\n"), "RPRT 0\nRPRT 0\n");
+    EXPECT_EQ(rig.tunes, 1);
+    EXPECT_TRUE(rig.transmit);
+}
+
+TEST_F(RigSessionsTest, AKeyerThatVanishesWhileABoxIsOpenIsUnkeyedOnTheFirstRetryAfterIt) {
+    const SessionId keyer = keyed();
+    boxOpen = true;
+    sessions.close(keyer);
+    EXPECT_TRUE(sessions.unkeyPending());
+    EXPECT_TRUE(sessions.retryPendingUnkey());
+    EXPECT_TRUE(rig.transmit) << "the switch is held while the box is open";
+    boxOpen = false;
+    EXPECT_FALSE(sessions.retryPendingUnkey());
+    EXPECT_FALSE(rig.transmit);
+    EXPECT_FALSE(sessions.unkeyPending());
+    EXPECT_FALSE(sessions.retryPendingUnkey());
+    EXPECT_EQ(rig.switches, 2);
+}
+
+TEST_F(RigSessionsTest, AHeldUnkeyIsGivenUpWhenAnotherClientKeysOrTheTransmitterIsOff) {
+    const SessionId keyer = keyed();
+    boxOpen = true;
+    sessions.close(keyer);
+    boxOpen = false;
+    const SessionId next = sessions.open().id;
+    EXPECT_EQ(sessions.feed(next, "T 0\n"), "RPRT 0\n");
+    EXPECT_EQ(sessions.feed(next, "T 1\n"), "RPRT 0\n");
+    EXPECT_FALSE(sessions.retryPendingUnkey());
+    EXPECT_TRUE(rig.transmit) << "the new keyer keeps the transmitter";
+
+    boxOpen = true;
+    sessions.close(next);
+    ASSERT_TRUE(sessions.unkeyPending());
+    rig.transmit = false; // the operator unkeyed by hand
+    const int switches = rig.switches;
+    EXPECT_FALSE(sessions.retryPendingUnkey());
+    EXPECT_EQ(rig.switches, switches);
+}
+
+TEST_F(RigSessionsTest, AFullTableClosesTheSessionIdleLongestAsIfItHadVanished) {
+    const SessionId keyer = keyed();
+    std::vector<SessionId> others;
+    for (std::size_t n = 1; n < RigSessions::kMaxSessions; ++n) {
+        const RigSessions::Opened opened = sessions.open();
+        EXPECT_FALSE(opened.evicted) << n;
+        others.push_back(opened.id);
+    }
+    EXPECT_EQ(sessions.feed(others[0], "f\n"), "145000000\n");
+    // others[1] has sent nothing since it opened; the keyer spoke before it.
+    const RigSessions::Opened first = sessions.open();
+    EXPECT_EQ(first.evicted, keyer);
+    EXPECT_FALSE(rig.transmit);
+    EXPECT_EQ(sessions.feed(keyer, "f\n"), "");
+    const RigSessions::Opened second = sessions.open();
+    EXPECT_EQ(second.evicted, others[1]);
+    EXPECT_EQ(sessions.size(), RigSessions::kMaxSessions);
+    EXPECT_EQ(sessions.feed(second.id, "f\n"), "145000000\n");
+}
+
+TEST_F(RigSessionsTest, EachSessionFramesItsOwnLinesAndUnknownSessionsAreIgnored) {
+    const SessionId a = sessions.open().id;
+    const SessionId b = sessions.open().id;
+    EXPECT_EQ(sessions.feed(a, "T"), "");
+    EXPECT_EQ(sessions.feed(b, " 1\nt\n"), "RPRT -11\n0\n");
+    EXPECT_EQ(sessions.feed(a, " 1\n"), "RPRT 0\n");
+    const SessionId gone = 999;
+    EXPECT_EQ(sessions.feed(gone, "T 0\n"), "");
+    EXPECT_FALSE(sessions.closing(gone));
+    sessions.close(gone);
+    EXPECT_TRUE(rig.transmit);
+    EXPECT_EQ(sessions.size(), 2u);
+}
+
+} // namespace
+} // namespace volna::test
