@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -42,10 +43,14 @@ std::string refusal(SmallForm& form, std::span<const Placement> layout) {
 }
 
 struct LayoutCase {
-    const char* what;
+    const char* name;
     std::vector<Placement> layout;
     std::vector<std::string> refusedFor; // parts the message must hold
 };
+
+void PrintTo(const LayoutCase& layoutCase, std::ostream* out) {
+    *out << layoutCase.name;
+}
 
 class FormLayoutTest : public ::testing::Test {
 protected:
@@ -53,43 +58,39 @@ protected:
     SmallForm form{program};
 };
 
-TEST_F(FormLayoutTest, RefusesALayoutThatDoesNotMatchTheControls) {
-    const std::vector<LayoutCase> cases{
-        {"misspelt placement",
-         {{"Frame1", 0, 0, 1500, 900},
-          {"Label1", 60, 60, 600, 300, "Frame1"},
-          {"Comand1", 0, 1000, 900, 400}},
-         {"placement Comand1 names no control", "control Command1 has no placement"}},
-        {"control without placement",
-         {{"Frame1", 0, 0, 1500, 900}, {"Command1", 0, 1000, 900, 400}},
-         {"control Label1 has no placement"}},
-        {"control placed twice",
-         {{"Frame1", 0, 0, 1500, 900},
-          {"Label1", 60, 60, 600, 300, "Frame1"},
-          {"Command1", 0, 1000, 900, 400},
-          {"Command1", 900, 1000, 900, 400}},
-         {"control Command1 is placed twice"}},
-        {"frame placed after what it holds",
-         {{"Label1", 60, 60, 600, 300, "Frame1"},
-          {"Frame1", 0, 0, 1500, 900},
-          {"Command1", 0, 1000, 900, 400}},
-         {"frame Frame1 of Label1 is not placed before it"}},
-        {"misspelt control without a widget",
-         {{"Frame1", 0, 0, 1500, 900},
-          {"Label1", 60, 60, 600, 300, "Frame1"},
-          {"Command1", 0, 1000, 900, 400},
-          withoutWidget("Timer2")},
-         {"placement Timer2 names no control"}},
-    };
-    for (const LayoutCase& c : cases) {
-        SCOPED_TRACE(c.what);
-        const std::string message = refusal(form, c.layout);
-        EXPECT_NE(message.find("window Form9"), std::string::npos) << message;
-        for (const std::string& part : c.refusedFor) {
-            EXPECT_NE(message.find(part), std::string::npos) << message;
-        }
+class RefusedLayoutTest : public FormLayoutTest,
+                          public ::testing::WithParamInterface<LayoutCase> {};
+
+TEST_P(RefusedLayoutTest, IsRefusedNamingTheWindowAndControl) {
+    const std::string message = refusal(form, GetParam().layout);
+    EXPECT_NE(message.find("window Form9"), std::string::npos) << message;
+    for (const std::string& part : GetParam().refusedFor) {
+        EXPECT_NE(message.find(part), std::string::npos) << message;
     }
 }
+
+const Placement kFrame{"Frame1", 0, 0, 1500, 900};
+const Placement kLabel{"Label1", 60, 60, 600, 300, "Frame1"};
+const Placement kButton{"Command1", 0, 1000, 900, 400};
+
+INSTANTIATE_TEST_SUITE_P(
+    Layouts, RefusedLayoutTest,
+    ::testing::Values(
+        LayoutCase{"MisspeltPlacement",
+                   {kFrame, kLabel, {"Comand1", 0, 1000, 900, 400}},
+                   {"placement Comand1 names no control", "control Command1 has no placement"}},
+        LayoutCase{
+            "ControlWithoutPlacement", {kFrame, kButton}, {"control Label1 has no placement"}},
+        LayoutCase{"ControlPlacedTwice",
+                   {kFrame, kLabel, kButton, {"Command1", 900, 1000, 900, 400}},
+                   {"control Command1 is placed twice"}},
+        LayoutCase{"FramePlacedAfterWhatItHolds",
+                   {kLabel, kFrame, kButton},
+                   {"frame Frame1 of Label1 is not placed before it"}},
+        LayoutCase{"MisspeltPlacementWithoutWidget",
+                   {kFrame, kLabel, kButton, withoutWidget("Timer2")},
+                   {"placement Timer2 names no control"}}),
+    [](const ::testing::TestParamInfo<LayoutCase>& info) { return info.param.name; });
 
 TEST_F(FormLayoutTest, PlacementsWithoutAWidgetCountAsPlacedAndDrawNothing) {
     const std::array layout{Placement{"Frame1", 0, 0, 1500, 900}, withoutWidget("Label1"),
