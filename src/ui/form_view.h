@@ -7,23 +7,20 @@
 #include <QWidget>
 
 #include <map>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
 
-class QLineEdit;
-class QListWidget;
-
 namespace volna {
 
-class Control;
-class ListBox;
+class BoundControl;
 class Program;
-class TextBox;
 class Window;
 
 // Where a control sits, in twips (15 twips are one pixel at 96 dpi). A control
-// inside a frame counts from the frame's top left corner.
+// inside a frame counts from the frame's top left corner. A placement without
+// a widget names a control or timer that is drawn nowhere by design.
 struct Placement {
     const char* name;
     int left;
@@ -31,18 +28,32 @@ struct Placement {
     int width;
     int height;
     const char* parent = nullptr; // the frame holding it, if any
+    bool hasWidget = true;
 };
+
+// The placement of a control or timer that has no widget.
+constexpr Placement withoutWidget(const char* name) {
+    return {name, 0, 0, 0, 0, nullptr, false};
+}
 
 inline int twipsToPixels(int twips) {
     return (twips + 7) / 15;
 }
 
+// What is wrong between a window's controls and a layout for it, one line per
+// fault: a control without a placement or placed twice, a placement naming no
+// control, a frame named before it is placed. Empty when they match.
+std::vector<std::string> layoutFaults(const Window& model, std::span<const Placement> layout);
+
 class FormView : public QWidget {
 public:
     // Client area in twips; the height follows the model's window height less
     // the caption bar (heightTwips - captionTwips) when captionTwips is set.
+    // Throws std::logic_error naming the window and every fault of the layout
+    // when it does not match the window's controls.
     FormView(Window& model, std::span<const Placement> layout, int clientWidthTwips,
              int clientHeightTwips, int captionTwips = 0);
+    ~FormView() override;
 
     Window& model() const { return model_; }
     QWidget* widget(const std::string& name) const;
@@ -54,21 +65,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QWidget* createWidget(Control& control, QWidget* parent);
-    void connectInput(Control& control, QWidget* widget);
-    void connectText(TextBox& text, QLineEdit* edit);
-    void connectList(ListBox& list, QListWidget* view);
-    // A control and its widget, with the texts last put on the widget, so that
-    // a redraw that changes nothing costs little.
-    struct Bound {
-        Control* control;
-        QWidget* widget;
-        std::string shownCaption;
-        std::string shownToolTip;
-        bool drawn = false;
-    };
-    void renderControl(Bound& bound);
-    void renderCaption(Control& control, QWidget* widget);
+    void place(const Placement& placement);
     void resizeToModel();
 
     Window& model_;
@@ -77,7 +74,7 @@ private:
     int clientHeightTwips_;
     int captionTwips_;
     std::map<std::string, QWidget*> widgets_;
-    std::vector<Bound> bound_;
+    std::vector<std::unique_ptr<BoundControl>> bound_;
     bool rendering_ = false;
     unsigned long appliedFocusRequests_ = 0;
 };
