@@ -165,10 +165,12 @@ TEST(RigctldServerAddress, OnlyLoopbackAddressesKeepOtherMachinesOut) {
         SCOPED_TRACE(c.address);
         RigctldServer server(rig);
         const std::string error = server.listen(c.address, 0);
-        if (!error.empty()) {
+        const bool ipv6 = std::string(c.address).find(':') != std::string::npos;
+        if (ipv6 && !error.empty()) {
             GTEST_LOG_(INFO) << "cannot listen on " << c.address << ": " << error;
             continue; // no IPv6 on this machine
         }
+        ASSERT_EQ(error, "");
         EXPECT_EQ(server.loopbackOnly(), c.loopback);
     }
 }
