@@ -133,17 +133,17 @@ TEST_F(TransmitSwitchTest, ExitStaysUsableAndDropsTheTransmitLine) {
 TEST_F(TransmitSwitchTest, AChannelWithoutATransmitFrequencyInTheBandIsNeverKeyed) {
     for (const char* transmit : {"", "0", "146025", "143975", "144000", "144575"}) {
         SCOPED_TRACE(transmit);
-        Program program;
-        SimulatedRadio radio;
-        Form1 console{program, radio, store, prompter};
+        Program freshProgram;
+        SimulatedRadio freshRadio;
+        Form1 console{freshProgram, freshRadio, store, prompter};
         setChannel(3, "145500", transmit);
         ASSERT_TRUE(startConsole(console));
-        program.click(console.Command6);
-        radio.clearOperations();
+        freshProgram.click(console.Command6);
+        freshRadio.clearOperations();
         prompter.expectError(kChannelOutOfBand);
-        program.click(console.Check4);
+        freshProgram.click(console.Check4);
         EXPECT_TRUE(prompter.done());
-        EXPECT_TRUE(radio.operations().empty());
+        EXPECT_TRUE(freshRadio.operations().empty());
         EXPECT_EQ(console.Check4.caption, "TX");
         EXPECT_FALSE(console.Check4.checked());
         EXPECT_EQ(console.Label5.caption, "RX");
