@@ -2,8 +2,8 @@
 // synced once, in a fresh temporary XDG_CONFIG_HOME for every run.
 // Run: build/bench/store_bench
 
+#include "platform/qsettings/qsettings_store.h"
 #include "settings/first_run.h"
-#include "settings/qsettings_store.h"
 
 #include <benchmark/benchmark.h>
 

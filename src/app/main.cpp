@@ -1,15 +1,16 @@
-// volna144: the console of the VHF radio. Picks the port, opens the settings
-// store, puts the console on screen and runs the event loop. However the
-// program ends, the transmit line is dropped and the store is synced.
+// volna144: the console of the VHF radio. Reads the command line, opens the
+// port and the settings store, puts the console on screen and runs the event
+// loop. However the program ends, the transmit line is dropped and the store
+// is synced.
 
 #include "app/options.h"
+#include "app/port_factory.h"
+#include "app/stop_signals.h"
 #include "console/console.h"
 #include "console/side_windows.h"
+#include "platform/qsettings/qsettings_store.h"
 #include "remote/console_rig.h"
-#include "settings/qsettings_store.h"
 #include "synth/port_trace.h"
-#include "synth/ppdev_port.h"
-#include "synth/simulated_radio.h"
 #include "synth/transmit_line_guard.h"
 #include "toolkit/program.h"
 #include "ui/console_window.h"
@@ -18,65 +19,37 @@
 #include "ui/rigctld_server.h"
 #include "ui/side_views.h"
 #include "ui/ui_binding.h"
+#include "version.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
-#include <QSocketNotifier>
 #include <QTranslator>
 
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
-#include <sys/socket.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {
 
 using namespace volna;
 
-int signalPipe[2] = {-1, -1};
-
-void onSignal(int) {
-    const char byte = 1;
-    [[maybe_unused]] auto written = ::write(signalPipe[1], &byte, 1);
-}
-
-// SIGINT and SIGTERM reach the event loop through a socket pair.
-void watchSignals(const std::function<void()>& onStop) {
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) {
-        return;
+// What the command line settles before any window opens: a refusal (2),
+// --help or --version (0). -1 when the program goes on.
+int answerCommandLine(const Options& options, const PortTable& ports) {
+    if (!options.error.empty()) {
+        std::fprintf(stderr, "volna144: %s\n\n%s", options.error.c_str(), usage(ports).c_str());
+        return 2;
     }
-    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, qApp);
-    QObject::connect(notifier, &QSocketNotifier::activated, qApp, [onStop] {
-        char byte = 0;
-        [[maybe_unused]] auto got = ::read(signalPipe[0], &byte, 1);
-        onStop();
-    });
-    std::signal(SIGINT, onSignal);
-    std::signal(SIGTERM, onSignal);
-}
-
-// The port the options ask for. Auto takes the parallel port when it can be
-// claimed and the simulated radio otherwise, saying so once.
-std::unique_ptr<ParallelPort> openPort(const Options& options) {
-    if (options.port != Options::Port::Simulated) {
-        std::string error;
-        if (auto port = PpdevPort::open(options.device, error)) {
-            return port;
-        }
-        if (options.port == Options::Port::Ppdev) {
-            std::fprintf(stderr, "volna144: %s\n", error.c_str());
-            return nullptr;
-        }
-        std::fprintf(stderr, "volna144: %s; running the simulated radio\n", error.c_str());
+    if (options.help) {
+        std::printf("%s", usage(ports).c_str());
+        return 0;
     }
-    auto radio = std::make_unique<SimulatedRadio>(SimulatedRadio::History::Nothing);
-    if (const char* status = std::getenv("VOLNA144_SIM_STATUS")) {
-        radio->setStatusFile(status);
+    if (options.version) {
+        std::printf("volna144 %s\n", VOLNA144_VERSION);
+        return 0;
     }
-    return radio;
+    return -1;
 }
 
 // The port trace that VOLNA144_PORT_TRACE asks for around hardware; nullptr
@@ -92,6 +65,28 @@ std::unique_ptr<PortTrace> openTrace(ParallelPort& hardware) {
         return nullptr;
     }
     return trace;
+}
+
+// The port the console drives: the back end the options chose, wrapped in the
+// trace that VOLNA144_PORT_TRACE asks for.
+struct RadioPort {
+    OpenedPort hardware;
+    std::unique_ptr<PortTrace> trace;
+
+    ParallelPort& port() const { return trace ? *trace : *hardware.port; }
+};
+
+// Opens the port, saying on standard error why it did not open or why auto
+// fell back to the simulated radio. hardware.port is nullptr when it did not.
+RadioPort openRadioPort(const Options& options, const PortTable& ports) {
+    RadioPort radio{openPort(ports, options.port, options.device), nullptr};
+    if (!radio.hardware.message.empty()) {
+        std::fprintf(stderr, "volna144: %s\n", radio.hardware.message.c_str());
+    }
+    if (radio.hardware.port) {
+        radio.trace = openTrace(*radio.hardware.port);
+    }
+    return radio;
 }
 
 void installRussianButtons(QApplication& app, QTranslator& translator) {
@@ -122,39 +117,50 @@ std::unique_ptr<RigctldServer> startRigctld(const Options& options, RigControl& 
     return server;
 }
 
+// Starts the console (the first-run question, the store checks) and runs the
+// event loop, with network rig control when the options ask for it. Returns
+// the exit status.
+int runConsole(const Options& options, Program& program, Form1& console) {
+    if (!startConsole(console)) {
+        return 0;
+    }
+    ConsoleRig rig(console);
+    std::unique_ptr<RigctldServer> rigctld;
+    if (options.rigctld && !(rigctld = startRigctld(options, rig))) {
+        program.runEvent([&] { console.endProgram(); });
+        return 1;
+    }
+    return QApplication::exec();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    const Options options = parseOptions(std::vector<std::string>(argv + 1, argv + argc));
-    if (!options.error.empty()) {
-        std::fprintf(stderr, "volna144: %s\n\n%s", options.error.c_str(), kUsage);
-        return 2;
-    }
-    if (options.help || options.version) {
-        std::printf("%s", options.help ? kUsage : "volna144 2.03\n");
-        return 0;
+    const PortTable ports = portBackEnds();
+    const Options options = parseOptions(std::vector<std::string>(argv + 1, argv + argc), ports);
+    if (const int status = answerCommandLine(options, ports); status >= 0) {
+        return status;
     }
 
     QApplication app(argc, argv);
     QTranslator translator;
     installRussianButtons(app, translator);
 
-    std::unique_ptr<ParallelPort> hardware = openPort(options);
-    if (!hardware) {
+    const RadioPort radio = openRadioPort(options, ports);
+    if (!radio.hardware.port) {
         return 1;
     }
-    const std::unique_ptr<PortTrace> trace = openTrace(*hardware);
-    ParallelPort* port = trace ? static_cast<ParallelPort*>(trace.get()) : hardware.get();
+    ParallelPort& port = radio.port();
     EmergencyDrop drop;
-    port->addEmergencyDrop(drop);
+    port.addEmergencyDrop(drop);
     const TransmitLineGuard lineGuard(drop);
 
     MessageBoxPrompter prompter;
     QSettingsStore store(prompter);
     Program program;
     program.addAfterEvent([&store] { store.sync(); });
-    Form1 console(program, *port, store, prompter);
-    if (dynamic_cast<SimulatedRadio*>(hardware.get()) != nullptr) {
+    Form1 console(program, port, store, prompter);
+    if (radio.hardware.simulated) {
         console.title = kSimulatedConsoleTitle;
     }
     ConsoleWindow consoleWindow(console);
@@ -168,22 +174,12 @@ int main(int argc, char** argv) {
             sideViews.push_back(std::move(view));
         }
     };
-    watchSignals([&] {
+    const StopSignals stopSignals([&] {
         program.runEvent([&] { console.endProgram(); });
         QCoreApplication::exit(0);
     });
 
-    int result = 0;
-    if (startConsole(console)) {
-        ConsoleRig rig(console);
-        std::unique_ptr<RigctldServer> rigctld;
-        if (options.rigctld && !(rigctld = startRigctld(options, rig))) {
-            program.runEvent([&] { console.endProgram(); });
-            result = 1;
-        } else {
-            result = app.exec();
-        }
-    }
+    const int result = runConsole(options, program, console);
     console.releaseTransmitLine();
     store.sync();
     return result;

@@ -4,19 +4,23 @@ namespace volna {
 
 namespace {
 
-void parsePort(const std::string& value, Options& options) {
-    if (value == "auto") {
-        options.port = Options::Port::Auto;
-    } else if (value == "sim") {
-        options.port = Options::Port::Simulated;
-    } else if (value == "ppdev") {
-        options.port = Options::Port::Ppdev;
-    } else if (value.rfind("ppdev:", 0) == 0 && value.size() > 6) {
-        options.port = Options::Port::Ppdev;
-        options.device = value.substr(6);
-    } else {
-        options.error = "unknown port '" + value + "' (use auto, sim or ppdev[:DEVICE])";
+// NAME or NAME:DEVICE, where NAME takes a device.
+void parsePort(const std::string& value, const PortTable& ports, Options& options) {
+    if (value == kAutoPort) {
+        options.port = kAutoPort;
+        options.device.clear();
+        return;
     }
+    const std::size_t colon = value.find(':');
+    const PortBackEnd* backEnd = findBackEnd(ports, value.substr(0, colon));
+    const bool named = colon == std::string::npos;
+    if (backEnd == nullptr ||
+        (!named && (backEnd->defaultDevice.empty() || colon + 1 == value.size()))) {
+        options.error = "unknown port '" + value + "' (use " + portSpellings(ports, "") + ")";
+        return;
+    }
+    options.port = backEnd->name;
+    options.device = named ? backEnd->defaultDevice : value.substr(colon + 1);
 }
 
 // ADDRESS:PORT, the address in brackets when it is IPv6 ("[::1]:4532").
@@ -41,7 +45,7 @@ void parseRigctld(const std::string& value, Options& options) {
 
 } // namespace
 
-Options parseOptions(const std::vector<std::string>& arguments) {
+Options parseOptions(const std::vector<std::string>& arguments, const PortTable& ports) {
     Options options;
     for (const std::string& argument : arguments) {
         if (argument == "--help" || argument == "-h") {
@@ -49,7 +53,7 @@ Options parseOptions(const std::vector<std::string>& arguments) {
         } else if (argument == "--version") {
             options.version = true;
         } else if (argument.rfind("--port=", 0) == 0) {
-            parsePort(argument.substr(7), options);
+            parsePort(argument.substr(7), ports, options);
         } else if (argument == "--rigctld") {
             options.rigctld = true;
         } else if (argument.rfind("--rigctld=", 0) == 0) {
@@ -62,6 +66,24 @@ Options parseOptions(const std::vector<std::string>& arguments) {
         }
     }
     return options;
+}
+
+std::string usage(const PortTable& ports) {
+    return "Usage: volna144 [--port=" + portSpellings(ports, "|") +
+           "] [--rigctld[=ADDRESS:PORT]]\n"
+           "\n"
+           "  --port=auto          the first parallel port (/dev/parport0) if it can be\n"
+           "                       claimed, otherwise the simulated radio (default)\n" +
+           portHelp(ports) +
+           "  --rigctld[=ADDR:PORT]\n"
+           "                       network rig control in the rigctld protocol (Hamlib's\n"
+           "                       NET rigctl) on ADDR:PORT (default 127.0.0.1:4532)\n"
+           "  --help               this text\n"
+           "  --version            the program's version\n"
+           "\n"
+           "Environment: VOLNA144_PORT_TRACE=FILE appends every port operation to FILE;\n"
+           "VOLNA144_SIM_STATUS=FILE makes the simulated radio's status register read the\n"
+           "first integer in FILE.\n";
 }
 
 } // namespace volna

@@ -63,10 +63,10 @@ void Form6::closeRequested() {
     Command5_Click();
 }
 
-void Form6::setOtherWindowsEnabled(bool enabled) {
+void Form6::setOtherWindowsEnabled(bool enable) {
     for (Window* window : program().windows()) {
         if (window != this) {
-            window->enabled = enabled;
+            window->enabled = enable;
         }
     }
 }

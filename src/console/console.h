@@ -11,6 +11,7 @@
 #include "synth/parallel_port.h"
 #include "toolkit/controls.h"
 #include "toolkit/window.h"
+#include "version.h"
 
 #include <array>
 #include <cstdint>
@@ -22,9 +23,10 @@ namespace volna {
 class Prompter;
 class SettingsStore;
 
-inline constexpr const char* kConsoleTitle = "VOLNA144  v2.03";
+inline constexpr const char* kConsoleTitle = "VOLNA144  v" VOLNA144_VERSION;
 // The title while the simulated radio stands in for the real one.
-inline constexpr const char* kSimulatedConsoleTitle = "VOLNA144  v2.03 (simulated radio)";
+inline constexpr const char* kSimulatedConsoleTitle =
+    "VOLNA144  v" VOLNA144_VERSION " (simulated radio)";
 // The channel indicator when no memory channel is on the read-out.
 inline constexpr const char* kNoChannel = "NONE";
 inline constexpr const char* kChannelOutOfBand = "Данный канал не входит в заданный диапазан!";

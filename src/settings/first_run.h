@@ -5,12 +5,14 @@
 
 #include "settings/settings_store.h"
 #include "toolkit/prompter.h"
+#include "version.h"
 
 namespace volna {
 
 // The question asked before the store is first filled, and the report after.
 inline constexpr const char* kFirstRunQuestion =
-    "Вы запустили программу VOLNA144 v2.03 в первый раз. Для нормальной работы программе "
+    "Вы запустили программу VOLNA144 v" VOLNA144_VERSION
+    " в первый раз. Для нормальной работы программе "
     "нужно внести изменения в системный реестр. Продолжить?";
 inline constexpr const char* kFirstRunDone = "Изменения были внесены успешно!";
 

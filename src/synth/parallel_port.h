@@ -1,8 +1,9 @@
 #pragma once
 // The parallel port as the synthesizer link sees it: a byte written to the data
 // register, a byte read from the status register, and a millisecond sleep that
-// paces the serial clock. Back ends: ppdev (ppdev_port.h), the simulated radio
-// (simulated_radio.h), and the trace decorator (port_trace.h).
+// paces the serial clock. Back ends: ppdev (platform/ppdev/ppdev_port.h), the
+// simulated radio (simulated_radio.h), and the trace decorator (port_trace.h);
+// the command line finds them through the port table (app/port_factory.h).
 
 #include "synth/emergency_drop.h"
 

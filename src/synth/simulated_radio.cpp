@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <climits>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 
@@ -121,6 +122,22 @@ int firstInteger(const std::string& text) {
         return magnitude > INT_MAX ? INT_MIN : static_cast<int>(-magnitude);
     }
     return magnitude > INT_MAX ? INT_MAX : static_cast<int>(magnitude);
+}
+
+PortBackEnd simulatedRadioBackEnd() {
+    PortBackEnd backEnd;
+    backEnd.name = "sim";
+    backEnd.help = "the simulated radio";
+    backEnd.simulated = true;
+    backEnd.available = [] { return true; };
+    backEnd.open = [](const std::string&, std::string&) -> std::unique_ptr<ParallelPort> {
+        auto radio = std::make_unique<SimulatedRadio>(SimulatedRadio::History::Nothing);
+        if (const char* status = std::getenv("VOLNA144_SIM_STATUS")) {
+            radio->setStatusFile(status);
+        }
+        return radio;
+    };
+    return backEnd;
 }
 
 } // namespace volna

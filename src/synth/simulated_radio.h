@@ -8,6 +8,7 @@
 
 #include "synth/control_word.h"
 #include "synth/parallel_port.h"
+#include "synth/port_back_end.h"
 
 #include <string>
 #include <vector>
@@ -89,5 +90,9 @@ private:
 // The first integer in text, with its sign; 0 when the text holds none.
 // Values beyond int saturate.
 int firstInteger(const std::string& text);
+
+// The simulated radio as the command line offers it (--port=sim): it keeps no
+// history, and VOLNA144_SIM_STATUS=FILE makes its status register read FILE.
+PortBackEnd simulatedRadioBackEnd();
 
 } // namespace volna

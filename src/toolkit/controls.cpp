@@ -38,17 +38,17 @@ bool Control::takesInput() const {
     return enabled && visible && owner_.shown() && owner_.enabled;
 }
 
-Label::Label(Window& owner, std::string name, std::string caption)
-    : Control(owner, std::move(name)), caption(std::move(caption)) {}
+Label::Label(Window& owner, std::string name, std::string text)
+    : Control(owner, std::move(name)), caption(std::move(text)) {}
 
-Frame::Frame(Window& owner, std::string name, std::string caption)
-    : Control(owner, std::move(name)), caption(std::move(caption)) {}
+Frame::Frame(Window& owner, std::string name, std::string text)
+    : Control(owner, std::move(name)), caption(std::move(text)) {}
 
-Button::Button(Window& owner, std::string name, std::string caption)
-    : Control(owner, std::move(name)), caption(std::move(caption)) {}
+Button::Button(Window& owner, std::string name, std::string text)
+    : Control(owner, std::move(name)), caption(std::move(text)) {}
 
-CheckBox::CheckBox(Window& owner, std::string name, std::string caption)
-    : Control(owner, std::move(name)), caption(std::move(caption)) {}
+CheckBox::CheckBox(Window& owner, std::string name, std::string text)
+    : Control(owner, std::move(name)), caption(std::move(text)) {}
 
 void CheckBox::setChecked(bool checked) {
     if (checked == checked_) {
@@ -60,8 +60,8 @@ void CheckBox::setChecked(bool checked) {
     }
 }
 
-OptionButton::OptionButton(Window& owner, std::string name, OptionGroup& group, std::string caption)
-    : Control(owner, std::move(name)), caption(std::move(caption)), group_(group) {
+OptionButton::OptionButton(Window& owner, std::string name, OptionGroup& group, std::string text)
+    : Control(owner, std::move(name)), caption(std::move(text)), group_(group) {
     group_.add(*this);
 }
 
@@ -85,8 +85,8 @@ void OptionButton::setInitiallySelected() {
     selected_ = true;
 }
 
-TextBox::TextBox(Window& owner, std::string name, int maxLength)
-    : Control(owner, std::move(name)), maxLength(maxLength) {}
+TextBox::TextBox(Window& owner, std::string name, int longest)
+    : Control(owner, std::move(name)), maxLength(longest) {}
 
 void TextBox::setText(std::string text) {
     if (text == text_) {

@@ -116,9 +116,9 @@ void ConsoleWindow::styleDisplay() {
     black.setColor(QPalette::Window, Qt::black);
     panel->setPalette(black);
 
-    auto font = [this](const char* name, const QFont& font, Qt::Alignment alignment) {
+    auto font = [this](const char* name, const QFont& face, Qt::Alignment alignment) {
         auto* label = static_cast<QLabel*>(widget(name));
-        label->setFont(font);
+        label->setFont(face);
         label->setAlignment(alignment);
     };
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;

@@ -100,14 +100,14 @@ TEST_F(StartupTest, LastFrequencyPlacesTheSliderInsideTheBandOnly) {
     };
     for (const BackCase& c : cases) {
         SCOPED_TRACE(c.back);
-        Program program;
-        SimulatedRadio radio;
-        Form1 console{program, radio, store, prompter};
+        Program freshProgram;
+        SimulatedRadio freshRadio;
+        Form1 console{freshProgram, freshRadio, store, prompter};
         store.writeSetting(kSectionFlags, kKeyBack, c.back);
         ASSERT_TRUE(startConsole(console));
         EXPECT_EQ(console.Slider1.value(), c.position);
         EXPECT_EQ(console.Label1.caption, c.readOut);
-        EXPECT_EQ(radio.lastDivider(), 5332 + c.position);
+        EXPECT_EQ(freshRadio.lastDivider(), 5332 + c.position);
     }
 }
 

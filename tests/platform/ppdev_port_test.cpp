@@ -1,4 +1,4 @@
-#include "synth/ppdev_port.h"
+#include "platform/ppdev/ppdev_port.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
+#include "platform/qsettings/qsettings_store.h"
 #include "platform/store_files.h"
 #include "settings/first_run.h"
-#include "settings/qsettings_store.h"
 
 #include <gtest/gtest.h>
 

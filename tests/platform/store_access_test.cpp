@@ -2,9 +2,9 @@
 // it: an unreadable file is not a first run and is never written; the leftovers
 // of a save are cleared at start unless another instance is saving.
 
+#include "platform/qsettings/qsettings_store.h"
 #include "platform/store_files.h"
 #include "settings/first_run.h"
-#include "settings/qsettings_store.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "platform/store_files.h"
 
-#include "settings/qsettings_store.h"
+#include "platform/qsettings/qsettings_store.h"
 #include "settings/store_layout.h"
 
 #include <QString>

@@ -2,8 +2,8 @@
 // back every value the file still holds, before and after the first write, keep
 // the damaged file aside and say so once.
 
+#include "platform/qsettings/qsettings_store.h"
 #include "platform/store_files.h"
-#include "settings/qsettings_store.h"
 
 #include <gtest/gtest.h>
 
@@ -156,7 +156,7 @@ TEST_P(DamagedStoreTest, EveryValueTheFileStillHoldsReadsBackBeforeAndAfterTheFi
 }
 
 INSTANTIATE_TEST_SUITE_P(EachKindOfDamage, DamagedStoreTest, ::testing::ValuesIn(damages()),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 // Lines that follow a broken section header cannot be placed in any section:
 // they go, the sections after the next sound header stay.

@@ -5,6 +5,7 @@
 // clocks words into the synthesizer at the same time.
 
 #include "synth/parallel_port.h"
+#include "synth/port_back_end.h"
 
 #include <memory>
 #include <string>
@@ -38,5 +39,9 @@ private:
     int fd_;
     int dataRegister_ = 0;
 };
+
+// The parallel port as the command line offers it: --port=ppdev[:DEVICE], by
+// default the first port (/dev/parport0).
+PortBackEnd ppdevBackEnd();
 
 } // namespace volna

@@ -1,4 +1,4 @@
-#include "synth/ppdev_port.h"
+#include "platform/ppdev/ppdev_port.h"
 
 #include <cerrno>
 #include <chrono>
@@ -134,6 +134,21 @@ void PpdevPort::sleep(int ms) {
     if (ms > 0) {
         std::this_thread::sleep_for(std::chrono::milliseconds(ms));
     }
+}
+
+PortBackEnd ppdevBackEnd() {
+    PortBackEnd backEnd;
+    backEnd.name = "ppdev";
+    backEnd.defaultDevice = "/dev/parport0";
+    backEnd.help = "the parallel port DEV through ppdev (default " + backEnd.defaultDevice + ")";
+    // Every Linux kernel has the interface; whether a port is there is found
+    // by opening it, which says why it cannot.
+    backEnd.available = [] { return true; };
+    backEnd.open = [](const std::string& device,
+                      std::string& error) -> std::unique_ptr<ParallelPort> {
+        return PpdevPort::open(device, error);
+    };
+    return backEnd;
 }
 
 } // namespace volna

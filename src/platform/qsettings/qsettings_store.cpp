@@ -1,7 +1,7 @@
-#include "settings/qsettings_store.h"
+#include "platform/qsettings/qsettings_store.h"
 
+#include "platform/qsettings/save_leftovers.h"
 #include "settings/first_run.h"
-#include "settings/save_leftovers.h"
 #include "settings/store_file_scan.h"
 
 #include <QDateTime>

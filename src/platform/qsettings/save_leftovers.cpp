@@ -1,4 +1,4 @@
-#include "settings/save_leftovers.h"
+#include "platform/qsettings/save_leftovers.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,0 +1,30 @@
+#pragma once
+// Turns SIGINT and SIGTERM into a call on the event loop. The signal handler
+// only writes one byte to a socket pair; a socket notifier on the other end
+// runs the stop action, where Qt and the form models may be used.
+
+#include <QSocketNotifier>
+
+#include <functional>
+#include <memory>
+
+namespace volna {
+
+class StopSignals {
+public:
+    // From here on SIGINT and SIGTERM call onStop from the event loop. Without
+    // a socket pair (out of descriptors) the signals keep their handlers.
+    explicit StopSignals(std::function<void()> onStop);
+    // Stops calling onStop. The handlers stay: a signal that arrives while the
+    // program finishes its orderly ending is swallowed rather than cutting the
+    // ending short.
+    ~StopSignals();
+    StopSignals(const StopSignals&) = delete;
+    StopSignals& operator=(const StopSignals&) = delete;
+
+private:
+    std::function<void()> onStop_;
+    std::unique_ptr<QSocketNotifier> notifier_;
+};
+
+} // namespace volna
