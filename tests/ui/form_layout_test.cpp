@@ -90,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
         LayoutCase{"MisspeltPlacementWithoutWidget",
                    {kFrame, kLabel, kButton, withoutWidget("Timer2")},
                    {"placement Timer2 names no control"}}),
-    [](const ::testing::TestParamInfo<LayoutCase>& info) { return info.param.name; });
+    [](const ::testing::TestParamInfo<LayoutCase>& row) { return row.param.name; });
 
 TEST_F(FormLayoutTest, PlacementsWithoutAWidgetCountAsPlacedAndDrawNothing) {
     const std::array layout{Placement{"Frame1", 0, 0, 1500, 900}, withoutWidget("Label1"),
