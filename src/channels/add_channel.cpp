@@ -6,6 +6,7 @@
 
 #include "settings/numbers.h"
 #include "settings/settings_store.h"
+#include "settings/store_layout.h"
 #include "toolkit/prompter.h"
 
 #include <cmath>
@@ -47,7 +48,7 @@ bool isNumericText(std::string_view text) {
 } // namespace
 
 Form3::Form3(Program& program, SettingsStore& store, Prompter& prompter)
-    : Window(program, "Form3"), store_(store), prompter_(prompter) {
+    : Window(program, "Form3"), store_(store), channelStore_(store), prompter_(prompter) {
     caption = kAddChannelTitle;
     for (Label* heading : {&Label1, &Label2, &Label3}) {
         heading->foreColour = kHeadingColour;
@@ -78,7 +79,7 @@ void Form3::readStore() {
     lowerBound = leadingNumber(read(kSectionSettings, kKeyLowerBound));
     upperBound = toInt32(leadingNumber(read(kSectionSettings, kKeyUpperBound)));
     for (int n = 1; n <= kChannelCount; ++n) {
-        channels[n - 1] = readChannel(store_, n);
+        channels[n - 1] = channelStore_.channel(n, kMissingKeyText);
     }
 }
 
@@ -116,8 +117,8 @@ const char* Form3::entryFault(double rx, double tx) const {
 
 // Only the first stored duplicate is asked about.
 bool Form3::duplicateAccepted(double rx) {
-    for (const StoredChannel& channel : channels) {
-        if (leadingNumber(channel.rx) == rx) {
+    for (const ChannelTexts& channel : channels) {
+        if (leadingNumber(channel.receive) == rx) {
             return prompter_.ask(questionBox(kDuplicateQuestion)) == Answer::Yes;
         }
     }
@@ -126,7 +127,7 @@ bool Form3::duplicateAccepted(double rx) {
 
 int Form3::firstFreeChannel() const {
     for (int n = 1; n <= kChannelCount; ++n) {
-        if (leadingNumber(channels[n - 1].rx) == 0) {
+        if (leadingNumber(channels[n - 1].receive) == 0) {
             return n;
         }
     }
@@ -135,10 +136,7 @@ int Form3::firstFreeChannel() const {
 
 void Form3::writeChannels() {
     for (int n = 1; n <= kChannelCount; ++n) {
-        const StoredChannel& channel = channels[n - 1];
-        store_.writeSetting(kSectionRxChannels, slotKey(n), channel.rx);
-        store_.writeSetting(kSectionRxComments, slotKey(n), channel.comment);
-        store_.writeSetting(kSectionTxChannels, slotKey(n), channel.tx);
+        channelStore_.writeChannel(n, channels[n - 1], ChannelWriteOrder::ReceiveCommentTransmit);
     }
 }
 

@@ -2,7 +2,7 @@
 // The add-channel dialog Form3 and its working copy of the ten channels.
 
 #include "channels/channel_editor.h"
-#include "settings/store_layout.h"
+#include "settings/channel_store.h"
 #include "toolkit/controls.h"
 #include "toolkit/window.h"
 
@@ -48,7 +48,7 @@ public:
     std::int32_t upperBound = 0;
     // Channels 1..10 as stored at the last activation or save; a save reads
     // them again and rewrites them all.
-    std::array<StoredChannel, kChannelCount> channels;
+    std::array<ChannelTexts, kChannelCount> channels;
 
     Frame Frame1{*this, "Frame1", "Параметры канала"};
     Label Label1{*this, "Label1", kReceiveCaption};
@@ -86,6 +86,7 @@ private:
     void readStore();
 
     SettingsStore& store_;
+    ChannelStore channelStore_;
     Prompter& prompter_;
     std::int32_t passVar_ = 0;
 };

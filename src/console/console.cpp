@@ -14,7 +14,7 @@
 namespace volna {
 
 Form1::Form1(Program& program, ParallelPort& port, SettingsStore& store, Prompter& prompter)
-    : Window(program, "Form1"), port_(port), store_(store),
+    : Window(program, "Form1"), port_(port), store_(store), channelStore_(store),
       prompter_(prompter), channelButtons_{&Command3,  &Command5, &Command6,  &Command7,
                                            &Command8,  &Command9, &Command10, &Command11,
                                            &Command12, &Command13} {
@@ -95,8 +95,7 @@ void Form1::loadSettings() {
 
 void Form1::loadReceiveChannels() {
     for (int n = 1; n <= kChannelCount; ++n) {
-        rxChannels[n - 1] =
-            toInt32(leadingNumber(store_.readSetting(kSectionRxChannels, slotKey(n), "")));
+        rxChannels[n - 1] = toInt32(leadingNumber(channelStore_.channel(n).receive));
     }
 }
 
@@ -145,8 +144,7 @@ void Form1::Form_Activate() {
     CoMMent();
     loadSettings();
     for (int n = 1; n <= kChannelCount; ++n) {
-        txChannels[n - 1] =
-            toInt32(leadingNumber(store_.readSetting(kSectionTxChannels, slotKey(n), "")));
+        txChannels[n - 1] = toInt32(leadingNumber(channelStore_.channel(n).transmit));
     }
     // While transmitting the channel buttons stay locked: one of them would run
     // a receive transfer and drop the transmit line behind the operator's back.
@@ -190,7 +188,7 @@ void Form1::TopT() {
 
 void Form1::CoMMent() {
     for (int i = 0; i < kChannelCount; ++i) {
-        rxComments[i] = store_.readSetting(kSectionRxComments, slotKey(i + 1), "");
+        rxComments[i] = channelStore_.channel(i + 1).comment;
     }
 }
 

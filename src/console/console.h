@@ -6,6 +6,7 @@
 // radio through the parallel port, the operator through the prompter, and the
 // other windows only through the settings store.
 
+#include "settings/channel_store.h"
 #include "settings/store_layout.h"
 #include "synth/control_word.h"
 #include "synth/parallel_port.h"
@@ -245,6 +246,7 @@ private:
     ParallelPort& port_;
     int dataRegister_ = 0; // the data register as this program last left it
     SettingsStore& store_;
+    ChannelStore channelStore_;
     Prompter& prompter_;
     std::array<Button*, kChannelCount> channelButtons_;
 };
