@@ -4,6 +4,7 @@
 
 #include "channels/add_channel.h"
 
+#include "console/band.h"
 #include "settings/numbers.h"
 #include "settings/settings_store.h"
 #include "settings/store_layout.h"
@@ -72,6 +73,10 @@ void Form3::setPassVar(std::string_view text) {
     }
 }
 
+Band Form3::band() const {
+    return {lowerBound, static_cast<double>(upperBound), kChannelRasterKHz, 1};
+}
+
 void Form3::readStore() {
     auto read = [this](std::string_view section, std::string_view key) {
         return store_.readSetting(section, key, kMissingKeyText);
@@ -88,14 +93,13 @@ void Form3::Form_Activate() {
     Text2.setText({});
     Text3.setText(std::to_string(passVar_));
     Text4.setText(std::to_string(passVar_));
-    Slider1.setMaximum(toInt32((upperBound - lowerBound) / kChannelRasterKHz));
-    Slider1.setValue(toInt32((leadingNumber(Text4.text()) - lowerBound) / kChannelRasterKHz));
+    Slider1.setMaximum(sliderMaximum(band()));
+    Slider1.setValue(positionOf(band(), leadingNumber(Text4.text())));
     store_.writeSetting(kSectionFlags, kKeyLock, "1");
 }
 
 void Form3::Slider1_Scroll() {
-    Text4.setText(
-        formatNumber(lowerBound + static_cast<double>(Slider1.value()) * kChannelRasterKHz));
+    Text4.setText(formatNumber(frequencyAt(band(), Slider1.value())));
 }
 
 const char* Form3::entryFault(double rx, double tx) const {
@@ -106,10 +110,10 @@ const char* Form3::entryFault(double rx, double tx) const {
         return kEnterReceiveMessage;
     }
     // Both boxes empty fail here: 0 lies below the band.
-    if (rx > upperBound || rx < lowerBound) {
+    if (outsideBand(band(), rx)) {
         return kOutOfBandMessage;
     }
-    if (tx > upperBound || tx < lowerBound) {
+    if (outsideBand(band(), tx)) {
         return kOutOfBandMessage;
     }
     return nullptr;

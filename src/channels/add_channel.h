@@ -2,6 +2,7 @@
 // The add-channel dialog Form3 and its working copy of the ten channels.
 
 #include "channels/channel_editor.h"
+#include "console/band.h"
 #include "settings/channel_store.h"
 #include "toolkit/controls.h"
 #include "toolkit/window.h"
@@ -82,6 +83,8 @@ private:
     // The first channel (1..10) whose receive text reads as 0; 0 if none.
     int firstFreeChannel() const;
     void writeChannels();
+    // The band read at the last activation, one notch of the slider a raster.
+    Band band() const;
     // The band and the ten channels as the store holds them now.
     void readStore();
 

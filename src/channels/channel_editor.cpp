@@ -4,6 +4,7 @@
 
 #include "channels/channel_editor.h"
 
+#include "console/band.h"
 #include "settings/numbers.h"
 #include "settings/settings_store.h"
 #include "settings/store_layout.h"
@@ -80,9 +81,8 @@ void Form2::refreshUntouchedRows() {
 const char* Form2::tableFault() {
     auto rx = [this](int row) { return leadingNumber(receiveBox(row).text()); };
     auto tx = [this](int row) { return leadingNumber(transmitBox(row).text()); };
-    auto outOfBand = [this](double kHz) {
-        return kHz != 0 && (kHz < lowerBound || kHz > upperBound);
-    };
+    const Band band{static_cast<double>(lowerBound), upperBound};
+    auto outOfBand = [&band](double kHz) { return kHz != 0 && outsideBand(band, kHz); };
     auto offRaster = [](double kHz) { return toInt32(kHz) % kChannelRasterKHz != 0; };
     for (int row = 1; row <= kChannelCount; ++row) {
         if (outOfBand(tx(row))) {

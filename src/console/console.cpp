@@ -64,17 +64,13 @@ Button& Form1::channelButton(int k) {
     return *channelButtons_.at(k - 1);
 }
 
-std::int32_t Form1::positionOf(double kHz) const {
-    return toInt32((kHz - lowerBound) / (static_cast<double>(rasterKHz) * stepFactor));
+Band Form1::band() const {
+    return {static_cast<double>(lowerBound), upperBound, rasterKHz, stepFactor};
 }
 
+// The lower edge is a whole kHz, so every notch is one too.
 std::int64_t Form1::frequencyAt(std::int32_t position) const {
-    return static_cast<std::int64_t>(lowerBound) +
-           static_cast<std::int64_t>(position) * stepFactor * rasterKHz;
-}
-
-std::int32_t Form1::sliderMaximum() const {
-    return toInt32((upperBound - lowerBound) / (static_cast<double>(rasterKHz) * stepFactor));
+    return static_cast<std::int64_t>(volna::frequencyAt(band(), position));
 }
 
 // Band, offsets, scan speeds and delays from the store; missing keys read as 0.
@@ -128,7 +124,7 @@ void Form1::Form_Load() {
     Label5.caption = "RX";
     rasterKHz = 25;
     stepFactor = 1;
-    Slider1.setMaximum(sliderMaximum());
+    Slider1.setMaximum(sliderMaximum(band()));
     const double back = leadingNumber(store_.readSetting(kSectionFlags, kKeyBack, ""));
     if (!(back < lowerBound) && !(back > upperBound)) {
         Slider1.setValue(positionOf(back));
@@ -164,7 +160,7 @@ void Form1::Form_Activate() {
     if (leadingNumber(store_.readSetting(kSectionFlags, kKeyLock, "")) == 0) {
         Slider1.setValue(0);
         sent1(0);
-        Slider1.setMaximum(sliderMaximum());
+        Slider1.setMaximum(sliderMaximum(band()));
         store_.writeSetting(kSectionFlags, kKeyLock, "1");
     }
 }

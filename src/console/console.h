@@ -6,6 +6,7 @@
 // radio through the parallel port, the operator through the prompter, and the
 // other windows only through the settings store.
 
+#include "console/band.h"
 #include "settings/channel_store.h"
 #include "settings/store_layout.h"
 #include "synth/control_word.h"
@@ -205,15 +206,17 @@ public:
     // without storing the read-out.
     void closeRequested() override;
 
+    // The band and step the console tunes in now, built from the fields above.
+    Band band() const;
     // Slider position of frequency kHz at the current step, rounded half to even.
-    std::int32_t positionOf(double kHz) const;
+    std::int32_t positionOf(double kHz) const { return volna::positionOf(band(), kHz); }
     // Frequency (kHz) of a slider position at the current step.
     std::int64_t frequencyAt(std::int32_t position) const;
 
 private:
     void transfer(bool transmit);
     void chooseStep(std::int16_t factor, const char* stepText);
-    bool outsideBand(double kHz) const;
+    bool outsideBand(double kHz) const { return volna::outsideBand(band(), kHz); }
     void refuseOutOfBandChannel();
     void stepToChannel(int j);
     bool storedChannel(int n) const { return rxChannels[n - 1] != 0; }
@@ -241,7 +244,6 @@ private:
     void loadSettings();
     void loadReceiveChannels();
     void disableEmptyChannelButtons();
-    std::int32_t sliderMaximum() const;
 
     ParallelPort& port_;
     int dataRegister_ = 0; // the data register as this program last left it
