@@ -152,7 +152,7 @@ int main(int argc, char** argv) {
     MessageBoxPrompter prompter;
     QSettingsStore store(prompter);
     Program program;
-    program.addAfterEvent([&store] { store.sync(); });
+    const Subscription storeSync = program.addAfterEvent([&store] { store.sync(); });
     Form1 console(program, *port, store, prompter);
     if (dynamic_cast<SimulatedRadio*>(hardware.get()) != nullptr) {
         console.title = kSimulatedConsoleTitle;

@@ -31,7 +31,7 @@ Form1::Form1(Program& program, ParallelPort& port, SettingsStore& store, Prompte
     Timer5.setInterval(kIndicatorIntervalMs);
     Timer5.setEnabled(true);
     Timer5.onTick = [this] { Timer5_Timer(); };
-    program.addAfterEvent([this] { Timer5_Timer(); });
+    indicatorRefresh_ = program.addAfterEvent([this] { Timer5_Timer(); });
 
     Command1.onClick = [this] { Command1_Click(); };
     Slider1.onScroll = [this] { Slider1_Scroll(); };

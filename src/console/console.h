@@ -12,6 +12,7 @@
 #include "synth/control_word.h"
 #include "synth/parallel_port.h"
 #include "toolkit/controls.h"
+#include "toolkit/event.h"
 #include "toolkit/window.h"
 
 #include <array>
@@ -175,8 +176,12 @@ public:
     void Timer1_Timer();   // one step of the whole-band scan
     void Timer2_Timer();   // one step of the from/to scan
     // Reads the receiver's busy signal: true (and "BUSY" shown) while the
-    // status register reads above 127.
+    // status register reads above 127. Raises scanStep with the result.
     bool busyTest();
+    // Raised by each of the three scans after every busy test, with the
+    // read-out frequency the receiver was tested on (kHz) and whether it was
+    // busy there.
+    Event<double, bool> scanStep;
 
     // --- channel scan ---
     void Check3_Click();          // "Сканирование по каналам"
@@ -251,6 +256,7 @@ private:
     ChannelStore channelStore_;
     Prompter& prompter_;
     std::array<Button*, kChannelCount> channelButtons_;
+    Subscription indicatorRefresh_; // Timer5_Timer after every event
 };
 
 // Creates the console's start: Form_Load, then shows the window, whose

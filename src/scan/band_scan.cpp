@@ -143,11 +143,12 @@ bool Form1::receiverBusy() {
 
 bool Form1::busyTest() {
     Label10.caption.clear();
-    if (receiverBusy()) {
+    const bool busy = receiverBusy();
+    if (busy) {
         Label10.caption = kBusy;
-        return true;
     }
-    return false;
+    scanStep.raise(leadingNumber(Label1.caption), busy);
+    return busy;
 }
 
 // "Scanning..." unless every channel sits on the read-out frequency.
