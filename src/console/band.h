@@ -7,6 +7,8 @@
 
 namespace volna {
 
+// The edges and step a slider tunes over; each window that tunes builds one
+// from what it read from the store.
 struct Band {
     double lowerKHz = 0; // frequency of slider position 0
     double upperKHz = 0; // highest frequency inside the band

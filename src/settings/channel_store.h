@@ -44,6 +44,9 @@ enum class ChannelWriteOrder {
 
 using LibrarySlots = std::array<std::string, kLibraryCapacity>;
 
+// Reads and writes whole channels and the whole library over a settings store
+// it does not own; it holds no state of its own, so one can be made wherever
+// it is needed.
 class ChannelStore {
 public:
     explicit ChannelStore(SettingsStore& store) : store_(store) {}
