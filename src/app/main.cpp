@@ -158,7 +158,7 @@ int main(int argc, char** argv) {
     MessageBoxPrompter prompter;
     QSettingsStore store(prompter);
     Program program;
-    program.addAfterEvent([&store] { store.sync(); });
+    const Subscription storeSync = program.addAfterEvent([&store] { store.sync(); });
     Form1 console(program, port, store, prompter);
     if (radio.hardware.simulated) {
         console.title = kSimulatedConsoleTitle;

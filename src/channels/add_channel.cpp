@@ -4,8 +4,10 @@
 
 #include "channels/add_channel.h"
 
+#include "console/band.h"
 #include "settings/numbers.h"
 #include "settings/settings_store.h"
+#include "settings/store_layout.h"
 #include "toolkit/prompter.h"
 
 #include <cmath>
@@ -47,7 +49,7 @@ bool isNumericText(std::string_view text) {
 } // namespace
 
 Form3::Form3(Program& program, SettingsStore& store, Prompter& prompter)
-    : Window(program, "Form3"), store_(store), prompter_(prompter) {
+    : Window(program, "Form3"), store_(store), channelStore_(store), prompter_(prompter) {
     caption = kAddChannelTitle;
     for (Label* heading : {&Label1, &Label2, &Label3}) {
         heading->foreColour = kHeadingColour;
@@ -71,6 +73,10 @@ void Form3::setPassVar(std::string_view text) {
     }
 }
 
+Band Form3::band() const {
+    return {lowerBound, static_cast<double>(upperBound), kChannelRasterKHz, 1};
+}
+
 void Form3::readStore() {
     auto read = [this](std::string_view section, std::string_view key) {
         return store_.readSetting(section, key, kMissingKeyText);
@@ -78,7 +84,7 @@ void Form3::readStore() {
     lowerBound = leadingNumber(read(kSectionSettings, kKeyLowerBound));
     upperBound = toInt32(leadingNumber(read(kSectionSettings, kKeyUpperBound)));
     for (int n = 1; n <= kChannelCount; ++n) {
-        channels[n - 1] = readChannel(store_, n);
+        channels[n - 1] = channelStore_.channel(n, kMissingKeyText);
     }
 }
 
@@ -87,14 +93,13 @@ void Form3::Form_Activate() {
     Text2.setText({});
     Text3.setText(std::to_string(passVar_));
     Text4.setText(std::to_string(passVar_));
-    Slider1.setMaximum(toInt32((upperBound - lowerBound) / kChannelRasterKHz));
-    Slider1.setValue(toInt32((leadingNumber(Text4.text()) - lowerBound) / kChannelRasterKHz));
+    Slider1.setMaximum(sliderMaximum(band()));
+    Slider1.setValue(positionOf(band(), leadingNumber(Text4.text())));
     store_.writeSetting(kSectionFlags, kKeyLock, "1");
 }
 
 void Form3::Slider1_Scroll() {
-    Text4.setText(
-        formatNumber(lowerBound + static_cast<double>(Slider1.value()) * kChannelRasterKHz));
+    Text4.setText(formatNumber(frequencyAt(band(), Slider1.value())));
 }
 
 const char* Form3::entryFault(double rx, double tx) const {
@@ -105,10 +110,10 @@ const char* Form3::entryFault(double rx, double tx) const {
         return kEnterReceiveMessage;
     }
     // Both boxes empty fail here: 0 lies below the band.
-    if (rx > upperBound || rx < lowerBound) {
+    if (outsideBand(band(), rx)) {
         return kOutOfBandMessage;
     }
-    if (tx > upperBound || tx < lowerBound) {
+    if (outsideBand(band(), tx)) {
         return kOutOfBandMessage;
     }
     return nullptr;
@@ -116,8 +121,8 @@ const char* Form3::entryFault(double rx, double tx) const {
 
 // Only the first stored duplicate is asked about.
 bool Form3::duplicateAccepted(double rx) {
-    for (const StoredChannel& channel : channels) {
-        if (leadingNumber(channel.rx) == rx) {
+    for (const ChannelTexts& channel : channels) {
+        if (leadingNumber(channel.receive) == rx) {
             return prompter_.ask(questionBox(kDuplicateQuestion)) == Answer::Yes;
         }
     }
@@ -126,7 +131,7 @@ bool Form3::duplicateAccepted(double rx) {
 
 int Form3::firstFreeChannel() const {
     for (int n = 1; n <= kChannelCount; ++n) {
-        if (leadingNumber(channels[n - 1].rx) == 0) {
+        if (leadingNumber(channels[n - 1].receive) == 0) {
             return n;
         }
     }
@@ -135,10 +140,7 @@ int Form3::firstFreeChannel() const {
 
 void Form3::writeChannels() {
     for (int n = 1; n <= kChannelCount; ++n) {
-        const StoredChannel& channel = channels[n - 1];
-        store_.writeSetting(kSectionRxChannels, slotKey(n), channel.rx);
-        store_.writeSetting(kSectionRxComments, slotKey(n), channel.comment);
-        store_.writeSetting(kSectionTxChannels, slotKey(n), channel.tx);
+        channelStore_.writeChannel(n, channels[n - 1], ChannelWriteOrder::ReceiveCommentTransmit);
     }
 }
 

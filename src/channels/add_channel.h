@@ -2,7 +2,8 @@
 // The add-channel dialog Form3 and its working copy of the ten channels.
 
 #include "channels/channel_editor.h"
-#include "settings/store_layout.h"
+#include "console/band.h"
+#include "settings/channel_store.h"
 #include "toolkit/controls.h"
 #include "toolkit/window.h"
 
@@ -48,7 +49,7 @@ public:
     std::int32_t upperBound = 0;
     // Channels 1..10 as stored at the last activation or save; a save reads
     // them again and rewrites them all.
-    std::array<StoredChannel, kChannelCount> channels;
+    std::array<ChannelTexts, kChannelCount> channels;
 
     Frame Frame1{*this, "Frame1", "Параметры канала"};
     Label Label1{*this, "Label1", kReceiveCaption};
@@ -82,10 +83,13 @@ private:
     // The first channel (1..10) whose receive text reads as 0; 0 if none.
     int firstFreeChannel() const;
     void writeChannels();
+    // The band read at the last activation, one notch of the slider a raster.
+    Band band() const;
     // The band and the ten channels as the store holds them now.
     void readStore();
 
     SettingsStore& store_;
+    ChannelStore channelStore_;
     Prompter& prompter_;
     std::int32_t passVar_ = 0;
 };

@@ -4,8 +4,10 @@
 
 #include "channels/channel_editor.h"
 
+#include "console/band.h"
 #include "settings/numbers.h"
 #include "settings/settings_store.h"
+#include "settings/store_layout.h"
 #include "toolkit/prompter.h"
 
 #include <string_view>
@@ -13,7 +15,7 @@
 namespace volna {
 
 Form2::Form2(Program& program, SettingsStore& store, Prompter& prompter)
-    : Window(program, "Form2"), store_(store), prompter_(prompter) {
+    : Window(program, "Form2"), store_(store), channelStore_(store), prompter_(prompter) {
     caption = kChannelEditorTitle;
     for (Label* heading : {&Label1, &Label3, &Label2}) {
         heading->foreColour = kHeadingColour;
@@ -37,19 +39,10 @@ Form2::Form2(Program& program, SettingsStore& store, Prompter& prompter)
     Command13.onClick = [this] { Command13_Click(); };
 }
 
-StoredChannel readChannel(SettingsStore& store, int n) {
-    const std::string key = slotKey(n);
-    StoredChannel channel;
-    channel.tx = store.readSetting(kSectionTxChannels, key, kMissingKeyText);
-    channel.rx = store.readSetting(kSectionRxChannels, key, kMissingKeyText);
-    channel.comment = store.readSetting(kSectionRxComments, key, kMissingKeyText);
-    return channel;
-}
-
 void Form2::Form_Activate() {
     readBand();
     for (int row = 1; row <= kChannelCount; ++row) {
-        filled_[row - 1] = readChannel(store_, row);
+        filled_[row - 1] = channelStore_.channel(row, kMissingKeyText);
         showRow(row, filled_[row - 1]);
     }
 }
@@ -61,13 +54,13 @@ void Form2::readBand() {
         leadingNumber(store_.readSetting(kSectionSettings, kKeyUpperBound, kMissingKeyText));
 }
 
-StoredChannel Form2::shownRow(int row) {
+ChannelTexts Form2::shownRow(int row) {
     return {receiveBox(row).text(), transmitBox(row).text(), commentBox(row).text()};
 }
 
-void Form2::showRow(int row, const StoredChannel& channel) {
-    receiveBox(row).setText(channel.rx);
-    transmitBox(row).setText(channel.tx);
+void Form2::showRow(int row, const ChannelTexts& channel) {
+    receiveBox(row).setText(channel.receive);
+    transmitBox(row).setText(channel.transmit);
     commentBox(row).setText(channel.comment);
 }
 
@@ -78,7 +71,7 @@ void Form2::refreshUntouchedRows() {
         if (shownRow(row) != filled_[row - 1]) {
             continue;
         }
-        filled_[row - 1] = readChannel(store_, row);
+        filled_[row - 1] = channelStore_.channel(row, kMissingKeyText);
         showRow(row, filled_[row - 1]);
     }
 }
@@ -88,9 +81,8 @@ void Form2::refreshUntouchedRows() {
 const char* Form2::tableFault() {
     auto rx = [this](int row) { return leadingNumber(receiveBox(row).text()); };
     auto tx = [this](int row) { return leadingNumber(transmitBox(row).text()); };
-    auto outOfBand = [this](double kHz) {
-        return kHz != 0 && (kHz < lowerBound || kHz > upperBound);
-    };
+    const Band band{static_cast<double>(lowerBound), upperBound};
+    auto outOfBand = [&band](double kHz) { return kHz != 0 && outsideBand(band, kHz); };
     auto offRaster = [](double kHz) { return toInt32(kHz) % kChannelRasterKHz != 0; };
     for (int row = 1; row <= kChannelCount; ++row) {
         if (outOfBand(tx(row))) {
@@ -133,9 +125,7 @@ void Form2::Command1_Click() {
         return;
     }
     for (int row = 1; row <= kChannelCount; ++row) {
-        store_.writeSetting(kSectionRxChannels, slotKey(row), receiveBox(row).text());
-        store_.writeSetting(kSectionRxComments, slotKey(row), commentBox(row).text());
-        store_.writeSetting(kSectionTxChannels, slotKey(row), transmitBox(row).text());
+        channelStore_.writeChannel(row, shownRow(row), ChannelWriteOrder::ReceiveCommentTransmit);
     }
     hide();
     store_.writeSetting(kSectionFlags, kKeyLock, "1");

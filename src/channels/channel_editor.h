@@ -1,7 +1,7 @@
 #pragma once
 // The channel editor Form2 and the texts it shares with the add-channel dialog.
 
-#include "settings/store_layout.h"
+#include "settings/channel_store.h"
 #include "toolkit/controls.h"
 #include "toolkit/window.h"
 
@@ -45,18 +45,6 @@ inline constexpr int kChannelRasterKHz = 25;
 // Longest texts the operator can type: a frequency in kHz, a comment.
 inline constexpr int kFrequencyLength = 6;
 inline constexpr int kCommentLength = 34;
-
-// One memory channel: the three texts exactly as the store holds them, a key
-// that does not exist read as kMissingKeyText.
-struct StoredChannel {
-    std::string rx;
-    std::string tx;
-    std::string comment;
-    bool operator==(const StoredChannel&) const = default;
-};
-
-// Memory channel n (1..10) as the store holds it now.
-StoredChannel readChannel(SettingsStore& store, int n);
 
 // The ten memory channels as a table of receive, transmit and comment boxes,
 // checked as a whole and written back in one go. Talks to the settings store
@@ -126,8 +114,8 @@ public:
 private:
     void clearRow(int row);
     void readBand();
-    StoredChannel shownRow(int row);
-    void showRow(int row, const StoredChannel& channel);
+    ChannelTexts shownRow(int row);
+    void showRow(int row, const ChannelTexts& channel);
     // Rows whose boxes still hold what the last fill put there take the store's
     // channel as it is now.
     void refreshUntouchedRows();
@@ -135,9 +123,11 @@ private:
     const char* tableFault();
 
     SettingsStore& store_;
+    ChannelStore channelStore_;
     Prompter& prompter_;
-    // Each row as the store held it when the table was last filled from it.
-    std::array<StoredChannel, kChannelCount> filled_;
+    // Each row as the store held it when the table was last filled from it, a
+    // key that does not exist read as kMissingKeyText.
+    std::array<ChannelTexts, kChannelCount> filled_;
 };
 
 } // namespace volna

@@ -5,11 +5,10 @@
 
 #include "channels/library_entry.h"
 #include "settings/numbers.h"
-#include "settings/settings_store.h"
-#include "settings/store_layout.h"
 #include "toolkit/program.h"
 #include "toolkit/prompter.h"
 
+#include <algorithm>
 #include <string>
 
 namespace volna {
@@ -30,7 +29,7 @@ std::string selectedText(const ListBox& list) {
 } // namespace
 
 Form6::Form6(Program& program, SettingsStore& store, Prompter& prompter)
-    : Window(program, "Form6"), store_(store), prompter_(prompter) {
+    : Window(program, "Form6"), channelStore_(store), prompter_(prompter) {
     caption = kLibraryTitle;
     for (Label* label : {&Label1, &Label2, &Label3, &Label4, &Label5}) {
         label->foreColour = kBlack;
@@ -74,10 +73,7 @@ void Form6::setOtherWindowsEnabled(bool enable) {
 std::vector<std::string> Form6::storedChannelEntries() {
     std::vector<std::string> entries;
     for (int n = 1; n <= kChannelCount; ++n) {
-        const std::string key = slotKey(n);
-        ChannelTexts channel{store_.readSetting(kSectionRxChannels, key, ""),
-                             store_.readSetting(kSectionTxChannels, key, ""),
-                             store_.readSetting(kSectionRxComments, key, "")};
+        const ChannelTexts channel = channelStore_.channel(n);
         if (!channel.receive.empty()) {
             entries.push_back(entryText(channel));
         }
@@ -87,8 +83,7 @@ std::vector<std::string> Form6::storedChannelEntries() {
 
 std::vector<std::string> Form6::storedLibraryEntries() {
     std::vector<std::string> entries;
-    for (int n = 1; n <= kLibraryCapacity; ++n) {
-        std::string entry = store_.readSetting(kSectionLibrary, slotKey(n), "");
+    for (std::string& entry : channelStore_.library()) {
         if (!entry.empty()) {
             entries.push_back(std::move(entry));
         }
@@ -127,13 +122,10 @@ void Form6::markEdited(const ListBox& list) {
 }
 
 void Form6::LibChe() {
-    for (int n = 1; n <= kLibraryCapacity; ++n) {
-        if (store_.readSetting(kSectionLibrary, slotKey(n), "").empty()) {
-            Label3.caption = std::to_string(n - 1);
-            return;
-        }
-    }
-    Label3.caption = std::to_string(kLibraryCapacity);
+    const LibrarySlots slots = channelStore_.library();
+    const auto firstEmpty =
+        std::find_if(slots.begin(), slots.end(), [](const std::string& s) { return s.empty(); });
+    Label3.caption = std::to_string(firstEmpty - slots.begin());
 }
 
 void Form6::LibCheList() {
@@ -222,30 +214,15 @@ void Form6::Command8_Click() {
 }
 
 void Form6::writeLibrary() {
-    const int count = List1.count();
-    for (int i = 1; i <= count; ++i) {
-        store_.writeSetting(kSectionLibrary, slotKey(i), List1.items[i - 1]);
-    }
-    for (int i = count + 1; i <= kLibraryCapacity; ++i) {
-        store_.writeSetting(kSectionLibrary, slotKey(i), "");
-    }
+    channelStore_.writeLibrary(List1.items);
 }
 
 // The channels in list order from channel 1 up, without gaps; the rest emptied.
 void Form6::writeChannels() {
     const int count = List2.count();
-    for (int j = 1; j <= count; ++j) {
-        const ChannelTexts channel = splitEntry(List2.items[j - 1]);
-        const std::string key = slotKey(j);
-        store_.writeSetting(kSectionRxChannels, key, channel.receive);
-        store_.writeSetting(kSectionTxChannels, key, channel.transmit);
-        store_.writeSetting(kSectionRxComments, key, channel.comment);
-    }
-    for (int j = count + 1; j <= kChannelCount; ++j) {
-        const std::string key = slotKey(j);
-        store_.writeSetting(kSectionRxChannels, key, "");
-        store_.writeSetting(kSectionTxChannels, key, "");
-        store_.writeSetting(kSectionRxComments, key, "");
+    for (int j = 1; j <= kChannelCount; ++j) {
+        const ChannelTexts channel = j <= count ? splitEntry(List2.items[j - 1]) : ChannelTexts{};
+        channelStore_.writeChannel(j, channel, ChannelWriteOrder::ReceiveTransmitComment);
     }
 }
 

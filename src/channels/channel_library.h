@@ -3,6 +3,7 @@
 // and deleting between them, the search by receive frequency and writing both lists back. Talks
 // to the settings store and the prompter; disables every other window of the program while shown.
 
+#include "settings/channel_store.h"
 #include "toolkit/controls.h"
 #include "toolkit/window.h"
 
@@ -97,7 +98,7 @@ private:
     void writeLibrary();
     void writeChannels();
 
-    SettingsStore& store_;
+    ChannelStore channelStore_;
     Prompter& prompter_;
     // The operator added to or deleted from the list since it was filled from
     // or written to the store.

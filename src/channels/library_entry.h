@@ -3,6 +3,8 @@
 // it: receive, " - ", transmit, " - ", comment. Free functions, no store and no
 // window: the library window joins channels into entries and splits them back.
 
+#include "settings/channel_store.h"
+
 #include <string>
 #include <string_view>
 
@@ -14,15 +16,6 @@ inline constexpr int kCommentLimit = 70;
 // The search looks at this many leading characters of an entry: the receive
 // frequency, kHz.
 inline constexpr int kSearchKeyLength = 6;
-
-// The three texts of one memory channel exactly as the channel sections store
-// them under one slot key; an entry joins them, a split gives them back.
-struct ChannelTexts {
-    std::string receive;
-    std::string transmit;
-    std::string comment;
-    bool operator==(const ChannelTexts&) const = default;
-};
 
 // The first count characters of a UTF-8 text (a character is a lead byte with
 // its continuation bytes), or the whole text when it is shorter.

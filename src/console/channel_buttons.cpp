@@ -10,10 +10,6 @@
 
 namespace volna {
 
-bool Form1::outsideBand(double kHz) const {
-    return kHz < lowerBound || kHz > upperBound;
-}
-
 void Form1::refuseOutOfBandChannel() {
     prompter_.ask(errorBox(kChannelOutOfBand));
 }
@@ -102,8 +98,7 @@ void Form1::Command16_Click() {
 }
 
 void Form1::Command14_Click() {
-    const std::int64_t frequency =
-        static_cast<std::int64_t>(Slider1.value()) * rasterKHz * stepFactor + lowerBound;
+    const std::int64_t frequency = frequencyAt(Slider1.value());
     if (openAddChannel) {
         openAddChannel(frequency);
     }

@@ -14,7 +14,7 @@
 namespace volna {
 
 Form1::Form1(Program& program, ParallelPort& port, SettingsStore& store, Prompter& prompter)
-    : Window(program, "Form1"), port_(port), store_(store),
+    : Window(program, "Form1"), port_(port), store_(store), channelStore_(store),
       prompter_(prompter), channelButtons_{&Command3,  &Command5, &Command6,  &Command7,
                                            &Command8,  &Command9, &Command10, &Command11,
                                            &Command12, &Command13} {
@@ -31,7 +31,7 @@ Form1::Form1(Program& program, ParallelPort& port, SettingsStore& store, Prompte
     Timer5.setInterval(kIndicatorIntervalMs);
     Timer5.setEnabled(true);
     Timer5.onTick = [this] { Timer5_Timer(); };
-    program.addAfterEvent([this] { Timer5_Timer(); });
+    indicatorRefresh_ = program.addAfterEvent([this] { Timer5_Timer(); });
 
     Command1.onClick = [this] { Command1_Click(); };
     Slider1.onScroll = [this] { Slider1_Scroll(); };
@@ -64,17 +64,13 @@ Button& Form1::channelButton(int k) {
     return *channelButtons_.at(k - 1);
 }
 
-std::int32_t Form1::positionOf(double kHz) const {
-    return toInt32((kHz - lowerBound) / (static_cast<double>(rasterKHz) * stepFactor));
+Band Form1::band() const {
+    return {static_cast<double>(lowerBound), upperBound, rasterKHz, stepFactor};
 }
 
+// The lower edge is a whole kHz, so every notch is one too.
 std::int64_t Form1::frequencyAt(std::int32_t position) const {
-    return static_cast<std::int64_t>(lowerBound) +
-           static_cast<std::int64_t>(position) * stepFactor * rasterKHz;
-}
-
-std::int32_t Form1::sliderMaximum() const {
-    return toInt32((upperBound - lowerBound) / (static_cast<double>(rasterKHz) * stepFactor));
+    return static_cast<std::int64_t>(volna::frequencyAt(band(), position));
 }
 
 // Band, offsets, scan speeds and delays from the store; missing keys read as 0.
@@ -95,8 +91,7 @@ void Form1::loadSettings() {
 
 void Form1::loadReceiveChannels() {
     for (int n = 1; n <= kChannelCount; ++n) {
-        rxChannels[n - 1] =
-            toInt32(leadingNumber(store_.readSetting(kSectionRxChannels, slotKey(n), "")));
+        rxChannels[n - 1] = toInt32(leadingNumber(channelStore_.channel(n).receive));
     }
 }
 
@@ -129,7 +124,7 @@ void Form1::Form_Load() {
     Label5.caption = "RX";
     rasterKHz = 25;
     stepFactor = 1;
-    Slider1.setMaximum(sliderMaximum());
+    Slider1.setMaximum(sliderMaximum(band()));
     const double back = leadingNumber(store_.readSetting(kSectionFlags, kKeyBack, ""));
     if (!(back < lowerBound) && !(back > upperBound)) {
         Slider1.setValue(positionOf(back));
@@ -145,8 +140,7 @@ void Form1::Form_Activate() {
     CoMMent();
     loadSettings();
     for (int n = 1; n <= kChannelCount; ++n) {
-        txChannels[n - 1] =
-            toInt32(leadingNumber(store_.readSetting(kSectionTxChannels, slotKey(n), "")));
+        txChannels[n - 1] = toInt32(leadingNumber(channelStore_.channel(n).transmit));
     }
     // While transmitting the channel buttons stay locked: one of them would run
     // a receive transfer and drop the transmit line behind the operator's back.
@@ -166,7 +160,7 @@ void Form1::Form_Activate() {
     if (leadingNumber(store_.readSetting(kSectionFlags, kKeyLock, "")) == 0) {
         Slider1.setValue(0);
         sent1(0);
-        Slider1.setMaximum(sliderMaximum());
+        Slider1.setMaximum(sliderMaximum(band()));
         store_.writeSetting(kSectionFlags, kKeyLock, "1");
     }
 }
@@ -190,7 +184,7 @@ void Form1::TopT() {
 
 void Form1::CoMMent() {
     for (int i = 0; i < kChannelCount; ++i) {
-        rxComments[i] = store_.readSetting(kSectionRxComments, slotKey(i + 1), "");
+        rxComments[i] = channelStore_.channel(i + 1).comment;
     }
 }
 

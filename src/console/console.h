@@ -6,10 +6,13 @@
 // radio through the parallel port, the operator through the prompter, and the
 // other windows only through the settings store.
 
+#include "console/band.h"
+#include "settings/channel_store.h"
 #include "settings/store_layout.h"
 #include "synth/control_word.h"
 #include "synth/parallel_port.h"
 #include "toolkit/controls.h"
+#include "toolkit/event.h"
 #include "toolkit/window.h"
 #include "version.h"
 
@@ -175,8 +178,12 @@ public:
     void Timer1_Timer();   // one step of the whole-band scan
     void Timer2_Timer();   // one step of the from/to scan
     // Reads the receiver's busy signal: true (and "BUSY" shown) while the
-    // status register reads above 127.
+    // status register reads above 127. Raises scanStep with the result.
     bool busyTest();
+    // Raised by each of the three scans after every busy test, with the
+    // read-out frequency the receiver was tested on (kHz) and whether it was
+    // busy there.
+    Event<double, bool> scanStep;
 
     // --- channel scan ---
     void Check3_Click();          // "Сканирование по каналам"
@@ -206,15 +213,17 @@ public:
     // without storing the read-out.
     void closeRequested() override;
 
+    // The band and step the console tunes in now, built from the fields above.
+    Band band() const;
     // Slider position of frequency kHz at the current step, rounded half to even.
-    std::int32_t positionOf(double kHz) const;
+    std::int32_t positionOf(double kHz) const { return volna::positionOf(band(), kHz); }
     // Frequency (kHz) of a slider position at the current step.
     std::int64_t frequencyAt(std::int32_t position) const;
 
 private:
     void transfer(bool transmit);
     void chooseStep(std::int16_t factor, const char* stepText);
-    bool outsideBand(double kHz) const;
+    bool outsideBand(double kHz) const { return volna::outsideBand(band(), kHz); }
     void refuseOutOfBandChannel();
     void stepToChannel(int j);
     bool storedChannel(int n) const { return rxChannels[n - 1] != 0; }
@@ -242,13 +251,14 @@ private:
     void loadSettings();
     void loadReceiveChannels();
     void disableEmptyChannelButtons();
-    std::int32_t sliderMaximum() const;
 
     ParallelPort& port_;
     int dataRegister_ = 0; // the data register as this program last left it
     SettingsStore& store_;
+    ChannelStore channelStore_;
     Prompter& prompter_;
     std::array<Button*, kChannelCount> channelButtons_;
+    Subscription indicatorRefresh_; // Timer5_Timer after every event
 };
 
 // Creates the console's start: Form_Load, then shows the window, whose

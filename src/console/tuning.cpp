@@ -35,7 +35,7 @@ void Form1::chooseStep(std::int16_t factor, const char* stepText) {
     Label3.caption = stepText;
     rasterKHz = 25;
     stepFactor = factor;
-    Slider1.setMaximum(sliderMaximum());
+    Slider1.setMaximum(sliderMaximum(band()));
     sent1(Slider1.value());
     Label9.caption.clear();
 }

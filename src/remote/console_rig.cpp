@@ -24,7 +24,7 @@ RigControl::Result ConsoleRig::tune(double hz) {
     if (!std::isfinite(hz)) {
         return Result::OutOfBand;
     }
-    const std::int32_t position = form_.positionOf(hz / 1000.0);
+    const std::int32_t position = positionOf(form_.band(), hz / 1000.0);
     if (position < 0 || position > form_.Slider1.maximum()) {
         return Result::OutOfBand;
     }
@@ -54,15 +54,15 @@ bool ConsoleRig::busy() {
 }
 
 std::int64_t ConsoleRig::lowestHz() const {
-    return kHzToHz(form_.lowerBound);
+    return kHzToHz(form_.band().lowerKHz);
 }
 
 std::int64_t ConsoleRig::highestHz() const {
-    return kHzToHz(form_.upperBound);
+    return kHzToHz(form_.band().upperKHz);
 }
 
 std::int64_t ConsoleRig::stepHz() const {
-    return kHzToHz(static_cast<double>(form_.rasterKHz) * form_.stepFactor);
+    return kHzToHz(stepKHz(form_.band()));
 }
 
 } // namespace volna

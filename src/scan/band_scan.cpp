@@ -143,11 +143,12 @@ bool Form1::receiverBusy() {
 
 bool Form1::busyTest() {
     Label10.caption.clear();
-    if (receiverBusy()) {
+    const bool busy = receiverBusy();
+    if (busy) {
         Label10.caption = kBusy;
-        return true;
     }
-    return false;
+    scanStep.raise(leadingNumber(Label1.caption), busy);
+    return busy;
 }
 
 // "Scanning..." unless every channel sits on the read-out frequency.
@@ -188,8 +189,7 @@ void Form1::Timer2_Timer() {
     // met exactly, so the scan also turns back before it would pass the limit
     // or the end of the slider.
     const std::int32_t position = Slider1.value();
-    const double toPosition =
-        (leadingNumber(Text6.text()) - lowerBound) / (static_cast<double>(stepFactor) * rasterKHz);
+    const double toPosition = exactPosition(band(), leadingNumber(Text6.text()));
     if (position == toPosition || position + 1 > toPosition || position + 1 > Slider1.maximum()) {
         Slider1.setValue(rangeStartPosition());
     } else {

@@ -4,8 +4,6 @@
 
 #include "console/console.h"
 #include "settings/numbers.h"
-#include "settings/settings_store.h"
-#include "settings/store_layout.h"
 #include "toolkit/prompter.h"
 
 #include <string>
@@ -40,8 +38,7 @@ void Form1::Check3_Click() {
 // ticked channels that are stored, in channel order from entry scanCount on.
 void Form1::buildScanList() {
     for (int n = 1; n <= kChannelCount; ++n) {
-        const double frequency =
-            leadingNumber(store_.readSetting(kSectionRxChannels, slotKey(n), ""));
+        const double frequency = leadingNumber(channelStore_.channel(n).receive);
         if (frequency != 0 && Check2[n - 1].checked() && scanCount < kChannelCount) {
             scanList[scanCount] = toInt32(frequency);
             ++scanCount;

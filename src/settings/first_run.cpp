@@ -1,5 +1,6 @@
 #include "settings/first_run.h"
 
+#include "settings/channel_store.h"
 #include "settings/store_layout.h"
 
 #include <string_view>
@@ -36,19 +37,10 @@ constexpr StartingValue kStartingValues[] = {
     {kSectionSettings, kKeyIfOffset, "-10700"},
 };
 
-void emptySlots(SettingsStore& store, std::string_view section, int count) {
-    for (int n = 1; n <= count; ++n) {
-        store.writeSetting(section, slotKey(n), "");
-    }
-}
-
 } // namespace
 
 void writeStartingValues(SettingsStore& store) {
-    emptySlots(store, kSectionTxChannels, kChannelCount);
-    emptySlots(store, kSectionRxChannels, kChannelCount);
-    emptySlots(store, kSectionRxComments, kChannelCount);
-    emptySlots(store, kSectionLibrary, kLibraryCapacity);
+    ChannelStore(store).writeEmptySlots();
     for (const StartingValue& setting : kStartingValues) {
         store.writeSetting(setting.section, setting.key, setting.value);
     }

@@ -1,19 +1,14 @@
 #pragma once
-// The names under which the program keeps its state in the settings store: the
-// six sections, the keys of "Flags" and "Settings", and the "$n" keys of the
-// channel and library slots. Every reader and writer takes its names from here.
+// The names under which the program keeps its flags and settings in the
+// settings store: the two sections and their keys. The channel sections and the
+// library are reached through the channel store (settings/channel_store.h).
 
-#include <string>
 #include <string_view>
 
 namespace volna {
 
 inline constexpr std::string_view kSectionFlags = "Flags";
 inline constexpr std::string_view kSectionSettings = "Settings";
-inline constexpr std::string_view kSectionRxChannels = "Channels(RX)";
-inline constexpr std::string_view kSectionTxChannels = "Channels(TX)";
-inline constexpr std::string_view kSectionRxComments = "Channels(RX-cmt)";
-inline constexpr std::string_view kSectionLibrary = "Library";
 
 // "Flags": first-run marker ("1" once initialised), pending re-range of the
 // tuning slider ("0" pending, "1" idle), and the read-out's frequency at the last
@@ -36,15 +31,5 @@ inline constexpr std::string_view kKeyDelay1 = "Delay1";
 // the store matches names without regard to case, so both reach one value.
 inline constexpr std::string_view kKeyDelay2 = "Delay2";
 inline constexpr std::string_view kKeyDelay2Read = "delay2";
-
-// Slots 1..kChannelCount of the three channel sections and 1..kLibraryCapacity
-// of "Library".
-inline constexpr int kChannelCount = 10;
-inline constexpr int kLibraryCapacity = 100;
-
-// The key of slot n: a dollar sign and n in decimal ("$1", "$10", "$100").
-inline std::string slotKey(int n) {
-    return "$" + std::to_string(n);
-}
 
 } // namespace volna

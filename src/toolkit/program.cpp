@@ -45,8 +45,8 @@ void Program::quit() {
     quitting_ = true;
 }
 
-void Program::addAfterEvent(std::function<void()> listener) {
-    afterEvent_.push_back(std::move(listener));
+Subscription Program::addAfterEvent(std::function<void()> listener) {
+    return afterEvent_.subscribe(std::move(listener));
 }
 
 bool Program::accepts(const Window& window) const {
@@ -72,9 +72,7 @@ void Program::finishEvent() {
     deliverActivation();
     --depth_;
     rearmTimers();
-    for (const auto& listener : afterEvent_) {
-        listener();
-    }
+    afterEvent_.raise();
 }
 
 void Program::deliverActivation() {

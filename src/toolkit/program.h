@@ -7,6 +7,8 @@
 // events; a disabled window or a hidden or disabled control takes no input.
 // Tests drive it with a virtual clock; the Qt layer drives it from real events.
 
+#include "toolkit/event.h"
+
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -59,8 +61,9 @@ public:
     const std::vector<Window*>& windows() const { return windows_; }
 
     // Called after every event, once its posted activations have run (the
-    // settings store syncs here, the Qt layer redraws).
-    void addAfterEvent(std::function<void()> listener);
+    // settings store syncs here, the Qt layer redraws), for as long as the
+    // returned subscription is kept.
+    [[nodiscard]] Subscription addAfterEvent(std::function<void()> listener);
 
     // --- the virtual clock (tests) ---
     std::int64_t now() const { return now_; }
@@ -87,7 +90,7 @@ private:
     Window* active_ = nullptr;
     bool quitting_ = false;
     int depth_ = 0; // nesting of events (a handler showing a modal box, ...)
-    std::vector<std::function<void()>> afterEvent_;
+    Event<> afterEvent_;
     std::int64_t now_ = 0;
     std::map<Timer*, Countdown> countdowns_;
 };

@@ -12,7 +12,7 @@
 namespace volna {
 
 UiBinding::UiBinding(Program& program) : program_(program) {
-    program_.addAfterEvent([this] { sync(); });
+    afterEvent_ = program_.addAfterEvent([this] { sync(); });
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this,
             [this](QWindow* window) { focusChanged(window); });
 }

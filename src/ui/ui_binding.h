@@ -4,6 +4,8 @@
 // changes into the program's activations (only between its own windows), and
 // leaves the event loop when the program ends.
 
+#include "toolkit/event.h"
+
 #include <QObject>
 #include <QTimer>
 
@@ -47,6 +49,7 @@ private:
     std::map<Timer*, TimerMirror> timers_;
     FormView* lastFocused_ = nullptr;
     Window* followed_ = nullptr; // the active window the focus was last moved to
+    Subscription afterEvent_;
 };
 
 } // namespace volna

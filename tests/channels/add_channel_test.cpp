@@ -39,9 +39,9 @@ protected:
     }
     void expectChannel(int n, const std::string& rx, const std::string& tx,
                        const std::string& comment) {
-        EXPECT_EQ(stored(kSectionRxChannels, n), rx) << n;
-        EXPECT_EQ(stored(kSectionTxChannels, n), tx) << n;
-        EXPECT_EQ(stored(kSectionRxComments, n), comment) << n;
+        EXPECT_EQ(storedChannel(n).receive, rx) << n;
+        EXPECT_EQ(storedChannel(n).transmit, tx) << n;
+        EXPECT_EQ(storedChannel(n).comment, comment) << n;
     }
 };
 

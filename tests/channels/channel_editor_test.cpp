@@ -137,9 +137,9 @@ TEST_F(ChannelEditorTest, SaveStoresEveryRowAsTypedAndTheConsoleTakesItOver) {
     EXPECT_EQ(writes[2], (MemoryStore::Write{"Channels(TX)", "$1", "144900"}));
     EXPECT_EQ(writes[29], (MemoryStore::Write{"Channels(TX)", "$10", ""}));
     EXPECT_EQ(writes[30], (MemoryStore::Write{"Flags", "LOCK", "1"}));
-    EXPECT_EQ(stored(kSectionRxChannels, 7), "144500");
-    EXPECT_EQ(stored(kSectionRxComments, 7), "kept");
-    EXPECT_EQ(stored(kSectionRxChannels, 4), "0");
+    EXPECT_EQ(storedChannel(7).receive, "144500");
+    EXPECT_EQ(storedChannel(7).comment, "kept");
+    EXPECT_EQ(storedChannel(4).receive, "0");
 
     EXPECT_EQ(form.rxChannels[0], 145500);
     EXPECT_EQ(form.txChannels[0], 144900);
@@ -166,7 +166,7 @@ TEST_F(ChannelEditorTest, ClearAllThenSaveDisablesEveryChannelButtonOfTheConsole
     ASSERT_EQ(program.activeWindow(), &form);
     for (int n = 1; n <= kChannelCount; ++n) {
         EXPECT_FALSE(form.channelButton(n).enabled) << n;
-        EXPECT_EQ(stored(kSectionRxChannels, n), "");
+        EXPECT_EQ(storedChannel(n).receive, "");
     }
 }
 

@@ -37,18 +37,15 @@ protected:
 
     void setChannel(int n, const std::string& rx, const std::string& tx,
                     const std::string& comment) {
-        store.writeSetting(kSectionRxChannels, slotKey(n), rx);
-        store.writeSetting(kSectionTxChannels, slotKey(n), tx);
-        store.writeSetting(kSectionRxComments, slotKey(n), comment);
+        ChannelStore(store).writeChannel(n, {rx, tx, comment},
+                                         ChannelWriteOrder::ReceiveTransmitComment);
     }
     void setLibrary(int n, const std::string& entry) {
-        store.writeSetting(kSectionLibrary, slotKey(n), entry);
+        LibrarySlots slots = ChannelStore(store).library();
+        slots[n - 1] = entry;
+        ChannelStore(store).writeLibrary({slots.begin(), slots.end()});
     }
-    ChannelTexts storedChannel(int n) {
-        return {store.readSetting(kSectionRxChannels, slotKey(n), "?"),
-                store.readSetting(kSectionTxChannels, slotKey(n), "?"),
-                store.readSetting(kSectionRxComments, slotKey(n), "?")};
-    }
+    ChannelTexts storedChannel(int n) { return ChannelStore(store).channel(n, "?"); }
     // Opens the library with the editor's "Библиотека", as the operator does.
     void open() {
         ASSERT_TRUE(program.click(libraryButton));

@@ -3,6 +3,7 @@
 
 #include "channels/add_channel.h"
 #include "channels/channel_editor.h"
+#include "settings/channel_store.h"
 #include "settings/store_layout.h"
 #include "support/console_fixture.h"
 
@@ -26,9 +27,8 @@ protected:
         ASSERT_EQ(program.activeWindow(), &window);
         store.clearLog();
     }
-    std::string stored(std::string_view section, int n) {
-        return store.readSetting(section, slotKey(n), "<missing>");
-    }
+    // Channel n as the store holds it, a missing key read as "<missing>".
+    ChannelTexts storedChannel(int n) { return ChannelStore(store).channel(n, "<missing>"); }
 
     Form2 editor{program, store, prompter};
     Form3 dialog{program, store, prompter};

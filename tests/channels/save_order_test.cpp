@@ -31,9 +31,9 @@ protected:
     }
     void expectChannel(int n, const std::string& rx, const std::string& tx,
                        const std::string& comment) {
-        EXPECT_EQ(stored(kSectionRxChannels, n), rx) << n;
-        EXPECT_EQ(stored(kSectionTxChannels, n), tx) << n;
-        EXPECT_EQ(stored(kSectionRxComments, n), comment) << n;
+        EXPECT_EQ(storedChannel(n).receive, rx) << n;
+        EXPECT_EQ(storedChannel(n).transmit, tx) << n;
+        EXPECT_EQ(storedChannel(n).comment, comment) << n;
     }
 };
 
@@ -85,7 +85,7 @@ TEST_F(SaveOrderTest, TheEditorStoresAChangedRowAsShownAndChecksTheBandAsStoredN
     ASSERT_TRUE(program.click(editor.Command1));
     EXPECT_TRUE(prompter.done());
     EXPECT_TRUE(editor.shown());
-    EXPECT_EQ(stored(kSectionRxChannels, 1), "145975");
+    EXPECT_EQ(storedChannel(1).receive, "145975");
 
     setSetting(kKeyUpperBound, "146000");
     ASSERT_TRUE(program.click(editor.Command1));

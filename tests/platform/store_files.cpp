@@ -1,7 +1,8 @@
 #include "platform/store_files.h"
 
 #include "platform/qsettings/qsettings_store.h"
-#include "settings/store_layout.h"
+#include "settings/channel_store.h"
+#include "settings/memory_store.h"
 
 #include <QString>
 
@@ -52,18 +53,27 @@ void LockedDirectory::release() {
 }
 
 std::vector<StoredValue> seedFullStore() {
-    std::vector<StoredValue> values;
+    // The channels and the library go through the channel store into a memory
+    // store first, which keeps the values in the order they were written.
+    MemoryStore seeded;
+    ChannelStore channels(seeded);
     for (int n = 1; n <= kChannelCount; ++n) {
         const int rx = 144000 + 175 * n;
-        values.push_back({"Channels(RX)", slotKey(n), std::to_string(rx)});
-        values.push_back({"Channels(TX)", slotKey(n), std::to_string(rx - 600)});
-        values.push_back({"Channels(RX-cmt)", slotKey(n),
-                          "Канал " + std::to_string(n) + ", \"R" + std::to_string(n) + "\"; a=b"});
+        channels.writeChannel(
+            n,
+            {std::to_string(rx), std::to_string(rx - 600),
+             "Канал " + std::to_string(n) + ", \"R" + std::to_string(n) + "\"; a=b"},
+            ChannelWriteOrder::ReceiveTransmitComment);
     }
+    std::vector<std::string> library;
     for (int n = 1; n <= kLibraryCapacity; ++n) {
-        values.push_back({"Library", slotKey(n),
-                          std::to_string(145000 + 5 * n) + " - " + std::to_string(144400 + 5 * n) +
-                              " - Запись " + std::to_string(n) + ", Москва"});
+        library.push_back(std::to_string(145000 + 5 * n) + " - " + std::to_string(144400 + 5 * n) +
+                          " - Запись " + std::to_string(n) + ", Москва");
+    }
+    channels.writeLibrary(library);
+    std::vector<StoredValue> values;
+    for (const MemoryStore::Entry& entry : seeded.entries()) {
+        values.push_back({entry.section, entry.key, entry.value});
     }
     const std::vector<StoredValue> settings = {
         {"Settings", "Buttom_boundary", "144000"},

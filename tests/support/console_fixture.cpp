@@ -1,14 +1,14 @@
 #include "support/console_fixture.h"
 
+#include "settings/channel_store.h"
 #include "settings/store_layout.h"
 
 namespace volna::test {
 
 void storeFirstRunValues(SettingsStore& store) {
+    ChannelStore channels(store);
     for (int n = 1; n <= kChannelCount; ++n) {
-        store.writeSetting(kSectionTxChannels, slotKey(n), "");
-        store.writeSetting(kSectionRxChannels, slotKey(n), "");
-        store.writeSetting(kSectionRxComments, slotKey(n), "");
+        channels.writeChannel(n, {}, ChannelWriteOrder::ReceiveTransmitComment);
     }
     store.writeSetting(kSectionFlags, kKeyBack, "144000");
     store.writeSetting(kSectionFlags, kKeyLock, "1");
@@ -46,9 +46,8 @@ void ConsoleFixture::setSetting(std::string_view key, const std::string& value) 
 
 void ConsoleFixture::setChannel(int n, const std::string& rx, const std::string& tx,
                                 const std::string& comment) {
-    store.writeSetting(kSectionRxChannels, slotKey(n), rx);
-    store.writeSetting(kSectionTxChannels, slotKey(n), tx);
-    store.writeSetting(kSectionRxComments, slotKey(n), comment);
+    ChannelStore(store).writeChannel(n, {rx, tx, comment},
+                                     ChannelWriteOrder::ReceiveTransmitComment);
 }
 
 } // namespace volna::test

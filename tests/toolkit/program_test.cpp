@@ -236,7 +236,7 @@ TEST_F(ProgramTest, OnlyTheOperatorsMoveOfTheSliderRunsItsScrollHandler) {
 
 TEST_F(ProgramTest, AfterEventListenersRunOncePerEventAfterItsActivation) {
     std::vector<std::string> order;
-    program.addAfterEvent([&] { order.push_back("after"); });
+    const Subscription after = program.addAfterEvent([&] { order.push_back("after"); });
     program.runEvent([&] {
         first.show();
         order.push_back("event");
