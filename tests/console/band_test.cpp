@@ -39,7 +39,7 @@ INSTANTIATE_TEST_SUITE_P(Band, PositionOfTest,
                                            PositionCase{"InfinityBelowSaturates", k2m,
                                                         -std::numeric_limits<double>::infinity(),
                                                         std::numeric_limits<std::int32_t>::min()}),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& row) { return row.param.name; });
 
 struct FrequencyCase {
     std::string name;
@@ -65,7 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FrequencyCase{"LargestPositionDoesNotOverflow", k2mAt100,
                                     std::numeric_limits<std::int32_t>::max(),
                                     144000 + 100.0 * std::numeric_limits<std::int32_t>::max()}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& row) { return row.param.name; });
 
 struct MaximumCase {
     std::string name;
@@ -86,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
                       MaximumCase{"UpperEdgeOffTheGridHalfToEven", {144000, 144062.5, 25, 1}, 2},
                       MaximumCase{"UpperEdgeOffTheGridRoundsUp", {144000, 144040, 25, 1}, 2},
                       MaximumCase{"InvertedBandIsNegative", {146000, 144000, 25, 2}, -40}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& row) { return row.param.name; });
 
 TEST(BandTest, BothEdgesAreInsideTheBand) {
     EXPECT_FALSE(outsideBand(k2m, 144000));

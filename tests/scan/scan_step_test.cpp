@@ -76,15 +76,15 @@ TEST_F(ScanStepTest, TheChannelScanReportsEveryChannelItTests) {
 }
 
 TEST_F(ScanStepTest, AnEndedSubscriptionHearsNothingWhileOthersStillDo) {
-    int other = 0;
-    const Subscription kept = form.scanStep.subscribe([&](double, bool) { ++other; });
+    int heardByKept = 0;
+    const Subscription kept = form.scanStep.subscribe([&](double, bool) { ++heardByKept; });
     start();
     program.click(form.Command2);
     ticks({false});
     subscription.reset();
     ticks({false, true});
     EXPECT_EQ(steps.size(), 1U);
-    EXPECT_EQ(other, 3);
+    EXPECT_EQ(heardByKept, 3);
 }
 
 } // namespace
