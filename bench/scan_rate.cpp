@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
     QElapsedTimer clock;
     QTimer::singleShot(200, [&] {
         radio.clearOperations();
-        program.click(console.Command2); // "Scan"
+        program.click(console.bandScanButton); // "Scan"
         startWords = radio.wordCount();
         clock.start();
     });

@@ -54,11 +54,11 @@ Form3::Form3(Program& program, SettingsStore& store, Prompter& prompter)
     for (Label* heading : {&Label1, &Label2, &Label3}) {
         heading->foreColour = kHeadingColour;
     }
-    Slider1.onScroll = [this] { Slider1_Scroll(); };
-    Command1.onClick = [this] { Command1_Click(); };
-    Command2.onClick = [this] { Command2_Click(); };
-    Command3.onClick = [this] { Command3_Click(); };
-    Command4.onClick = [this] { Command4_Click(); };
+    transmitSlider.onScroll = [this] { Slider1_Scroll(); };
+    saveButton.onClick = [this] { Command1_Click(); };
+    channelsButton.onClick = [this] { Command2_Click(); };
+    exitButton.onClick = [this] { Command3_Click(); };
+    libraryButton.onClick = [this] { Command4_Click(); };
 }
 
 void Form3::setPassVar(double kHz) {
@@ -90,16 +90,16 @@ void Form3::readStore() {
 
 void Form3::Form_Activate() {
     readStore();
-    Text2.setText({});
-    Text3.setText(std::to_string(passVar_));
-    Text4.setText(std::to_string(passVar_));
-    Slider1.setMaximum(sliderMaximum(band()));
-    Slider1.setValue(positionOf(band(), leadingNumber(Text4.text())));
+    commentBox.setText({});
+    receiveBox.setText(std::to_string(passVar_));
+    transmitBox.setText(std::to_string(passVar_));
+    transmitSlider.setMaximum(sliderMaximum(band()));
+    transmitSlider.setValue(positionOf(band(), leadingNumber(transmitBox.text())));
     store_.writeSetting(kSectionFlags, kKeyLock, "1");
 }
 
 void Form3::Slider1_Scroll() {
-    Text4.setText(formatNumber(frequencyAt(band(), Slider1.value())));
+    transmitBox.setText(formatNumber(frequencyAt(band(), transmitSlider.value())));
 }
 
 const char* Form3::entryFault(double rx, double tx) const {
@@ -150,8 +150,8 @@ void Form3::Command1_Click() {
     // follows them: the checks and the write-back start from the store as it
     // is now, so that no other window's save is written over.
     readStore();
-    const double rx = leadingNumber(Text3.text());
-    const double tx = leadingNumber(Text4.text());
+    const double rx = leadingNumber(receiveBox.text());
+    const double tx = leadingNumber(transmitBox.text());
     if (const char* fault = entryFault(rx, tx)) {
         prompter_.ask(errorBox(fault));
         return;
@@ -168,7 +168,7 @@ void Form3::Command1_Click() {
         prompter_.ask(errorBox(kAllChannelsTakenMessage));
         return;
     }
-    channels[slot - 1] = {Text3.text(), Text4.text(), Text2.text()};
+    channels[slot - 1] = {receiveBox.text(), transmitBox.text(), commentBox.text()};
     writeChannels();
     hide();
 }

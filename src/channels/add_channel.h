@@ -63,6 +63,19 @@ public:
     Button Command2{*this, "Command2", kChannelsCaption};
     Button Command3{*this, "Command3", kExitCaption};
     Button Command4{*this, "Command4", kLibraryCaption};
+    // Readable names over the control names: alias, control, role. The
+    // handlers and the tests use the aliases; the control names stay the
+    // object names the windows and the store know.
+    // clang-format off
+    TextBox& receiveBox    = Text3;    // receive frequency, kHz
+    TextBox& transmitBox   = Text4;    // transmit frequency, kHz
+    TextBox& commentBox    = Text2;    // the channel's comment
+    Slider& transmitSlider = Slider1;  // transmit frequency over the band, 25 kHz a notch
+    Button& saveButton     = Command1; // "Сохранить и выйти"
+    Button& channelsButton = Command2; // "Каналы": the channel editor
+    Button& exitButton     = Command3; // "Выход"
+    Button& libraryButton  = Command4; // "Библиотека"
+    // clang-format on
 
     // Reloads the band and the channels and proposes PassVar afresh.
     void Form_Activate() override;

@@ -23,10 +23,10 @@ Form2::Form2(Program& program, SettingsStore& store, Prompter& prompter)
     for (int row = 1; row <= kChannelCount; ++row) {
         commentBox(row).maxLength = kCommentLength;
     }
-    Command1.onClick = [this] { Command1_Click(); };
-    Command2.onClick = [this] { Command2_Click(); };
-    Command3.onClick = [this] { Command3_Click(); };
-    Command14.onClick = [this] { Command14_Click(); };
+    saveButton.onClick = [this] { Command1_Click(); };
+    clearAllButton.onClick = [this] { Command2_Click(); };
+    exitButton.onClick = [this] { Command3_Click(); };
+    libraryButton.onClick = [this] { Command14_Click(); };
     Command4.onClick = [this] { Command4_Click(); };
     Command5.onClick = [this] { Command5_Click(); };
     Command6.onClick = [this] { Command6_Click(); };

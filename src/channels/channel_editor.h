@@ -83,6 +83,15 @@ public:
     Button Command2{*this, "Command2", "Очистить всё"};
     Button Command3{*this, "Command3", kExitCaption};
     Button Command14{*this, "Command14", kLibraryCaption};
+    // Readable names over the control names: alias, control, role. The
+    // handlers and the tests use the aliases; the control names stay the
+    // object names the windows and the store know.
+    // clang-format off
+    Button& saveButton     = Command1;  // "Записать и выйти"
+    Button& clearAllButton = Command2;  // "Очистить всё"
+    Button& exitButton     = Command3;  // "Выход"
+    Button& libraryButton  = Command14; // "Библиотека"
+    // clang-format on
 
     // The boxes of row r (1..10).
     TextBox& receiveBox(int row) { return Text1[2 * (row - 1)]; }

@@ -31,19 +31,19 @@ std::string selectedText(const ListBox& list) {
 Form6::Form6(Program& program, SettingsStore& store, Prompter& prompter)
     : Window(program, "Form6"), channelStore_(store), prompter_(prompter) {
     caption = kLibraryTitle;
-    for (Label* label : {&Label1, &Label2, &Label3, &Label4, &Label5}) {
+    for (Label* label : {&Label1, &Label2, &libraryCount, &Label4, &listCount}) {
         label->foreColour = kBlack;
     }
-    Timer1.setInterval(kCounterIntervalMs);
-    Timer1.onTick = [this] { Timer1_Timer(); };
-    Command1.onClick = [this] { Command1_Click(); };
-    Command2.onClick = [this] { Command2_Click(); };
-    Command4.onClick = [this] { Command4_Click(); };
-    Command5.onClick = [this] { Command5_Click(); };
-    Command6.onClick = [this] { Command6_Click(); };
-    Command7.onClick = [this] { Command7_Click(); };
-    Command8.onClick = [this] { Command8_Click(); };
-    Text1.onChange = [this] { Text1_Change(); };
+    counterTimer.setInterval(kCounterIntervalMs);
+    counterTimer.onTick = [this] { Timer1_Timer(); };
+    toChannelsButton.onClick = [this] { Command1_Click(); };
+    toLibraryButton.onClick = [this] { Command2_Click(); };
+    deleteLibraryEntryButton.onClick = [this] { Command4_Click(); };
+    exitButton.onClick = [this] { Command5_Click(); };
+    writeButton.onClick = [this] { Command6_Click(); };
+    deleteChannelButton.onClick = [this] { Command7_Click(); };
+    searchNextButton.onClick = [this] { Command8_Click(); };
+    searchBox.onChange = [this] { Text1_Change(); };
 }
 
 void Form6::Form_Load() {
@@ -52,7 +52,7 @@ void Form6::Form_Load() {
 }
 
 void Form6::Form_Activate() {
-    Timer1.setEnabled(true);
+    counterTimer.setEnabled(true);
     LibChe();
     setOtherWindowsEnabled(false);
     fillLists();
@@ -92,10 +92,10 @@ std::vector<std::string> Form6::storedLibraryEntries() {
 }
 
 void Form6::fillLists() {
-    List2.clear();
-    List1.clear();
-    List2.items = storedChannelEntries();
-    List1.items = storedLibraryEntries();
+    channelList.clear();
+    libraryList.clear();
+    channelList.items = storedChannelEntries();
+    libraryList.items = storedLibraryEntries();
     channelsEdited_ = false;
     libraryEdited_ = false;
     LibCheList();
@@ -109,27 +109,27 @@ void Form6::refreshUntouchedLists() {
         }
     };
     if (!channelsEdited_) {
-        refresh(List2, storedChannelEntries());
+        refresh(channelList, storedChannelEntries());
     }
     if (!libraryEdited_) {
-        refresh(List1, storedLibraryEntries());
+        refresh(libraryList, storedLibraryEntries());
     }
     LibCheList();
 }
 
 void Form6::markEdited(const ListBox& list) {
-    (&list == &List2 ? channelsEdited_ : libraryEdited_) = true;
+    (&list == &channelList ? channelsEdited_ : libraryEdited_) = true;
 }
 
 void Form6::LibChe() {
     const LibrarySlots slots = channelStore_.library();
     const auto firstEmpty =
         std::find_if(slots.begin(), slots.end(), [](const std::string& s) { return s.empty(); });
-    Label3.caption = std::to_string(firstEmpty - slots.begin());
+    libraryCount.caption = std::to_string(firstEmpty - slots.begin());
 }
 
 void Form6::LibCheList() {
-    Label5.caption = std::to_string(List1.count());
+    listCount.caption = std::to_string(libraryList.count());
 }
 
 void Form6::Timer1_Timer() {
@@ -164,11 +164,11 @@ void Form6::copySelected(const ListBox& from, ListBox& to, int capacity, const c
 }
 
 void Form6::Command1_Click() {
-    copySelected(List1, List2, kChannelCount, kChannelsFull, kChannelExists);
+    copySelected(libraryList, channelList, kChannelCount, kChannelsFull, kChannelExists);
 }
 
 void Form6::Command2_Click() {
-    copySelected(List2, List1, kLibraryCapacity, kLibraryFull, kLibraryEntryExists);
+    copySelected(channelList, libraryList, kLibraryCapacity, kLibraryFull, kLibraryEntryExists);
 }
 
 void Form6::deleteSelected(ListBox& list) {
@@ -181,16 +181,16 @@ void Form6::deleteSelected(ListBox& list) {
 }
 
 void Form6::Command7_Click() {
-    deleteSelected(List2);
+    deleteSelected(channelList);
 }
 
 void Form6::Command4_Click() {
-    deleteSelected(List1);
+    deleteSelected(libraryList);
 }
 
 int Form6::findFrom(int after, double kHz) const {
-    for (int i = after + 1; i < List1.count(); ++i) {
-        if (searchKey(List1.items[i]) == kHz) {
+    for (int i = after + 1; i < libraryList.count(); ++i) {
+        if (searchKey(libraryList.items[i]) == kHz) {
             return i;
         }
     }
@@ -198,7 +198,7 @@ int Form6::findFrom(int after, double kHz) const {
 }
 
 void Form6::Command8_Click() {
-    const double wanted = leadingNumber(Text1.text());
+    const double wanted = leadingNumber(searchBox.text());
     if (wanted == 0) {
         return;
     }
@@ -206,7 +206,7 @@ void Form6::Command8_Click() {
     const int found = findFrom(searchIndex, wanted);
     if (found >= 0) {
         searchIndex = found;
-        List1.selectedIndex = found;
+        libraryList.selectedIndex = found;
     } else if (!fromTop) {
         prompter_.ask(informationBox(kSearchFinished, kSearchTitle));
         searchIndex = -1;
@@ -214,14 +214,15 @@ void Form6::Command8_Click() {
 }
 
 void Form6::writeLibrary() {
-    channelStore_.writeLibrary(List1.items);
+    channelStore_.writeLibrary(libraryList.items);
 }
 
 // The channels in list order from channel 1 up, without gaps; the rest emptied.
 void Form6::writeChannels() {
-    const int count = List2.count();
+    const int count = channelList.count();
     for (int j = 1; j <= kChannelCount; ++j) {
-        const ChannelTexts channel = j <= count ? splitEntry(List2.items[j - 1]) : ChannelTexts{};
+        const ChannelTexts channel =
+            j <= count ? splitEntry(channelList.items[j - 1]) : ChannelTexts{};
         channelStore_.writeChannel(j, channel, ChannelWriteOrder::ReceiveTransmitComment);
     }
 }
@@ -242,7 +243,7 @@ void Form6::Command6_Click() {
 }
 
 void Form6::Command5_Click() {
-    Timer1.setEnabled(false);
+    counterTimer.setEnabled(false);
     setOtherWindowsEnabled(true);
     if (listsChanged && prompter_.ask(questionBox(kSaveChangesQuestion)) == Answer::Yes) {
         writeLists();

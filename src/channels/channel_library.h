@@ -54,6 +54,24 @@ public:
     Button Command6{*this, "Command6", "Записать"};
     Button Command5{*this, "Command5", kExitCaption};
     Timer Timer1{*this, "Timer1"}; // refreshes Label5
+    // Readable names over the control names: alias, control, role. The
+    // handlers and the tests use the aliases; the control names stay the
+    // object names the windows and the store know.
+    // clang-format off
+    ListBox& channelList             = List2;    // "Каналы": the memory channels
+    ListBox& libraryList             = List1;    // "Каналы в библиотеке": the library
+    Button& toLibraryButton          = Command2; // "-->": selected channel into the library
+    Button& toChannelsButton         = Command1; // "<--": selected library entry into the channels
+    Button& deleteChannelButton      = Command7; // deletes the selected channel
+    Button& deleteLibraryEntryButton = Command4; // deletes the selected library entry
+    TextBox& searchBox               = Text1;    // receive frequency to find, kHz
+    Button& searchNextButton         = Command8; // "Искать следующий"
+    Label& libraryCount              = Label3;   // entries stored in the library
+    Label& listCount                 = Label5;   // entries now in the library list
+    Button& writeButton              = Command6; // "Записать"
+    Button& exitButton               = Command5; // "Выход"
+    Timer& counterTimer              = Timer1;   // refreshes listCount
+    // clang-format on
     // Every handler that changes List1 refreshes Label5 itself, so the timer
     // only backs it up and need not run faster than this, ms.
     static constexpr int kCounterIntervalMs = 100;

@@ -16,7 +16,7 @@ void Form1::refuseOutOfBandChannel() {
 
 void Form1::selectChannel(int k) {
     currentChannel = k;
-    if (Check3.checked()) {
+    if (channelScanMode.checked()) {
         return;
     }
     const std::int32_t frequency = rxChannels[k - 1];
@@ -25,22 +25,22 @@ void Form1::selectChannel(int k) {
         return;
     }
     CoMMent();
-    Label9.caption = rxComments[k - 1];
+    statusLine.caption = rxComments[k - 1];
     sent1(positionOf(frequency));
-    Label17.caption = std::to_string(k);
+    channelIndicator.caption = std::to_string(k);
 }
 
 // Tunes channel j for "<-" and "->"; the current channel is left as it was.
 void Form1::stepToChannel(int j) {
     const std::int32_t frequency = rxChannels[j - 1];
-    if (!Check3.checked() && outsideBand(frequency)) {
+    if (!channelScanMode.checked() && outsideBand(frequency)) {
         refuseOutOfBandChannel();
         return;
     }
     CoMMent();
-    Label9.caption = rxComments[j - 1];
+    statusLine.caption = rxComments[j - 1];
     sent1(positionOf(frequency));
-    Label17.caption = std::to_string(j);
+    channelIndicator.caption = std::to_string(j);
 }
 
 int Form1::firstStored(int from, int to, int step) const {
@@ -56,10 +56,10 @@ int Form1::firstStored(int from, int to, int step) const {
 // downwards, round from 10, never the current one itself.
 void Form1::Command15_Click() {
     int next = 0;
-    if (Label17.caption == kNoChannel) {
+    if (shownChannel() == 0) {
         next = firstStored(1, kChannelCount, +1);
     } else {
-        const int k = static_cast<int>(leadingNumber(Label17.caption));
+        const int k = shownChannel();
         next = firstStored(k - 1, 1, -1);
         if (next == 0) {
             next = firstStored(kChannelCount, k + 1, -1);
@@ -75,10 +75,10 @@ void Form1::Command15_Click() {
 // one last.
 void Form1::Command16_Click() {
     int next = 0;
-    if (Label17.caption == kNoChannel) {
-        const double readOut = leadingNumber(Label1.caption);
+    if (shownChannel() == 0) {
+        const double tunedKHz = leadingNumber(readOut.caption);
         for (int n = 1; n <= kChannelCount && next == 0; ++n) {
-            if (storedChannel(n) && rxChannels[n - 1] > readOut) {
+            if (storedChannel(n) && rxChannels[n - 1] > tunedKHz) {
                 next = n;
             }
         }
@@ -86,7 +86,7 @@ void Form1::Command16_Click() {
             next = firstStored(1, kChannelCount, +1);
         }
     } else {
-        const int k = static_cast<int>(leadingNumber(Label17.caption));
+        const int k = shownChannel();
         next = firstStored(k + 1, kChannelCount, +1);
         if (next == 0) {
             next = firstStored(1, k, +1);
@@ -98,7 +98,7 @@ void Form1::Command16_Click() {
 }
 
 void Form1::Command14_Click() {
-    const std::int64_t frequency = frequencyAt(Slider1.value());
+    const std::int64_t frequency = frequencyAt(tuningSlider.value());
     if (openAddChannel) {
         openAddChannel(frequency);
     }

@@ -20,44 +20,44 @@ Form1::Form1(Program& program, ParallelPort& port, SettingsStore& store, Prompte
                                            &Command12, &Command13} {
     heightTwips = kConsoleHeightTwips;
     widthTwips = kConsoleWidthTwips;
-    Label5.foreColour = kRed;
-    Label10.foreColour = kRed;
-    Label17.foreColour = kRed;
-    Option2.setInitiallySelected();
+    modeIndicator.foreColour = kRed;
+    busyIndicator.foreColour = kRed;
+    channelIndicator.foreColour = kRed;
+    step25.setInitiallySelected();
     for (int i = 0; i < kChannelCount; ++i) {
-        Check2[i].caption = std::to_string(i + 1);
+        channelScanBoxes[i].caption = std::to_string(i + 1);
     }
-    Text990.visible = false;
-    Timer5.setInterval(kIndicatorIntervalMs);
-    Timer5.setEnabled(true);
-    Timer5.onTick = [this] { Timer5_Timer(); };
+    scanIndexBox.visible = false;
+    indicatorTimer.setInterval(kIndicatorIntervalMs);
+    indicatorTimer.setEnabled(true);
+    indicatorTimer.onTick = [this] { Timer5_Timer(); };
     indicatorRefresh_ = program.addAfterEvent([this] { Timer5_Timer(); });
 
-    Command1.onClick = [this] { Command1_Click(); };
-    Slider1.onScroll = [this] { Slider1_Scroll(); };
-    Option1.onClick = [this] { Option1_Click(0); };
-    Option2.onClick = [this] { Option2_Click(); };
-    Option3.onClick = [this] { Option3_Click(); };
+    exitButton.onClick = [this] { Command1_Click(); };
+    tuningSlider.onScroll = [this] { Slider1_Scroll(); };
+    step50.onClick = [this] { Option1_Click(0); };
+    step25.onClick = [this] { Option2_Click(); };
+    step100.onClick = [this] { Option3_Click(); };
     for (int k = 1; k <= kChannelCount; ++k) {
         channelButton(k).onClick = [this, k] { selectChannel(k); };
     }
-    Command15.onClick = [this] { Command15_Click(); };
-    Command16.onClick = [this] { Command16_Click(); };
-    Command14.onClick = [this] { Command14_Click(); };
-    Check4.onClick = [this] { Check4_Click(); };
-    Check1.onClick = [this] { Check1_Click(); };
-    Command2.onClick = [this] { Command2_Click(); };
-    Timer1.onTick = [this] { Timer1_Timer(); };
-    Timer2.onTick = [this] { Timer2_Timer(); };
-    Check3.onClick = [this] { Check3_Click(); };
+    previousChannelButton.onClick = [this] { Command15_Click(); };
+    nextChannelButton.onClick = [this] { Command16_Click(); };
+    addChannelButton.onClick = [this] { Command14_Click(); };
+    transmitSwitch.onClick = [this] { Check4_Click(); };
+    rangeScanMode.onClick = [this] { Check1_Click(); };
+    bandScanButton.onClick = [this] { Command2_Click(); };
+    bandScanTimer.onTick = [this] { Timer1_Timer(); };
+    rangeScanTimer.onTick = [this] { Timer2_Timer(); };
+    channelScanMode.onClick = [this] { Check3_Click(); };
     for (int i = 0; i < kChannelCount; ++i) {
-        Check2[i].onClick = [this, i] { Check2_Click(i); };
+        channelScanBoxes[i].onClick = [this, i] { Check2_Click(i); };
     }
-    Command4.onClick = [this] { Command4_Click(); };
-    Timer3.onTick = [this] { Timer3_Timer(); };
-    Command17.onClick = [this] { Command17_Click(); };
-    Label7.onClick = [this] { Label7_Click(); };
-    Label12.onClick = [this] { Label12_Click(); };
+    channelScanButton.onClick = [this] { Command4_Click(); };
+    channelScanTimer.onTick = [this] { Timer3_Timer(); };
+    configButton.onClick = [this] { Command17_Click(); };
+    channelHeading.onClick = [this] { Label7_Click(); };
+    additionLabel.onClick = [this] { Label12_Click(); };
 }
 
 Button& Form1::channelButton(int k) {
@@ -82,11 +82,11 @@ void Form1::loadSettings() {
     upperBound = number(kKeyUpperBound);
     ifOffset = number(kKeyIfOffset);
     txShift = toInt16(number(kKeyTxShift));
-    Timer2.setInterval(toInt32(number(kKeyRangeScanSpeed)));
-    Timer3.setInterval(toInt32(number(kKeyChannelScanSpeed)));
+    rangeScanTimer.setInterval(toInt32(number(kKeyRangeScanSpeed)));
+    channelScanTimer.setInterval(toInt32(number(kKeyChannelScanSpeed)));
     delay1 = number(kKeyDelay1);
     delay2 = number(kKeyDelay2Read);
-    Timer1.setInterval(toInt32(number(kKeyBandScanSpeed)));
+    bandScanTimer.setInterval(toInt32(number(kKeyBandScanSpeed)));
 }
 
 void Form1::loadReceiveChannels() {
@@ -114,23 +114,23 @@ void Form1::Form_Load() {
     loadReceiveChannels();
     disableEmptyChannelButtons();
     for (int i = 0; i < kChannelCount; ++i) {
-        Check2[i].visible = false;
+        channelScanBoxes[i].visible = false;
     }
-    Command4.enabled = false;
-    Label1.caption = std::to_string(lowerBound);
-    Label2.caption = "0";
-    Label3.caption = "25";
+    channelScanButton.enabled = false;
+    readOut.caption = std::to_string(lowerBound);
+    positionReadOut.caption = "0";
+    stepReadOut.caption = "25";
     Label4.caption = "kHz";
-    Label5.caption = "RX";
+    modeIndicator.caption = "RX";
     rasterKHz = 25;
     stepFactor = 1;
-    Slider1.setMaximum(sliderMaximum(band()));
+    tuningSlider.setMaximum(sliderMaximum(band()));
     const double back = leadingNumber(store_.readSetting(kSectionFlags, kKeyBack, ""));
     if (!(back < lowerBound) && !(back > upperBound)) {
-        Slider1.setValue(positionOf(back));
+        tuningSlider.setValue(positionOf(back));
     }
     outputEnabled = 1;
-    sent1(Slider1.value());
+    sent1(tuningSlider.value());
 }
 
 void Form1::Form_Activate() {
@@ -152,15 +152,15 @@ void Form1::Form_Activate() {
     loadReceiveChannels();
     disableEmptyChannelButtons();
     for (int i = 0; i < kChannelCount; ++i) {
-        Check2[i].setChecked(false);
+        channelScanBoxes[i].setChecked(false);
     }
     for (int i = 0; i < kChannelCount; ++i) {
-        Check2[i].enabled = rxChannels[i] != 0;
+        channelScanBoxes[i].enabled = rxChannels[i] != 0;
     }
     if (leadingNumber(store_.readSetting(kSectionFlags, kKeyLock, "")) == 0) {
-        Slider1.setValue(0);
+        tuningSlider.setValue(0);
         sent1(0);
-        Slider1.setMaximum(sliderMaximum(band()));
+        tuningSlider.setMaximum(sliderMaximum(band()));
         store_.writeSetting(kSectionFlags, kKeyLock, "1");
     }
 }
@@ -168,11 +168,11 @@ void Form1::Form_Activate() {
 void Form1::TopT() {
     for (int n = 1; n <= kChannelCount; ++n) {
         channelButton(n).toolTip.clear();
-        Check2[n - 1].toolTip.clear();
+        channelScanBoxes[n - 1].toolTip.clear();
     }
     for (int i = 0; i < kChannelCount; ++i) {
         if (rxChannels[i] != 0) {
-            Check2[i].toolTip = std::to_string(rxChannels[i]);
+            channelScanBoxes[i].toolTip = std::to_string(rxChannels[i]);
         }
     }
     for (int n = 1; n <= kChannelCount; ++n) {
@@ -189,7 +189,7 @@ void Form1::CoMMent() {
 }
 
 void Form1::Command1_Click() {
-    store_.writeSetting(kSectionFlags, kKeyBack, Label1.caption);
+    store_.writeSetting(kSectionFlags, kKeyBack, readOut.caption);
     endProgram();
 }
 
@@ -207,9 +207,9 @@ void Form1::Command17_Click() {
         return; // no settings dialog to go to: the console must not vanish
     }
     hide();
-    Timer1.setEnabled(false);
-    Timer2.setEnabled(false);
-    Timer3.setEnabled(false);
+    bandScanTimer.setEnabled(false);
+    rangeScanTimer.setEnabled(false);
+    channelScanTimer.setEnabled(false);
     openSettings();
 }
 
@@ -221,12 +221,12 @@ void Form1::Label7_Click() {
 
 void Form1::Label12_Click() {
     if (extraPanelShown) {
-        Label12.foreColour = kGreen;
+        additionLabel.foreColour = kGreen;
         extraPanelShown = false;
         heightTwips = kConsoleHeightTwips;
     } else {
         extraPanelShown = true;
-        Label12.foreColour = kRed;
+        additionLabel.foreColour = kRed;
         heightTwips = kConsoleHeightWithPanelTwips;
     }
 }

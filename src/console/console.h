@@ -127,11 +127,56 @@ public:
     Timer Timer2{*this, "Timer2"}; // from/to scan
     Timer Timer3{*this, "Timer3"}; // channel scan
     Timer Timer5{*this, "Timer5"}; // channel indicator
+    // Readable names over the control names: alias, control, role. The
+    // handlers and the tests use the aliases; the control names stay the
+    // object names the windows and the store know.
+    // clang-format off
+    Label& readOut                     = Label1;    // frequency read-out, kHz
+    Label& positionReadOut             = Label2;    // slider position
+    Label& stepReadOut                 = Label3;    // step, kHz
+    Label& modeIndicator               = Label5;    // "RX" or "TX"
+    Label& channelHeading              = Label7;    // "Channel": a click opens the channel editor
+    Label& statusLine                  = Label9;    // channel comment or scan status
+    Label& busyIndicator               = Label10;   // "BUSY" while the receiver hears a signal
+    Label& additionLabel               = Label12;   // "ADDition": a click shows or hides the lower panel
+    Label& channelIndicator            = Label17;   // memory channel on the read-out, or "NONE"
+    Frame& extraPanel                  = Frame3;    // the lower panel "Дополнительно"
+    Label& controlWordReadOut          = Label14;   // the last control word, sending order
+    Label& synthesizerReadOut          = Label16;   // synthesizer frequency, kHz
+    Slider& tuningSlider               = Slider1;   // the tuning slider, one notch a step
+    OptionButton& step25               = Option2;   // "Шаг 25 kHz"
+    OptionButton& step50               = Option1;   // "Шаг 50 kHz"
+    OptionButton& step100              = Option3;   // "Шаг 100 kHz"
+    CheckBox& channelScanMode          = Check3;    // "Сканирование по каналам": shows the channel boxes
+    decltype(Check2)& channelScanBoxes = Check2;    // which channels the channel scan visits
+    Button& addChannelButton           = Command14; // "Добавить канал"
+    CheckBox& rangeScanMode            = Check1;    // "Сканирование "от" и "до""
+    TextBox& scanFrom                  = Text2;     // "от": first frequency of the from/to scan, kHz
+    TextBox& scanTo                    = Text6;     // "до": last frequency of the from/to scan, kHz
+    Button& bandScanButton             = Command2;  // "Scan" / "Stop": whole-band or from/to scan
+    Button& channelScanButton          = Command4;  // "Channel scan" / "Stop"
+    Button& configButton               = Command17; // "Config": the settings dialog
+    Button& previousChannelButton      = Command15; // "<-"
+    Button& nextChannelButton          = Command16; // "->"
+    CheckBox& transmitSwitch           = Check4;    // "TX" / "RX": the transmit switch
+    Button& exitButton                 = Command1;  // "Exit"
+    TextBox& scanIndexBox              = Text990;   // hidden: the channel scan's next entry
+    Timer& bandScanTimer               = Timer1;    // steps the whole-band scan
+    Timer& rangeScanTimer              = Timer2;    // steps the from/to scan
+    Timer& channelScanTimer            = Timer3;    // steps the channel scan
+    Timer& indicatorTimer              = Timer5;    // refreshes the channel indicator
+    // clang-format on
     // How often Timer5 refreshes the indicator, ms; it also runs after every event.
     static constexpr int kIndicatorIntervalMs = 100;
 
     // The button of channel k (1..10).
     Button& channelButton(int k);
+    // The memory channel (1..10) the channel indicator shows; 0 for "NONE".
+    int shownChannel() const;
+    // A whole-band or from/to scan runs (its button offers "Stop").
+    bool bandScanRunning() const { return bandScanButton.caption == kStopCaption; }
+    // The channel scan runs (its button offers "Stop").
+    bool channelScanRunning() const { return channelScanButton.caption == kStopCaption; }
 
     // --- start-up, activation, exit ---
     void Form_Load();

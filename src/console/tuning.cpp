@@ -27,17 +27,17 @@ void Form1::Option3_Click() {
 // A new step: the from/to limits are cleared and the radio goes back to the
 // lower boundary with the slider re-ranged for the step.
 void Form1::chooseStep(std::int16_t factor, const char* stepText) {
-    Text2.setText("");
-    Text6.setText("");
-    Label2.caption = "0";
-    Label1.caption = std::to_string(lowerBound);
-    Slider1.setValue(0);
-    Label3.caption = stepText;
+    scanFrom.setText("");
+    scanTo.setText("");
+    positionReadOut.caption = "0";
+    readOut.caption = std::to_string(lowerBound);
+    tuningSlider.setValue(0);
+    stepReadOut.caption = stepText;
     rasterKHz = 25;
     stepFactor = factor;
-    Slider1.setMaximum(sliderMaximum(band()));
-    sent1(Slider1.value());
-    Label9.caption.clear();
+    tuningSlider.setMaximum(sliderMaximum(band()));
+    sent1(tuningSlider.value());
+    statusLine.caption.clear();
 }
 
 } // namespace volna

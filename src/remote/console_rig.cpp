@@ -17,7 +17,7 @@ std::int64_t kHzToHz(double kHz) {
 } // namespace
 
 std::int64_t ConsoleRig::frequencyHz() {
-    return kHzToHz(leadingNumber(form_.Label1.caption));
+    return kHzToHz(leadingNumber(form_.readOut.caption));
 }
 
 RigControl::Result ConsoleRig::tune(double hz) {
@@ -25,13 +25,13 @@ RigControl::Result ConsoleRig::tune(double hz) {
         return Result::OutOfBand;
     }
     const std::int32_t position = positionOf(form_.band(), hz / 1000.0);
-    if (position < 0 || position > form_.Slider1.maximum()) {
+    if (position < 0 || position > form_.tuningSlider.maximum()) {
         return Result::OutOfBand;
     }
-    if (position == form_.Slider1.value()) {
+    if (position == form_.tuningSlider.value()) {
         return Result::Ok;
     }
-    return form_.program().scroll(form_.Slider1, position) ? Result::Ok : Result::Rejected;
+    return form_.program().scroll(form_.tuningSlider, position) ? Result::Ok : Result::Rejected;
 }
 
 bool ConsoleRig::transmitting() {
@@ -42,10 +42,10 @@ RigControl::Result ConsoleRig::setTransmit(bool on) {
     if (form_.transmitting() == on) {
         return Result::Ok;
     }
-    if (!form_.Check4.takesInput() || (on && !form_.transmitAllowed())) {
+    if (!form_.transmitSwitch.takesInput() || (on && !form_.transmitAllowed())) {
         return Result::Rejected;
     }
-    form_.program().click(form_.Check4);
+    form_.program().click(form_.transmitSwitch);
     return form_.transmitting() == on ? Result::Ok : Result::Rejected;
 }
 

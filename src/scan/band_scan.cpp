@@ -24,15 +24,15 @@ constexpr const char* kLowerAboveUpper = "Нижняя граница больш
 } // namespace
 
 void Form1::Check1_Click() {
-    if (Check1.checked()) {
-        setEnabled({&Option1, &Option2, &Option3, &Check4, &Check3}, false);
+    if (rangeScanMode.checked()) {
+        setEnabled({&step50, &step25, &step100, &transmitSwitch, &channelScanMode}, false);
         for (int n = 1; n <= kChannelCount; ++n) {
             channelButton(n).enabled = false;
         }
         return;
     }
     loadReceiveChannels();
-    setEnabled({&Option1, &Option2, &Option3, &Check4, &Check3}, true);
+    setEnabled({&step50, &step25, &step100, &transmitSwitch, &channelScanMode}, true);
     for (int n = 1; n <= kChannelCount; ++n) {
         channelButton(n).enabled = true;
     }
@@ -40,17 +40,17 @@ void Form1::Check1_Click() {
 }
 
 void Form1::Command2_Click() {
-    if (Command2.caption == kStopCaption) {
-        Slider1.enabled = true;
+    if (bandScanRunning()) {
+        tuningSlider.enabled = true;
     }
     currentChannel = 0;
-    if (Check1.checked()) {
-        if (Timer2.enabled()) {
+    if (rangeScanMode.checked()) {
+        if (rangeScanTimer.enabled()) {
             stopRangeScan();
         } else {
             startRangeScan();
         }
-    } else if (Timer1.enabled()) {
+    } else if (bandScanTimer.enabled()) {
         stopBandScan();
     } else {
         startBandScan();
@@ -58,82 +58,86 @@ void Form1::Command2_Click() {
 }
 
 void Form1::startBandScan() {
-    Label10.caption.clear();
-    scanPosition = Slider1.value();
-    Timer1.setEnabled(true);
-    Label9.caption = kScanning;
-    setEnabled({&Option1, &Option2, &Option3, &Check1, &Check4, &Check3, &Command17, &Command15,
-                &Command16, &Command14, &Slider1},
+    busyIndicator.caption.clear();
+    scanPosition = tuningSlider.value();
+    bandScanTimer.setEnabled(true);
+    statusLine.caption = kScanning;
+    setEnabled({&step50, &step25, &step100, &rangeScanMode, &transmitSwitch, &channelScanMode,
+                &configButton, &previousChannelButton, &nextChannelButton, &addChannelButton,
+                &tuningSlider},
                false);
-    Command2.caption = kStopCaption;
+    bandScanButton.caption = kStopCaption;
 }
 
 void Form1::stopBandScan() {
-    Timer1.setEnabled(false);
-    Label9.caption.clear();
-    Command2.caption = kScanCaption;
-    setEnabled({&Option1, &Option2, &Option3, &Text6, &Text2, &Check1, &Check4, &Check3, &Command17,
-                &Command15, &Command16, &Command14},
+    bandScanTimer.setEnabled(false);
+    statusLine.caption.clear();
+    bandScanButton.caption = kScanCaption;
+    setEnabled({&step50, &step25, &step100, &scanTo, &scanFrom, &rangeScanMode, &transmitSwitch,
+                &channelScanMode, &configButton, &previousChannelButton, &nextChannelButton,
+                &addChannelButton},
                true);
-    Label10.caption.clear();
+    busyIndicator.caption.clear();
 }
 
 std::int32_t Form1::rangeStartPosition() const {
-    return positionOf(leadingNumber(Text2.text()));
+    return positionOf(leadingNumber(scanFrom.text()));
 }
 
 // Checks the limits; an empty "от" or "до" box is filled with the tuned
 // frequency instead, one box per click, and the click after that starts.
 void Form1::startRangeScan() {
-    const double from = leadingNumber(Text2.text());
-    const double to = leadingNumber(Text6.text());
-    if (!Text2.text().empty() && outsideBand(from)) {
+    const double from = leadingNumber(scanFrom.text());
+    const double to = leadingNumber(scanTo.text());
+    if (!scanFrom.text().empty() && outsideBand(from)) {
         prompter_.ask(errorBox(kLowerLimitInvalid));
         return;
     }
-    if (!Text6.text().empty() && outsideBand(to)) {
+    if (!scanTo.text().empty() && outsideBand(to)) {
         prompter_.ask(errorBox(kUpperLimitInvalid));
         return;
     }
-    const std::string tuned = std::to_string(frequencyAt(Slider1.value()));
-    if (Text2.text().empty()) {
-        Text2.setText(tuned);
+    const std::string tuned = std::to_string(frequencyAt(tuningSlider.value()));
+    if (scanFrom.text().empty()) {
+        scanFrom.setText(tuned);
         return;
     }
-    if (Text6.text().empty()) {
-        Text6.setText(tuned);
-        if (Text6.text() == Text2.text()) {
+    if (scanTo.text().empty()) {
+        scanTo.setText(tuned);
+        if (scanTo.text() == scanFrom.text()) {
             prompter_.ask(errorBox(kLimitsEqual));
-            Text6.setText("");
-        } else if (from > leadingNumber(Text6.text())) {
+            scanTo.setText("");
+        } else if (from > leadingNumber(scanTo.text())) {
             prompter_.ask(errorBox(kLowerAboveUpper));
-            Text6.setText("");
+            scanTo.setText("");
         }
         return;
     }
-    Slider1.setValue(rangeStartPosition());
+    tuningSlider.setValue(rangeStartPosition());
     if (from > to) {
         prompter_.ask(errorBox(kLowerAboveUpper));
-        Text6.setText("");
+        scanTo.setText("");
         return;
     }
-    Timer2.setEnabled(true);
-    Label9.caption = kScanningRange;
-    setEnabled({&Option1, &Option2, &Option3, &Slider1, &Text6, &Text2, &Command14, &Command17,
-                &Command15, &Command16, &Check1},
+    rangeScanTimer.setEnabled(true);
+    statusLine.caption = kScanningRange;
+    setEnabled({&step50, &step25, &step100, &tuningSlider, &scanTo, &scanFrom, &addChannelButton,
+                &configButton, &previousChannelButton, &nextChannelButton, &rangeScanMode},
                false);
-    Label10.caption.clear();
-    Check3.enabled = false;
-    Command2.caption = kStopCaption;
+    busyIndicator.caption.clear();
+    channelScanMode.enabled = false;
+    bandScanButton.caption = kStopCaption;
 }
 
 void Form1::stopRangeScan() {
-    Timer2.setEnabled(false);
-    Label10.caption.clear();
-    Label9.caption.clear();
-    Command2.caption = kScanCaption;
-    setEnabled({&Text6, &Command14, &Command15, &Command16, &Command17, &Text2, &Check1}, true);
-    Label10.caption.clear();
+    rangeScanTimer.setEnabled(false);
+    busyIndicator.caption.clear();
+    statusLine.caption.clear();
+    bandScanButton.caption = kScanCaption;
+    setEnabled({&scanTo, &addChannelButton, &previousChannelButton, &nextChannelButton,
+                &configButton, &scanFrom, &rangeScanMode},
+               true);
+    busyIndicator.caption.clear();
 }
 
 bool Form1::receiverBusy() {
@@ -142,20 +146,20 @@ bool Form1::receiverBusy() {
 }
 
 bool Form1::busyTest() {
-    Label10.caption.clear();
+    busyIndicator.caption.clear();
     const bool busy = receiverBusy();
     if (busy) {
-        Label10.caption = kBusy;
+        busyIndicator.caption = kBusy;
     }
-    scanStep.raise(leadingNumber(Label1.caption), busy);
+    scanStep.raise(leadingNumber(readOut.caption), busy);
     return busy;
 }
 
 // "Scanning..." unless every channel sits on the read-out frequency.
 bool Form1::anyChannelOffReadOut() const {
-    const double readOut = leadingNumber(Label1.caption);
+    const double tunedKHz = leadingNumber(readOut.caption);
     for (std::int32_t channel : rxChannels) {
-        if (channel != readOut) {
+        if (channel != tunedKHz) {
             return true;
         }
     }
@@ -164,12 +168,12 @@ bool Form1::anyChannelOffReadOut() const {
 
 void Form1::Timer1_Timer() {
     if (anyChannelOffReadOut()) {
-        Label9.caption = kScanning;
+        statusLine.caption = kScanning;
     }
     if (busyTest()) {
         return;
     }
-    Slider1.setValue(scanPosition);
+    tuningSlider.setValue(scanPosition);
     ++scanPosition;
     if (frequencyAt(scanPosition) > upperBound) {
         scanPosition = 0;
@@ -179,7 +183,7 @@ void Form1::Timer1_Timer() {
 
 void Form1::Timer2_Timer() {
     if (anyChannelOffReadOut()) {
-        Label9.caption = kScanning;
+        statusLine.caption = kScanning;
     }
     if (busyTest()) {
         return;
@@ -188,12 +192,13 @@ void Form1::Timer2_Timer() {
     // Back to "от" after the "до" notch. A "до" limit off the step grid is never
     // met exactly, so the scan also turns back before it would pass the limit
     // or the end of the slider.
-    const std::int32_t position = Slider1.value();
-    const double toPosition = exactPosition(band(), leadingNumber(Text6.text()));
-    if (position == toPosition || position + 1 > toPosition || position + 1 > Slider1.maximum()) {
-        Slider1.setValue(rangeStartPosition());
+    const std::int32_t position = tuningSlider.value();
+    const double toPosition = exactPosition(band(), leadingNumber(scanTo.text()));
+    if (position == toPosition || position + 1 > toPosition ||
+        position + 1 > tuningSlider.maximum()) {
+        tuningSlider.setValue(rangeStartPosition());
     } else {
-        Slider1.setValue(position + 1);
+        tuningSlider.setValue(position + 1);
     }
 }
 

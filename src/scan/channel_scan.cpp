@@ -18,18 +18,21 @@ constexpr const char* kNoChannelTicked = "Нужно выбрать хотябы
 } // namespace
 
 void Form1::Check3_Click() {
-    const bool modeOn = Check3.checked();
+    const bool modeOn = channelScanMode.checked();
     if (modeOn) {
-        setEnabled({&Command14, &Option2, &Option1, &Option3, &Check1, &Command2, &Check4}, false);
-        Command4.enabled = true;
+        setEnabled({&addChannelButton, &step25, &step50, &step100, &rangeScanMode, &bandScanButton,
+                    &transmitSwitch},
+                   false);
+        channelScanButton.enabled = true;
     } else {
-        Command14.enabled = true;
+        addChannelButton.enabled = true;
         disableEmptyChannelButtons();
-        setEnabled({&Option2, &Option1, &Option3, &Check4, &Check1, &Command2}, true);
-        Command4.enabled = false;
+        setEnabled({&step25, &step50, &step100, &transmitSwitch, &rangeScanMode, &bandScanButton},
+                   true);
+        channelScanButton.enabled = false;
     }
     for (int i = 0; i < kChannelCount; ++i) {
-        Check2[i].visible = modeOn;
+        channelScanBoxes[i].visible = modeOn;
         channelButton(i + 1).visible = !modeOn;
     }
 }
@@ -39,7 +42,7 @@ void Form1::Check3_Click() {
 void Form1::buildScanList() {
     for (int n = 1; n <= kChannelCount; ++n) {
         const double frequency = leadingNumber(channelStore_.channel(n).receive);
-        if (frequency != 0 && Check2[n - 1].checked() && scanCount < kChannelCount) {
+        if (frequency != 0 && channelScanBoxes[n - 1].checked() && scanCount < kChannelCount) {
             scanList[scanCount] = toInt32(frequency);
             ++scanCount;
         }
@@ -50,7 +53,7 @@ void Form1::Check2_Click(int /*index*/) {
     scanCount = 0;
     scanIndex = 0;
     scanList.fill(0);
-    if (!Timer3.enabled()) {
+    if (!channelScanTimer.enabled()) {
         return;
     }
     buildScanList();
@@ -63,25 +66,27 @@ void Form1::Check2_Click(int /*index*/) {
 
 void Form1::Command4_Click() {
     currentChannel = 0;
-    Label3.caption = "25";
-    Option2.select();
+    stepReadOut.caption = "25";
+    step25.select();
     rasterKHz = 25;
     stepFactor = 1;
     scanCount = 0;
-    if (Command4.caption == kStopCaption) {
+    if (channelScanRunning()) {
         stopChannelScan();
-    } else if (Check3.checked()) {
+    } else if (channelScanMode.checked()) {
         startChannelScan();
     }
 }
 
 void Form1::stopChannelScan() {
     scanList.fill(0);
-    Label10.caption.clear();
-    Timer3.setEnabled(false);
-    setEnabled({&Slider1, &Command15, &Command16, &Command17, &Check3}, true);
-    Label9.caption.clear();
-    Command4.caption = kRestartCaption;
+    busyIndicator.caption.clear();
+    channelScanTimer.setEnabled(false);
+    setEnabled({&tuningSlider, &previousChannelButton, &nextChannelButton, &configButton,
+                &channelScanMode},
+               true);
+    statusLine.caption.clear();
+    channelScanButton.caption = kRestartCaption;
 }
 
 void Form1::startChannelScan() {
@@ -94,10 +99,12 @@ void Form1::startChannelScan() {
         prompter_.ask(errorBox(kNoChannelTicked));
         return;
     }
-    Timer3.setEnabled(true);
-    setEnabled({&Slider1, &Command15, &Command16, &Command17, &Check3}, false);
-    Label9.caption = kScanning;
-    Command4.caption = kStopCaption;
+    channelScanTimer.setEnabled(true);
+    setEnabled({&tuningSlider, &previousChannelButton, &nextChannelButton, &configButton,
+                &channelScanMode},
+               false);
+    statusLine.caption = kScanning;
+    channelScanButton.caption = kStopCaption;
 }
 
 void Form1::Timer3_Timer() {
@@ -115,8 +122,8 @@ void Form1::Timer3_Timer() {
             ++scanIndex;
             continue;
         }
-        Text990.setText(std::to_string(scanIndex));
-        Slider1.setValue(positionOf(frequency));
+        scanIndexBox.setText(std::to_string(scanIndex));
+        tuningSlider.setValue(positionOf(frequency));
         receiveTransfer();
         ++scanIndex;
         return;

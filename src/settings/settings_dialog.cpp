@@ -32,23 +32,23 @@ Form5::Form5(Program& program, SettingsStore& store, Prompter& prompter, Window&
             label->foreColour = kWindowText;
         }
     }
-    Command1.onClick = [this] { Command1_Click(); };
-    Command2.onClick = [this] { Command2_Click(); };
+    saveButton.onClick = [this] { Command1_Click(); };
+    exitButton.onClick = [this] { Command2_Click(); };
 }
 
 void Form5::fillBoxes() {
     auto read = [this](std::string_view key) {
         return store_.readSetting(kSectionSettings, key, kMissing);
     };
-    Text1.setText(read(kKeyLowerBound));
-    Text2.setText(read(kKeyUpperBound));
-    Text3.setText(read(kKeyIfOffset));
-    Text4.setText(read(kKeyTxShift));
-    Text6.setText(read(kKeyRangeScanSpeed));
-    Text7.setText(read(kKeyChannelScanSpeed));
-    Text8.setText(read(kKeyDelay1));
-    Text9.setText(read(kKeyDelay2Read));
-    Text5.setText(read(kKeyBandScanSpeed));
+    lowerBoundBox.setText(read(kKeyLowerBound));
+    upperBoundBox.setText(read(kKeyUpperBound));
+    ifOffsetBox.setText(read(kKeyIfOffset));
+    txShiftBox.setText(read(kKeyTxShift));
+    rangeScanSpeedBox.setText(read(kKeyRangeScanSpeed));
+    channelScanSpeedBox.setText(read(kKeyChannelScanSpeed));
+    delay1Box.setText(read(kKeyDelay1));
+    delay2Box.setText(read(kKeyDelay2Read));
+    bandScanSpeedBox.setText(read(kKeyBandScanSpeed));
 }
 
 void Form5::Form_Load() {
@@ -73,46 +73,48 @@ void Form5::Form_Activate() {
 
 bool Form5::unchanged() const {
     const LoadedSettings& loaded = loadedSettings;
-    return number(Text3) == loaded.ifOffset && number(Text4) == loaded.txShift &&
-           number(Text1) == loaded.lowerBound && number(Text2) == loaded.upperBound &&
-           number(Text5) == loaded.bandScanSpeed && number(Text6) == loaded.rangeScanSpeed &&
-           number(Text7) == loaded.channelScanSpeed && number(Text8) == loaded.delay1 &&
-           number(Text9) == loaded.delay2;
+    return number(ifOffsetBox) == loaded.ifOffset && number(txShiftBox) == loaded.txShift &&
+           number(lowerBoundBox) == loaded.lowerBound &&
+           number(upperBoundBox) == loaded.upperBound &&
+           number(bandScanSpeedBox) == loaded.bandScanSpeed &&
+           number(rangeScanSpeedBox) == loaded.rangeScanSpeed &&
+           number(channelScanSpeedBox) == loaded.channelScanSpeed &&
+           number(delay1Box) == loaded.delay1 && number(delay2Box) == loaded.delay2;
 }
 
 // The thirteen checks in their order; the transmit offset has none.
 std::optional<Form5::Refusal> Form5::firstFailedCheck() {
-    const double lower = number(Text1);
-    const double upper = number(Text2);
-    const double ifOffset = number(Text3);
+    const double lower = number(lowerBoundBox);
+    const double upper = number(upperBoundBox);
+    const double ifOffset = number(ifOffsetBox);
     auto notHundreds = [](double kHz) { return toInt32(kHz) % 100 != 0; };
     if (lower == 0) {
-        return Refusal{kBoundaryInvalid, &Text1};
+        return Refusal{kBoundaryInvalid, &lowerBoundBox};
     }
     if (upper == 0) {
-        return Refusal{kBoundaryInvalid, &Text2};
+        return Refusal{kBoundaryInvalid, &upperBoundBox};
     }
     if (notHundreds(lower)) {
-        return Refusal{kBoundaryNotHundreds, &Text1};
+        return Refusal{kBoundaryNotHundreds, &lowerBoundBox};
     }
     if (notHundreds(upper)) {
-        return Refusal{kBoundaryNotHundreds, &Text2};
+        return Refusal{kBoundaryNotHundreds, &upperBoundBox};
     }
     if (upper < lower) {
-        return Refusal{kUpperBelowLower, &Text2};
+        return Refusal{kUpperBelowLower, &upperBoundBox};
     }
     if (upper == lower) {
-        return Refusal{kBoundariesEqual, &Text1};
+        return Refusal{kBoundariesEqual, &lowerBoundBox};
     }
     if (ifOffset == 0 || ifOffset + lower < 0) {
-        return Refusal{kIfOffsetInvalid, &Text3};
+        return Refusal{kIfOffsetInvalid, &ifOffsetBox};
     }
-    for (TextBox* speed : {&Text5, &Text6, &Text7}) {
+    for (TextBox* speed : {&bandScanSpeedBox, &rangeScanSpeedBox, &channelScanSpeedBox}) {
         if (number(*speed) <= 0) {
             return Refusal{kScanSpeedInvalid, speed};
         }
     }
-    for (TextBox* delay : {&Text8, &Text9}) {
+    for (TextBox* delay : {&delay1Box, &delay2Box}) {
         if (number(*delay) < 0) {
             return Refusal{kDelayNegative, delay};
         }
@@ -125,15 +127,15 @@ void Form5::writeBoxes() {
     auto write = [this](std::string_view key, const TextBox& box) {
         store_.writeSetting(kSectionSettings, key, box.text());
     };
-    write(kKeyBandScanSpeed, Text5);
-    write(kKeyRangeScanSpeed, Text6);
-    write(kKeyChannelScanSpeed, Text7);
-    write(kKeyUpperBound, Text2);
-    write(kKeyLowerBound, Text1);
-    write(kKeyDelay1, Text8);
-    write(kKeyDelay2, Text9);
-    write(kKeyTxShift, Text4);
-    write(kKeyIfOffset, Text3);
+    write(kKeyBandScanSpeed, bandScanSpeedBox);
+    write(kKeyRangeScanSpeed, rangeScanSpeedBox);
+    write(kKeyChannelScanSpeed, channelScanSpeedBox);
+    write(kKeyUpperBound, upperBoundBox);
+    write(kKeyLowerBound, lowerBoundBox);
+    write(kKeyDelay1, delay1Box);
+    write(kKeyDelay2, delay2Box);
+    write(kKeyTxShift, txShiftBox);
+    write(kKeyIfOffset, ifOffsetBox);
 }
 
 void Form5::closeDialog() {

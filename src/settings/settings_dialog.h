@@ -78,6 +78,22 @@ public:
                   "Внимание! При больших значениях задержки программа может зависнуть."};
     Button Command1{*this, "Command1", "Сохранить и выйти"};
     Button Command2{*this, "Command2", kExitCaption};
+    // Readable names over the control names: alias, control, role. The
+    // handlers and the tests use the aliases; the control names stay the
+    // object names the windows and the store know.
+    // clang-format off
+    TextBox& lowerBoundBox       = Text1;    // lower band edge, kHz
+    TextBox& upperBoundBox       = Text2;    // upper band edge, kHz
+    TextBox& ifOffsetBox         = Text3;    // local-oscillator offset, kHz
+    TextBox& txShiftBox          = Text4;    // transmit offset, kHz
+    TextBox& bandScanSpeedBox    = Text5;    // whole-band scan interval, ms
+    TextBox& rangeScanSpeedBox   = Text6;    // from/to scan interval, ms
+    TextBox& channelScanSpeedBox = Text7;    // channel scan interval, ms
+    TextBox& delay1Box           = Text8;    // first transfer delay, ms
+    TextBox& delay2Box           = Text9;    // second transfer delay, ms
+    Button& saveButton           = Command1; // "Сохранить и выйти"
+    Button& exitButton           = Command2; // "Выход"
+    // clang-format on
 
     // Fills the boxes from the store; runs once, when the dialog is created.
     void Form_Load();

@@ -12,13 +12,13 @@ namespace volna {
 
 void Form1::sent1(std::int32_t position) {
     controlBits.fill(0);
-    Slider1.setValue(position);
+    tuningSlider.setValue(position);
     transfer(false);
 }
 
 void Form1::sent2(std::int32_t position) {
     controlBits.fill(0);
-    Slider1.setValue(position);
+    tuningSlider.setValue(position);
     transfer(true);
 }
 
@@ -28,17 +28,17 @@ void Form1::receiveTransfer() {
 }
 
 void Form1::transfer(bool transmit) {
-    const std::int32_t position = Slider1.value();
+    const std::int32_t position = tuningSlider.value();
     const std::int64_t frequency = frequencyAt(position);
-    Label1.caption = std::to_string(frequency);
-    Label2.caption = std::to_string(position);
+    readOut.caption = std::to_string(frequency);
+    positionReadOut.caption = std::to_string(position);
     const float divider =
         transmit ? transmitDivider(lowerBound, txShift, rasterKHz, stepFactor, position)
                  : receiveDivider(lowerBound, ifOffset, rasterKHz, stepFactor, position);
     controlBits = buildControlWord(divider);
-    Label14.caption = wordText(controlBits);
+    controlWordReadOut.caption = wordText(controlBits);
     const double synthesizer = transmit ? static_cast<double>(frequency) : frequency + ifOffset;
-    Label16.caption = formatNumber(synthesizer);
+    synthesizerReadOut.caption = formatNumber(synthesizer);
     if (outputEnabled == 0) {
         return;
     }

@@ -1,4 +1,4 @@
-// The transmit switch Check4. Its caption names the mode the next click
+// The transmit switch transmitSwitch. Its caption names the mode the next click
 // switches to ("TX" while receiving, "RX" while transmitting); the tick is
 // never read. Going to transmit raises the transmit line, locks the tuning and
 // channel controls and sends the transmit word; coming back unlocks them,
@@ -17,7 +17,7 @@ constexpr const char* kToReceive = "RX";
 } // namespace
 
 bool Form1::transmitting() const {
-    return Check4.caption == kToReceive;
+    return transmitSwitch.caption == kToReceive;
 }
 
 void Form1::Check4_Click() {
@@ -34,7 +34,7 @@ bool Form1::onChannel() const {
 
 // F: the channel's stored transmit frequency on the step grid, or the tuned one.
 std::int32_t Form1::transmitPosition() const {
-    return onChannel() ? positionOf(txChannels[currentChannel - 1]) : Slider1.value();
+    return onChannel() ? positionOf(txChannels[currentChannel - 1]) : tuningSlider.value();
 }
 
 // The transmitter goes to F + txShift. A channel needs a transmit frequency
@@ -55,29 +55,45 @@ void Form1::switchToTransmit() {
     // Never on the air outside the band: a transmit frequency missing or
     // outside the band refuses the switch and nothing changes.
     if (!transmitAllowed()) {
-        Check4.restore(!Check4.checked());
+        transmitSwitch.restore(!transmitSwitch.checked());
         prompter_.ask(errorBox(kChannelOutOfBand));
         return;
     }
     writeDataRegister(kTransmitLine);
-    Label5.caption = "TX";
-    Slider1.enabled = false;
-    Check4.caption = kToReceive;
-    for (Control* control : std::initializer_list<Control*>{
-             &Option1,  &Option2,  &Option3,   &Check3,    &Check1,    &Command14, &Command2,
-             &Command3, &Command5, &Command17, &Command15, &Command16, &Command6,  &Command7,
-             &Command8, &Command9, &Command10, &Command11, &Command12, &Command13}) {
+    modeIndicator.caption = "TX";
+    tuningSlider.enabled = false;
+    transmitSwitch.caption = kToReceive;
+    for (Control* control : std::initializer_list<Control*>{&step50,
+                                                            &step25,
+                                                            &step100,
+                                                            &channelScanMode,
+                                                            &rangeScanMode,
+                                                            &addChannelButton,
+                                                            &bandScanButton,
+                                                            &Command3,
+                                                            &Command5,
+                                                            &configButton,
+                                                            &previousChannelButton,
+                                                            &nextChannelButton,
+                                                            &Command6,
+                                                            &Command7,
+                                                            &Command8,
+                                                            &Command9,
+                                                            &Command10,
+                                                            &Command11,
+                                                            &Command12,
+                                                            &Command13}) {
         control->enabled = false;
     }
     sent2(transmitPosition());
 }
 
 void Form1::switchToReceive() {
-    Check4.caption = kToTransmit;
-    Label5.caption = "RX";
-    for (Control* control :
-         std::initializer_list<Control*>{&Option1, &Option2, &Option3, &Slider1, &Check3,
-                                         &Command15, &Command17, &Command16, &Check1, &Command2}) {
+    transmitSwitch.caption = kToTransmit;
+    modeIndicator.caption = "RX";
+    for (Control* control : std::initializer_list<Control*>{
+             &step50, &step25, &step100, &tuningSlider, &channelScanMode, &previousChannelButton,
+             &configButton, &nextChannelButton, &rangeScanMode, &bandScanButton}) {
         control->enabled = true;
     }
     for (int n = 1; n <= kChannelCount; ++n) {
@@ -85,12 +101,12 @@ void Form1::switchToReceive() {
             channelButton(n).enabled = true;
         }
     }
-    Command14.enabled = true;
+    addChannelButton.enabled = true;
     if (onChannel()) {
         sent1(positionOf(rxChannels[currentChannel - 1]));
     }
     writeDataRegister(0);
-    sent1(Slider1.value());
+    sent1(tuningSlider.value());
 }
 
 } // namespace volna

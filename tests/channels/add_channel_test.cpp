@@ -22,9 +22,9 @@ protected:
         open(dialog);
     }
     void enter(const std::string& rx, const std::string& tx, const std::string& comment = "") {
-        program.type(dialog.Text3, rx);
-        program.type(dialog.Text4, tx);
-        program.type(dialog.Text2, comment);
+        program.type(dialog.receiveBox, rx);
+        program.type(dialog.transmitBox, tx);
+        program.type(dialog.commentBox, comment);
     }
     // Stores a channel with receive frequency rx in each of the given slots.
     void occupy(std::initializer_list<int> slots, const std::string& rx = "144100") {
@@ -70,21 +70,21 @@ TEST_F(AddChannelTest, OpensOnTheProposalAndTheSliderSetsOnlyTheTransmitBox) {
     store.writeSetting(kSectionFlags, kKeyLock, "0");
     openAt(145500);
     EXPECT_EQ(store.readSetting(kSectionFlags, kKeyLock, "?"), "1");
-    EXPECT_EQ(dialog.Text3.text(), "145500");
-    EXPECT_EQ(dialog.Text4.text(), "145500");
-    EXPECT_EQ(dialog.Text2.text(), "");
-    EXPECT_EQ(dialog.Slider1.maximum(), 80);
-    EXPECT_EQ(dialog.Slider1.value(), 60);
-    program.scroll(dialog.Slider1, 36);
-    EXPECT_EQ(dialog.Text4.text(), "144900");
-    EXPECT_EQ(dialog.Text3.text(), "145500");
+    EXPECT_EQ(dialog.receiveBox.text(), "145500");
+    EXPECT_EQ(dialog.transmitBox.text(), "145500");
+    EXPECT_EQ(dialog.commentBox.text(), "");
+    EXPECT_EQ(dialog.transmitSlider.maximum(), 80);
+    EXPECT_EQ(dialog.transmitSlider.value(), 60);
+    program.scroll(dialog.transmitSlider, 36);
+    EXPECT_EQ(dialog.transmitBox.text(), "144900");
+    EXPECT_EQ(dialog.receiveBox.text(), "145500");
 }
 
 TEST_F(AddChannelTest, StoresInTheFirstFreeSlotAndRewritesTheOthersAsTheyWere) {
     occupy({1, 2, 4});
     openAt(145500);
     enter("145500", "144900", "new");
-    program.click(dialog.Command1);
+    program.click(dialog.saveButton);
 
     EXPECT_FALSE(dialog.shown());
     ASSERT_EQ(program.activeWindow(), &form);
@@ -105,12 +105,12 @@ TEST_F(AddChannelTest, AChannelReadingAsZeroOrEmptyIsFree) {
     occupy({1});
     setChannel(2, "0", "0", "zero");
     openAt(145000);
-    program.click(dialog.Command1);
+    program.click(dialog.saveButton);
     expectChannel(2, "145000", "145000", "");
     setChannel(1, "", "", "");
     dialog.setPassVar(145025);
     open(dialog);
-    program.click(dialog.Command1);
+    program.click(dialog.saveButton);
     expectChannel(1, "145025", "145025", "");
 }
 
@@ -118,7 +118,7 @@ TEST_F(AddChannelTest, NoToTheDuplicateQuestionWritesNothing) {
     occupy({4, 6}, "145500");
     openAt(145500);
     prompter.expect(kWarningTitle, kDuplicateQuestion, Answer::No);
-    program.click(dialog.Command1);
+    program.click(dialog.saveButton);
     EXPECT_EQ(prompter.shown().back().buttons, MessageButtons::YesNo);
     expectRefusedWithNothingWritten();
 }
@@ -128,7 +128,7 @@ TEST_F(AddChannelTest, YesToTheDuplicateQuestionStoresOnceMoreInTheFirstFreeSlot
     occupy({4, 6}, "145500"); // only the first duplicate is asked about
     openAt(145500);
     prompter.expect(kWarningTitle, kDuplicateQuestion, Answer::Yes);
-    program.click(dialog.Command1);
+    program.click(dialog.saveButton);
     EXPECT_TRUE(prompter.done());
     expectChannel(2, "145500", "145500", "");
     expectChannel(4, "145500", "144100", "c4");
@@ -138,7 +138,7 @@ TEST_F(AddChannelTest, RefusesWhenAllTenChannelsAreTaken) {
     occupy({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
     openAt(145500);
     prompter.expectError(kAllChannelsTakenMessage);
-    program.click(dialog.Command1);
+    program.click(dialog.saveButton);
     expectRefusedWithNothingWritten();
 }
 
@@ -147,7 +147,7 @@ TEST_F(AddChannelTest, TheRasterIsCheckedAfterTheDuplicateQuestion) {
     openAt(145510);
     prompter.expect(kWarningTitle, kDuplicateQuestion, Answer::Yes);
     prompter.expectError(kRasterMessage);
-    program.click(dialog.Command1);
+    program.click(dialog.saveButton);
     expectRefusedWithNothingWritten();
 }
 
@@ -168,9 +168,9 @@ TEST_F(AddChannelTest, RefusesAnIncompleteOrOutOfBandEntry) {
         SCOPED_TRACE(testing::Message() << c.rx << " / " << c.tx);
         enter(c.rx, c.tx);
         prompter.expectError(c.message);
-        program.click(dialog.Command1);
+        program.click(dialog.saveButton);
         expectRefusedWithNothingWritten();
-        EXPECT_EQ(dialog.Text3.text(), c.rx);
+        EXPECT_EQ(dialog.receiveBox.text(), c.rx);
     }
 }
 
@@ -179,29 +179,29 @@ TEST_F(AddChannelTest, ComingBackFromAnotherWindowProposesPassVarAgain) {
     dialog.openLibrary = [this] { other.show(); };
     dialog.openChannelEditor = [this] { editor.show(); };
     const std::function<void()> leaveAndReturn[] = {[&] {
-                                                        program.click(dialog.Command4);
+                                                        program.click(dialog.libraryButton);
                                                         EXPECT_EQ(program.activeWindow(), &other);
                                                         program.runEvent([&] { other.hide(); });
                                                     },
                                                     [&] {
-                                                        program.click(dialog.Command2);
+                                                        program.click(dialog.channelsButton);
                                                         EXPECT_EQ(program.activeWindow(), &editor);
-                                                        program.click(editor.Command3);
+                                                        program.click(editor.exitButton);
                                                     }};
     for (const auto& away : leaveAndReturn) {
         enter("144000", "144000", "typed");
-        program.scroll(dialog.Slider1, 10);
+        program.scroll(dialog.transmitSlider, 10);
         away();
         ASSERT_EQ(program.activeWindow(), &dialog);
-        EXPECT_EQ(dialog.Text3.text(), "145500");
-        EXPECT_EQ(dialog.Text4.text(), "145500");
-        EXPECT_EQ(dialog.Text2.text(), "");
-        EXPECT_EQ(dialog.Slider1.value(), 60);
+        EXPECT_EQ(dialog.receiveBox.text(), "145500");
+        EXPECT_EQ(dialog.transmitBox.text(), "145500");
+        EXPECT_EQ(dialog.commentBox.text(), "");
+        EXPECT_EQ(dialog.transmitSlider.value(), 60);
     }
 }
 
 TEST_F(AddChannelTest, ExitAndClosingTheFrameLeaveWithoutStoring) {
-    const std::function<void()> leave[] = {[&] { program.click(dialog.Command3); },
+    const std::function<void()> leave[] = {[&] { program.click(dialog.exitButton); },
                                            [&] { program.close(dialog); }};
     for (const auto& way : leave) {
         openAt(145500);

@@ -102,13 +102,13 @@ TEST_F(ChannelEditorTest, SaveRefusesAFaultyTableWithTheFirstCheckThatFails) {
     open(editor);
     for (const RefusedCase& c : cases) {
         SCOPED_TRACE(c.what);
-        program.click(editor.Command2);
+        program.click(editor.clearAllButton);
         for (const Row& row : c.rows) {
             editor.receiveBox(row.row).setText(row.rx);
             editor.transmitBox(row.row).setText(row.tx);
         }
         prompter.expectError(c.message);
-        program.click(editor.Command1);
+        program.click(editor.saveButton);
         EXPECT_TRUE(prompter.done());
         EXPECT_TRUE(editor.shown());
         EXPECT_EQ(program.activeWindow(), &editor);
@@ -126,7 +126,7 @@ TEST_F(ChannelEditorTest, SaveStoresEveryRowAsTypedAndTheConsoleTakesItOver) {
     typeRow(2, "144000", "146000"); // the boundaries are inside the band
     typeRow(3, "146000", "144000");
     typeRow(4, "0", "0");
-    program.click(editor.Command1);
+    program.click(editor.saveButton);
 
     EXPECT_FALSE(editor.shown());
     EXPECT_EQ(program.activeWindow(), &form);
@@ -154,7 +154,7 @@ TEST_F(ChannelEditorTest, SaveStoresEveryRowAsTypedAndTheConsoleTakesItOver) {
 TEST_F(ChannelEditorTest, ClearAllThenSaveDisablesEveryChannelButtonOfTheConsole) {
     fillAllChannels();
     open(editor);
-    program.click(editor.Command2);
+    program.click(editor.clearAllButton);
     for (std::size_t i = 0; i < editor.Text1.size(); ++i) {
         EXPECT_EQ(editor.Text1[i].text(), "") << i;
     }
@@ -162,7 +162,7 @@ TEST_F(ChannelEditorTest, ClearAllThenSaveDisablesEveryChannelButtonOfTheConsole
         EXPECT_EQ(editor.Text2[i].text(), "") << i;
     }
     EXPECT_TRUE(store.writes().empty());
-    program.click(editor.Command1);
+    program.click(editor.saveButton);
     ASSERT_EQ(program.activeWindow(), &form);
     for (int n = 1; n <= kChannelCount; ++n) {
         EXPECT_FALSE(form.channelButton(n).enabled) << n;
@@ -195,7 +195,7 @@ TEST_F(ChannelEditorTest, ReturningFromTheLibraryDiscardsUnsavedEdits) {
     open(editor);
     editor.openLibrary = [this] { other.show(); };
     typeRow(3, "144000", "144000", "edited");
-    program.click(editor.Command14);
+    program.click(editor.libraryButton);
     EXPECT_EQ(program.activeWindow(), &other);
     EXPECT_TRUE(editor.shown());
     program.runEvent([&] { other.hide(); });
@@ -209,7 +209,7 @@ TEST_F(ChannelEditorTest, ReturningFromTheLibraryDiscardsUnsavedEdits) {
 // A re-range still pending when the editor closes is cancelled by its "LOCK".
 TEST_F(ChannelEditorTest, ExitAndClosingTheFrameLeaveWithoutStoringAnyChannel) {
     store.writeSetting(kSectionFlags, kKeyBack, "145500");
-    const std::function<void()> leave[] = {[&] { program.click(editor.Command3); },
+    const std::function<void()> leave[] = {[&] { program.click(editor.exitButton); },
                                            [&] { program.close(editor); }};
     for (const auto& way : leave) {
         open(editor);
@@ -221,7 +221,7 @@ TEST_F(ChannelEditorTest, ExitAndClosingTheFrameLeaveWithoutStoringAnyChannel) {
         EXPECT_EQ(program.activeWindow(), &form);
         EXPECT_TRUE(form.enabled);
         EXPECT_EQ(store.writes(), (std::vector<MemoryStore::Write>{{"Flags", "LOCK", "1"}}));
-        EXPECT_EQ(form.Slider1.value(), 60);
+        EXPECT_EQ(form.tuningSlider.value(), 60);
     }
 }
 

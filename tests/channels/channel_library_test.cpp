@@ -52,11 +52,11 @@ protected:
         ASSERT_EQ(program.activeWindow(), &library);
         store.clearLog();
     }
-    void selectChannel(int index) { ASSERT_TRUE(program.select(library.List2, index)); }
-    void selectEntry(int index) { ASSERT_TRUE(program.select(library.List1, index)); }
+    void selectChannel(int index) { ASSERT_TRUE(program.select(library.channelList, index)); }
+    void selectEntry(int index) { ASSERT_TRUE(program.select(library.libraryList, index)); }
     void search(const std::string& text) {
-        ASSERT_TRUE(program.type(library.Text1, text));
-        ASSERT_TRUE(program.click(library.Command8));
+        ASSERT_TRUE(program.type(library.searchBox, text));
+        ASSERT_TRUE(program.click(library.searchNextButton));
     }
 
     Program program;
@@ -80,12 +80,12 @@ TEST_F(ChannelLibraryTest, OpeningListsTheStoredChannelsAndEntries) {
     setLibrary(4, "145050 - 145050 - after a gap");
     open();
     EXPECT_EQ(library.caption, kLibraryTitle);
-    EXPECT_EQ(library.List2.items,
+    EXPECT_EQ(library.channelList.items,
               (Items{"145500 - 144900 - repeater", "0 -  - ", "99975 - 99375 - low"}));
-    EXPECT_EQ(library.List1.items, (Items{"145000 - 145000 - a", "145025 - 145025 - b",
-                                          "145050 - 145050 - after a gap"}));
-    EXPECT_EQ(library.Label3.caption, "2"); // stored entries end at the first empty key
-    EXPECT_EQ(library.Label5.caption, "3");
+    EXPECT_EQ(library.libraryList.items, (Items{"145000 - 145000 - a", "145025 - 145025 - b",
+                                                "145050 - 145050 - after a gap"}));
+    EXPECT_EQ(library.libraryCount.caption, "2"); // stored entries end at the first empty key
+    EXPECT_EQ(library.listCount.caption, "3");
     EXPECT_TRUE(store.writes().empty());
 }
 
@@ -97,15 +97,15 @@ TEST_F(ChannelLibraryTest, AFullLibraryOrChannelListRefusesTheCopy) {
         setChannel(n, std::to_string(145000 + 25 * n), "", "");
     }
     open();
-    EXPECT_EQ(library.Label3.caption, "100");
+    EXPECT_EQ(library.libraryCount.caption, "100");
     selectChannel(0);
     prompter.expectError(kLibraryFull);
-    program.click(library.Command2);
+    program.click(library.toLibraryButton);
     selectEntry(0);
     prompter.expectError(kChannelsFull);
-    program.click(library.Command1);
-    EXPECT_EQ(library.List1.count(), kLibraryCapacity);
-    EXPECT_EQ(library.List2.count(), kChannelCount);
+    program.click(library.toChannelsButton);
+    EXPECT_EQ(library.libraryList.count(), kLibraryCapacity);
+    EXPECT_EQ(library.channelList.count(), kChannelCount);
     EXPECT_TRUE(library.listsChanged); // a refused copy still counts as a use
 }
 
@@ -116,25 +116,25 @@ TEST_F(ChannelLibraryTest, ChannelsRoundTripThroughTheLibraryAndTheStore) {
     open();
     for (int i = 0; i < 3; ++i) {
         selectChannel(i);
-        program.click(library.Command2);
+        program.click(library.toLibraryButton);
     }
-    EXPECT_EQ(library.Label5.caption, "3");
+    EXPECT_EQ(library.listCount.caption, "3");
     for (int i = 0; i < 3; ++i) {
         selectChannel(0);
-        program.click(library.Command7);
+        program.click(library.deleteChannelButton);
     }
     for (int i = 2; i >= 0; --i) {
         selectEntry(i);
-        program.click(library.Command1);
+        program.click(library.toChannelsButton);
     }
-    program.click(library.Command6);
+    program.click(library.writeButton);
     EXPECT_EQ(storedChannel(1), (ChannelTexts{"99975", "100575", "mixed"}));
     EXPECT_EQ(storedChannel(2), (ChannelTexts{"99975", "99375", "five digits"}));
     EXPECT_EQ(storedChannel(3), (ChannelTexts{"145500", "144900", "repeater"}));
     EXPECT_EQ(store.readSetting(kSectionLibrary, "$1", "?"), "145500 - 144900 - repeater");
     EXPECT_EQ(store.readSetting(kSectionLibrary, "$3", "?"), "99975 - 100575 - mixed");
     EXPECT_EQ(store.readSetting(kSectionLibrary, "$4", "?"), "");
-    EXPECT_EQ(library.Label3.caption, "3");
+    EXPECT_EQ(library.libraryCount.caption, "3");
 }
 
 TEST_F(ChannelLibraryTest, ALongCommentIsCutToSeventyCharactersWhenWritten) {
@@ -145,8 +145,8 @@ TEST_F(ChannelLibraryTest, ALongCommentIsCutToSeventyCharactersWhenWritten) {
     const std::string comment = kept + "переполнение";
     setChannel(1, "145500", "144900", comment);
     open();
-    EXPECT_EQ(library.List2.items[0], "145500 - 144900 - " + comment);
-    program.click(library.Command6);
+    EXPECT_EQ(library.channelList.items[0], "145500 - 144900 - " + comment);
+    program.click(library.writeButton);
     EXPECT_EQ(storedChannel(1), (ChannelTexts{"145500", "144900", kept}));
 }
 
@@ -156,33 +156,33 @@ TEST_F(ChannelLibraryTest, OnlyACopyOfTheWholeTextAsksBeforeAddingIt) {
     setLibrary(1, "145500 - 144900 - repeater");
     open();
     selectChannel(1);
-    program.click(library.Command2); // differs in the comment only: no question
+    program.click(library.toLibraryButton); // differs in the comment only: no question
     selectChannel(0);
     prompter.expect(kWarningTitle, kLibraryEntryExists, Answer::No);
-    program.click(library.Command2);
-    EXPECT_EQ(library.List1.items,
+    program.click(library.toLibraryButton);
+    EXPECT_EQ(library.libraryList.items,
               (Items{"145500 - 144900 - repeater", "145500 - 144900 - other comment"}));
     prompter.expect(kWarningTitle, kLibraryEntryExists, Answer::Yes);
-    program.click(library.Command2);
-    EXPECT_EQ(library.List1.count(), 3);
-    EXPECT_EQ(library.List1.items[2], "145500 - 144900 - repeater");
+    program.click(library.toLibraryButton);
+    EXPECT_EQ(library.libraryList.count(), 3);
+    EXPECT_EQ(library.libraryList.items[2], "145500 - 144900 - repeater");
 
     selectEntry(0);
     prompter.expect(kWarningTitle, kChannelExists, Answer::No);
-    program.click(library.Command1);
-    EXPECT_EQ(library.List2.count(), 2);
+    program.click(library.toChannelsButton);
+    EXPECT_EQ(library.channelList.count(), 2);
 }
 
 TEST_F(ChannelLibraryTest, NothingSelectedCopiesAndDeletesNothing) {
     setChannel(1, "145500", "144900", "repeater");
     setLibrary(1, "145000 - 145000 - a");
     open();
-    for (Button* button :
-         {&library.Command1, &library.Command2, &library.Command4, &library.Command7}) {
+    for (Button* button : {&library.toChannelsButton, &library.toLibraryButton,
+                           &library.deleteLibraryEntryButton, &library.deleteChannelButton}) {
         program.click(*button);
     }
-    EXPECT_EQ(library.List2.items, (Items{"145500 - 144900 - repeater"}));
-    EXPECT_EQ(library.List1.items, (Items{"145000 - 145000 - a"}));
+    EXPECT_EQ(library.channelList.items, (Items{"145500 - 144900 - repeater"}));
+    EXPECT_EQ(library.libraryList.items, (Items{"145000 - 145000 - a"}));
     EXPECT_TRUE(library.listsChanged);
 }
 
@@ -195,11 +195,11 @@ TEST_F(ChannelLibraryTest, DeletingChannelThreeOfFiveRenumbersTheRestInStoreOrde
     setLibrary(2, "145025 - 145025 - b");
     open();
     selectEntry(0);
-    program.click(library.Command4);
+    program.click(library.deleteLibraryEntryButton);
     selectChannel(2);
-    program.click(library.Command7);
-    EXPECT_EQ(library.Label5.caption, "1");
-    program.click(library.Command6);
+    program.click(library.deleteChannelButton);
+    EXPECT_EQ(library.listCount.caption, "1");
+    program.click(library.writeButton);
 
     EXPECT_EQ(storedChannel(2), (ChannelTexts{"145200", "142", "c2"}));
     EXPECT_EQ(storedChannel(3), (ChannelTexts{"145400", "144", "c4"}));
@@ -207,7 +207,7 @@ TEST_F(ChannelLibraryTest, DeletingChannelThreeOfFiveRenumbersTheRestInStoreOrde
     for (int n = 5; n <= kChannelCount; ++n) {
         EXPECT_EQ(storedChannel(n), (ChannelTexts{})) << n;
     }
-    EXPECT_EQ(library.Label3.caption, "1");
+    EXPECT_EQ(library.libraryCount.caption, "1");
     // Library $1..$100 first, then each channel's receive, transmit and comment.
     const auto& writes = store.writes();
     ASSERT_EQ(writes.size(), 100u + 3u * kChannelCount);
@@ -232,45 +232,45 @@ protected:
         }
         open();
     }
-    void next() { ASSERT_TRUE(program.click(library.Command8)); }
+    void next() { ASSERT_TRUE(program.click(library.searchNextButton)); }
 };
 
 TEST_F(LibrarySearchTest, StepsThroughTheMatchesThenEndsAndRestartsFromTheTop) {
     search("145500");
-    EXPECT_EQ(library.List1.selectedIndex, 0);
+    EXPECT_EQ(library.libraryList.selectedIndex, 0);
     next();
-    EXPECT_EQ(library.List1.selectedIndex, 2);
+    EXPECT_EQ(library.libraryList.selectedIndex, 2);
     next();
-    EXPECT_EQ(library.List1.selectedIndex, 4);
+    EXPECT_EQ(library.libraryList.selectedIndex, 4);
     EXPECT_EQ(library.searchIndex, 4);
     prompter.expect(kSearchTitle, kSearchFinished);
     next();
     EXPECT_EQ(prompter.shown().back().icon, MessageIcon::Information);
     EXPECT_EQ(library.searchIndex, -1);
     next();
-    EXPECT_EQ(library.List1.selectedIndex, 0);
+    EXPECT_EQ(library.libraryList.selectedIndex, 0);
 }
 
 TEST_F(LibrarySearchTest, ChangingTheSearchTextRestartsFromTheTop) {
     search("145500");
     next();
-    EXPECT_EQ(library.List1.selectedIndex, 2);
+    EXPECT_EQ(library.libraryList.selectedIndex, 2);
     search("99975");
-    EXPECT_EQ(library.List1.selectedIndex, 3);
+    EXPECT_EQ(library.libraryList.selectedIndex, 3);
     search("145500");
-    EXPECT_EQ(library.List1.selectedIndex, 0);
-    ASSERT_TRUE(program.type(library.Text1, "14550"));
+    EXPECT_EQ(library.libraryList.selectedIndex, 0);
+    ASSERT_TRUE(program.type(library.searchBox, "14550"));
     EXPECT_EQ(library.searchIndex, -1);
 }
 
 TEST_F(LibrarySearchTest, NoMatchOrNoNumberDoesNothingVisible) {
     search("146000");
-    EXPECT_EQ(library.List1.selectedIndex, -1);
+    EXPECT_EQ(library.libraryList.selectedIndex, -1);
     EXPECT_EQ(library.searchIndex, -1);
     next();
     search("abc");
     search("0");
-    EXPECT_EQ(library.List1.selectedIndex, -1);
+    EXPECT_EQ(library.libraryList.selectedIndex, -1);
     EXPECT_TRUE(prompter.shown().empty());
     EXPECT_FALSE(library.listsChanged);
 }
@@ -287,12 +287,12 @@ protected:
 
 TEST_F(LibraryClosingTest, WritingThenClosingStillAsksToSave) {
     selectChannel(0);
-    program.click(library.Command7);
-    program.click(library.Command6);
+    program.click(library.deleteChannelButton);
+    program.click(library.writeButton);
     EXPECT_TRUE(library.listsChanged);
     store.clearLog();
     prompter.expect(kWarningTitle, kSaveChangesQuestion, Answer::Yes);
-    program.click(library.Command5);
+    program.click(library.exitButton);
     EXPECT_FALSE(library.shown());
     EXPECT_FALSE(library.listsChanged);
     EXPECT_EQ(store.writes().size(), 100u + 3u * kChannelCount);
@@ -304,44 +304,44 @@ TEST_F(LibraryClosingTest, WritingThenClosingStillAsksToSave) {
 // direct store writes stand for another window's save).
 TEST_F(LibraryClosingTest, WritingTakesTheStoresEntriesForAListLeftAlone) {
     selectChannel(0);
-    program.click(library.Command7);
+    program.click(library.deleteChannelButton);
     setLibrary(1, "146000 - 146000 - gained");
-    program.click(library.Command6);
+    program.click(library.writeButton);
     EXPECT_EQ(store.readSetting(kSectionLibrary, slotKey(1), "?"), "146000 - 146000 - gained");
-    EXPECT_EQ(library.List1.items, (Items{"146000 - 146000 - gained"}));
+    EXPECT_EQ(library.libraryList.items, (Items{"146000 - 146000 - gained"}));
     EXPECT_EQ(storedChannel(1), (ChannelTexts{"145000", "145000", "simplex"}));
     EXPECT_EQ(storedChannel(2), (ChannelTexts{"", "", ""}));
 
     setChannel(2, "144500", "144500", "stored since");
     selectChannel(0);
-    program.click(library.Command2);
-    program.click(library.Command6);
+    program.click(library.toLibraryButton);
+    program.click(library.writeButton);
     EXPECT_EQ(storedChannel(2), (ChannelTexts{"144500", "144500", "stored since"}));
     EXPECT_EQ(store.readSetting(kSectionLibrary, slotKey(2), "?"), "145000 - 145000 - simplex");
     prompter.expect(kWarningTitle, kSaveChangesQuestion, Answer::No);
-    program.click(library.Command5);
+    program.click(library.exitButton);
 }
 
 TEST_F(LibraryClosingTest, ClosingWithoutChangesAsksNothing) {
     selectChannel(1);
-    program.click(library.Command5);
+    program.click(library.exitButton);
     EXPECT_FALSE(library.shown());
     EXPECT_TRUE(store.writes().empty());
 }
 
 TEST_F(LibraryClosingTest, UnsavedEditsAreDroppedWhenClosedWithoutSaving) {
     selectChannel(0);
-    program.click(library.Command7);
+    program.click(library.deleteChannelButton);
     selectChannel(0);
-    program.click(library.Command2);
+    program.click(library.toLibraryButton);
     prompter.expect(kWarningTitle, kSaveChangesQuestion, Answer::No);
-    program.click(library.Command5);
+    program.click(library.exitButton);
     EXPECT_TRUE(store.writes().empty());
 
     open();
-    EXPECT_EQ(library.List2.items,
+    EXPECT_EQ(library.channelList.items,
               (Items{"145500 - 144900 - repeater", "145000 - 145000 - simplex"}));
-    EXPECT_TRUE(library.List1.items.empty());
+    EXPECT_TRUE(library.libraryList.items.empty());
     EXPECT_FALSE(library.listsChanged);
 }
 
@@ -352,12 +352,12 @@ TEST_F(LibraryClosingTest, EveryOtherWindowIsDisabledWhileTheLibraryIsShown) {
     EXPECT_FALSE(program.activate(editor));
     EXPECT_EQ(consoleClicks, 0);
     EXPECT_EQ(program.activeWindow(), &library);
-    EXPECT_TRUE(library.Timer1.enabled());
+    EXPECT_TRUE(library.counterTimer.enabled());
 
-    program.click(library.Command5);
+    program.click(library.exitButton);
     EXPECT_TRUE(console.enabled);
     EXPECT_TRUE(editor.enabled);
-    EXPECT_FALSE(library.Timer1.enabled());
+    EXPECT_FALSE(library.counterTimer.enabled());
     EXPECT_EQ(program.activeWindow(), &editor);
     EXPECT_TRUE(program.click(consoleButton));
     EXPECT_EQ(consoleClicks, 1);
@@ -365,7 +365,7 @@ TEST_F(LibraryClosingTest, EveryOtherWindowIsDisabledWhileTheLibraryIsShown) {
 
 TEST_F(LibraryClosingTest, AFrameCloseActsAsExitWithItsQuestion) {
     selectChannel(1);
-    program.click(library.Command7);
+    program.click(library.deleteChannelButton);
     prompter.expect(kWarningTitle, kSaveChangesQuestion, Answer::Yes);
     ASSERT_TRUE(program.close(library));
     EXPECT_FALSE(library.shown());
@@ -376,10 +376,10 @@ TEST_F(LibraryClosingTest, AFrameCloseActsAsExitWithItsQuestion) {
 }
 
 TEST_F(LibraryClosingTest, TheCounterFollowsTheListOnTimerTicks) {
-    library.List1.addItem("145000 - 145000 - added from code");
-    EXPECT_EQ(library.Label5.caption, "0");
+    library.libraryList.addItem("145000 - 145000 - added from code");
+    EXPECT_EQ(library.listCount.caption, "0");
     program.advance(Form6::kCounterIntervalMs);
-    EXPECT_EQ(library.Label5.caption, "1");
+    EXPECT_EQ(library.listCount.caption, "1");
 }
 
 } // namespace

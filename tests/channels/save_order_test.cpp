@@ -20,7 +20,7 @@ protected:
         dialog.setPassVar(145500);
         dialog.openChannelEditor = [this] { editor.show(); };
         open(dialog);
-        ASSERT_TRUE(program.click(dialog.Command2));
+        ASSERT_TRUE(program.click(dialog.channelsButton));
         ASSERT_EQ(program.activeWindow(), &editor);
     }
     void typeRow(int row, const std::string& rx, const std::string& tx,
@@ -45,11 +45,11 @@ TEST_F(SaveOrderTest, TheDialogSavedRightAfterTheEditorKeepsTheEditorsChannels) 
     ASSERT_TRUE(program.activate(editor));
     typeRow(1, "144500", "144500", "edited");
     typeRow(2, "145250", "145250", "added in the editor");
-    ASSERT_TRUE(program.click(editor.Command1));
+    ASSERT_TRUE(program.click(editor.saveButton));
     ASSERT_FALSE(editor.shown());
     ASSERT_EQ(program.activeWindow(), &form); // not the dialog: it did not reload
 
-    ASSERT_TRUE(program.click(dialog.Command1));
+    ASSERT_TRUE(program.click(dialog.saveButton));
     EXPECT_FALSE(dialog.shown());
     expectChannel(1, "144500", "144500", "edited");
     expectChannel(2, "145250", "145250", "added in the editor");
@@ -62,13 +62,13 @@ TEST_F(SaveOrderTest, TheDialogSavedRightAfterTheEditorKeepsTheEditorsChannels) 
 // operator changed, as changed.
 TEST_F(SaveOrderTest, TheEditorSavedAfterTheDialogKeepsTheDialogsChannel) {
     typeRow(3, "144000", "144600", "typed");
-    ASSERT_TRUE(program.click(dialog.Command1));
+    ASSERT_TRUE(program.click(dialog.saveButton));
     ASSERT_FALSE(dialog.shown());
     expectChannel(2, "145500", "145500", "");
     ASSERT_EQ(program.activeWindow(), &editor); // still showing its old table
     EXPECT_EQ(editor.receiveBox(2).text(), "");
 
-    ASSERT_TRUE(program.click(editor.Command1));
+    ASSERT_TRUE(program.click(editor.saveButton));
     EXPECT_FALSE(editor.shown());
     expectChannel(1, "145000", "145000", "old");
     expectChannel(2, "145500", "145500", "");
@@ -82,13 +82,13 @@ TEST_F(SaveOrderTest, TheEditorStoresAChangedRowAsShownAndChecksTheBandAsStoredN
     store.writeSetting(kSectionRxChannels, slotKey(1), "145975");
     setSetting(kKeyUpperBound, "145000");
     prompter.expectError(kOutOfBandMessage);
-    ASSERT_TRUE(program.click(editor.Command1));
+    ASSERT_TRUE(program.click(editor.saveButton));
     EXPECT_TRUE(prompter.done());
     EXPECT_TRUE(editor.shown());
     EXPECT_EQ(storedChannel(1).receive, "145975");
 
     setSetting(kKeyUpperBound, "146000");
-    ASSERT_TRUE(program.click(editor.Command1));
+    ASSERT_TRUE(program.click(editor.saveButton));
     EXPECT_FALSE(editor.shown());
     expectChannel(1, "145025", "145025", "mine");
 }

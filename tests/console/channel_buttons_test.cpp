@@ -18,29 +18,30 @@ TEST_F(ChannelButtonsTest, AChannelButtonTunesItsChannelAndTheIndicatorFollows) 
     start();
     EXPECT_TRUE(program.click(form.Command6));
     EXPECT_EQ(form.currentChannel, 3);
-    EXPECT_EQ(form.Slider1.value(), 60);
-    EXPECT_EQ(form.Label1.caption, "145500");
-    EXPECT_EQ(form.Label17.caption, "3");
-    EXPECT_EQ(form.Label9.caption, "repeater");
-    EXPECT_EQ(radio.lastDivider(), (145500 - 10700) / 25);
+    EXPECT_EQ(form.tuningSlider.value(), 60);
+    EXPECT_EQ(form.readOut.caption, "145500");
+    EXPECT_EQ(form.channelIndicator.caption, "3");
+    EXPECT_EQ(form.shownChannel(), 3);
+    EXPECT_EQ(form.statusLine.caption, "repeater");
+    EXPECT_EQ(radio.lastDivider(), 5392);
     tick();
-    EXPECT_EQ(form.Label17.caption, "3");
-    EXPECT_EQ(form.Label9.caption, "repeater");
+    EXPECT_EQ(form.channelIndicator.caption, "3");
+    EXPECT_EQ(form.statusLine.caption, "repeater");
 }
 
 TEST_F(ChannelButtonsTest, ACoarseStepTunesTheNearestNotchHalfToEven) {
     setChannel(1, "145025");
     setChannel(2, "145075");
     start();
-    program.click(form.Option1);
+    program.click(form.step50);
     program.click(form.Command3);
-    EXPECT_EQ(form.Slider1.value(), 20); // 20.5
-    EXPECT_EQ(form.Label1.caption, "145000");
+    EXPECT_EQ(form.tuningSlider.value(), 20); // 20.5
+    EXPECT_EQ(form.readOut.caption, "145000");
     tick(); // the read-out is not channel 1's frequency
-    EXPECT_EQ(form.Label17.caption, kNoChannel);
+    EXPECT_EQ(form.channelIndicator.caption, kNoChannel);
     program.click(form.Command5);
-    EXPECT_EQ(form.Slider1.value(), 22); // 21.5
-    EXPECT_EQ(form.Label1.caption, "145100");
+    EXPECT_EQ(form.tuningSlider.value(), 22); // 21.5
+    EXPECT_EQ(form.readOut.caption, "145100");
 }
 
 TEST_F(ChannelButtonsTest, AChannelOutsideTheBandIsRefusedAndNothingMoves) {
@@ -48,14 +49,14 @@ TEST_F(ChannelButtonsTest, AChannelOutsideTheBandIsRefusedAndNothingMoves) {
     setChannel(2, "146025");
     start();
     program.click(form.Command3); // the upper boundary is inside
-    EXPECT_EQ(form.Label1.caption, "146000");
+    EXPECT_EQ(form.readOut.caption, "146000");
     radio.clearOperations();
     prompter.expectError(kChannelOutOfBand);
     program.click(form.Command5);
     EXPECT_TRUE(prompter.done());
     EXPECT_EQ(form.currentChannel, 2);
-    EXPECT_EQ(form.Slider1.value(), 80);
-    EXPECT_EQ(form.Label17.caption, "1");
+    EXPECT_EQ(form.tuningSlider.value(), 80);
+    EXPECT_EQ(form.channelIndicator.caption, "1");
     EXPECT_TRUE(radio.operations().empty());
 }
 
@@ -74,16 +75,16 @@ TEST_F(ChannelButtonsTest, StepButtonsWrapAroundFromAChannel) {
     setChannel(7, "145500", "", "seven");
     start();
     program.click(form.Command5);
-    program.click(form.Command15);
-    EXPECT_EQ(form.Label17.caption, "7");
-    EXPECT_EQ(form.Label9.caption, "seven");
-    EXPECT_EQ(form.Label1.caption, "145500");
-    program.click(form.Command15);
-    EXPECT_EQ(form.Label17.caption, "2");
-    program.click(form.Command16);
-    EXPECT_EQ(form.Label17.caption, "7");
-    program.click(form.Command16);
-    EXPECT_EQ(form.Label17.caption, "2");
+    program.click(form.previousChannelButton);
+    EXPECT_EQ(form.channelIndicator.caption, "7");
+    EXPECT_EQ(form.statusLine.caption, "seven");
+    EXPECT_EQ(form.readOut.caption, "145500");
+    program.click(form.previousChannelButton);
+    EXPECT_EQ(form.channelIndicator.caption, "2");
+    program.click(form.nextChannelButton);
+    EXPECT_EQ(form.channelIndicator.caption, "7");
+    program.click(form.nextChannelButton);
+    EXPECT_EQ(form.channelIndicator.caption, "2");
     EXPECT_EQ(form.currentChannel, 2); // stepping leaves the current channel alone
 }
 
@@ -93,12 +94,12 @@ TEST_F(ChannelButtonsTest, StepButtonsWrapFromTheFirstAndTheLastChannel) {
     setChannel(10, "145500");
     start();
     program.click(form.Command3);
-    program.click(form.Command15); // below channel 1: round to 10
-    EXPECT_EQ(form.Label17.caption, "10");
-    program.click(form.Command16); // above channel 10: round to 1, not 10 again
-    EXPECT_EQ(form.Label17.caption, "1");
-    program.click(form.Command16);
-    EXPECT_EQ(form.Label17.caption, "3");
+    program.click(form.previousChannelButton); // below channel 1: round to 10
+    EXPECT_EQ(form.channelIndicator.caption, "10");
+    program.click(form.nextChannelButton); // above channel 10: round to 1, not 10 again
+    EXPECT_EQ(form.channelIndicator.caption, "1");
+    program.click(form.nextChannelButton);
+    EXPECT_EQ(form.channelIndicator.caption, "3");
 }
 
 TEST_F(ChannelButtonsTest, WithASingleChannelOnlyNextReselectsIt) {
@@ -106,12 +107,12 @@ TEST_F(ChannelButtonsTest, WithASingleChannelOnlyNextReselectsIt) {
     start();
     program.click(form.Command7);
     radio.clearOperations();
-    program.click(form.Command15);
+    program.click(form.previousChannelButton);
     EXPECT_TRUE(radio.operations().empty());
     const int words = radio.wordCount();
-    program.click(form.Command16);
+    program.click(form.nextChannelButton);
     EXPECT_EQ(radio.wordCount(), words + 1);
-    EXPECT_EQ(form.Label17.caption, "4");
+    EXPECT_EQ(form.channelIndicator.caption, "4");
 }
 
 TEST_F(ChannelButtonsTest, FromNoneNextTakesTheFirstAboveAndPreviousTheLowestNumber) {
@@ -120,27 +121,27 @@ TEST_F(ChannelButtonsTest, FromNoneNextTakesTheFirstAboveAndPreviousTheLowestNum
     setChannel(3, "145250");
     store.writeSetting(kSectionFlags, kKeyBack, "145000");
     start();
-    ASSERT_EQ(form.Label17.caption, kNoChannel);
-    program.click(form.Command16);
-    EXPECT_EQ(form.Label17.caption, "1");
-    program.scroll(form.Slider1, 40); // 145000, no channel
+    ASSERT_EQ(form.channelIndicator.caption, kNoChannel);
+    program.click(form.nextChannelButton);
+    EXPECT_EQ(form.channelIndicator.caption, "1");
+    program.scroll(form.tuningSlider, 40); // 145000, no channel
     tick();
-    ASSERT_EQ(form.Label17.caption, kNoChannel);
-    program.click(form.Command15);
-    EXPECT_EQ(form.Label17.caption, "1");
-    program.scroll(form.Slider1, 80); // nothing above 146000: the lowest number
+    ASSERT_EQ(form.channelIndicator.caption, kNoChannel);
+    program.click(form.previousChannelButton);
+    EXPECT_EQ(form.channelIndicator.caption, "1");
+    program.scroll(form.tuningSlider, 80); // nothing above 146000: the lowest number
     tick();
-    program.click(form.Command16);
-    EXPECT_EQ(form.Label17.caption, "1");
+    program.click(form.nextChannelButton);
+    EXPECT_EQ(form.channelIndicator.caption, "1");
 }
 
 TEST_F(ChannelButtonsTest, WithoutChannelsTheStepButtonsDoNothing) {
     start();
     radio.clearOperations();
-    program.click(form.Command15);
-    program.click(form.Command16);
+    program.click(form.previousChannelButton);
+    program.click(form.nextChannelButton);
     EXPECT_TRUE(radio.operations().empty());
-    EXPECT_EQ(form.Label17.caption, kNoChannel);
+    EXPECT_EQ(form.channelIndicator.caption, kNoChannel);
 }
 
 TEST_F(ChannelButtonsTest, AStepStopsAtTheFirstChannelOutsideTheBand) {
@@ -149,10 +150,10 @@ TEST_F(ChannelButtonsTest, AStepStopsAtTheFirstChannelOutsideTheBand) {
     start();
     radio.clearOperations();
     prompter.expectError(kChannelOutOfBand);
-    program.click(form.Command15); // from NONE: channel 2 first
+    program.click(form.previousChannelButton); // from NONE: channel 2 first
     EXPECT_TRUE(prompter.done());
     EXPECT_TRUE(radio.operations().empty());
-    EXPECT_EQ(form.Label17.caption, kNoChannel);
+    EXPECT_EQ(form.channelIndicator.caption, kNoChannel);
 }
 
 TEST_F(ChannelButtonsTest, TwoChannelsOnOneFrequencyShowTheLowerNumberAfterARetune) {
@@ -160,26 +161,26 @@ TEST_F(ChannelButtonsTest, TwoChannelsOnOneFrequencyShowTheLowerNumberAfterARetu
     setChannel(7, "145000", "", "seven");
     start();
     program.click(form.Command10);
-    EXPECT_EQ(form.Label17.caption, "7");
+    EXPECT_EQ(form.channelIndicator.caption, "7");
     tick();
-    EXPECT_EQ(form.Label17.caption, "7");
-    program.scroll(form.Slider1, 41);
+    EXPECT_EQ(form.channelIndicator.caption, "7");
+    program.scroll(form.tuningSlider, 41);
     tick();
-    EXPECT_EQ(form.Label17.caption, kNoChannel);
-    EXPECT_EQ(form.Label9.caption, "");
-    program.scroll(form.Slider1, 40);
+    EXPECT_EQ(form.channelIndicator.caption, kNoChannel);
+    EXPECT_EQ(form.statusLine.caption, "");
+    program.scroll(form.tuningSlider, 40);
     tick();
-    EXPECT_EQ(form.Label17.caption, "2");
-    EXPECT_EQ(form.Label9.caption, "two");
+    EXPECT_EQ(form.channelIndicator.caption, "2");
+    EXPECT_EQ(form.statusLine.caption, "two");
 }
 
 TEST_F(ChannelButtonsTest, AddChannelHandsOverTheTunedFrequency) {
     start();
     std::int64_t handed = 0;
     form.openAddChannel = [&](std::int64_t kHz) { handed = kHz; };
-    program.click(form.Option1);
-    program.scroll(form.Slider1, 40);
-    program.click(form.Command14);
+    program.click(form.step50);
+    program.scroll(form.tuningSlider, 40);
+    program.click(form.addChannelButton);
     EXPECT_EQ(handed, 146000);
 }
 

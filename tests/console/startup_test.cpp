@@ -31,11 +31,11 @@ TEST(FirstStart, AsksWritesTheStoreAndTunesTheLowerBoundary) {
     EXPECT_EQ(store.readSetting(kSectionSettings, kKeyLowerBound, "?"), "144000");
     EXPECT_EQ(store.readSetting(kSectionSettings, "delay2", "?"), "0");
     EXPECT_EQ(store.readSetting(kSectionLibrary, "$100", "?"), "");
-    EXPECT_EQ(form.Label1.caption, "144000");
-    EXPECT_EQ(form.Label2.caption, "0");
-    EXPECT_EQ(form.Slider1.maximum(), 80);
-    EXPECT_EQ(form.Label14.caption, "001010110010100000000101");
-    EXPECT_EQ(form.Label16.caption, "133300");
+    EXPECT_EQ(form.readOut.caption, "144000");
+    EXPECT_EQ(form.positionReadOut.caption, "0");
+    EXPECT_EQ(form.tuningSlider.maximum(), 80);
+    EXPECT_EQ(form.controlWordReadOut.caption, "001010110010100000000101");
+    EXPECT_EQ(form.synthesizerReadOut.caption, "133300");
     EXPECT_EQ(form.caption, kConsoleTitle);
     const std::vector<int> writes = radio.writes();
     ASSERT_EQ(writes.size(), 58u);
@@ -63,21 +63,21 @@ TEST(FirstStart, NoEndsTheProgramWithTheStoreAndThePortUntouched) {
 TEST_F(StartupTest, StartsWithTheDesignedControlStates) {
     setChannel(2, "145600", "145000", "repeater");
     start();
-    EXPECT_EQ(form.Label3.caption, "25");
+    EXPECT_EQ(form.stepReadOut.caption, "25");
     EXPECT_EQ(form.Label4.caption, "kHz");
-    EXPECT_EQ(form.Label5.caption, "RX");
-    EXPECT_EQ(form.Label17.caption, "NONE");
-    EXPECT_FALSE(form.Command4.enabled);
-    EXPECT_TRUE(form.Option2.selected());
-    EXPECT_FALSE(form.Check2[0].visible);
+    EXPECT_EQ(form.modeIndicator.caption, "RX");
+    EXPECT_EQ(form.channelIndicator.caption, "NONE");
+    EXPECT_FALSE(form.channelScanButton.enabled);
+    EXPECT_TRUE(form.step25.selected());
+    EXPECT_FALSE(form.channelScanBoxes[0].visible);
     EXPECT_FALSE(form.channelButton(1).enabled);
     EXPECT_TRUE(form.channelButton(2).enabled);
     EXPECT_EQ(form.rxComments[1], "repeater");
     EXPECT_EQ(form.txChannels[1], 145000);
     EXPECT_EQ(store.readSetting(kSectionFlags, kKeyLock, "?"), "1");
-    EXPECT_TRUE(form.Timer5.enabled());
-    EXPECT_FALSE(form.Timer1.enabled());
-    EXPECT_EQ(form.Timer1.interval(), 400);
+    EXPECT_TRUE(form.indicatorTimer.enabled());
+    EXPECT_FALSE(form.bandScanTimer.enabled());
+    EXPECT_EQ(form.bandScanTimer.interval(), 400);
 }
 
 struct BackCase {
@@ -105,8 +105,8 @@ TEST_F(StartupTest, LastFrequencyPlacesTheSliderInsideTheBandOnly) {
         Form1 console{freshProgram, freshRadio, store, prompter};
         store.writeSetting(kSectionFlags, kKeyBack, c.back);
         ASSERT_TRUE(startConsole(console));
-        EXPECT_EQ(console.Slider1.value(), c.position);
-        EXPECT_EQ(console.Label1.caption, c.readOut);
+        EXPECT_EQ(console.tuningSlider.value(), c.position);
+        EXPECT_EQ(console.readOut.caption, c.readOut);
         EXPECT_EQ(freshRadio.lastDivider(), 5332 + c.position);
     }
 }
@@ -120,8 +120,8 @@ TEST_F(StartupTest, ActivationReloadsChannelsButMovesNothingWithoutARerange) {
     reactivate();
     EXPECT_FALSE(form.channelButton(3).enabled);
     EXPECT_TRUE(form.channelButton(5).enabled);
-    EXPECT_FALSE(form.Check2[2].enabled);
-    EXPECT_TRUE(form.Check2[4].enabled);
+    EXPECT_FALSE(form.channelScanBoxes[2].enabled);
+    EXPECT_TRUE(form.channelScanBoxes[4].enabled);
     // The tooltips are set before the reload: they lag one activation behind.
     EXPECT_EQ(form.channelButton(3).toolTip, "145500");
     EXPECT_EQ(form.channelButton(5).toolTip, "");
@@ -129,7 +129,7 @@ TEST_F(StartupTest, ActivationReloadsChannelsButMovesNothingWithoutARerange) {
     reactivate();
     EXPECT_EQ(form.channelButton(3).toolTip, "");
     EXPECT_EQ(form.channelButton(5).toolTip, "144500");
-    EXPECT_EQ(form.Check2[4].toolTip, "144500");
+    EXPECT_EQ(form.channelScanBoxes[4].toolTip, "144500");
     EXPECT_TRUE(radio.operations().empty());
 }
 
@@ -144,29 +144,29 @@ TEST_F(StartupTest, ActivationAfterNewSettingsReRangesAndTunesTheNewLowerBoundar
 
     reactivate();
 
-    EXPECT_EQ(form.Slider1.value(), 0);
-    EXPECT_EQ(form.Slider1.maximum(), 80);
-    EXPECT_EQ(form.Label1.caption, "145000");
-    EXPECT_EQ(radio.lastDivider(), (145000 - 10700) / 25);
-    EXPECT_EQ(form.Timer1.interval(), 250);
+    EXPECT_EQ(form.tuningSlider.value(), 0);
+    EXPECT_EQ(form.tuningSlider.maximum(), 80);
+    EXPECT_EQ(form.readOut.caption, "145000");
+    EXPECT_EQ(radio.lastDivider(), 5372);
+    EXPECT_EQ(form.bandScanTimer.interval(), 250);
     EXPECT_EQ(store.readSetting(kSectionFlags, kKeyLock, "?"), "1");
 }
 
 TEST_F(StartupTest, ExitStoresTheReadOutAndEndsTheProgram) {
     store.writeSetting(kSectionFlags, kKeyBack, "145025");
     start();
-    EXPECT_TRUE(program.click(form.Command1));
+    EXPECT_TRUE(program.click(form.exitButton));
     EXPECT_EQ(store.readSetting(kSectionFlags, kKeyBack, "?"), "145025");
     EXPECT_TRUE(program.quitting());
     EXPECT_EQ(radio.dataRegister(), 0);
-    EXPECT_FALSE(program.click(form.Label12)); // no event after the end
+    EXPECT_FALSE(program.click(form.additionLabel)); // no event after the end
 }
 
 TEST_F(StartupTest, ExitNeverLeavesTheTransmitLineHigh) {
     start();
     program.runEvent([&] { form.sent2(0); });
     ASSERT_TRUE(radio.transmitting());
-    program.click(form.Command1);
+    program.click(form.exitButton);
     EXPECT_FALSE(radio.transmitting());
     EXPECT_EQ(radio.writes().back(), 0);
 }
@@ -174,12 +174,12 @@ TEST_F(StartupTest, ExitNeverLeavesTheTransmitLineHigh) {
 TEST_F(StartupTest, AdditionLabelShowsAndHidesTheLowerPanel) {
     start();
     EXPECT_EQ(form.heightTwips, kConsoleHeightTwips);
-    program.click(form.Label12);
+    program.click(form.additionLabel);
     EXPECT_EQ(form.heightTwips, kConsoleHeightWithPanelTwips);
-    EXPECT_EQ(form.Label12.foreColour, kRed);
-    program.click(form.Label12);
+    EXPECT_EQ(form.additionLabel.foreColour, kRed);
+    program.click(form.additionLabel);
     EXPECT_EQ(form.heightTwips, kConsoleHeightTwips);
-    EXPECT_EQ(form.Label12.foreColour, kGreen);
+    EXPECT_EQ(form.additionLabel.foreColour, kGreen);
 }
 
 TEST_F(StartupTest, StoredNumbersBeyondTheirWidthsSaturateAndIntervalsStayPositive) {
@@ -190,9 +190,9 @@ TEST_F(StartupTest, StoredNumbersBeyondTheirWidthsSaturateAndIntervalsStayPositi
     setSetting(kKeyLowerBound, "144000.5"); // rounds half to even
     start();
     EXPECT_EQ(form.txShift, 32767);
-    EXPECT_EQ(form.Timer1.interval(), 1);
-    EXPECT_EQ(form.Timer2.interval(), 2147483647);
-    EXPECT_EQ(form.Timer3.interval(), 1);
+    EXPECT_EQ(form.bandScanTimer.interval(), 1);
+    EXPECT_EQ(form.rangeScanTimer.interval(), 2147483647);
+    EXPECT_EQ(form.channelScanTimer.interval(), 1);
     EXPECT_EQ(form.lowerBound, 144000);
 }
 
@@ -200,8 +200,8 @@ TEST_F(StartupTest, AnInvertedOrMissingBandLeavesTheSliderAtZeroWithoutCrashing)
     setSetting(kKeyLowerBound, "146000");
     setSetting(kKeyUpperBound, "144000");
     start();
-    EXPECT_EQ(form.Slider1.maximum(), 0);
-    EXPECT_EQ(form.Label1.caption, "146000");
+    EXPECT_EQ(form.tuningSlider.maximum(), 0);
+    EXPECT_EQ(form.readOut.caption, "146000");
 }
 
 TEST_F(StartupTest, DelaysAreRoundedHalfToEvenAndNeverNegative) {
@@ -227,11 +227,11 @@ namespace {
 TEST_F(StartupTest, BeforeTheLoadHasFinishedATransferShowsButNeverReachesThePort) {
     form.lowerBound = 144000;
     form.ifOffset = -10700;
-    form.Slider1.setMaximum(80);
+    form.tuningSlider.setMaximum(80);
     program.runEvent([&] { form.sent1(40); });
-    EXPECT_EQ(form.Label1.caption, "145000");
-    EXPECT_EQ(form.Label16.caption, "134300");
-    EXPECT_EQ(form.Label14.caption.size(), 24u);
+    EXPECT_EQ(form.readOut.caption, "145000");
+    EXPECT_EQ(form.synthesizerReadOut.caption, "134300");
+    EXPECT_EQ(form.controlWordReadOut.caption.size(), 24u);
     EXPECT_TRUE(radio.operations().empty());
 }
 

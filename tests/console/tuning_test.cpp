@@ -19,23 +19,23 @@ TEST_F(TuningTest, EachStepOptionReRangesTheSliderAndRetunesTheLowerBoundary) {
     };
     start();
     const Case cases[] = {
-        {form.Option1, 40, "50", 2}, {form.Option3, 20, "100", 4}, {form.Option2, 80, "25", 1}};
+        {form.step50, 40, "50", 2}, {form.step100, 20, "100", 4}, {form.step25, 80, "25", 1}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.step);
-        program.scroll(form.Slider1, 7);
-        form.Text2.setText("145000");
-        form.Text6.setText("145100");
-        form.Label9.caption = "comment";
+        program.scroll(form.tuningSlider, 7);
+        form.scanFrom.setText("145000");
+        form.scanTo.setText("145100");
+        form.statusLine.caption = "comment";
         const int words = radio.wordCount();
         EXPECT_TRUE(program.click(c.option));
-        EXPECT_EQ(form.Slider1.maximum(), c.maximum);
-        EXPECT_EQ(form.Slider1.value(), 0);
-        EXPECT_EQ(form.Label1.caption, "144000");
-        EXPECT_EQ(form.Label2.caption, "0");
-        EXPECT_EQ(form.Label3.caption, c.step);
+        EXPECT_EQ(form.tuningSlider.maximum(), c.maximum);
+        EXPECT_EQ(form.tuningSlider.value(), 0);
+        EXPECT_EQ(form.readOut.caption, "144000");
+        EXPECT_EQ(form.positionReadOut.caption, "0");
+        EXPECT_EQ(form.stepReadOut.caption, c.step);
         EXPECT_EQ(form.stepFactor, c.stepFactor);
-        EXPECT_EQ(form.Text2.text(), "");
-        EXPECT_EQ(form.Text6.text(), "");
+        EXPECT_EQ(form.scanFrom.text(), "");
+        EXPECT_EQ(form.scanTo.text(), "");
         EXPECT_EQ(radio.wordCount(), words + 1);
         EXPECT_EQ(radio.lastDivider(), 5332);
     }
@@ -43,35 +43,35 @@ TEST_F(TuningTest, EachStepOptionReRangesTheSliderAndRetunesTheLowerBoundary) {
 
 TEST_F(TuningTest, ChoosingTheSelectedStepAgainDoesNothing) {
     start();
-    program.scroll(form.Slider1, 12);
+    program.scroll(form.tuningSlider, 12);
     radio.clearOperations();
-    program.click(form.Option2);
+    program.click(form.step25);
     EXPECT_TRUE(radio.operations().empty());
-    EXPECT_EQ(form.Slider1.value(), 12);
+    EXPECT_EQ(form.tuningSlider.value(), 12);
 }
 
 TEST_F(TuningTest, SliderPositionsStandForTheirFrequenciesAtEachStep) {
     start();
-    program.click(form.Option1);
-    program.scroll(form.Slider1, 40);
-    EXPECT_EQ(form.Label1.caption, "146000");
-    EXPECT_EQ(form.Label2.caption, "40");
-    EXPECT_EQ(radio.lastDivider(), 5332 + 80);
-    program.click(form.Option3);
-    program.scroll(form.Slider1, 1);
-    EXPECT_EQ(form.Label1.caption, "144100");
+    program.click(form.step50);
+    program.scroll(form.tuningSlider, 40);
+    EXPECT_EQ(form.readOut.caption, "146000");
+    EXPECT_EQ(form.positionReadOut.caption, "40");
+    EXPECT_EQ(radio.lastDivider(), 5412);
+    program.click(form.step100);
+    program.scroll(form.tuningSlider, 1);
+    EXPECT_EQ(form.readOut.caption, "144100");
     EXPECT_EQ(radio.lastDivider(), 5336);
 }
 
 TEST_F(TuningTest, ABandThatIsNotAWholeNumberOfStepsRoundsItsMaximumHalfToEven) {
     setSetting(kKeyUpperBound, "146050"); // 20.5 notches of 100 kHz
     start();
-    program.click(form.Option3);
-    EXPECT_EQ(form.Slider1.maximum(), 20);
+    program.click(form.step100);
+    EXPECT_EQ(form.tuningSlider.maximum(), 20);
     setSetting(kKeyUpperBound, "146150"); // 21.5 notches
     store.writeSetting(kSectionFlags, kKeyLock, "0");
     reactivate();
-    EXPECT_EQ(form.Slider1.maximum(), 22);
+    EXPECT_EQ(form.tuningSlider.maximum(), 22);
 }
 
 TEST_F(TuningTest, MovingTheSliderForgetsTheChannelAndTheStepOptionsKeepIt) {
@@ -79,11 +79,11 @@ TEST_F(TuningTest, MovingTheSliderForgetsTheChannelAndTheStepOptionsKeepIt) {
     start();
     program.click(form.Command3);
     ASSERT_EQ(form.currentChannel, 1);
-    program.click(form.Option1);
+    program.click(form.step50);
     EXPECT_EQ(form.currentChannel, 1);
-    program.scroll(form.Slider1, 3);
+    program.scroll(form.tuningSlider, 3);
     EXPECT_EQ(form.currentChannel, 0);
-    EXPECT_EQ(form.Label1.caption, "144150"); // three 50 kHz notches
+    EXPECT_EQ(form.readOut.caption, "144150"); // three 50 kHz notches
 }
 
 } // namespace

@@ -34,9 +34,9 @@ TEST_F(ConsoleRigTest, ATuneMovesTheSliderToTheNearestNotchAndSendsTheWord) {
                           {143990000, "144000", 5332}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.readOut);
-        program.scroll(form.Slider1, 20);
+        program.scroll(form.tuningSlider, 20);
         EXPECT_EQ(rig.tune(c.hz), Result::Ok);
-        EXPECT_EQ(form.Label1.caption, c.readOut);
+        EXPECT_EQ(form.readOut.caption, c.readOut);
         EXPECT_EQ(radio.lastDivider(), c.divider);
         EXPECT_EQ(rig.frequencyHz(), std::stoll(c.readOut) * 1000);
     }
@@ -45,12 +45,12 @@ TEST_F(ConsoleRigTest, ATuneMovesTheSliderToTheNearestNotchAndSendsTheWord) {
 TEST_F(ConsoleRigTest, ATuneFollowsTheStepAndTheChannelIndicatorFollowsTheTune) {
     setChannel(3, "145500", "", "repeater");
     start();
-    program.click(form.Option3);
+    program.click(form.step100);
     EXPECT_EQ(rig.stepHz(), 100000);
     EXPECT_EQ(rig.tune(145540000), Result::Ok);
-    EXPECT_EQ(form.Label1.caption, "145500");
-    EXPECT_EQ(form.Label17.caption, "3");
-    EXPECT_EQ(form.Label9.caption, "repeater");
+    EXPECT_EQ(form.readOut.caption, "145500");
+    EXPECT_EQ(form.channelIndicator.caption, "3");
+    EXPECT_EQ(form.statusLine.caption, "repeater");
 }
 
 TEST_F(ConsoleRigTest, FrequenciesWithoutANotchOnTheSliderAreOutOfBandAndSendNothing) {
@@ -68,16 +68,16 @@ TEST_F(ConsoleRigTest, FrequenciesWithoutANotchOnTheSliderAreOutOfBandAndSendNot
 
 TEST_F(ConsoleRigTest, TunesAreRefusedWhileTheSliderIsLockedUnlessAlreadyThere) {
     start();
-    program.scroll(form.Slider1, 40);
-    program.click(form.Command2); // the band scan locks the slider
+    program.scroll(form.tuningSlider, 40);
+    program.click(form.bandScanButton); // the band scan locks the slider
     const int words = radio.wordCount();
     EXPECT_EQ(rig.tune(145500000), Result::Rejected);
     EXPECT_EQ(rig.tune(145000000), Result::Ok);
     EXPECT_EQ(radio.wordCount(), words);
-    program.click(form.Command2);
+    program.click(form.bandScanButton);
     EXPECT_EQ(rig.setTransmit(true), Result::Ok);
     EXPECT_EQ(rig.tune(145500000), Result::Rejected);
-    EXPECT_EQ(form.Label1.caption, "145000");
+    EXPECT_EQ(form.readOut.caption, "145000");
 }
 
 TEST_F(ConsoleRigTest, TransmitKeysThroughTheSwitchAndReceiveDropsTheLine) {
@@ -86,12 +86,12 @@ TEST_F(ConsoleRigTest, TransmitKeysThroughTheSwitchAndReceiveDropsTheLine) {
     EXPECT_EQ(rig.setTransmit(true), Result::Ok);
     EXPECT_TRUE(radio.transmitting());
     EXPECT_TRUE(rig.transmitting());
-    EXPECT_EQ(form.Label5.caption, "TX");
+    EXPECT_EQ(form.modeIndicator.caption, "TX");
     EXPECT_EQ(rig.setTransmit(true), Result::Ok);
     EXPECT_EQ(rig.setTransmit(false), Result::Ok);
     EXPECT_FALSE(radio.transmitting());
     EXPECT_FALSE(rig.transmitting());
-    EXPECT_EQ(form.Label5.caption, "RX");
+    EXPECT_EQ(form.modeIndicator.caption, "RX");
 }
 
 TEST_F(ConsoleRigTest, TuningToTheChannelOnTheReadOutKeepsItsTransmitFrequency) {
@@ -132,7 +132,7 @@ TEST_F(ConsoleRigTest, TransmitWithoutAChannelIsRefusedWhenTheShiftedFrequencyLe
 
 TEST_F(ConsoleRigTest, TransmitIsRefusedWhileTheSwitchIsLocked) {
     start();
-    program.click(form.Command2); // the band scan locks the switch
+    program.click(form.bandScanButton); // the band scan locks the switch
     EXPECT_EQ(rig.setTransmit(true), Result::Rejected);
     EXPECT_EQ(rig.setTransmit(false), Result::Ok); // already receiving
     EXPECT_FALSE(radio.transmitting());
@@ -143,7 +143,7 @@ TEST_F(ConsoleRigTest, AClientSessionDrivesTheConsole) {
     RigProtocol session(rig);
     EXPECT_EQ(session.feed("F 145500000.000000\nf\nT 1\nt\nF 145000000\nT 0\nt\n"),
               "RPRT 0\n145500000\nRPRT 0\n1\nRPRT -9\nRPRT 0\n0\n");
-    EXPECT_EQ(form.Label1.caption, "145500");
+    EXPECT_EQ(form.readOut.caption, "145500");
     EXPECT_FALSE(radio.transmitting());
 }
 

@@ -38,8 +38,8 @@ protected:
 
 TEST_F(ScanStepTest, TheWholeBandScanReportsEveryNotchItTests) {
     start();
-    program.scroll(form.Slider1, 79);
-    program.click(form.Command2);
+    program.scroll(form.tuningSlider, 79);
+    program.click(form.bandScanButton);
     ticks({false, false, true, false, false});
     // The first tick tests the notch the scan started on; a busy notch is
     // held and tested again.
@@ -51,10 +51,10 @@ TEST_F(ScanStepTest, TheWholeBandScanReportsEveryNotchItTests) {
 
 TEST_F(ScanStepTest, TheFromToScanReportsEveryNotchItTests) {
     start();
-    program.click(form.Check1);
-    program.type(form.Text2, "145000");
-    program.type(form.Text6, "145050");
-    program.click(form.Command2);
+    program.click(form.rangeScanMode);
+    program.type(form.scanFrom, "145000");
+    program.type(form.scanTo, "145050");
+    program.click(form.bandScanButton);
     ticks({false, true, false, false, false});
     EXPECT_EQ(
         steps,
@@ -66,10 +66,10 @@ TEST_F(ScanStepTest, TheChannelScanReportsEveryChannelItTests) {
     setChannel(2, "144500");
     setChannel(5, "145000");
     start();
-    program.click(form.Check3);
-    program.click(form.Check2[1]);
-    program.click(form.Check2[4]);
-    program.click(form.Command4);
+    program.click(form.channelScanMode);
+    program.click(form.channelScanBoxes[1]);
+    program.click(form.channelScanBoxes[4]);
+    program.click(form.channelScanButton);
     ticks({false, true, false, false});
     EXPECT_EQ(steps, (std::vector<Step>{
                          {144000, false}, {144500, true}, {144500, false}, {145000, false}}));
@@ -79,7 +79,7 @@ TEST_F(ScanStepTest, AnEndedSubscriptionHearsNothingWhileOthersStillDo) {
     int heardByKept = 0;
     const Subscription kept = form.scanStep.subscribe([&](double, bool) { ++heardByKept; });
     start();
-    program.click(form.Command2);
+    program.click(form.bandScanButton);
     ticks({false});
     subscription.reset();
     ticks({false, true});

@@ -57,24 +57,25 @@ TEST_F(SettingsDialogTest, OpensWithTheStoredTextsAndForgetsUnsavedInput) {
     setSetting(kKeyDelay2, "3");
     open();
     EXPECT_EQ(dialog.caption, kSettingsTitle);
-    EXPECT_EQ(dialog.Text1.text(), "144000");
-    EXPECT_EQ(dialog.Text3.text(), "-10700");
-    EXPECT_EQ(dialog.Text5.text(), "250 ms");
-    EXPECT_EQ(dialog.Text9.text(), "3");
+    EXPECT_EQ(dialog.lowerBoundBox.text(), "144000");
+    EXPECT_EQ(dialog.ifOffsetBox.text(), "-10700");
+    EXPECT_EQ(dialog.bandScanSpeedBox.text(), "250 ms");
+    EXPECT_EQ(dialog.delay2Box.text(), "3");
     // The operator's typing is cut to the box's length; the speeds have none.
     type({{&Form5::Text1, "1450001"}, {&Form5::Text3, "-107000x"}, {&Form5::Text5, "123456789"}});
-    EXPECT_EQ(dialog.Text1.text(), "145000");
-    EXPECT_EQ(dialog.Text3.text(), "-107000");
-    EXPECT_EQ(dialog.Text5.text(), "123456789");
-    program.click(dialog.Command2);
+    EXPECT_EQ(dialog.lowerBoundBox.text(), "145000");
+    EXPECT_EQ(dialog.ifOffsetBox.text(), "-107000");
+    EXPECT_EQ(dialog.bandScanSpeedBox.text(), "123456789");
+    program.click(dialog.exitButton);
     open();
-    EXPECT_EQ(dialog.Text1.text(), "144000");
-    EXPECT_EQ(dialog.Text5.text(), "250 ms");
+    EXPECT_EQ(dialog.lowerBoundBox.text(), "144000");
+    EXPECT_EQ(dialog.bandScanSpeedBox.text(), "250 ms");
 
     MemoryStore empty;
     Form5 fresh{program, empty, prompter, form};
     fresh.Form_Load();
-    for (const TextBox* box : {&fresh.Text1, &fresh.Text4, &fresh.Text5, &fresh.Text9}) {
+    for (const TextBox* box :
+         {&fresh.lowerBoundBox, &fresh.txShiftBox, &fresh.bandScanSpeedBox, &fresh.delay2Box}) {
         EXPECT_EQ(box->text(), "0") << box->name();
     }
 }
@@ -95,7 +96,7 @@ class SettingsDialogUnchangedTest : public SettingsDialogTest,
 TEST_P(SettingsDialogUnchangedTest, SavingWithoutAChangeWritesNothingAndKeepsTheTuning) {
     open();
     type(GetParam().edits);
-    ASSERT_TRUE(program.click(dialog.Command1));
+    ASSERT_TRUE(program.click(dialog.saveButton));
     expectBackAtTheConsole();
     EXPECT_TRUE(store.writes().empty());
     EXPECT_EQ(form.Slider1.value(), 60);
@@ -129,7 +130,7 @@ TEST_P(SettingsDialogRefusedTest, EachCheckRefusesWithItsMessageAndFocus) {
     open();
     type(c.edits);
     prompter.expectError(c.message);
-    ASSERT_TRUE(program.click(dialog.Command1));
+    ASSERT_TRUE(program.click(dialog.saveButton));
     EXPECT_TRUE(prompter.done());
     EXPECT_EQ(prompter.shown().back().icon, MessageIcon::Critical);
     EXPECT_EQ(dialog.focused(), &(dialog.*c.focus));
@@ -137,7 +138,7 @@ TEST_P(SettingsDialogRefusedTest, EachCheckRefusesWithItsMessageAndFocus) {
     EXPECT_FALSE(form.shown());
     EXPECT_TRUE(store.writes().empty());
     EXPECT_EQ((dialog.*c.edits.back().first).text(), c.edits.back().second);
-    program.click(dialog.Command2);
+    program.click(dialog.exitButton);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -196,7 +197,7 @@ TEST_P(SettingsDialogAcceptedTest, AcceptedInputIsStoredAsTyped) {
     setSetting(kKeyDelay2, "2");
     open();
     type(c.edits);
-    ASSERT_TRUE(program.click(dialog.Command1));
+    ASSERT_TRUE(program.click(dialog.saveButton));
     expectBackAtTheConsole();
     EXPECT_EQ(setting(c.key), c.edits.back().second);
     EXPECT_EQ(store.readSetting(kSectionFlags, kKeyLock, "?"), "1");
@@ -220,7 +221,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(SettingsDialogTest, ASaveReRangesTheConsoleAsTheDialogCloses) {
     open();
     type({{&Form5::Text1, "145000"}, {&Form5::Text5, "250ms"}, {&Form5::Text8, "0.0"}});
-    ASSERT_TRUE(program.click(dialog.Command1));
+    ASSERT_TRUE(program.click(dialog.saveButton));
 
     const std::vector<MemoryStore::Write> expected = {
         {"Settings", "Scan_speed", "250ms"},
@@ -246,7 +247,7 @@ TEST_F(SettingsDialogTest, ASaveReRangesTheConsoleAsTheDialogCloses) {
     // The next opening compares against what was just saved.
     store.clearLog();
     open();
-    ASSERT_TRUE(program.click(dialog.Command1));
+    ASSERT_TRUE(program.click(dialog.saveButton));
     EXPECT_TRUE(store.writes().empty());
 }
 
@@ -262,7 +263,7 @@ class SettingsDialogClosingTest : public SettingsDialogTest,
 TEST_P(SettingsDialogClosingTest, ExitAndTheWindowFrameCloseWithoutWriting) {
     open();
     type({{&Form5::Text1, "145000"}});
-    ASSERT_TRUE(GetParam().byFrame ? program.close(dialog) : program.click(dialog.Command2));
+    ASSERT_TRUE(GetParam().byFrame ? program.close(dialog) : program.click(dialog.exitButton));
     expectBackAtTheConsole();
     EXPECT_TRUE(store.writes().empty());
     EXPECT_EQ(form.Slider1.value(), 60);

@@ -15,17 +15,19 @@ namespace {
 class TransmitSwitchTest : public ConsoleFixture {
 protected:
     std::vector<Control*> lockedWhileTransmitting() {
-        return {&form.Slider1,   &form.Option1,   &form.Option2,   &form.Option3,   &form.Check3,
-                &form.Check1,    &form.Command14, &form.Command2,  &form.Command3,  &form.Command5,
-                &form.Command17, &form.Command15, &form.Command16, &form.Command6,  &form.Command7,
-                &form.Command8,  &form.Command9,  &form.Command10, &form.Command11, &form.Command12,
-                &form.Command13};
+        return {&form.tuningSlider,      &form.step50,          &form.step25,
+                &form.step100,           &form.channelScanMode, &form.rangeScanMode,
+                &form.addChannelButton,  &form.bandScanButton,  &form.Command3,
+                &form.Command5,          &form.configButton,    &form.previousChannelButton,
+                &form.nextChannelButton, &form.Command6,        &form.Command7,
+                &form.Command8,          &form.Command9,        &form.Command10,
+                &form.Command11,         &form.Command12,       &form.Command13};
     }
     // Starts the console tuned to 145000, from where transmitting without a
     // channel (145000 - 600) stays inside the band.
     void startInBand() {
         start();
-        program.scroll(form.Slider1, 40);
+        program.scroll(form.tuningSlider, 40);
     }
     void storeAllChannels() {
         for (int n = 1; n <= kChannelCount; ++n) {
@@ -37,7 +39,7 @@ protected:
 TEST_F(TransmitSwitchTest, WithoutAChannelItKeysTheSlidersFrequency) {
     startInBand();
     radio.clearOperations();
-    EXPECT_TRUE(program.click(form.Check4));
+    EXPECT_TRUE(program.click(form.transmitSwitch));
     const std::vector<int> writes = radio.writes();
     ASSERT_GE(writes.size(), 2u);
     EXPECT_EQ(writes[0], kTransmitLine);
@@ -45,24 +47,25 @@ TEST_F(TransmitSwitchTest, WithoutAChannelItKeysTheSlidersFrequency) {
     EXPECT_EQ(writes.back(), kTransmitLine);
     EXPECT_EQ(radio.lastDivider(), 5776); // (145000 - 600) / 25
     EXPECT_TRUE(radio.transmitting());
-    EXPECT_EQ(form.Label5.caption, "TX");
-    EXPECT_EQ(form.Check4.caption, "RX");
-    EXPECT_EQ(form.Label1.caption, "145000");
-    EXPECT_EQ(form.Label16.caption, "145000");
+    EXPECT_EQ(form.modeIndicator.caption, "TX");
+    EXPECT_EQ(form.transmitSwitch.caption, "RX");
+    EXPECT_EQ(form.readOut.caption, "145000");
+    EXPECT_EQ(form.synthesizerReadOut.caption, "145000");
 }
 
 TEST_F(TransmitSwitchTest, LocksExactlyTheTuningAndChannelControls) {
     storeAllChannels();
     startInBand();
-    program.click(form.Check4);
+    program.click(form.transmitSwitch);
     for (Control* control : lockedWhileTransmitting()) {
         EXPECT_FALSE(control->enabled) << control->name();
     }
-    for (Control* control : std::vector<Control*>{&form.Command1, &form.Command4, &form.Check2[0],
-                                                  &form.Label7, &form.Label12, &form.Check4}) {
-        EXPECT_EQ(control->enabled, control != &form.Command4) << control->name();
+    for (Control* control :
+         std::vector<Control*>{&form.exitButton, &form.channelScanButton, &form.channelScanBoxes[0],
+                               &form.channelHeading, &form.additionLabel, &form.transmitSwitch}) {
+        EXPECT_EQ(control->enabled, control != &form.channelScanButton) << control->name();
     }
-    program.click(form.Check4);
+    program.click(form.transmitSwitch);
     for (Control* control : lockedWhileTransmitting()) {
         EXPECT_TRUE(control->enabled) << control->name();
     }
@@ -85,13 +88,13 @@ TEST_P(TransmitSwitchChannelTest, AChannelTransmitsOnItsTransmitFrequencyAndCome
     start();
     program.click(form.*c.step);
     program.click(form.Command5);
-    program.click(form.Check4);
-    EXPECT_EQ(form.Slider1.value(), c.transmitPosition);
+    program.click(form.transmitSwitch);
+    EXPECT_EQ(form.tuningSlider.value(), c.transmitPosition);
     EXPECT_EQ(radio.lastDivider(), 5776); // (145000 - 600) / 25
     radio.clearOperations();
     const int words = radio.wordCount();
-    program.click(form.Check4);
-    EXPECT_EQ(form.Slider1.value(), c.receivePosition);
+    program.click(form.transmitSwitch);
+    EXPECT_EQ(form.tuningSlider.value(), c.receivePosition);
     EXPECT_EQ(radio.lastDivider(), 5396); // (145600 - 10700) / 25
     // Receive word, transmit line down, the same receive word again.
     EXPECT_EQ(radio.wordCount(), words + 2);
@@ -110,22 +113,22 @@ INSTANTIATE_TEST_SUITE_P(Steps, TransmitSwitchChannelTest,
 
 TEST_F(TransmitSwitchTest, TwoClicksLeaveTheEndOfAReceiveTransfer) {
     startInBand();
-    program.click(form.Check4);
-    program.click(form.Check4);
+    program.click(form.transmitSwitch);
+    program.click(form.transmitSwitch);
     EXPECT_EQ(radio.writes().back(), 0);
     EXPECT_EQ(radio.lastDivider(), 5372); // (145000 - 10700) / 25
-    EXPECT_EQ(form.Check4.caption, "TX");
-    EXPECT_EQ(form.Label5.caption, "RX");
+    EXPECT_EQ(form.transmitSwitch.caption, "TX");
+    EXPECT_EQ(form.modeIndicator.caption, "RX");
 }
 
 TEST_F(TransmitSwitchTest, ComingBackEnablesOnlyTheButtonsOfStoredChannels) {
     setChannel(1, "145000", "145000");
     setChannel(5, "145500", "145500");
     startInBand();
-    program.click(form.Check4);
+    program.click(form.transmitSwitch);
     setChannel(5, "");
     form.rxChannels[4] = 0;
-    program.click(form.Check4);
+    program.click(form.transmitSwitch);
     EXPECT_TRUE(form.Command3.enabled);
     EXPECT_FALSE(form.Command8.enabled);
     EXPECT_FALSE(form.Command5.enabled);
@@ -133,8 +136,8 @@ TEST_F(TransmitSwitchTest, ComingBackEnablesOnlyTheButtonsOfStoredChannels) {
 
 TEST_F(TransmitSwitchTest, ExitStaysUsableAndDropsTheTransmitLine) {
     startInBand();
-    program.click(form.Check4);
-    EXPECT_TRUE(program.click(form.Command1));
+    program.click(form.transmitSwitch);
+    EXPECT_TRUE(program.click(form.exitButton));
     EXPECT_FALSE(radio.transmitting());
     EXPECT_TRUE(program.quitting());
 }
@@ -151,14 +154,14 @@ TEST_P(TransmitSwitchOutOfBandChannelTest, AChannelWithoutATransmitFrequencyInTh
     program.click(form.Command6);
     radio.clearOperations();
     prompter.expectError(kChannelOutOfBand);
-    program.click(form.Check4);
+    program.click(form.transmitSwitch);
     EXPECT_TRUE(prompter.done());
     EXPECT_TRUE(radio.operations().empty());
-    EXPECT_EQ(form.Check4.caption, "TX");
-    EXPECT_FALSE(form.Check4.checked());
-    EXPECT_EQ(form.Label5.caption, "RX");
-    EXPECT_TRUE(form.Slider1.enabled);
-    EXPECT_TRUE(form.Command2.enabled);
+    EXPECT_EQ(form.transmitSwitch.caption, "TX");
+    EXPECT_FALSE(form.transmitSwitch.checked());
+    EXPECT_EQ(form.modeIndicator.caption, "RX");
+    EXPECT_TRUE(form.tuningSlider.enabled);
+    EXPECT_TRUE(form.bandScanButton.enabled);
 }
 
 INSTANTIATE_TEST_SUITE_P(TransmitFrequencies, TransmitSwitchOutOfBandChannelTest,
@@ -189,13 +192,13 @@ TEST_P(TransmitSwitchShiftTest, WithoutAChannelTheShiftedFrequencyMustLieInTheBa
     setSetting(kKeyTxShift, c.shift);
     store.writeSetting(kSectionFlags, kKeyLock, "0"); // as "Config" leaves it
     reactivate();
-    program.scroll(form.Slider1, form.positionOf(c.tuned));
-    ASSERT_EQ(form.Label1.caption, std::to_string(c.tuned));
+    program.scroll(form.tuningSlider, form.positionOf(c.tuned));
+    ASSERT_EQ(form.readOut.caption, std::to_string(c.tuned));
     radio.clearOperations();
     if (!keyed) {
         prompter.expectError(kChannelOutOfBand);
     }
-    program.click(form.Check4);
+    program.click(form.transmitSwitch);
     EXPECT_TRUE(prompter.done());
     EXPECT_EQ(radio.transmitting(), keyed);
     EXPECT_EQ(form.transmitting(), keyed);
@@ -203,9 +206,9 @@ TEST_P(TransmitSwitchShiftTest, WithoutAChannelTheShiftedFrequencyMustLieInTheBa
         EXPECT_EQ(radio.lastDivider(), c.divider);
     } else {
         EXPECT_TRUE(radio.operations().empty());
-        EXPECT_EQ(form.Label5.caption, "RX");
-        EXPECT_FALSE(form.Check4.checked());
-        EXPECT_TRUE(form.Slider1.enabled);
+        EXPECT_EQ(form.modeIndicator.caption, "RX");
+        EXPECT_FALSE(form.transmitSwitch.checked());
+        EXPECT_TRUE(form.tuningSlider.enabled);
     }
 }
 
@@ -225,13 +228,13 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(TransmitSwitchTest, AnActivationWhileTransmittingKeepsTheChannelButtonsLocked) {
     storeAllChannels();
     startInBand();
-    program.click(form.Check4);
+    program.click(form.transmitSwitch);
     reactivate();
     for (int n = 1; n <= kChannelCount; ++n) {
         EXPECT_FALSE(form.channelButton(n).enabled) << n;
     }
     EXPECT_TRUE(radio.transmitting());
-    program.click(form.Check4);
+    program.click(form.transmitSwitch);
     for (int n = 1; n <= kChannelCount; ++n) {
         EXPECT_TRUE(form.channelButton(n).enabled) << n;
     }

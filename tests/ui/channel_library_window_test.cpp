@@ -69,7 +69,7 @@ TEST_F(ChannelLibraryWindowTest, ARowClickSelectsAndTheCopyShowsInTheOtherList) 
     ASSERT_EQ(channels->count(), 2);
     ASSERT_EQ(entries->count(), 0);
     clickRow(channels, 1);
-    EXPECT_EQ(library.List2.selectedIndex, 1);
+    EXPECT_EQ(library.channelList.selectedIndex, 1);
     QTest::mouseClick(widget("Command2"), Qt::LeftButton);
     ASSERT_EQ(entries->count(), 1);
     EXPECT_EQ(entries->item(0)->text(), QString::fromUtf8("99975 - 100575 - mixed"));
@@ -81,14 +81,14 @@ TEST_F(ChannelLibraryWindowTest, ARowClickSelectsAndTheCopyShowsInTheOtherList) 
 TEST_F(ChannelLibraryWindowTest, TheFocusAloneChoosesNoEntry) {
     auto* channels = widget<QListWidget>("List2");
     auto* entries = widget<QListWidget>("List1");
-    program.runEvent([&] { library.List1.addItem("145000 - 145000 - kept"); });
+    program.runEvent([&] { library.libraryList.addItem("145000 - 145000 - kept"); });
     for (QListWidget* list : {channels, entries}) {
         QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
         QApplication::sendEvent(list, &focusIn);
         EXPECT_TRUE(list->selectedItems().isEmpty());
     }
-    EXPECT_EQ(library.List2.selectedIndex, -1);
-    EXPECT_EQ(library.List1.selectedIndex, -1);
+    EXPECT_EQ(library.channelList.selectedIndex, -1);
+    EXPECT_EQ(library.libraryList.selectedIndex, -1);
     for (const char* button : {"Command7", "Command4", "Command2", "Command1"}) {
         QTest::mouseClick(widget(button), Qt::LeftButton);
     }
@@ -98,11 +98,11 @@ TEST_F(ChannelLibraryWindowTest, TheFocusAloneChoosesNoEntry) {
     EXPECT_EQ(store.readSetting(kSectionRxChannels, "$1", "?"), "145500");
 
     clickRow(channels, 0);
-    EXPECT_EQ(library.List2.selectedIndex, 0);
+    EXPECT_EQ(library.channelList.selectedIndex, 0);
     EXPECT_EQ(channels->selectedItems().size(), 1);
     QTest::mouseClick(widget("Command7"), Qt::LeftButton);
     EXPECT_EQ(channels->count(), 1);
-    EXPECT_EQ(library.List2.selectedIndex, -1);
+    EXPECT_EQ(library.channelList.selectedIndex, -1);
 }
 
 TEST_F(ChannelLibraryWindowTest, TheConsoleTakesNoClicksUntilTheLibraryIsClosed) {

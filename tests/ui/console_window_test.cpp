@@ -113,11 +113,11 @@ namespace {
 
 TEST_F(ConsoleWindowTest, ClicksOnOptionsChannelButtonsAndTheSliderReachTheModel) {
     QTest::mouseClick(widget("Option1_0"), Qt::LeftButton);
-    EXPECT_EQ(form.Label3.caption, "50");
+    EXPECT_EQ(form.stepReadOut.caption, "50");
     EXPECT_EQ(widget<QSlider>("Slider1")->maximum(), 40);
     widget("Slider1")->setFocus();
     QTest::keyClick(widget("Slider1"), Qt::Key_Right);
-    EXPECT_EQ(form.Label1.caption, "144050");
+    EXPECT_EQ(form.readOut.caption, "144050");
     EXPECT_EQ(widget<QLabel>("Label1")->text(), "144050");
 }
 

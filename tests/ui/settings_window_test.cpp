@@ -97,11 +97,11 @@ TEST_F(SettingsWindowTest, TypingReachesTheModelWithinTheBoxLength) {
     auto* lower = widget<QLineEdit>("Text1");
     lower->selectAll();
     QTest::keyClicks(lower, "1450001");
-    EXPECT_EQ(dialog.Text1.text(), "145000");
+    EXPECT_EQ(dialog.lowerBoundBox.text(), "145000");
     auto* speed = widget<QLineEdit>("Text5");
     speed->selectAll();
     QTest::keyClicks(speed, "250ms");
-    EXPECT_EQ(dialog.Text5.text(), "250ms");
+    EXPECT_EQ(dialog.bandScanSpeedBox.text(), "250ms");
     const std::pair<const char*, const char*> limited[] = {{"Text2", "146000"},
                                                            {"Text3", "-10700."}};
     for (const auto& [name, kept] : limited) {
