@@ -24,13 +24,14 @@ bool messageBoxOpen() {
     return QApplication::activeModalWidget() != nullptr;
 }
 
+} // namespace
+
 std::unique_ptr<LineProtocol> rigctldProtocol(RigControl& rig) {
     return std::make_unique<RigProtocol>(rig);
 }
 
-} // namespace
-
-RigctldServer::RigctldServer(RigControl& rig) : sessions_(rig, messageBoxOpen, rigctldProtocol) {
+RigctldServer::RigctldServer(RigControl& rig, RigSessions::MakeProtocol makeProtocol)
+    : sessions_(rig, messageBoxOpen, std::move(makeProtocol)) {
     connect(&server_, &QTcpServer::newConnection, this, [this] { accept(); });
     unkeyRetry_.setInterval(kUnkeyRetryMs);
     connect(&unkeyRetry_, &QTimer::timeout, this, [this] {

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 
 class QTcpSocket;
@@ -19,9 +20,15 @@ namespace volna {
 
 class RigControl;
 
+// A session speaking the rigctld protocol (Hamlib's NET rigctl).
+std::unique_ptr<LineProtocol> rigctldProtocol(RigControl& rig);
+
 class RigctldServer : public QObject {
 public:
-    explicit RigctldServer(RigControl& rig);
+    // makeProtocol gives each client its session's protocol: the rigctld one
+    // unless another line protocol is served.
+    explicit RigctldServer(RigControl& rig,
+                           RigSessions::MakeProtocol makeProtocol = rigctldProtocol);
     ~RigctldServer() override;
 
     // Listens on address (an IPv4 or IPv6 literal, or "localhost") and port

@@ -13,7 +13,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <memory>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace volna::test {
@@ -173,6 +176,41 @@ TEST(RigctldServerAddress, OnlyLoopbackAddressesKeepOtherMachinesOut) {
         ASSERT_EQ(error, "");
         EXPECT_EQ(server.loopbackOnly(), c.loopback);
     }
+}
+
+// A second line protocol: every line comes back upper-cased; "bye" ends.
+class ShoutProtocol : public LineProtocol {
+protected:
+    std::string answerLine(std::string_view line) override {
+        if (line == "bye") {
+            endSession();
+            return "BYE\n";
+        }
+        std::string reply(line);
+        for (char& c : reply) {
+            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        }
+        return reply + "\n";
+    }
+    std::string lineTooLong() override { return "TOO LONG\n"; }
+};
+
+TEST(RigctldServerProtocol, AnotherLineProtocolIsServedThroughTheSameSockets) {
+    AcceptingRig rig;
+    RigctldServer server(rig, [](RigControl&) { return std::make_unique<ShoutProtocol>(); });
+    ASSERT_EQ(server.listen("127.0.0.1", 0), "");
+    const std::string where = server.where();
+    QTcpSocket socket;
+    socket.connectToHost("127.0.0.1",
+                         static_cast<quint16>(std::stoi(where.substr(where.rfind(':') + 1))));
+    ASSERT_TRUE(socket.waitForConnected(2000));
+    socket.write("f\nhello\n");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return socket.bytesAvailable() >= 8; }, 2000));
+    EXPECT_EQ(socket.readAll(), "F\nHELLO\n");
+    socket.write("bye\n");
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return socket.state() == QAbstractSocket::UnconnectedState; }, 2000));
+    EXPECT_EQ(socket.readAll(), "BYE\n");
 }
 
 } // namespace
