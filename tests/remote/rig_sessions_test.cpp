@@ -6,6 +6,7 @@
 
 #include "remote/rig_protocol.h"
 #include "remote/rig_sessions.h"
+#include "support/accepting_rig.h"
 
 #include <gtest/gtest.h>
 
@@ -14,30 +15,6 @@
 
 namespace volna::test {
 namespace {
-
-// A radio that takes every tune and switch and counts them.
-class CountingRig : public RigControl {
-public:
-    std::int64_t frequencyHz() override { return 145000000; }
-    Result tune(double) override {
-        ++tunes;
-        return Result::Ok;
-    }
-    bool transmitting() override { return transmit; }
-    Result setTransmit(bool on) override {
-        ++switches;
-        transmit = on;
-        return Result::Ok;
-    }
-    bool busy() override { return false; }
-    std::int64_t lowestHz() const override { return 144000000; }
-    std::int64_t highestHz() const override { return 146000000; }
-    std::int64_t stepHz() const override { return 25000; }
-
-    bool transmit = false;
-    int tunes = 0;
-    int switches = 0;
-};
 
 class RigSessionsTest : public ::testing::Test {
 protected:
@@ -48,7 +25,7 @@ protected:
         return id;
     }
 
-    CountingRig rig;
+    AcceptingRig rig;
     bool boxOpen = false;
     RigSessions sessions{rig, [this] { return boxOpen; },
                          [](RigControl& r) { return std::make_unique<RigProtocol>(r); }};

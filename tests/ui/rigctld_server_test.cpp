@@ -4,6 +4,7 @@
 // which listening addresses keep other machines out.
 
 #include "remote/rig_protocol.h"
+#include "support/accepting_rig.h"
 #include "ui/rigctld_server.h"
 
 #include <QApplication>
@@ -21,25 +22,6 @@
 
 namespace volna::test {
 namespace {
-
-// A radio that takes every tune and switch.
-class AcceptingRig : public RigControl {
-public:
-    std::int64_t frequencyHz() override { return 145000000; }
-    Result tune(double) override { return Result::Ok; }
-    bool transmitting() override { return transmitting_; }
-    Result setTransmit(bool on) override {
-        transmitting_ = on;
-        return Result::Ok;
-    }
-    bool busy() override { return false; }
-    std::int64_t lowestHz() const override { return 144000000; }
-    std::int64_t highestHz() const override { return 146000000; }
-    std::int64_t stepHz() const override { return 25000; }
-
-private:
-    bool transmitting_ = false;
-};
 
 class RigctldServerTest : public ::testing::Test {
 protected:

@@ -1,0 +1,34 @@
+#pragma once
+// A radio for the network tests that takes every tune and switch and counts
+// them: 145 MHz on the read-out, the 2 m band at 25 kHz a notch, never busy.
+
+#include "remote/rig_protocol.h"
+
+#include <cstdint>
+
+namespace volna::test {
+
+class AcceptingRig : public RigControl {
+public:
+    std::int64_t frequencyHz() override { return 145000000; }
+    Result tune(double) override {
+        ++tunes;
+        return Result::Ok;
+    }
+    bool transmitting() override { return transmit; }
+    Result setTransmit(bool on) override {
+        ++switches;
+        transmit = on;
+        return Result::Ok;
+    }
+    bool busy() override { return false; }
+    std::int64_t lowestHz() const override { return 144000000; }
+    std::int64_t highestHz() const override { return 146000000; }
+    std::int64_t stepHz() const override { return 25000; }
+
+    bool transmit = false;
+    int tunes = 0;
+    int switches = 0;
+};
+
+} // namespace volna::test
