@@ -3,11 +3,11 @@
 // slot and the write-back of all ten channels.
 
 #include "channel_windows_fixture.h"
+#include "support/row_names.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <functional>
 #include <vector>
 
 namespace volna::test {
@@ -45,7 +45,7 @@ protected:
     }
 };
 
-TEST(AddChannelPassVar, TakesNumbersRoundedHalfToEvenAndIgnoresOtherTexts) {
+TEST(AddChannelPassVar, TakesNumbersRoundedHalfToEven) {
     Program program;
     MemoryStore store;
     ScriptedPrompter prompter;
@@ -57,13 +57,30 @@ TEST(AddChannelPassVar, TakesNumbersRoundedHalfToEvenAndIgnoresOtherTexts) {
     EXPECT_EQ(dialog.PassVar(), 145502);
     dialog.setPassVar(" 144025 ");
     EXPECT_EQ(dialog.PassVar(), 144025);
-    for (const char* ignored : {"", "abc", "145500abc", "1.2.3", "-"}) {
-        dialog.setPassVar(ignored);
-        EXPECT_EQ(dialog.PassVar(), 144025) << ignored;
-    }
     dialog.setPassVar(std::nan(""));
     EXPECT_EQ(dialog.PassVar(), 144025);
 }
+
+// A text that is not a whole number, given after a proposal of 144025.
+class AddChannelIgnoredPassVar : public ::testing::TestWithParam<const char*> {
+protected:
+    Program program;
+    MemoryStore store;
+    ScriptedPrompter prompter;
+    Form3 dialog{program, store, prompter};
+};
+
+TEST_P(AddChannelIgnoredPassVar, KeepsTheProposalItHad) {
+    dialog.setPassVar(" 144025 ");
+    dialog.setPassVar(GetParam());
+    EXPECT_EQ(dialog.PassVar(), 144025);
+}
+
+INSTANTIATE_TEST_SUITE_P(OtherTexts, AddChannelIgnoredPassVar,
+                         ::testing::Values("", "abc", "145500abc", "1.2.3", "-"),
+                         [](const ::testing::TestParamInfo<const char*>& row) {
+                             return rowName(row.param);
+                         });
 
 TEST_F(AddChannelTest, OpensOnTheProposalAndTheSliderSetsOnlyTheTransmitBox) {
     start();
@@ -152,69 +169,108 @@ TEST_F(AddChannelTest, TheRasterIsCheckedAfterTheDuplicateQuestion) {
 }
 
 struct EntryCase {
+    const char* name;
     const char* rx;
     const char* tx;
     const char* message;
 };
 
-TEST_F(AddChannelTest, RefusesAnIncompleteOrOutOfBandEntry) {
-    const EntryCase cases[] = {
-        {"145500", "", kEnterTransmitMessage},   {"145500", "abc", kEnterTransmitMessage},
-        {"", "144900", kEnterReceiveMessage},    {"", "", kOutOfBandMessage},
-        {"146025", "145500", kOutOfBandMessage}, {"145500", "143975", kOutOfBandMessage},
-    };
+// The dialog saved with the row's receive and transmit texts, which one check refuses.
+class AddChannelRefusedTest : public AddChannelTest,
+                              public ::testing::WithParamInterface<EntryCase> {};
+
+TEST_P(AddChannelRefusedTest, RefusesAnIncompleteOrOutOfBandEntry) {
+    const EntryCase& c = GetParam();
     openAt(145500);
-    for (const EntryCase& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.rx << " / " << c.tx);
-        enter(c.rx, c.tx);
-        prompter.expectError(c.message);
-        program.click(dialog.saveButton);
-        expectRefusedWithNothingWritten();
-        EXPECT_EQ(dialog.receiveBox.text(), c.rx);
-    }
+    enter(c.rx, c.tx);
+    prompter.expectError(c.message);
+    program.click(dialog.saveButton);
+    expectRefusedWithNothingWritten();
+    EXPECT_EQ(dialog.receiveBox.text(), c.rx);
 }
 
-TEST_F(AddChannelTest, ComingBackFromAnotherWindowProposesPassVarAgain) {
+INSTANTIATE_TEST_SUITE_P(
+    Entries, AddChannelRefusedTest,
+    ::testing::Values(EntryCase{"NoTransmit", "145500", "", kEnterTransmitMessage},
+                      EntryCase{"LettersForTransmit", "145500", "abc", kEnterTransmitMessage},
+                      EntryCase{"NoReceive", "", "144900", kEnterReceiveMessage},
+                      EntryCase{"NothingTyped", "", "", kOutOfBandMessage},
+                      EntryCase{"ReceiveAboveTheBand", "146025", "145500", kOutOfBandMessage},
+                      EntryCase{"TransmitBelowTheBand", "145500", "143975", kOutOfBandMessage}),
+    rowNameOf<EntryCase>);
+
+// The window the dialog is left for before it becomes active again.
+enum class Away { Library, ChannelEditor };
+
+struct Return {
+    const char* name;
+    Away away;
+};
+
+// The dialog, with an entry typed, left for another window and activated again.
+class AddChannelReturnTest : public AddChannelTest, public ::testing::WithParamInterface<Return> {
+protected:
+    void goAwayAndBack(Away away) {
+        if (away == Away::Library) {
+            program.click(dialog.libraryButton);
+            EXPECT_EQ(program.activeWindow(), &other);
+            program.runEvent([&] { other.hide(); });
+        } else {
+            program.click(dialog.channelsButton);
+            EXPECT_EQ(program.activeWindow(), &editor);
+            program.click(editor.exitButton);
+        }
+    }
+};
+
+TEST_P(AddChannelReturnTest, ComingBackFromAnotherWindowProposesPassVarAgain) {
     openAt(145500);
     dialog.openLibrary = [this] { other.show(); };
     dialog.openChannelEditor = [this] { editor.show(); };
-    const std::function<void()> leaveAndReturn[] = {[&] {
-                                                        program.click(dialog.libraryButton);
-                                                        EXPECT_EQ(program.activeWindow(), &other);
-                                                        program.runEvent([&] { other.hide(); });
-                                                    },
-                                                    [&] {
-                                                        program.click(dialog.channelsButton);
-                                                        EXPECT_EQ(program.activeWindow(), &editor);
-                                                        program.click(editor.exitButton);
-                                                    }};
-    for (const auto& away : leaveAndReturn) {
-        enter("144000", "144000", "typed");
-        program.scroll(dialog.transmitSlider, 10);
-        away();
-        ASSERT_EQ(program.activeWindow(), &dialog);
-        EXPECT_EQ(dialog.receiveBox.text(), "145500");
-        EXPECT_EQ(dialog.transmitBox.text(), "145500");
-        EXPECT_EQ(dialog.commentBox.text(), "");
-        EXPECT_EQ(dialog.transmitSlider.value(), 60);
-    }
+    enter("144000", "144000", "typed");
+    program.scroll(dialog.transmitSlider, 10);
+    goAwayAndBack(GetParam().away);
+    ASSERT_EQ(program.activeWindow(), &dialog);
+    EXPECT_EQ(dialog.receiveBox.text(), "145500");
+    EXPECT_EQ(dialog.transmitBox.text(), "145500");
+    EXPECT_EQ(dialog.commentBox.text(), "");
+    EXPECT_EQ(dialog.transmitSlider.value(), 60);
 }
 
-TEST_F(AddChannelTest, ExitAndClosingTheFrameLeaveWithoutStoring) {
-    const std::function<void()> leave[] = {[&] { program.click(dialog.exitButton); },
-                                           [&] { program.close(dialog); }};
-    for (const auto& way : leave) {
-        openAt(145500);
-        store.writeSetting(kSectionFlags, kKeyLock, "0");
-        store.clearLog();
-        enter("145500", "144900", "unsaved");
-        way();
-        EXPECT_FALSE(dialog.shown());
-        EXPECT_EQ(program.activeWindow(), &form);
-        EXPECT_TRUE(form.enabled);
-        EXPECT_EQ(store.writes(), (std::vector<MemoryStore::Write>{{"Flags", "LOCK", "1"}}));
+INSTANTIATE_TEST_SUITE_P(Windows, AddChannelReturnTest,
+                         ::testing::Values(Return{"Library", Away::Library},
+                                           Return{"ChannelEditor", Away::ChannelEditor}),
+                         rowNameOf<Return>);
+
+struct Leaving {
+    const char* name;
+    bool byFrame;
+};
+
+// The dialog, with an entry typed, left without saving in the row's way.
+class AddChannelLeavingTest : public AddChannelTest,
+                              public ::testing::WithParamInterface<Leaving> {};
+
+TEST_P(AddChannelLeavingTest, ExitAndClosingTheFrameLeaveWithoutStoring) {
+    openAt(145500);
+    store.writeSetting(kSectionFlags, kKeyLock, "0");
+    store.clearLog();
+    enter("145500", "144900", "unsaved");
+    if (GetParam().byFrame) {
+        program.close(dialog);
+    } else {
+        program.click(dialog.exitButton);
     }
+    EXPECT_FALSE(dialog.shown());
+    EXPECT_EQ(program.activeWindow(), &form);
+    EXPECT_TRUE(form.enabled);
+    EXPECT_EQ(store.writes(), (std::vector<MemoryStore::Write>{{"Flags", "LOCK", "1"}}));
 }
+
+INSTANTIATE_TEST_SUITE_P(Ways, AddChannelLeavingTest,
+                         ::testing::Values(Leaving{"ExitButton", false},
+                                           Leaving{"WindowFrame", true}),
+                         rowNameOf<Leaving>);
 
 } // namespace
 } // namespace volna::test

@@ -3,10 +3,10 @@
 // of it at its next activation.
 
 #include "channel_windows_fixture.h"
+#include "support/row_names.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <vector>
 
 namespace volna::test {
@@ -67,55 +67,61 @@ struct Row {
 };
 
 struct RefusedCase {
-    const char* what;
+    const char* name;
     std::vector<Row> rows;
     const char* message;
 };
 
+// The table after "clear all" and the row's boxes, saved; one check refuses it.
+class ChannelEditorRefusedTest : public ChannelEditorTest,
+                                 public ::testing::WithParamInterface<RefusedCase> {};
+
 // The boxes are set as they may stand after a fill from the store, longer than
 // the operator could type.
-TEST_F(ChannelEditorTest, SaveRefusesAFaultyTableWithTheFirstCheckThatFails) {
-    const RefusedCase cases[] = {
-        {"transmit above the band", {{1, "145500", "146025"}}, kOutOfBandMessage},
-        {"transmit one unit below", {{1, "145500", "143999"}}, kOutOfBandMessage},
-        {"transmit one unit above", {{1, "145500", "146001"}}, kOutOfBandMessage},
-        {"receive one unit above", {{1, "146001", "145500"}}, kOutOfBandReceiveMessage},
-        {"receive one unit below", {{1, "143999", "144000"}}, kOutOfBandReceiveMessage},
-        {"negative receive", {{1, "-25", "144000"}}, kOutOfBandReceiveMessage},
-        {"transmit range in row 10 before receive range in row 1",
-         {{1, "143000", "144000"}, {10, "145000", "147000"}},
-         kOutOfBandMessage},
-        {"receive off the raster", {{1, "145510", "145500"}}, kRasterMessage},
-        {"a fraction rounds first", {{1, "145500.6", "145500"}}, kRasterMessage},
-        {"every receive raster check before any transmit one",
-         {{1, "145500", "145510"}, {5, "145510", "145500"}},
-         kRasterMessage},
-        {"transmit off the raster", {{1, "145500", "145510"}}, kTransmitRasterMessage},
-        {"receive without transmit", {{1, "145500", ""}}, kEnterTransmitMessage},
-        {"transmit without receive", {{1, "", "144900"}}, kEnterReceiveMessage},
-        {"letters count as an empty box", {{1, "145500", "abc"}}, kEnterTransmitMessage},
-        {"raster before completeness",
-         {{1, "145500", ""}, {2, "145510", "145500"}},
-         kRasterMessage},
-        {"completeness row by row", {{1, "", "144900"}, {2, "145500", ""}}, kEnterReceiveMessage},
-    };
+TEST_P(ChannelEditorRefusedTest, SaveRefusesAFaultyTableWithTheFirstCheckThatFails) {
+    const RefusedCase& c = GetParam();
     open(editor);
-    for (const RefusedCase& c : cases) {
-        SCOPED_TRACE(c.what);
-        program.click(editor.clearAllButton);
-        for (const Row& row : c.rows) {
-            editor.receiveBox(row.row).setText(row.rx);
-            editor.transmitBox(row.row).setText(row.tx);
-        }
-        prompter.expectError(c.message);
-        program.click(editor.saveButton);
-        EXPECT_TRUE(prompter.done());
-        EXPECT_TRUE(editor.shown());
-        EXPECT_EQ(program.activeWindow(), &editor);
-        EXPECT_EQ(editor.receiveBox(c.rows[0].row).text(), c.rows[0].rx);
-        EXPECT_TRUE(store.writes().empty());
+    program.click(editor.clearAllButton);
+    for (const Row& row : c.rows) {
+        editor.receiveBox(row.row).setText(row.rx);
+        editor.transmitBox(row.row).setText(row.tx);
     }
+    prompter.expectError(c.message);
+    program.click(editor.saveButton);
+    EXPECT_TRUE(prompter.done());
+    EXPECT_TRUE(editor.shown());
+    EXPECT_EQ(program.activeWindow(), &editor);
+    EXPECT_EQ(editor.receiveBox(c.rows[0].row).text(), c.rows[0].rx);
+    EXPECT_TRUE(store.writes().empty());
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Tables, ChannelEditorRefusedTest,
+    ::testing::Values(
+        RefusedCase{"TransmitAboveTheBand", {{1, "145500", "146025"}}, kOutOfBandMessage},
+        RefusedCase{"TransmitOneUnitBelow", {{1, "145500", "143999"}}, kOutOfBandMessage},
+        RefusedCase{"TransmitOneUnitAbove", {{1, "145500", "146001"}}, kOutOfBandMessage},
+        RefusedCase{"ReceiveOneUnitAbove", {{1, "146001", "145500"}}, kOutOfBandReceiveMessage},
+        RefusedCase{"ReceiveOneUnitBelow", {{1, "143999", "144000"}}, kOutOfBandReceiveMessage},
+        RefusedCase{"NegativeReceive", {{1, "-25", "144000"}}, kOutOfBandReceiveMessage},
+        RefusedCase{"TransmitRangeInRow10BeforeReceiveRangeInRow1",
+                    {{1, "143000", "144000"}, {10, "145000", "147000"}},
+                    kOutOfBandMessage},
+        RefusedCase{"ReceiveOffTheRaster", {{1, "145510", "145500"}}, kRasterMessage},
+        RefusedCase{"AFractionRoundsFirst", {{1, "145500.6", "145500"}}, kRasterMessage},
+        RefusedCase{"EveryReceiveRasterCheckBeforeAnyTransmitOne",
+                    {{1, "145500", "145510"}, {5, "145510", "145500"}},
+                    kRasterMessage},
+        RefusedCase{"TransmitOffTheRaster", {{1, "145500", "145510"}}, kTransmitRasterMessage},
+        RefusedCase{"ReceiveWithoutTransmit", {{1, "145500", ""}}, kEnterTransmitMessage},
+        RefusedCase{"TransmitWithoutReceive", {{1, "", "144900"}}, kEnterReceiveMessage},
+        RefusedCase{"LettersCountAsAnEmptyBox", {{1, "145500", "abc"}}, kEnterTransmitMessage},
+        RefusedCase{"RasterBeforeCompleteness",
+                    {{1, "145500", ""}, {2, "145510", "145500"}},
+                    kRasterMessage},
+        RefusedCase{
+            "CompletenessRowByRow", {{1, "", "144900"}, {2, "145500", ""}}, kEnterReceiveMessage}),
+    rowNameOf<RefusedCase>);
 
 TEST_F(ChannelEditorTest, SaveStoresEveryRowAsTypedAndTheConsoleTakesItOver) {
     setChannel(1, "145500.4", "", "");
@@ -206,24 +212,38 @@ TEST_F(ChannelEditorTest, ReturningFromTheLibraryDiscardsUnsavedEdits) {
     EXPECT_TRUE(store.writes().empty());
 }
 
+struct Leaving {
+    const char* name;
+    bool byFrame;
+};
+
+// The editor, with a row typed, left without saving in the row's way.
+class ChannelEditorLeavingTest : public ChannelEditorTest,
+                                 public ::testing::WithParamInterface<Leaving> {};
+
 // A re-range still pending when the editor closes is cancelled by its "LOCK".
-TEST_F(ChannelEditorTest, ExitAndClosingTheFrameLeaveWithoutStoringAnyChannel) {
+TEST_P(ChannelEditorLeavingTest, ExitAndClosingTheFrameLeaveWithoutStoringAnyChannel) {
     store.writeSetting(kSectionFlags, kKeyBack, "145500");
-    const std::function<void()> leave[] = {[&] { program.click(editor.exitButton); },
-                                           [&] { program.close(editor); }};
-    for (const auto& way : leave) {
-        open(editor);
-        store.writeSetting(kSectionFlags, kKeyLock, "0");
-        store.clearLog();
-        typeRow(1, "145000", "145000", "unsaved");
-        way();
-        EXPECT_FALSE(editor.shown());
-        EXPECT_EQ(program.activeWindow(), &form);
-        EXPECT_TRUE(form.enabled);
-        EXPECT_EQ(store.writes(), (std::vector<MemoryStore::Write>{{"Flags", "LOCK", "1"}}));
-        EXPECT_EQ(form.tuningSlider.value(), 60);
+    open(editor);
+    store.writeSetting(kSectionFlags, kKeyLock, "0");
+    store.clearLog();
+    typeRow(1, "145000", "145000", "unsaved");
+    if (GetParam().byFrame) {
+        program.close(editor);
+    } else {
+        program.click(editor.exitButton);
     }
+    EXPECT_FALSE(editor.shown());
+    EXPECT_EQ(program.activeWindow(), &form);
+    EXPECT_TRUE(form.enabled);
+    EXPECT_EQ(store.writes(), (std::vector<MemoryStore::Write>{{"Flags", "LOCK", "1"}}));
+    EXPECT_EQ(form.tuningSlider.value(), 60);
 }
+
+INSTANTIATE_TEST_SUITE_P(Ways, ChannelEditorLeavingTest,
+                         ::testing::Values(Leaving{"ExitButton", false},
+                                           Leaving{"WindowFrame", true}),
+                         rowNameOf<Leaving>);
 
 } // namespace
 } // namespace volna::test

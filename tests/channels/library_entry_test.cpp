@@ -2,6 +2,8 @@
 
 #include "channels/library_entry.h"
 
+#include "support/row_names.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -19,27 +21,37 @@ std::string cyrillic(int n) {
 }
 
 struct RoundTrip {
+    const char* name;
     ChannelTexts channel;
     const char* entry;
 };
 
-TEST(LibraryEntryTest, ChannelsBecomeEntriesAndComeBackWhole) {
-    const RoundTrip cases[] = {
-        {{"145500", "144900", "repeater"}, "145500 - 144900 - repeater"},
-        {{"99975", "99375", "simplex"}, "99975 - 99375 - simplex"},
-        {{"99975", "100575", "mixed"}, "99975 - 100575 - mixed"},
-        {{"100575", "99975", ""}, "100575 - 99975 - "},
-        {{"145500", "", "no transmit"}, "145500 -  - no transmit"},
-        {{"0", "0", "0"}, "0 - 0 - 0"},
-        {{"145500abc", "144 900", "as typed"}, "145500abc - 144 900 - as typed"},
-        {{"145500", "144900", "a - b - c"}, "145500 - 144900 - a - b - c"},
-        {{"145500", "144900", "Ретранслятор Москва"}, "145500 - 144900 - Ретранслятор Москва"},
-    };
-    for (const RoundTrip& c : cases) {
-        EXPECT_EQ(entryText(c.channel), c.entry);
-        EXPECT_EQ(splitEntry(c.entry), c.channel) << c.entry;
-    }
+// One channel and its entry text, each made from the other.
+class LibraryEntryRoundTrip : public ::testing::TestWithParam<RoundTrip> {};
+
+TEST_P(LibraryEntryRoundTrip, ChannelsBecomeEntriesAndComeBackWhole) {
+    EXPECT_EQ(entryText(GetParam().channel), GetParam().entry);
+    EXPECT_EQ(splitEntry(GetParam().entry), GetParam().channel);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Channels, LibraryEntryRoundTrip,
+    ::testing::Values(
+        RoundTrip{"Repeater", {"145500", "144900", "repeater"}, "145500 - 144900 - repeater"},
+        RoundTrip{"FiveDigits", {"99975", "99375", "simplex"}, "99975 - 99375 - simplex"},
+        RoundTrip{"FiveAndSixDigits", {"99975", "100575", "mixed"}, "99975 - 100575 - mixed"},
+        RoundTrip{"NoComment", {"100575", "99975", ""}, "100575 - 99975 - "},
+        RoundTrip{"NoTransmit", {"145500", "", "no transmit"}, "145500 -  - no transmit"},
+        RoundTrip{"Zeros", {"0", "0", "0"}, "0 - 0 - 0"},
+        RoundTrip{
+            "AsTyped", {"145500abc", "144 900", "as typed"}, "145500abc - 144 900 - as typed"},
+        RoundTrip{"SeparatorsInTheComment",
+                  {"145500", "144900", "a - b - c"},
+                  "145500 - 144900 - a - b - c"},
+        RoundTrip{"CyrillicComment",
+                  {"145500", "144900", "Ретранслятор Москва"},
+                  "145500 - 144900 - Ретранслятор Москва"}),
+    test::rowNameOf<RoundTrip>);
 
 TEST(LibraryEntryTest, EntriesWithoutBothSeparatorsKeepWhatTheyHave) {
     EXPECT_EQ(splitEntry("145500"), (ChannelTexts{"145500", "", ""}));
@@ -48,42 +60,55 @@ TEST(LibraryEntryTest, EntriesWithoutBothSeparatorsKeepWhatTheyHave) {
     EXPECT_EQ(splitEntry("145500-144900-x"), (ChannelTexts{"145500-144900-x", "", ""}));
 }
 
-TEST(LibraryEntryTest, TheCommentIsCutToSeventyCharactersNotBytes) {
-    const std::string ascii70(70, 'c');
-    const struct {
-        std::string comment;
-        std::string kept;
-    } cases[] = {
-        {ascii70, ascii70},
-        {ascii70 + "overflow", ascii70},
-        {cyrillic(70), cyrillic(70)},
-        {cyrillic(85), cyrillic(70)},
-        {ascii70.substr(0, 69) + "ёё", ascii70.substr(0, 69) + "ё"},
-    };
-    for (const auto& c : cases) {
-        const ChannelTexts split = splitEntry("145500 - 144900 - " + c.comment);
-        EXPECT_EQ(split.comment, c.kept) << c.comment;
-        EXPECT_EQ(split.receive, "145500");
-        EXPECT_EQ(split.transmit, "144900");
-    }
+struct CommentCut {
+    const char* name;
+    std::string comment;
+    std::string kept;
+};
+
+// An entry whose comment is the row's, split.
+class LibraryEntryCommentCut : public ::testing::TestWithParam<CommentCut> {};
+
+TEST_P(LibraryEntryCommentCut, TheCommentIsCutToSeventyCharactersNotBytes) {
+    const ChannelTexts split = splitEntry("145500 - 144900 - " + GetParam().comment);
+    EXPECT_EQ(split.comment, GetParam().kept);
+    EXPECT_EQ(split.receive, "145500");
+    EXPECT_EQ(split.transmit, "144900");
 }
 
-TEST(LibraryEntryTest, TheSearchKeyIsTheReceiveFrequency) {
-    const struct {
-        const char* entry;
-        double kHz;
-    } cases[] = {
-        {"145500 - 144900 - repeater", 145500},
-        {"99975 - 99375 - x", 99975},
-        {"99975 - 100575 - x", 99975},
-        {"1455001 - 144900 - x", 145500},
-        {"abc - 144900 - x", 0},
-        {"", 0},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(searchKey(c.entry), c.kHz) << c.entry;
-    }
+const std::string kAscii70(70, 'c');
+
+INSTANTIATE_TEST_SUITE_P(
+    Comments, LibraryEntryCommentCut,
+    ::testing::Values(CommentCut{"Ascii70", kAscii70, kAscii70},
+                      CommentCut{"AsciiOverflow", kAscii70 + "overflow", kAscii70},
+                      CommentCut{"Cyrillic70", cyrillic(70), cyrillic(70)},
+                      CommentCut{"Cyrillic85", cyrillic(85), cyrillic(70)},
+                      CommentCut{"TwoByteLettersAtTheCut", kAscii70.substr(0, 69) + "ёё",
+                                 kAscii70.substr(0, 69) + "ё"}),
+    test::rowNameOf<CommentCut>);
+
+struct SearchKey {
+    const char* name;
+    const char* entry;
+    double kHz;
+};
+
+// One entry and the receive frequency it is found by.
+class LibraryEntrySearchKey : public ::testing::TestWithParam<SearchKey> {};
+
+TEST_P(LibraryEntrySearchKey, TheSearchKeyIsTheReceiveFrequency) {
+    EXPECT_EQ(searchKey(GetParam().entry), GetParam().kHz);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, LibraryEntrySearchKey,
+    ::testing::Values(SearchKey{"SixDigits", "145500 - 144900 - repeater", 145500},
+                      SearchKey{"FiveDigits", "99975 - 99375 - x", 99975},
+                      SearchKey{"FiveAndSixDigits", "99975 - 100575 - x", 99975},
+                      SearchKey{"SeventhDigitIgnored", "1455001 - 144900 - x", 145500},
+                      SearchKey{"Letters", "abc - 144900 - x", 0}, SearchKey{"Empty", "", 0}),
+    test::rowNameOf<SearchKey>);
 
 } // namespace
 } // namespace volna

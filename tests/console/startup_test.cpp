@@ -2,6 +2,7 @@
 // simulated radio, the in-memory store and the scripted prompter.
 
 #include "support/console_fixture.h"
+#include "support/row_names.h"
 
 #include "settings/first_run.h"
 #include "settings/store_layout.h"
@@ -81,35 +82,37 @@ TEST_F(StartupTest, StartsWithTheDesignedControlStates) {
 }
 
 struct BackCase {
+    const char* name;
     const char* back;
     int position;
     const char* readOut;
+    int divider; // receive divider of the read-out: (kHz - 10700) / 25
 };
 
-TEST_F(StartupTest, LastFrequencyPlacesTheSliderInsideTheBandOnly) {
-    const BackCase cases[] = {
-        {"145000", 40, "145000"},  // forty 25 kHz steps up
-        {"146000", 80, "146000"},  // the upper boundary is included
-        {"144000", 0, "144000"},   // and the lower one
-        {"146025", 0, "144000"},   // one step above the band
-        {"143975", 0, "144000"},   // one step below
-        {"", 0, "144000"},         // missing
-        {"abc", 0, "144000"},      // not a number
-        {"144012.5", 0, "144000"}, // half a notch: to the even position
-        {"144037.5", 2, "144050"},
-    };
-    for (const BackCase& c : cases) {
-        SCOPED_TRACE(c.back);
-        Program freshProgram;
-        SimulatedRadio freshRadio;
-        Form1 console{freshProgram, freshRadio, store, prompter};
-        store.writeSetting(kSectionFlags, kKeyBack, c.back);
-        ASSERT_TRUE(startConsole(console));
-        EXPECT_EQ(console.tuningSlider.value(), c.position);
-        EXPECT_EQ(console.readOut.caption, c.readOut);
-        EXPECT_EQ(freshRadio.lastDivider(), 5332 + c.position);
-    }
+// The console started with the row's last frequency stored.
+class StartupBackTest : public StartupTest, public ::testing::WithParamInterface<BackCase> {};
+
+TEST_P(StartupBackTest, LastFrequencyPlacesTheSliderInsideTheBandOnly) {
+    const BackCase& c = GetParam();
+    store.writeSetting(kSectionFlags, kKeyBack, c.back);
+    start();
+    EXPECT_EQ(form.tuningSlider.value(), c.position);
+    EXPECT_EQ(form.readOut.caption, c.readOut);
+    EXPECT_EQ(radio.lastDivider(), c.divider);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    LastFrequencies, StartupBackTest,
+    ::testing::Values(BackCase{"FortyStepsUp", "145000", 40, "145000", 5372},
+                      BackCase{"UpperBoundary", "146000", 80, "146000", 5412},
+                      BackCase{"LowerBoundary", "144000", 0, "144000", 5332},
+                      BackCase{"OneStepAboveTheBand", "146025", 0, "144000", 5332},
+                      BackCase{"OneStepBelowTheBand", "143975", 0, "144000", 5332},
+                      BackCase{"Empty", "", 0, "144000", 5332},
+                      BackCase{"NotANumber", "abc", 0, "144000", 5332},
+                      BackCase{"HalfANotchDownToTheEvenPosition0", "144012.5", 0, "144000", 5332},
+                      BackCase{"HalfANotchUpToTheEvenPosition2", "144037.5", 2, "144050", 5334}),
+    rowNameOf<BackCase>);
 
 TEST_F(StartupTest, ActivationReloadsChannelsButMovesNothingWithoutARerange) {
     setChannel(3, "145500", "144900", "old");

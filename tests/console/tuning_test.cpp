@@ -2,6 +2,7 @@
 // rounding of the slider's range, and what each leaves alone.
 
 #include "support/console_fixture.h"
+#include "support/row_names.h"
 
 #include <gtest/gtest.h>
 
@@ -10,36 +11,57 @@ namespace {
 
 class TuningTest : public ConsoleFixture {};
 
-TEST_F(TuningTest, EachStepOptionReRangesTheSliderAndRetunesTheLowerBoundary) {
-    struct Case {
-        OptionButton& option;
-        int maximum;
-        const char* step;
-        int stepFactor;
-    };
-    start();
-    const Case cases[] = {
-        {form.step50, 40, "50", 2}, {form.step100, 20, "100", 4}, {form.step25, 80, "25", 1}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.step);
-        program.scroll(form.tuningSlider, 7);
-        form.scanFrom.setText("145000");
-        form.scanTo.setText("145100");
-        form.statusLine.caption = "comment";
-        const int words = radio.wordCount();
-        EXPECT_TRUE(program.click(c.option));
-        EXPECT_EQ(form.tuningSlider.maximum(), c.maximum);
-        EXPECT_EQ(form.tuningSlider.value(), 0);
-        EXPECT_EQ(form.readOut.caption, "144000");
-        EXPECT_EQ(form.positionReadOut.caption, "0");
-        EXPECT_EQ(form.stepReadOut.caption, c.step);
-        EXPECT_EQ(form.stepFactor, c.stepFactor);
-        EXPECT_EQ(form.scanFrom.text(), "");
-        EXPECT_EQ(form.scanTo.text(), "");
-        EXPECT_EQ(radio.wordCount(), words + 1);
-        EXPECT_EQ(radio.lastDivider(), 5332);
+struct StepCase {
+    const char* name;
+    int fromKHz; // the step selected before
+    int stepKHz; // the step chosen
+    int maximum;
+    const char* step;
+    int stepFactor;
+};
+
+// The started console on the row's former step, with the slider moved, a range
+// typed and a comment shown; then the row's step option is chosen.
+class TuningStepTest : public TuningTest, public ::testing::WithParamInterface<StepCase> {
+protected:
+    OptionButton& stepOption(int kHz) {
+        if (kHz == 50) {
+            return form.step50;
+        }
+        if (kHz == 100) {
+            return form.step100;
+        }
+        return form.step25;
     }
+};
+
+TEST_P(TuningStepTest, EachStepOptionReRangesTheSliderAndRetunesTheLowerBoundary) {
+    const StepCase& c = GetParam();
+    start();
+    program.click(stepOption(c.fromKHz));
+    program.scroll(form.tuningSlider, 7);
+    form.scanFrom.setText("145000");
+    form.scanTo.setText("145100");
+    form.statusLine.caption = "comment";
+    const int words = radio.wordCount();
+    EXPECT_TRUE(program.click(stepOption(c.stepKHz)));
+    EXPECT_EQ(form.tuningSlider.maximum(), c.maximum);
+    EXPECT_EQ(form.tuningSlider.value(), 0);
+    EXPECT_EQ(form.readOut.caption, "144000");
+    EXPECT_EQ(form.positionReadOut.caption, "0");
+    EXPECT_EQ(form.stepReadOut.caption, c.step);
+    EXPECT_EQ(form.stepFactor, c.stepFactor);
+    EXPECT_EQ(form.scanFrom.text(), "");
+    EXPECT_EQ(form.scanTo.text(), "");
+    EXPECT_EQ(radio.wordCount(), words + 1);
+    EXPECT_EQ(radio.lastDivider(), 5332);
 }
+
+INSTANTIATE_TEST_SUITE_P(Steps, TuningStepTest,
+                         ::testing::Values(StepCase{"From25To50", 25, 50, 40, "50", 2},
+                                           StepCase{"From50To100", 50, 100, 20, "100", 4},
+                                           StepCase{"From100To25", 100, 25, 80, "25", 1}),
+                         rowNameOf<StepCase>);
 
 TEST_F(TuningTest, ChoosingTheSelectedStepAgainDoesNothing) {
     start();

@@ -5,6 +5,7 @@
 
 #include "remote/console_rig.h"
 #include "support/console_fixture.h"
+#include "support/row_names.h"
 
 #include <gtest/gtest.h>
 
@@ -20,27 +21,35 @@ protected:
     ConsoleRig rig{form};
 };
 
-TEST_F(ConsoleRigTest, ATuneMovesTheSliderToTheNearestNotchAndSendsTheWord) {
-    struct Case {
-        double hz;
-        const char* readOut;
-        int divider; // receive divider of the read-out: (kHz - 10700) / 25
-    };
+struct TuneCase {
+    const char* name;
+    double hz;
+    const char* readOut;
+    int divider; // receive divider of the read-out: (kHz - 10700) / 25
+};
+
+// The started console with the slider moved off the band's edge, tuned to the
+// row's frequency.
+class ConsoleRigTuneTest : public ConsoleRigTest, public ::testing::WithParamInterface<TuneCase> {};
+
+TEST_P(ConsoleRigTuneTest, ATuneMovesTheSliderToTheNearestNotchAndSendsTheWord) {
+    const TuneCase& c = GetParam();
     start();
-    const Case cases[] = {{145500000, "145500", 5392},
-                          {145512600.5, "145525", 5393},
-                          {145512400, "145500", 5392},
-                          {146000055, "146000", 5412},
-                          {143990000, "144000", 5332}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.readOut);
-        program.scroll(form.tuningSlider, 20);
-        EXPECT_EQ(rig.tune(c.hz), Result::Ok);
-        EXPECT_EQ(form.readOut.caption, c.readOut);
-        EXPECT_EQ(radio.lastDivider(), c.divider);
-        EXPECT_EQ(rig.frequencyHz(), std::stoll(c.readOut) * 1000);
-    }
+    program.scroll(form.tuningSlider, 20);
+    EXPECT_EQ(rig.tune(c.hz), Result::Ok);
+    EXPECT_EQ(form.readOut.caption, c.readOut);
+    EXPECT_EQ(radio.lastDivider(), c.divider);
+    EXPECT_EQ(rig.frequencyHz(), std::stoll(c.readOut) * 1000);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Frequencies, ConsoleRigTuneTest,
+    ::testing::Values(TuneCase{"OnANotch", 145500000, "145500", 5392},
+                      TuneCase{"JustAboveHalfANotchUp", 145512600.5, "145525", 5393},
+                      TuneCase{"JustBelowHalfANotchDown", 145512400, "145500", 5392},
+                      TuneCase{"AboveTheUpperBoundaryWithinHalfANotch", 146000055, "146000", 5412},
+                      TuneCase{"BelowTheLowerBoundaryWithinHalfANotch", 143990000, "144000", 5332}),
+    rowNameOf<TuneCase>);
 
 TEST_F(ConsoleRigTest, ATuneFollowsTheStepAndTheChannelIndicatorFollowsTheTune) {
     setChannel(3, "145500", "", "repeater");
@@ -53,15 +62,26 @@ TEST_F(ConsoleRigTest, ATuneFollowsTheStepAndTheChannelIndicatorFollowsTheTune) 
     EXPECT_EQ(form.statusLine.caption, "repeater");
 }
 
-TEST_F(ConsoleRigTest, FrequenciesWithoutANotchOnTheSliderAreOutOfBandAndSendNothing) {
+// The started console asked to tune to the row's frequency.
+class ConsoleRigOutOfBandTest : public ConsoleRigTest,
+                                public ::testing::WithParamInterface<double> {};
+
+TEST_P(ConsoleRigOutOfBandTest, FrequenciesWithoutANotchOnTheSliderAreOutOfBandAndSendNothing) {
     start();
     const int words = radio.wordCount();
-    for (double hz : {150000000.0, 146012600.0, 143987400.0, -145500000.0, 0.0, 1e300, std::nan(""),
-                      double(INFINITY)}) {
-        SCOPED_TRACE(hz);
-        EXPECT_EQ(rig.tune(hz), Result::OutOfBand);
-    }
+    EXPECT_EQ(rig.tune(GetParam()), Result::OutOfBand);
     EXPECT_EQ(radio.wordCount(), words);
+}
+
+INSTANTIATE_TEST_SUITE_P(Frequencies, ConsoleRigOutOfBandTest,
+                         ::testing::Values(150000000.0, 146012600.0, 143987400.0, -145500000.0, 0.0,
+                                           1e300, std::nan(""), double(INFINITY)),
+                         [](const ::testing::TestParamInfo<double>& row) {
+                             return rowName(row.param);
+                         });
+
+TEST_F(ConsoleRigTest, TheBandEdgesAreTheConsoleSettings) {
+    start();
     EXPECT_EQ(rig.lowestHz(), 144000000);
     EXPECT_EQ(rig.highestHz(), 146000000);
 }
@@ -104,19 +124,32 @@ TEST_F(ConsoleRigTest, TuningToTheChannelOnTheReadOutKeepsItsTransmitFrequency) 
     EXPECT_EQ(radio.lastDivider(), 5772); // (144900 - 600) / 25
 }
 
-TEST_F(ConsoleRigTest, TransmitIsRefusedWithoutABoxOnAChannelWithoutTransmitInTheBand) {
+struct ChannelCase {
+    const char* name;
+    int channel;
+};
+
+// The started console on two channels whose transmit frequency cannot be used,
+// tuned to the row's channel by its button.
+class ConsoleRigChannelTest : public ConsoleRigTest,
+                              public ::testing::WithParamInterface<ChannelCase> {};
+
+TEST_P(ConsoleRigChannelTest, TransmitIsRefusedWithoutABoxOnAChannelWithoutTransmitInTheBand) {
     setChannel(1, "145500", "");
     setChannel(2, "145600", "150000");
     start();
-    for (Button* button : {&form.Command3, &form.Command5}) {
-        SCOPED_TRACE(button->name());
-        program.click(*button);
-        EXPECT_EQ(rig.setTransmit(true), Result::Rejected);
-        EXPECT_FALSE(radio.transmitting());
-        EXPECT_FALSE(form.transmitting());
-    }
+    program.click(form.channelButton(GetParam().channel));
+    ASSERT_EQ(form.currentChannel, GetParam().channel);
+    EXPECT_EQ(rig.setTransmit(true), Result::Rejected);
+    EXPECT_FALSE(radio.transmitting());
+    EXPECT_FALSE(form.transmitting());
     EXPECT_TRUE(prompter.shown().empty());
 }
+
+INSTANTIATE_TEST_SUITE_P(Channels, ConsoleRigChannelTest,
+                         ::testing::Values(ChannelCase{"NoTransmitFrequency", 1},
+                                           ChannelCase{"TransmitAboveTheBand", 2}),
+                         rowNameOf<ChannelCase>);
 
 TEST_F(ConsoleRigTest, TransmitWithoutAChannelIsRefusedWhenTheShiftedFrequencyLeavesTheBand) {
     start(); // 144000: the transmitter would go to 143400

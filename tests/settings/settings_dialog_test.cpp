@@ -6,6 +6,7 @@
 
 #include "settings/store_layout.h"
 #include "support/console_fixture.h"
+#include "support/row_names.h"
 
 #include <gtest/gtest.h>
 
@@ -78,10 +79,6 @@ TEST_F(SettingsDialogTest, OpensWithTheStoredTextsAndForgetsUnsavedInput) {
          {&fresh.lowerBoundBox, &fresh.txShiftBox, &fresh.bandScanSpeedBox, &fresh.delay2Box}) {
         EXPECT_EQ(box->text(), "0") << box->name();
     }
-}
-
-template <typename Row> std::string rowNameOf(const ::testing::TestParamInfo<Row>& row) {
-    return row.param.name;
 }
 
 struct Unchanged {

@@ -1,7 +1,10 @@
 #pragma once
 // Readable names for the rows of parameterised tests. A test name may hold only
 // letters, digits and '_', so a row's input is spelt out: "-600" is named
-// "minus_600", "145500.4x" "145500_point_4x", "" "empty".
+// "minus_600", "145500.4x" "145500_point_4x", "" "empty". A row whose input says
+// little by itself carries its name in a `name` member.
+
+#include <gtest/gtest.h>
 
 #include <charconv>
 #include <cstdio>
@@ -81,6 +84,11 @@ inline std::string rowName(float value) {
 }
 inline std::string rowName(int value) {
     return numberRowName(value);
+}
+
+// The name a row carries in its `name` member.
+template <typename Row> std::string rowNameOf(const ::testing::TestParamInfo<Row>& row) {
+    return row.param.name;
 }
 
 } // namespace volna::test

@@ -5,6 +5,7 @@
 #include "channels/channel_library.h"
 #include "settings/store_layout.h"
 #include "support/console_fixture.h"
+#include "support/row_names.h"
 #include "ui/channel_library_window.h"
 #include "ui/console_window.h"
 #include "ui/ui_binding.h"
@@ -105,25 +106,40 @@ TEST_F(ChannelLibraryWindowTest, TheFocusAloneChoosesNoEntry) {
     EXPECT_EQ(library.channelList.selectedIndex, -1);
 }
 
-TEST_F(ChannelLibraryWindowTest, TheConsoleTakesNoClicksUntilTheLibraryIsClosed) {
-    for (const bool throughFrame : {false, true}) {
-        SCOPED_TRACE(throughFrame ? "frame close" : "Выход");
-        EXPECT_FALSE(consoleView->isEnabled());
-        QTest::mouseClick(consoleView->widget("Label12"), Qt::LeftButton);
-        EXPECT_FALSE(form.extraPanelShown);
-        if (throughFrame) {
-            libraryView->close();
-        } else {
-            QTest::mouseClick(widget("Command5"), Qt::LeftButton);
-        }
-        EXPECT_FALSE(libraryView->isVisible());
-        EXPECT_TRUE(consoleView->isEnabled());
-        QTest::mouseClick(consoleView->widget("Label12"), Qt::LeftButton);
-        EXPECT_TRUE(form.extraPanelShown);
-        QTest::mouseClick(consoleView->widget("Label12"), Qt::LeftButton);
-        program.runEvent([&] { library.show(); });
+struct Closing {
+    const char* name;
+    bool byFrame;
+};
+
+// The open library closed in the row's way.
+class ChannelLibraryClosingTest : public ChannelLibraryWindowTest,
+                                  public ::testing::WithParamInterface<Closing> {};
+
+TEST_P(ChannelLibraryClosingTest, TheConsoleTakesNoClicksUntilTheLibraryIsClosed) {
+    EXPECT_FALSE(consoleView->isEnabled());
+    QTest::mouseClick(consoleView->widget("Label12"), Qt::LeftButton);
+    EXPECT_FALSE(form.extraPanelShown);
+    if (GetParam().byFrame) {
+        libraryView->close();
+    } else {
+        QTest::mouseClick(widget("Command5"), Qt::LeftButton);
     }
+    EXPECT_FALSE(libraryView->isVisible());
+    EXPECT_TRUE(consoleView->isEnabled());
+    QTest::mouseClick(consoleView->widget("Label12"), Qt::LeftButton);
+    EXPECT_TRUE(form.extraPanelShown);
+    QTest::mouseClick(consoleView->widget("Label12"), Qt::LeftButton);
+    // Opened again, the library holds the console once more.
+    program.runEvent([&] { library.show(); });
+    EXPECT_FALSE(consoleView->isEnabled());
+    QTest::mouseClick(consoleView->widget("Label12"), Qt::LeftButton);
+    EXPECT_FALSE(form.extraPanelShown);
 }
+
+INSTANTIATE_TEST_SUITE_P(Ways, ChannelLibraryClosingTest,
+                         ::testing::Values(Closing{"ExitButton", false},
+                                           Closing{"WindowFrame", true}),
+                         rowNameOf<Closing>);
 
 } // namespace
 } // namespace volna::test

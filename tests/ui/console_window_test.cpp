@@ -3,6 +3,7 @@
 // operator's clicks to the model's handlers.
 
 #include "support/console_fixture.h"
+#include "support/row_names.h"
 #include "ui/console_window.h"
 #include "ui/ui_binding.h"
 
@@ -46,20 +47,28 @@ struct Geometry {
     QRect pixels;
 };
 
-TEST_F(ConsoleWindowTest, ControlsSitAtTheirDesignedPlaces) {
-    const Geometry cases[] = {
-        {"Label1", {80, 32, 233, 73}},     {"Slider1", {24, 160, 433, 33}},
-        {"Command3", {472, 112, 25, 25}},  {"Command8", {568, 112, 25, 25}},
-        {"Command9", {472, 136, 25, 25}},  {"Command13", {568, 136, 25, 25}},
-        {"Check2_0", {472, 112, 25, 25}},  {"Check2_9", {568, 136, 25, 25}},
-        {"Command1", {600, 176, 153, 25}}, {"Check4", {680, 136, 65, 25}},
-        {"Frame3", {16, 216, 737, 57}},    {"Label14", {120, 16, 193, 17}},
-    };
-    for (const Geometry& c : cases) {
-        QWidget* found = widget(c.name);
-        ASSERT_NE(found, nullptr);
-        EXPECT_EQ(found->geometry(), c.pixels) << c.name;
-    }
+// The drawn console and the widget of the row's name.
+class ConsoleWindowPlacementTest : public ConsoleWindowTest,
+                                   public ::testing::WithParamInterface<Geometry> {};
+
+TEST_P(ConsoleWindowPlacementTest, ControlsSitAtTheirDesignedPlaces) {
+    QWidget* found = widget(GetParam().name);
+    ASSERT_NE(found, nullptr);
+    EXPECT_EQ(found->geometry(), GetParam().pixels);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Controls, ConsoleWindowPlacementTest,
+    ::testing::Values(
+        Geometry{"Label1", {80, 32, 233, 73}}, Geometry{"Slider1", {24, 160, 433, 33}},
+        Geometry{"Command3", {472, 112, 25, 25}}, Geometry{"Command8", {568, 112, 25, 25}},
+        Geometry{"Command9", {472, 136, 25, 25}}, Geometry{"Command13", {568, 136, 25, 25}},
+        Geometry{"Check2_0", {472, 112, 25, 25}}, Geometry{"Check2_9", {568, 136, 25, 25}},
+        Geometry{"Command1", {600, 176, 153, 25}}, Geometry{"Check4", {680, 136, 65, 25}},
+        Geometry{"Frame3", {16, 216, 737, 57}}, Geometry{"Label14", {120, 16, 193, 17}}),
+    rowNameOf<Geometry>);
+
+TEST_F(ConsoleWindowTest, TheWindowHasItsDesignedSizeAndTheSpareBoxSitsOutsideIt) {
     EXPECT_EQ(view->size(), QSize(766, 216));
     EXPECT_GT(widget("Text990")->x(), view->width()); // outside the visible area
 }

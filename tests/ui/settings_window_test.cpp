@@ -5,6 +5,7 @@
 
 #include "settings/settings_dialog.h"
 #include "support/console_fixture.h"
+#include "support/row_names.h"
 #include "ui/console_window.h"
 #include "ui/settings_window.h"
 #include "ui/ui_binding.h"
@@ -43,26 +44,10 @@ protected:
     UiBinding binding{program};
 };
 
-struct Geometry {
-    const char* name;
-    QRect pixels; // relative to the parent frame, if any
-};
-
-TEST_F(SettingsWindowTest, EveryControlIsAWidgetOfItsNameAtItsDesignedPlace) {
+TEST_F(SettingsWindowTest, EveryControlIsAWidgetOfItsNameInItsFrame) {
     for (Control* control : dialog.controls()) {
         EXPECT_NE(view.findChild<QWidget*>(QString::fromStdString(control->name())), nullptr)
             << control->name();
-    }
-    const Geometry cases[] = {
-        {"Frame1", {8, 8, 537, 353}},    {"Frame3", {16, 120, 505, 105}},
-        {"Text1", {168, 24, 49, 19}},    {"Text4", {440, 48, 49, 19}},
-        {"Text7", {440, 40, 49, 19}},    {"Text9", {168, 72, 49, 19}},
-        {"Label13", {232, 40, 257, 49}}, {"Command2", {352, 376, 113, 33}},
-    };
-    for (const Geometry& c : cases) {
-        QWidget* found = widget(c.name);
-        ASSERT_NE(found, nullptr);
-        EXPECT_EQ(found->geometry(), c.pixels) << c.name;
     }
     EXPECT_EQ(widget("Text9")->parentWidget(), widget("Frame4"));
     EXPECT_EQ(widget("Frame4")->parentWidget(), widget("Frame1"));
@@ -70,25 +55,64 @@ TEST_F(SettingsWindowTest, EveryControlIsAWidgetOfItsNameAtItsDesignedPlace) {
     EXPECT_EQ(view.windowTitle(), QString::fromUtf8(kSettingsTitle));
 }
 
-TEST_F(SettingsWindowTest, EachLabelReadsWholeOnItsBoxRowToItsLeft) {
-    const std::pair<const char*, const char*> rows[] = {
-        {"Label2", "Text1"}, {"Label3", "Text2"},  {"Label4", "Text3"},
-        {"Label5", "Text4"}, {"Label6", "Text5"},  {"Label8", "Text6"},
-        {"Label9", "Text7"}, {"Label10", "Text8"}, {"Label11", "Text9"},
-    };
-    for (const auto& [labelName, boxName] : rows) {
-        auto* label = widget<QLabel>(labelName);
-        QWidget* box = widget(boxName);
-        ASSERT_TRUE(label != nullptr && box != nullptr);
-        const auto* model = static_cast<const Label*>(dialog.findControl(labelName));
-        EXPECT_EQ(label->text().toStdString(), model->caption);
-        EXPECT_EQ(label->parentWidget(), box->parentWidget()) << labelName;
-        EXPECT_EQ(label->y(), box->y()) << labelName;
-        EXPECT_LE(label->geometry().right(), box->x()) << labelName;
-        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text().trimmed()), label->width())
-            << labelName;
-        EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(Qt::black));
-    }
+struct Geometry {
+    const char* name;
+    QRect pixels; // relative to the parent frame, if any
+};
+
+// The drawn dialog and the widget of the row's name.
+class SettingsWindowPlacementTest : public SettingsWindowTest,
+                                    public ::testing::WithParamInterface<Geometry> {};
+
+TEST_P(SettingsWindowPlacementTest, ControlsSitAtTheirDesignedPlaces) {
+    QWidget* found = widget(GetParam().name);
+    ASSERT_NE(found, nullptr);
+    EXPECT_EQ(found->geometry(), GetParam().pixels);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Controls, SettingsWindowPlacementTest,
+    ::testing::Values(Geometry{"Frame1", {8, 8, 537, 353}}, Geometry{"Frame3", {16, 120, 505, 105}},
+                      Geometry{"Text1", {168, 24, 49, 19}}, Geometry{"Text4", {440, 48, 49, 19}},
+                      Geometry{"Text7", {440, 40, 49, 19}}, Geometry{"Text9", {168, 72, 49, 19}},
+                      Geometry{"Label13", {232, 40, 257, 49}},
+                      Geometry{"Command2", {352, 376, 113, 33}}),
+    rowNameOf<Geometry>);
+
+struct LabelRow {
+    const char* label;
+    const char* box;
+};
+
+// The drawn dialog, one label and the box it names.
+class SettingsWindowLabelTest : public SettingsWindowTest,
+                                public ::testing::WithParamInterface<LabelRow> {};
+
+TEST_P(SettingsWindowLabelTest, EachLabelReadsWholeOnItsBoxRowToItsLeft) {
+    auto* label = widget<QLabel>(GetParam().label);
+    QWidget* box = widget(GetParam().box);
+    ASSERT_TRUE(label != nullptr && box != nullptr);
+    const auto* model = static_cast<const Label*>(dialog.findControl(GetParam().label));
+    EXPECT_EQ(label->text().toStdString(), model->caption);
+    EXPECT_EQ(label->parentWidget(), box->parentWidget());
+    EXPECT_EQ(label->y(), box->y());
+    EXPECT_LE(label->geometry().right(), box->x());
+    EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text().trimmed()), label->width());
+    EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(Qt::black));
+}
+
+INSTANTIATE_TEST_SUITE_P(Labels, SettingsWindowLabelTest,
+                         ::testing::Values(LabelRow{"Label2", "Text1"}, LabelRow{"Label3", "Text2"},
+                                           LabelRow{"Label4", "Text3"}, LabelRow{"Label5", "Text4"},
+                                           LabelRow{"Label6", "Text5"}, LabelRow{"Label8", "Text6"},
+                                           LabelRow{"Label9", "Text7"},
+                                           LabelRow{"Label10", "Text8"},
+                                           LabelRow{"Label11", "Text9"}),
+                         [](const ::testing::TestParamInfo<LabelRow>& row) {
+                             return std::string(row.param.label);
+                         });
+
+TEST_F(SettingsWindowTest, TheWarningReadsWhole) {
     auto* warning = widget<QLabel>("Label13");
     EXPECT_LE(warning->heightForWidth(warning->width()), warning->height());
 }
@@ -102,16 +126,31 @@ TEST_F(SettingsWindowTest, TypingReachesTheModelWithinTheBoxLength) {
     speed->selectAll();
     QTest::keyClicks(speed, "250ms");
     EXPECT_EQ(dialog.bandScanSpeedBox.text(), "250ms");
-    const std::pair<const char*, const char*> limited[] = {{"Text2", "146000"},
-                                                           {"Text3", "-10700."}};
-    for (const auto& [name, kept] : limited) {
-        auto* box = widget<QLineEdit>(name);
-        box->selectAll();
-        QTest::keyClicks(box, QString(kept) + "99");
-        EXPECT_EQ(box->text(), kept) << name;
-        EXPECT_EQ(static_cast<const TextBox*>(dialog.findControl(name))->text(), kept) << name;
-    }
 }
+
+struct LimitedBox {
+    const char* name;
+    const char* kept;
+};
+
+// The drawn dialog and a box that takes only as many characters as its row keeps.
+class SettingsWindowLimitTest : public SettingsWindowTest,
+                                public ::testing::WithParamInterface<LimitedBox> {};
+
+TEST_P(SettingsWindowLimitTest, TypingBeyondTheBoxLengthIsCut) {
+    const LimitedBox& c = GetParam();
+    auto* box = widget<QLineEdit>(c.name);
+    ASSERT_NE(box, nullptr);
+    box->selectAll();
+    QTest::keyClicks(box, QString(c.kept) + "99");
+    EXPECT_EQ(box->text(), c.kept);
+    EXPECT_EQ(static_cast<const TextBox*>(dialog.findControl(c.name))->text(), c.kept);
+}
+
+INSTANTIATE_TEST_SUITE_P(Boxes, SettingsWindowLimitTest,
+                         ::testing::Values(LimitedBox{"Text2", "146000"},
+                                           LimitedBox{"Text3", "-10700."}),
+                         rowNameOf<LimitedBox>);
 
 TEST_F(SettingsWindowTest, ARefusedSaveMovesTheKeyboardFocusToTheNamedBox) {
     auto* upper = widget<QLineEdit>("Text2");
