@@ -76,7 +76,7 @@ void Form1::Command15_Click() {
 void Form1::Command16_Click() {
     int next = 0;
     if (shownChannel() == 0) {
-        const double tunedKHz = leadingNumber(readOut.caption);
+        const double tunedKHz = readOutKHz();
         for (int n = 1; n <= kChannelCount && next == 0; ++n) {
             if (storedChannel(n) && rxChannels[n - 1] > tunedKHz) {
                 next = n;

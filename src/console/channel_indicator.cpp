@@ -10,6 +10,10 @@
 
 namespace volna {
 
+double Form1::readOutKHz() const {
+    return leadingNumber(readOut.caption);
+}
+
 int Form1::shownChannel() const {
     if (channelIndicator.caption == kNoChannel) {
         return 0;
@@ -18,7 +22,7 @@ int Form1::shownChannel() const {
 }
 
 void Form1::Timer5_Timer() {
-    const double tunedKHz = leadingNumber(readOut.caption);
+    const double tunedKHz = readOutKHz();
     if (channelIndicator.caption != kNoChannel) {
         const int shown = shownChannel();
         if (shown >= 1 && shown <= kChannelCount) {

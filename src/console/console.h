@@ -173,6 +173,8 @@ public:
     Button& channelButton(int k);
     // The memory channel (1..10) the channel indicator shows; 0 for "NONE".
     int shownChannel() const;
+    // The frequency on the read-out, kHz, as its text reads.
+    double readOutKHz() const;
     // A whole-band or from/to scan runs (its button offers "Stop").
     bool bandScanRunning() const { return bandScanButton.caption == kStopCaption; }
     // The channel scan runs (its button offers "Stop").

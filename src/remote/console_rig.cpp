@@ -17,7 +17,7 @@ std::int64_t kHzToHz(double kHz) {
 } // namespace
 
 std::int64_t ConsoleRig::frequencyHz() {
-    return kHzToHz(leadingNumber(form_.readOut.caption));
+    return kHzToHz(form_.readOutKHz());
 }
 
 RigControl::Result ConsoleRig::tune(double hz) {

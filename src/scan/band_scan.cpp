@@ -151,13 +151,13 @@ bool Form1::busyTest() {
     if (busy) {
         busyIndicator.caption = kBusy;
     }
-    scanStep.raise(leadingNumber(readOut.caption), busy);
+    scanStep.raise(readOutKHz(), busy);
     return busy;
 }
 
 // "Scanning..." unless every channel sits on the read-out frequency.
 bool Form1::anyChannelOffReadOut() const {
-    const double tunedKHz = leadingNumber(readOut.caption);
+    const double tunedKHz = readOutKHz();
     for (std::int32_t channel : rxChannels) {
         if (channel != tunedKHz) {
             return true;
