@@ -34,6 +34,10 @@ RigControl::Result ConsoleRig::tune(double hz) {
     return form_.program().scroll(form_.tuningSlider, position) ? Result::Ok : Result::Rejected;
 }
 
+bool ConsoleRig::onCurrentNotch(double hz) {
+    return std::isfinite(hz) && positionOf(form_.band(), hz / 1000.0) == form_.tuningSlider.value();
+}
+
 bool ConsoleRig::transmitting() {
     return form_.transmitting();
 }

@@ -20,6 +20,7 @@ public:
     // input. The notch already on the slider is taken without a retune, so a
     // memory channel on the read-out stays chosen.
     Result tune(double hz) override;
+    bool onCurrentNotch(double hz) override;
     bool transmitting() override;
     // Through the transmit switch; rejected while the switch takes no input and,
     // to transmit, when the transmit frequency is not in the band (before the

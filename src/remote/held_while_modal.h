@@ -1,7 +1,9 @@
 #pragma once
 // The console's rig as network clients reach it: while a message box is open
 // the operator cannot touch the console and the handler that opened the box
-// has not returned, so a tune or a switch is refused then; reads go through.
+// has not returned, so a tune or a switch that would change something is
+// refused then; a tune to the notch on the slider, a switch to the state in
+// force and every read go through.
 
 #include "remote/rig_protocol.h"
 
@@ -17,10 +19,19 @@ public:
         : rig_(rig), boxOpen_(std::move(boxOpen)) {}
 
     std::int64_t frequencyHz() override { return rig_.frequencyHz(); }
-    Result tune(double hz) override { return boxOpen_() ? Result::Rejected : rig_.tune(hz); }
+    Result tune(double hz) override {
+        if (boxOpen_()) {
+            return rig_.onCurrentNotch(hz) ? Result::Ok : Result::Rejected;
+        }
+        return rig_.tune(hz);
+    }
+    bool onCurrentNotch(double hz) override { return rig_.onCurrentNotch(hz); }
     bool transmitting() override { return rig_.transmitting(); }
     Result setTransmit(bool on) override {
-        return boxOpen_() ? Result::Rejected : rig_.setTransmit(on);
+        if (boxOpen_()) {
+            return rig_.transmitting() == on ? Result::Ok : Result::Rejected;
+        }
+        return rig_.setTransmit(on);
     }
     bool busy() override { return rig_.busy(); }
     std::int64_t lowestHz() const override { return rig_.lowestHz(); }

@@ -28,6 +28,9 @@ public:
     virtual std::int64_t frequencyHz() = 0;
     // Tunes to the notch of the current step nearest to hz (any value, fractions too).
     virtual Result tune(double hz) = 0;
+    // True when the notch nearest to hz is the one already on the slider, so
+    // that tuning there changes nothing.
+    virtual bool onCurrentNotch(double hz) = 0;
     virtual bool transmitting() = 0;
     // Switches to transmit (on) or back to receive.
     virtual Result setTransmit(bool on) = 0;

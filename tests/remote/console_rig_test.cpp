@@ -4,6 +4,7 @@
 // message box.
 
 #include "remote/console_rig.h"
+#include "remote/held_while_modal.h"
 #include "support/console_fixture.h"
 #include "support/row_names.h"
 
@@ -79,6 +80,54 @@ INSTANTIATE_TEST_SUITE_P(Frequencies, ConsoleRigOutOfBandTest,
                          [](const ::testing::TestParamInfo<double>& row) {
                              return rowName(row.param);
                          });
+
+struct NotchCase {
+    const char* name;
+    double hz;
+    bool onNotch;
+};
+
+// The started console with the slider on 144500 kHz at 25 kHz a notch, asked
+// whether the row's frequency lands on that notch.
+class ConsoleRigNotchTest : public ConsoleRigTest,
+                            public ::testing::WithParamInterface<NotchCase> {};
+
+TEST_P(ConsoleRigNotchTest, OnlyFrequenciesRoundingToTheSlidersNotchAreOnIt) {
+    start();
+    program.scroll(form.tuningSlider, 20);
+    ASSERT_EQ(form.readOut.caption, "144500");
+    EXPECT_EQ(rig.onCurrentNotch(GetParam().hz), GetParam().onNotch);
+}
+
+INSTANTIATE_TEST_SUITE_P(Frequencies, ConsoleRigNotchTest,
+                         ::testing::Values(NotchCase{"OnTheNotch", 144500000, true},
+                                           NotchCase{"WithinHalfANotchAbove", 144512400.5, true},
+                                           NotchCase{"WithinHalfANotchBelow", 144487600, true},
+                                           NotchCase{"JustPastHalfANotchAbove", 144512600, false},
+                                           NotchCase{"TheNextNotch", 144525000, false},
+                                           NotchCase{"TheBandsLowerEdge", 144000000, false},
+                                           NotchCase{"FarOutOfBand", 1e300, false},
+                                           NotchCase{"NotANumber", std::nan(""), false}),
+                         rowNameOf<NotchCase>);
+
+TEST_F(ConsoleRigTest, WhileABoxIsOpenAClientMayRepeatTheConsolesStateButNotChangeIt) {
+    start();
+    program.scroll(form.tuningSlider, 40);
+    bool boxOpen = true;
+    HeldWhileModal held(rig, [&] { return boxOpen; });
+    RigProtocol session(held);
+    const int words = radio.wordCount();
+    EXPECT_EQ(session.feed("F 145000000.000000\nT 0\nF 145025000\nT 1\nf\nt\n"),
+              "RPRT 0\nRPRT 0\nRPRT -9\nRPRT -9\n145000000\n0\n");
+    EXPECT_EQ(radio.wordCount(), words);
+    EXPECT_EQ(form.readOut.caption, "145000");
+    boxOpen = false;
+    EXPECT_EQ(session.feed("F 145025000\nT 1\n"), "RPRT 0\nRPRT 0\n");
+    boxOpen = true;
+    EXPECT_EQ(session.feed("F 145025000\nT 1\nT 0\n"), "RPRT 0\nRPRT 0\nRPRT -9\n");
+    EXPECT_TRUE(radio.transmitting());
+    EXPECT_EQ(form.readOut.caption, "145025");
+}
 
 TEST_F(ConsoleRigTest, TheBandEdgesAreTheConsoleSettings) {
     start();

@@ -21,6 +21,7 @@ public:
         tunes.push_back(hz);
         return result;
     }
+    bool onCurrentNotch(double) override { return false; }
     bool transmitting() override { return transmit; }
     Result setTransmit(bool on) override {
         switches.push_back(on);

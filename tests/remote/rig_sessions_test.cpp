@@ -1,12 +1,13 @@
 // The network clients' sessions without sockets: a keyer that vanishes leaves
 // the transmitter in receive (at once, or as soon as a message box that holds
 // the switch has closed), anyone else leaving or a "q" changes nothing, tunes
-// and switching are refused while a box is open, and a full table closes the
-// session idle longest.
+// and switching that would change something are refused while a box is open,
+// and a full table closes the session idle longest.
 
 #include "remote/rig_protocol.h"
 #include "remote/rig_sessions.h"
 #include "support/accepting_rig.h"
+#include "support/row_names.h"
 
 #include <gtest/gtest.h>
 
@@ -66,7 +67,7 @@ TEST_F(RigSessionsTest, TunesAndSwitchingAreRefusedWhileABoxIsOpenAndReadsGoThro
     const SessionId id = sessions.open().id;
     boxOpen = true;
     EXPECT_EQ(sessions.feed(id, "F 145500000\nT 1\nT 0\n+T 1\nf\nt\n"),
-              "RPRT -9\nRPRT -9\nRPRT -9\nset_ptt: 1\nRPRT -9\n145000000\n0\n");
+              "RPRT -9\nRPRT -9\nRPRT 0\nset_ptt: 1\nRPRT -9\n145000000\n0\n");
     EXPECT_EQ(rig.tunes, 0);
     EXPECT_EQ(rig.switches, 0);
     boxOpen = false;
@@ -74,6 +75,48 @@ TEST_F(RigSessionsTest, TunesAndSwitchingAreRefusedWhileABoxIsOpenAndReadsGoThro
     EXPECT_EQ(rig.tunes, 1);
     EXPECT_TRUE(rig.transmit);
 }
+
+// One line while a message box is open, to a rig on 145 MHz at 25 kHz a notch
+// that is receiving or transmitting.
+struct HeldCase {
+    const char* name;
+    const char* line;
+    const char* reply;
+    bool transmit = false;
+};
+
+class RigSessionsHeldTest : public RigSessionsTest,
+                            public ::testing::WithParamInterface<HeldCase> {};
+
+TEST_P(RigSessionsHeldTest, WhileABoxIsOpenOnlyAChangeIsRefusedAndTheRigIsNeverAsked) {
+    const HeldCase& c = GetParam();
+    rig.transmit = c.transmit;
+    const SessionId id = sessions.open().id;
+    boxOpen = true;
+    EXPECT_EQ(sessions.feed(id, c.line), c.reply);
+    EXPECT_EQ(rig.tunes, 0);
+    EXPECT_EQ(rig.switches, 0);
+    EXPECT_EQ(rig.transmit, c.transmit);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, RigSessionsHeldTest,
+    ::testing::Values(HeldCase{"TuneToTheNotchOnTheSlider", "F 145000000.000000\n", "RPRT 0\n"},
+                      HeldCase{"TuneWithinHalfANotchAbove", "F 145012400\n", "RPRT 0\n"},
+                      HeldCase{"TuneWithinHalfANotchBelow", "\\set_freq 144987600\n", "RPRT 0\n"},
+                      HeldCase{"TuneToTheNextNotch", "F 145025000\n", "RPRT -9\n"},
+                      HeldCase{"TuneJustPastHalfANotch", "F 145012600\n", "RPRT -9\n"},
+                      HeldCase{"TuneOutOfBand", "F 150000000\n", "RPRT -9\n"},
+                      HeldCase{"TuneToAWord", "F abc\n", "RPRT -1\n"},
+                      HeldCase{"ExtendedTuneToTheNotch", "+F 145000000\n",
+                               "set_freq: 145000000\nRPRT 0\n"},
+                      HeldCase{"ReceiveWhileReceiving", "T 0\n", "RPRT 0\n"},
+                      HeldCase{"KeyWhileReceiving", "T 1\n", "RPRT -9\n"},
+                      HeldCase{"KeyWhileTransmitting", "T 1\n", "RPRT 0\n", true},
+                      HeldCase{"DataKeyWhileTransmitting", ";T 3\n", "set_ptt: 3;RPRT 0\n", true},
+                      HeldCase{"ReceiveWhileTransmitting", "\\set_ptt 0\n", "RPRT -9\n", true},
+                      HeldCase{"PollWhileTransmitting", "f\nt\n", "145000000\n1\n", true}),
+    rowNameOf<HeldCase>);
 
 TEST_F(RigSessionsTest, AKeyerThatVanishesWhileABoxIsOpenIsUnkeyedOnTheFirstRetryAfterIt) {
     const SessionId keyer = keyed();

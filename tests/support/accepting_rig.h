@@ -4,6 +4,7 @@
 
 #include "remote/rig_protocol.h"
 
+#include <cmath>
 #include <cstdint>
 
 namespace volna::test {
@@ -14,6 +15,10 @@ public:
     Result tune(double) override {
         ++tunes;
         return Result::Ok;
+    }
+    // The notch of the read-out spans half a step either side of it.
+    bool onCurrentNotch(double hz) override {
+        return std::abs(hz - static_cast<double>(frequencyHz())) < stepHz() / 2.0;
     }
     bool transmitting() override { return transmit; }
     Result setTransmit(bool on) override {
