@@ -69,4 +69,8 @@ std::int64_t ConsoleRig::stepHz() const {
     return kHzToHz(stepKHz(form_.band()));
 }
 
+std::int64_t ConsoleRig::transmitShiftHz() const {
+    return std::int64_t{form_.txShift} * 1000;
+}
+
 } // namespace volna

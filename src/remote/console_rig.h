@@ -32,6 +32,8 @@ public:
     std::int64_t lowestHz() const override;
     std::int64_t highestHz() const override;
     std::int64_t stepHz() const override;
+    // The console's transmit offset (kHz) in Hz.
+    std::int64_t transmitShiftHz() const override;
 
 private:
     Form1& form_;

@@ -37,6 +37,7 @@ public:
     std::int64_t lowestHz() const override { return rig_.lowestHz(); }
     std::int64_t highestHz() const override { return rig_.highestHz(); }
     std::int64_t stepHz() const override { return rig_.stepHz(); }
+    std::int64_t transmitShiftHz() const override { return rig_.transmitShiftHz(); }
 
 private:
     RigControl& rig_;

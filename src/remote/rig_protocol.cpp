@@ -185,6 +185,23 @@ Answer lockMode(RigControl&, const Args&) {
     return value("Locked", "0");
 }
 
+// The sign of the transmit offset as a repeater shift: "-" transmits below.
+Answer repeaterShift(RigControl& rig, const Args&) {
+    const std::int64_t shift = rig.transmitShiftHz();
+    return value("Rptr Shift", shift < 0 ? "-" : shift > 0 ? "+" : "None");
+}
+
+// The size of the transmit offset, Hz.
+Answer repeaterOffset(RigControl& rig, const Args&) {
+    const std::int64_t shift = rig.transmitShiftHz();
+    return value("Rptr Offset", std::to_string(shift < 0 ? -shift : shift));
+}
+
+// The offset is the operator's setting in "Config"; a client cannot change it.
+Answer notAvailable(RigControl&, const Args&) {
+    return status(kRigNotAvailable);
+}
+
 Answer carrierDetect(RigControl& rig, const Args&) {
     return value("DCD", rig.busy() ? "1" : "0");
 }
@@ -237,7 +254,7 @@ Answer dumpState(RigControl& rig, const Args&) {
 
 constexpr unsigned char kDcdByte = 0x8B;
 
-constexpr std::array<Command, 15> kCommands = {{
+constexpr std::array<Command, 19> kCommands = {{
     {'f', "get_freq", false, getFreq},
     {'F', "set_freq", true, setFreq},
     {'t', "get_ptt", false, getPtt},
@@ -248,6 +265,10 @@ constexpr std::array<Command, 15> kCommands = {{
     {'V', "set_vfo", true, setVfo},
     {'s', "get_split_vfo", false, getSplit},
     {'S', "set_split_vfo", true, setSplit},
+    {'r', "get_rptr_shift", false, repeaterShift},
+    {'R', "set_rptr_shift", true, notAvailable},
+    {'o', "get_rptr_offs", false, repeaterOffset},
+    {'O', "set_rptr_offs", true, notAvailable},
     {0, "chk_vfo", false, checkVfo},
     {0, "dump_state", false, dumpState},
     {0, "get_powerstat", false, powerStatus},

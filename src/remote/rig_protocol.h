@@ -41,6 +41,9 @@ public:
     virtual std::int64_t highestHz() const = 0;
     // One notch of the slider at the current step, Hz.
     virtual std::int64_t stepHz() const = 0;
+    // What the transmitter adds to the tuned frequency, from the settings, Hz
+    // (negative: it transmits below).
+    virtual std::int64_t transmitShiftHz() const = 0;
 };
 
 // The status codes of the protocol's "RPRT n" lines.

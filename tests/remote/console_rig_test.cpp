@@ -5,6 +5,7 @@
 
 #include "remote/console_rig.h"
 #include "remote/held_while_modal.h"
+#include "settings/store_layout.h"
 #include "support/console_fixture.h"
 #include "support/row_names.h"
 
@@ -211,6 +212,34 @@ TEST_F(ConsoleRigTest, TransmitWithoutAChannelIsRefusedWhenTheShiftedFrequencyLe
     EXPECT_EQ(session.feed("F 144600000\nT 1\nt\nT 0\n"), "RPRT 0\nRPRT 0\n1\nRPRT 0\n");
     EXPECT_FALSE(radio.transmitting());
 }
+
+struct ShiftCase {
+    const char* name;
+    const char* setting; // FR_, kHz
+    const char* reply;   // to "r" and "o"
+};
+
+// The console started with the row's transmit offset, asked by a client for
+// the repeater shift and offset.
+class ConsoleRigShiftTest : public ConsoleRigTest,
+                            public ::testing::WithParamInterface<ShiftCase> {};
+
+TEST_P(ConsoleRigShiftTest, TheRepeaterShiftAndOffsetAreTheTransmitOffsetFromTheSettings) {
+    setSetting(kKeyTxShift, GetParam().setting);
+    start();
+    RigProtocol session(rig);
+    EXPECT_EQ(session.feed("r\no\n"), GetParam().reply);
+}
+
+INSTANTIATE_TEST_SUITE_P(Settings, ConsoleRigShiftTest,
+                         ::testing::Values(ShiftCase{"Below", "-600", "-\n600000\n"},
+                                           ShiftCase{"Above", "600", "+\n600000\n"},
+                                           ShiftCase{"Simplex", "0", "None\n0\n"},
+                                           ShiftCase{"Empty", "", "None\n0\n"},
+                                           ShiftCase{"Fraction", "-7.6", "-\n8000\n"},
+                                           ShiftCase{"TooLow", "-99999", "-\n32768000\n"},
+                                           ShiftCase{"TooHigh", "99999", "+\n32767000\n"}),
+                         rowNameOf<ShiftCase>);
 
 TEST_F(ConsoleRigTest, TransmitIsRefusedWhileTheSwitchIsLocked) {
     start();

@@ -31,10 +31,12 @@ public:
     std::int64_t lowestHz() const override { return 144000000; }
     std::int64_t highestHz() const override { return 146000000; }
     std::int64_t stepHz() const override { return 25000; }
+    std::int64_t transmitShiftHz() const override { return shiftHz; }
 
     Result result = Result::Ok;
     bool transmit = false;
     bool carrier = false;
+    std::int64_t shiftHz = -600000;
     std::vector<double> tunes;
     std::vector<bool> switches;
 };
@@ -173,6 +175,52 @@ INSTANTIATE_TEST_SUITE_P(
                  false,
                  kRejected}),
     rowName);
+
+// One line about the repeater shift to a rig whose transmit offset is the
+// row's; the replies are those of rigctld's dummy rig set to the same shift.
+struct ShiftExchange {
+    const char* name;
+    std::int64_t shiftHz;
+    const char* line;
+    const char* reply;
+};
+
+class RigProtocolShiftRow : public ::testing::TestWithParam<ShiftExchange> {};
+
+TEST_P(RigProtocolShiftRow, TheTransmitOffsetIsTheRepeaterShiftAndOnlyReadable) {
+    RecordingRig rig;
+    rig.shiftHz = GetParam().shiftHz;
+    RigProtocol protocol(rig);
+    EXPECT_EQ(protocol.feed(GetParam().line), GetParam().reply);
+    EXPECT_TRUE(rig.tunes.empty());
+    EXPECT_TRUE(rig.switches.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    RepeaterShift, RigProtocolShiftRow,
+    ::testing::Values(
+        ShiftExchange{"r_below", -600000, "r\n", "-\n"},
+        ShiftExchange{"r_above", 600000, "r\n", "+\n"}, ShiftExchange{"r_none", 0, "r\n", "None\n"},
+        ShiftExchange{"get_rptr_shift", -600000, "\\get_rptr_shift\n", "-\n"},
+        ShiftExchange{"plus_r", -600000, "+r\n", "get_rptr_shift:\nRptr Shift: -\nRPRT 0\n"},
+        ShiftExchange{"plus_r_none", 0, "+r\n", "get_rptr_shift:\nRptr Shift: None\nRPRT 0\n"},
+        ShiftExchange{"semicolon_r", -600000, ";r\n", "get_rptr_shift:;Rptr Shift: -;RPRT 0\n"},
+        ShiftExchange{"bar_r", 0, "|r\n", "get_rptr_shift:|Rptr Shift: None|RPRT 0\n"},
+        ShiftExchange{"comma_r", 600000, ",r\n", "get_rptr_shift:,Rptr Shift: +,RPRT 0\n"},
+        ShiftExchange{"o_below", -600000, "o\n", "600000\n"},
+        ShiftExchange{"o_above", 1600000, "o\n", "1600000\n"},
+        ShiftExchange{"o_none", 0, "o\n", "0\n"},
+        ShiftExchange{"plus_get_rptr_offs", -600000, "+\\get_rptr_offs\n",
+                      "get_rptr_offs:\nRptr Offset: 600000\nRPRT 0\n"},
+        ShiftExchange{"semicolon_o", -600000, ";o\n",
+                      "get_rptr_offs:;Rptr Offset: 600000;RPRT 0\n"},
+        ShiftExchange{"bar_o", 0, "|o\n", "get_rptr_offs:|Rptr Offset: 0|RPRT 0\n"},
+        ShiftExchange{"comma_o", -600000, ",o\n", "get_rptr_offs:,Rptr Offset: 600000,RPRT 0\n"},
+        ShiftExchange{"set_shift", -600000, "R +\n", "RPRT -11\n"},
+        ShiftExchange{"plus_set_shift", -600000, "+R +\n", "set_rptr_shift: +\nRPRT -11\n"},
+        ShiftExchange{"set_offset", -600000, "\\set_rptr_offs 600000\n", "RPRT -11\n"},
+        ShiftExchange{"semicolon_set_offset", -600000, ";O 0\n", "set_rptr_offs: 0;RPRT -11\n"}),
+    [](const ::testing::TestParamInfo<ShiftExchange>& row) { return std::string(row.param.name); });
 
 // Every other line is answered not available.
 INSTANTIATE_TEST_SUITE_P(

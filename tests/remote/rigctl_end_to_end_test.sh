@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Hamlib's own network client (rigctl -m 2) against the real program under Xvfb
 # with the simulated radio: tune, read back, key and unkey, an out-of-band tune,
-# the busy signal; then raw connections that vanish mid-line, send an over-long
-# line or talk at once; a transmit refused outside the band; a full table of
-# silent clients; the warning when listening beyond loopback. Every word and the
-# transmit line are checked on the port trace, and every rigctl call must finish
-# without a time-out.
+# the busy signal, the repeater shift; then raw connections that vanish
+# mid-line, send an over-long line or talk at once; a transmit refused outside
+# the band; a full table of silent clients; the warning when listening beyond
+# loopback. Every word and the transmit line are checked on the port trace, and
+# every rigctl call must finish without a time-out.
 # Skipped (exit 77) where Xvfb or rigctl is missing.
 set -u
 program=${1:?usage: rigctl_end_to_end_test.sh PATH/TO/volna144}
@@ -74,6 +74,14 @@ echo 128 >"$status"
 rig get_dcd
 [ "$out" = 1 ] || fail "get_dcd while busy gives '$out'"
 echo 0 >"$status"
+
+# The transmit offset FR_ (-600 kHz) is the repeater shift; a client cannot
+# change it.
+rig r
+[ "$out" = - ] || fail "r with FR_=-600 gives '$out'"
+rig get_rptr_offs
+[ "$out" = 600000 ] || fail "get_rptr_offs with FR_=-600 gives '$out'"
+refused "not available" R +
 
 # Raw connections: replies read line by line with a deadline.
 reply() { read -r -t 2 line <&"$1" && printf '%s' "${line%$'\r'}"; }

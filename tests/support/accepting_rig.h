@@ -30,6 +30,7 @@ public:
     std::int64_t lowestHz() const override { return 144000000; }
     std::int64_t highestHz() const override { return 146000000; }
     std::int64_t stepHz() const override { return 25000; }
+    std::int64_t transmitShiftHz() const override { return -600000; }
 
     bool transmit = false;
     int tunes = 0;
