@@ -39,6 +39,12 @@ constexpr std::string_view kVfo = "VFOA";
 constexpr std::string_view kModeBits = "0x20";
 constexpr std::string_view kVfoBits = "0x1";
 constexpr std::string_view kRangeEnd = "0 0 0 0 0 0 0";
+// The power fields of the ranges, mW. A receive range has none (-1 -1). The
+// program cannot tell the transmitter's power, so the transmit range gives
+// 0 0: Hamlib refuses a transmit range whose power is negative or whose low
+// power exceeds its high power.
+constexpr std::string_view kReceivePowers = "-1 -1";
+constexpr std::string_view kTransmitPowers = "0 0";
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
@@ -206,21 +212,28 @@ Answer carrierDetect(RigControl& rig, const Args&) {
     return value("DCD", rig.busy() ? "1" : "0");
 }
 
+// A frequency range of the capability block: the band, FM, VFO A, no antenna
+// choice, and the power in mW from low to high.
+std::string rangeLine(const RigControl& rig, std::string_view powers) {
+    return std::to_string(rig.lowestHz()) + ' ' + std::to_string(rig.highestHz()) + ' ' +
+           std::string(kModeBits) + ' ' + std::string(powers) + ' ' + std::string(kVfoBits) +
+           " 0x0";
+}
+
 // The capability block a client reads when it opens (protocol version 1): the
 // band as the one receive and transmit range, FM only, one tuning step and one
 // filter, no RIT, XIT, preamp, attenuator, functions or levels, then the
 // settings that tell the client to key through this protocol and to stay on
 // one VFO.
 Answer dumpState(RigControl& rig, const Args&) {
-    const std::string range = std::to_string(rig.lowestHz()) + ' ' +
-                              std::to_string(rig.highestHz()) + ' ' + std::string(kModeBits) +
-                              " -1 -1 " + std::string(kVfoBits) + " 0x0";
+    const std::string receive = rangeLine(rig, kReceivePowers);
+    const std::string transmit = rangeLine(rig, kTransmitPowers);
     const std::vector<std::string> lines = {"1",
                                             "2",
                                             "1",
-                                            range,
+                                            receive,
                                             std::string(kRangeEnd),
-                                            range,
+                                            transmit,
                                             std::string(kRangeEnd),
                                             std::string(kModeBits) + ' ' +
                                                 std::to_string(rig.stepHz()),

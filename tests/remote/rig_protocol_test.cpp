@@ -346,7 +346,7 @@ TEST_F(RigProtocolTest, TheCapabilityBlockIsVersionOneWithTheBandFmAndKeyingThro
     EXPECT_EQ(lines[0], "1");
     EXPECT_EQ(readCapabilities(lines), lines.size());
     EXPECT_EQ(lines[3], "144000000 146000000 0x20 -1 -1 0x1 0x0");
-    EXPECT_EQ(lines[5], lines[3]);
+    EXPECT_EQ(lines[5], "144000000 146000000 0x20 0 0 0x1 0x0");
     EXPECT_EQ(lines[7], "0x20 25000");
     EXPECT_NE(std::find(lines.begin(), lines.end(), "ptt_type=0x1"), lines.end());
 

@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Hamlib's own network client (rigctl -m 2) against the real program under Xvfb
 # with the simulated radio: tune, read back, key and unkey, an out-of-band tune,
-# the busy signal, the repeater shift; then raw connections that vanish
-# mid-line, send an over-long line or talk at once; a transmit refused outside
-# the band; a full table of silent clients; the warning when listening beyond
-# loopback. Every word and the transmit line are checked on the port trace, and
-# every rigctl call must finish without a time-out.
+# the busy signal, the repeater shift, the capabilities; then raw connections
+# that vanish mid-line, send an over-long line or talk at once; a transmit
+# refused outside the band; a full table of silent clients; the warning when
+# listening beyond loopback. Every word and the transmit line are checked on the
+# port trace, and every rigctl call must finish without a time-out.
 # Skipped (exit 77) where Xvfb or rigctl is missing.
 set -u
 program=${1:?usage: rigctl_end_to_end_test.sh PATH/TO/volna144}
@@ -82,6 +82,11 @@ rig r
 rig get_rptr_offs
 [ "$out" = 600000 ] || fail "get_rptr_offs with FR_=-600 gives '$out'"
 refused "not available" R +
+
+# The capabilities Hamlib reads from \dump_state pass its own checks.
+rig 1
+case $out in *"TX ranges #1 status"*) ;; *) fail "dump_caps gives no range status: $out" ;; esac
+! grep -q Bad <<<"$out" || fail "dump_caps finds bad capabilities: $(grep Bad <<<"$out")"
 
 # Raw connections: replies read line by line with a deadline.
 reply() { read -r -t 2 line <&"$1" && printf '%s' "${line%$'\r'}"; }
