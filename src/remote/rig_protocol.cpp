@@ -221,7 +221,8 @@ std::string rangeLine(const RigControl& rig, std::string_view powers) {
 }
 
 // The capability block a client reads when it opens (protocol version 1): the
-// band as the one receive and transmit range, FM only, one tuning step and one
+// band as the one receive and transmit range, FM only, the slider's current
+// step as the one tuning step (a client that rounds to it lands on a notch), one
 // filter, no RIT, XIT, preamp, attenuator, functions or levels, then the
 // settings that tell the client to key through this protocol and to stay on
 // one VFO.

@@ -136,6 +136,27 @@ TEST_F(ConsoleRigTest, TheBandEdgesAreTheConsoleSettings) {
     EXPECT_EQ(rig.highestHz(), 146000000);
 }
 
+// The capability block's tuning step is the slider's step at the moment it is
+// read, and an off-notch tune lands on the nearest notch of that step.
+TEST_F(ConsoleRigTest, TheAdvertisedTuningStepFollowsTheStepButtons) {
+    struct StepCase {
+        OptionButton* button;
+        std::string stepHz;
+        std::string tunedHz; // where F 145540000 lands
+    };
+    start();
+    RigProtocol session(rig);
+    for (const StepCase& c : {StepCase{&form.step50, "50000", "145550000"},
+                              StepCase{&form.step100, "100000", "145500000"},
+                              StepCase{&form.step25, "25000", "145550000"}}) {
+        program.click(*c.button);
+        const std::string dump = session.feed("\\dump_state\n");
+        EXPECT_NE(dump.find("\n0x20 " + c.stepHz + "\n0 0\n0x20 15000\n"), std::string::npos)
+            << c.stepHz;
+        EXPECT_EQ(session.feed("F 145540000\nf\n"), "RPRT 0\n" + c.tunedHz + "\n") << c.stepHz;
+    }
+}
+
 TEST_F(ConsoleRigTest, TunesAreRefusedWhileTheSliderIsLockedUnlessAlreadyThere) {
     start();
     program.scroll(form.tuningSlider, 40);
