@@ -22,6 +22,8 @@ using Args = std::vector<std::string_view>;
 struct Answer {
     int status = kRigOk;
     std::vector<std::pair<std::string, std::string>> values; // label, value
+    // rigctld ends some values with a line end even in the one-line forms.
+    bool lineEndAfterValues = false;
 };
 
 struct Command {
@@ -34,6 +36,8 @@ struct Command {
 constexpr std::string_view kMode = "FM";
 constexpr std::string_view kPassbandHz = "15000";
 constexpr std::string_view kVfo = "VFOA";
+// The power status "on"; the radio has no other.
+constexpr std::string_view kPowerOn = "1";
 // The hex mode bit of FM, the VFO A bit, and a range line's end, in the
 // capability block.
 constexpr std::string_view kModeBits = "0x20";
@@ -184,7 +188,18 @@ Answer checkVfo(RigControl&, const Args&) {
 }
 
 Answer powerStatus(RigControl&, const Args&) {
-    return value("Power Status", "1");
+    Answer answer = value("Power Status", std::string(kPowerOn));
+    answer.lineEndAfterValues = true;
+    return answer;
+}
+
+// The radio is on while the program runs and cannot be switched off or to
+// standby from here: "on" is taken as it is, any other state is not available.
+Answer setPowerStatus(RigControl&, const Args& args) {
+    if (args.size() != 1 || !isInteger(args[0])) {
+        return status(kRigInvalidArgument);
+    }
+    return status(args[0] == kPowerOn ? kRigOk : kRigNotAvailable);
 }
 
 Answer lockMode(RigControl&, const Args&) {
@@ -268,7 +283,7 @@ Answer dumpState(RigControl& rig, const Args&) {
 
 constexpr unsigned char kDcdByte = 0x8B;
 
-constexpr std::array<Command, 19> kCommands = {{
+constexpr std::array<Command, 20> kCommands = {{
     {'f', "get_freq", false, getFreq},
     {'F', "set_freq", true, setFreq},
     {'t', "get_ptt", false, getPtt},
@@ -286,6 +301,7 @@ constexpr std::array<Command, 19> kCommands = {{
     {0, "chk_vfo", false, checkVfo},
     {0, "dump_state", false, dumpState},
     {0, "get_powerstat", false, powerStatus},
+    {0, "set_powerstat", true, setPowerStatus},
     {0, "get_lock_mode", false, lockMode},
     {kDcdByte, "get_dcd", false, carrierDetect},
 }};
@@ -338,7 +354,7 @@ std::string extendedReply(const Command& command, const Answer& answer, const Ar
             reply += label.empty() ? text : label + ": " + text;
         }
     }
-    reply += separator;
+    reply += answer.status == kRigOk && answer.lineEndAfterValues ? '\n' : separator;
     reply += statusLine(answer.status);
     return reply;
 }

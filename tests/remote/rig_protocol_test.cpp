@@ -222,6 +222,32 @@ INSTANTIATE_TEST_SUITE_P(
         ShiftExchange{"semicolon_set_offset", -600000, ";O 0\n", "set_rptr_offs: 0;RPRT -11\n"}),
     [](const ::testing::TestParamInfo<ShiftExchange>& row) { return std::string(row.param.name); });
 
+// The radio is always on: switching it on is taken, any other power state is
+// not available; the replies are those of rigctld's dummy rig to the same line
+// (which also ends the power status with a line end in the one-line forms).
+INSTANTIATE_TEST_SUITE_P(
+    PowerStatus, RigProtocolRow,
+    ::testing::Values(
+        Exchange{"on", "\\set_powerstat 1\n", "RPRT 0\n"},
+        Exchange{"plus_on", "+\\set_powerstat 1\n", "set_powerstat: 1\nRPRT 0\n"},
+        Exchange{"semicolon_on", ";\\set_powerstat 1\n", "set_powerstat: 1;RPRT 0\n"},
+        Exchange{"bar_on", "|\\set_powerstat 1\n", "set_powerstat: 1|RPRT 0\n"},
+        Exchange{"comma_on", ",\\set_powerstat 1\n", "set_powerstat: 1,RPRT 0\n"},
+        Exchange{"plus_off", "+\\set_powerstat 0\n", "set_powerstat: 0\nRPRT -11\n"},
+        Exchange{"semicolon_off", ";\\set_powerstat 0\n", "set_powerstat: 0;RPRT -11\n"},
+        Exchange{"bar_off", "|\\set_powerstat 0\n", "set_powerstat: 0|RPRT -11\n"},
+        Exchange{"comma_off", ",\\set_powerstat 0\n", "set_powerstat: 0,RPRT -11\n"},
+        Exchange{"standby", "\\set_powerstat 2\n", "RPRT -11\n"},
+        Exchange{"word", "\\set_powerstat x\n", "RPRT -1\n"},
+        Exchange{"plus_word", "+\\set_powerstat x\n", "set_powerstat: x\nRPRT -1\n"},
+        Exchange{"missing", "\\set_powerstat\n", "RPRT -1\n"},
+        Exchange{"two", "\\set_powerstat 1 1\n", "RPRT -1\n"},
+        Exchange{"plus_get", "+\\get_powerstat\n", "get_powerstat:\nPower Status: 1\nRPRT 0\n"},
+        Exchange{"semicolon_get", ";\\get_powerstat\n", "get_powerstat:;Power Status: 1\nRPRT 0\n"},
+        Exchange{"bar_get", "|\\get_powerstat\n", "get_powerstat:|Power Status: 1\nRPRT 0\n"},
+        Exchange{"comma_get", ",\\get_powerstat\n", "get_powerstat:,Power Status: 1\nRPRT 0\n"}),
+    rowName);
+
 // Every other line is answered not available.
 INSTANTIATE_TEST_SUITE_P(
     NotAvailable, RigProtocolRow,

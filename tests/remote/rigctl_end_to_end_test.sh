@@ -83,6 +83,13 @@ rig get_rptr_offs
 [ "$out" = 600000 ] || fail "get_rptr_offs with FR_=-600 gives '$out'"
 refused "not available" R +
 
+# The radio is on: switching it on is taken, switching it off is not available.
+rig set_powerstat 1
+[ -z "$out" ] || fail "set_powerstat 1: $out"
+rig get_powerstat
+[ "$out" = 1 ] || fail "get_powerstat gives '$out'"
+refused "not available" set_powerstat 0
+
 # The capabilities Hamlib reads from \dump_state pass its own checks.
 rig 1
 case $out in *"TX ranges #1 status"*) ;; *) fail "dump_caps gives no range status: $out" ;; esac
