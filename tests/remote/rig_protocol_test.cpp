@@ -233,6 +233,7 @@ INSTANTIATE_TEST_SUITE_P(
         Exchange{"semicolon_on", ";\\set_powerstat 1\n", "set_powerstat: 1;RPRT 0\n"},
         Exchange{"bar_on", "|\\set_powerstat 1\n", "set_powerstat: 1|RPRT 0\n"},
         Exchange{"comma_on", ",\\set_powerstat 1\n", "set_powerstat: 1,RPRT 0\n"},
+        Exchange{"off", "\\set_powerstat 0\n", "RPRT -11\n"},
         Exchange{"plus_off", "+\\set_powerstat 0\n", "set_powerstat: 0\nRPRT -11\n"},
         Exchange{"semicolon_off", ";\\set_powerstat 0\n", "set_powerstat: 0;RPRT -11\n"},
         Exchange{"bar_off", "|\\set_powerstat 0\n", "set_powerstat: 0|RPRT -11\n"},
@@ -249,21 +250,20 @@ INSTANTIATE_TEST_SUITE_P(
     rowName);
 
 // Every other line is answered not available.
-INSTANTIATE_TEST_SUITE_P(
-    NotAvailable, RigProtocolRow,
-    ::testing::Values(Exchange{"unknown_letter", "x\n", "RPRT -11\n"},
-                      Exchange{"doubled_letter", "ff\n", "RPRT -11\n"},
-                      Exchange{"no_blank", "F145500000\n", "RPRT -11\n"},
-                      Exchange{"level", "L AF 0.5\n", "RPRT -11\n"},
-                      Exchange{"set_powerstat", "\\set_powerstat 0\n", "RPRT -11\n"},
-                      Exchange{"long_name_suffix", "\\get_freqx\n", "RPRT -11\n"},
-                      Exchange{"backslash", "\\\n", "RPRT -11\n"},
-                      Exchange{"plus", "+\n", "RPRT -11\n"},
-                      Exchange{"plus_unknown", "+x\n", "RPRT -11\n"},
-                      Exchange{"binary", "\xff\xfe\x01\n", "RPRT -11\n"},
-                      Exchange{"nul", std::string("f\0\n", 3), "RPRT -11\n"},
-                      Exchange{"dcd_byte_twice", "\x8B\x8B\n", "RPRT -11\n"}),
-    rowName);
+INSTANTIATE_TEST_SUITE_P(NotAvailable, RigProtocolRow,
+                         ::testing::Values(Exchange{"unknown_letter", "x\n", "RPRT -11\n"},
+                                           Exchange{"doubled_letter", "ff\n", "RPRT -11\n"},
+                                           Exchange{"no_blank", "F145500000\n", "RPRT -11\n"},
+                                           Exchange{"level", "L AF 0.5\n", "RPRT -11\n"},
+                                           Exchange{"long_name_suffix", "\\get_freqx\n",
+                                                    "RPRT -11\n"},
+                                           Exchange{"backslash", "\\\n", "RPRT -11\n"},
+                                           Exchange{"plus", "+\n", "RPRT -11\n"},
+                                           Exchange{"plus_unknown", "+x\n", "RPRT -11\n"},
+                                           Exchange{"binary", "\xff\xfe\x01\n", "RPRT -11\n"},
+                                           Exchange{"nul", std::string("f\0\n", 3), "RPRT -11\n"},
+                                           Exchange{"dcd_byte_twice", "\x8B\x8B\n", "RPRT -11\n"}),
+                         rowName);
 
 // Lines end with line feed, carriage return or both; blank lines are skipped.
 INSTANTIATE_TEST_SUITE_P(
