@@ -120,11 +120,12 @@ std::unique_ptr<RigctldServer> startRigctld(const Options& options, RigControl& 
 // Starts the console (the first-run question, the store checks) and runs the
 // event loop, with network rig control when the options ask for it. Returns
 // the exit status.
-int runConsole(const Options& options, Program& program, Form1& console) {
+int runConsole(const Options& options, Program& program, Form1& console,
+               const std::string& portName) {
     if (!startConsole(console)) {
         return 0;
     }
-    ConsoleRig rig(console);
+    ConsoleRig rig(console, "VOLNA144 " VOLNA144_VERSION ", " + portName);
     std::unique_ptr<RigctldServer> rigctld;
     if (options.rigctld && !(rigctld = startRigctld(options, rig))) {
         program.runEvent([&] { console.endProgram(); });
@@ -179,7 +180,7 @@ int main(int argc, char** argv) {
         QCoreApplication::exit(0);
     });
 
-    const int result = runConsole(options, program, console);
+    const int result = runConsole(options, program, console, radio.hardware.name);
     console.releaseTransmitLine();
     store.sync();
     return result;

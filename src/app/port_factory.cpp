@@ -24,6 +24,14 @@ std::string helpLine(const std::string& option, const std::string& help) {
     return line + help + "\n";
 }
 
+// What an opened port is called for the operator and for network clients.
+std::string portName(const PortBackEnd& backEnd, const std::string& device) {
+    if (backEnd.simulated) {
+        return "simulated radio";
+    }
+    return device.empty() ? backEnd.name : backEnd.name + " " + device;
+}
+
 // Every available back end but the simulated radio, in table order, on its
 // default device; the simulated radio when none opens.
 OpenedPort openAutomatically(const PortTable& table) {
@@ -39,7 +47,7 @@ OpenedPort openAutomatically(const PortTable& table) {
         }
         std::string error;
         if (auto port = backEnd.open(backEnd.defaultDevice, error)) {
-            return {std::move(port), false, ""};
+            return {std::move(port), false, portName(backEnd, backEnd.defaultDevice), ""};
         }
         reasons += error + "; ";
     }
@@ -47,10 +55,10 @@ OpenedPort openAutomatically(const PortTable& table) {
         reasons = "no parallel port on this machine; ";
     }
     if (fallback == nullptr) {
-        return {nullptr, false, reasons + "and no simulated radio in this build"};
+        return {nullptr, false, "", reasons + "and no simulated radio in this build"};
     }
     std::string error;
-    return {fallback->open(fallback->defaultDevice, error), true,
+    return {fallback->open(fallback->defaultDevice, error), true, portName(*fallback, ""),
             reasons + "running the simulated radio"};
 }
 
@@ -100,14 +108,16 @@ OpenedPort openPort(const PortTable& table, const std::string& name, const std::
     }
     const PortBackEnd* backEnd = findBackEnd(table, name);
     if (backEnd == nullptr) {
-        return {nullptr, false, "unknown port '" + name + "'"};
+        return {nullptr, false, "", "unknown port '" + name + "'"};
     }
     if (!backEnd->available()) {
-        return {nullptr, false, "the " + name + " port is not available on this machine"};
+        return {nullptr, false, "", "the " + name + " port is not available on this machine"};
     }
     OpenedPort opened;
     opened.simulated = backEnd->simulated;
-    opened.port = backEnd->open(device.empty() ? backEnd->defaultDevice : device, opened.message);
+    const std::string& chosen = device.empty() ? backEnd->defaultDevice : device;
+    opened.name = portName(*backEnd, chosen);
+    opened.port = backEnd->open(chosen, opened.message);
     return opened;
 }
 

@@ -36,6 +36,7 @@ std::string portHelp(const PortTable& table);
 struct OpenedPort {
     std::unique_ptr<ParallelPort> port; // nullptr: the port asked for did not open
     bool simulated = false;             // the simulated radio stands in for the real one
+    std::string name;                   // what was opened: "ppdev /dev/parport0", "simulated radio"
     // For the operator: why the port did not open, or why auto fell back to
     // the simulated radio; empty otherwise.
     std::string message;

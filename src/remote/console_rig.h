@@ -5,13 +5,17 @@
 
 #include "remote/rig_protocol.h"
 
+#include <string>
+#include <utility>
+
 namespace volna {
 
 class Form1;
 
 class ConsoleRig : public RigControl {
 public:
-    explicit ConsoleRig(Form1& form) : form_(form) {}
+    // info: the program, its version and the port, for clients that ask.
+    ConsoleRig(Form1& form, std::string info) : form_(form), info_(std::move(info)) {}
 
     // The read-out (kHz) in Hz.
     std::int64_t frequencyHz() override;
@@ -34,9 +38,11 @@ public:
     std::int64_t stepHz() const override;
     // The console's transmit offset (kHz) in Hz.
     std::int64_t transmitShiftHz() const override;
+    std::string info() const override { return info_; }
 
 private:
     Form1& form_;
+    std::string info_;
 };
 
 } // namespace volna

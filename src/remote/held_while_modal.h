@@ -38,6 +38,7 @@ public:
     std::int64_t highestHz() const override { return rig_.highestHz(); }
     std::int64_t stepHz() const override { return rig_.stepHz(); }
     std::int64_t transmitShiftHz() const override { return rig_.transmitShiftHz(); }
+    std::string info() const override { return rig_.info(); }
 
 private:
     RigControl& rig_;

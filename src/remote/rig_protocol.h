@@ -44,6 +44,8 @@ public:
     // What the transmitter adds to the tuned frequency, from the settings, Hz
     // (negative: it transmits below).
     virtual std::int64_t transmitShiftHz() const = 0;
+    // One line naming the program, its version and the port it drives.
+    virtual std::string info() const = 0;
 };
 
 // The status codes of the protocol's "RPRT n" lines.
@@ -56,8 +58,9 @@ enum RigStatus : int {
 };
 
 // One client's session in the rigctld command language, over the shared line
-// framing: every line but a blank one is answered, unknown commands with
-// RPRT -11, an over-long line with RPRT -8; "q" or "Q" ends the session.
+// framing: every line but a blank one is answered, commands the radio does not
+// have with RPRT -11, an over-long line with RPRT -8; "q" or "Q" ends the
+// session.
 class RigProtocol : public LineProtocol {
 public:
     explicit RigProtocol(RigControl& rig) : rig_(rig) {}

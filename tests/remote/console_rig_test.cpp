@@ -20,7 +20,7 @@ using Result = RigControl::Result;
 
 class ConsoleRigTest : public ConsoleFixture {
 protected:
-    ConsoleRig rig{form};
+    ConsoleRig rig{form, "VOLNA144 test"};
 };
 
 struct TuneCase {

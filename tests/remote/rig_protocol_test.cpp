@@ -5,6 +5,8 @@
 
 #include "remote/rig_protocol.h"
 
+#include "support/recording_rig.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -13,33 +15,6 @@
 
 namespace volna::test {
 namespace {
-
-class RecordingRig : public RigControl {
-public:
-    std::int64_t frequencyHz() override { return 145500000; }
-    Result tune(double hz) override {
-        tunes.push_back(hz);
-        return result;
-    }
-    bool onCurrentNotch(double) override { return false; }
-    bool transmitting() override { return transmit; }
-    Result setTransmit(bool on) override {
-        switches.push_back(on);
-        return result;
-    }
-    bool busy() override { return carrier; }
-    std::int64_t lowestHz() const override { return 144000000; }
-    std::int64_t highestHz() const override { return 146000000; }
-    std::int64_t stepHz() const override { return 25000; }
-    std::int64_t transmitShiftHz() const override { return shiftHz; }
-
-    Result result = Result::Ok;
-    bool transmit = false;
-    bool carrier = false;
-    std::int64_t shiftHz = -600000;
-    std::vector<double> tunes;
-    std::vector<bool> switches;
-};
 
 // One line to a fresh session on a rig in the given state: the reply, and the
 // tunes and switches the line asked of the rig.
@@ -84,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Exchange{"m", "m\n", "FM\n15000\n"}, Exchange{"v", "v\n", "VFOA\n"},
                       Exchange{"s", "s\n", "0\nVFOA\n"}, Exchange{"chk_vfo", "\\chk_vfo\n", "0\n"},
                       Exchange{"get_powerstat", "\\get_powerstat\n", "1\n"},
-                      Exchange{"get_lock_mode", "\\get_lock_mode\n", "0\n"},
+                      Exchange{"get_lock_mode", "\\get_lock_mode\n", "0\nRPRT 0\n"},
                       Exchange{"get_dcd", "\\get_dcd\n", "0\n"},
                       Exchange{"dcd_byte", "\x8B\n", "0\n"},
                       Exchange{"t_transmitting", "t\n", "1\n", {}, {}, true},
@@ -144,11 +119,14 @@ INSTANTIATE_TEST_SUITE_P(ModeVfoAndSplit, RigProtocolRow,
                                            Exchange{"fm_word_passband", "M FM wide\n", "RPRT -1\n"},
                                            Exchange{"mode_missing", "M\n", "RPRT -1\n"},
                                            Exchange{"vfo_a", "V VFOA\n", "RPRT 0\n"},
-                                           Exchange{"vfo_b", "V VFOB\n", "RPRT -1\n"},
+                                           Exchange{"vfo_b", "V VFOB\n", "RPRT -11\n"},
+                                           Exchange{"vfo_word", "V VFOX\n", "RPRT -1\n"},
                                            Exchange{"split_off", "S 0\n", "RPRT 0\n"},
                                            Exchange{"split_off_vfo_a", "S 0 VFOA\n", "RPRT 0\n"},
                                            Exchange{"split_on", "S 1 VFOA\n", "RPRT -11\n"},
-                                           Exchange{"split_off_vfo_b", "S 0 VFOB\n", "RPRT -1\n"},
+                                           Exchange{"split_off_vfo_b", "S 0 VFOB\n", "RPRT 0\n"},
+                                           Exchange{"split_off_vfo_word", "S 0 VFOX\n",
+                                                    "RPRT -1\n"},
                                            Exchange{"split_word", "S x\n", "RPRT -1\n"}),
                          rowName);
 
@@ -259,7 +237,9 @@ INSTANTIATE_TEST_SUITE_P(NotAvailable, RigProtocolRow,
                                                     "RPRT -11\n"},
                                            Exchange{"backslash", "\\\n", "RPRT -11\n"},
                                            Exchange{"plus", "+\n", "RPRT -11\n"},
-                                           Exchange{"plus_unknown", "+x\n", "RPRT -11\n"},
+                                           Exchange{"plus_unknown", "+k\n", "RPRT -11\n"},
+                                           Exchange{"plus_unknown_long", "+\\get_twiddle 1\n",
+                                                    "get_twiddle: 1\nRPRT -11\n"},
                                            Exchange{"binary", "\xff\xfe\x01\n", "RPRT -11\n"},
                                            Exchange{"nul", std::string("f\0\n", 3), "RPRT -11\n"},
                                            Exchange{"dcd_byte_twice", "\x8B\x8B\n", "RPRT -11\n"}),
@@ -379,6 +359,10 @@ TEST_F(RigProtocolTest, TheCapabilityBlockIsVersionOneWithTheBandFmAndKeyingThro
     const std::string extended = RigProtocol(rig).feed("+\\dump_state\n");
     EXPECT_TRUE(extended.starts_with("dump_state:\n1\n"));
     EXPECT_TRUE(extended.ends_with("\ndone\nRPRT 0\n"));
+    // As rigctld writes it, the block keeps its line ends in the one-line forms.
+    const std::string oneLine = RigProtocol(rig).feed(";\\dump_state\n");
+    EXPECT_TRUE(oneLine.starts_with("dump_state:;1\n2\n1\n"));
+    EXPECT_TRUE(oneLine.ends_with("\ndone\nRPRT 0\n"));
 }
 
 } // namespace

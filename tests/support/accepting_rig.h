@@ -31,6 +31,7 @@ public:
     std::int64_t highestHz() const override { return 146000000; }
     std::int64_t stepHz() const override { return 25000; }
     std::int64_t transmitShiftHz() const override { return -600000; }
+    std::string info() const override { return "VOLNA144 test rig"; }
 
     bool transmit = false;
     int tunes = 0;
