@@ -55,6 +55,7 @@ TEST(PortFactory, AutoTakesTheFirstAvailablePortThatOpens) {
     ASSERT_NE(opened.port, nullptr);
     EXPECT_FALSE(opened.simulated);
     EXPECT_EQ(opened.message, "");
+    EXPECT_EQ(opened.name, "gpio /dev/gpio0");
     EXPECT_TRUE(absent.opened.empty());
     EXPECT_EQ(refusing.opened, std::vector<std::string>{"/dev/lpt0"});
     EXPECT_EQ(good.opened, std::vector<std::string>{"/dev/gpio0"});
@@ -68,6 +69,7 @@ TEST(PortFactory, AutoFallsBackToTheSimulatedRadioSayingWhy) {
     ASSERT_NE(opened.port, nullptr);
     EXPECT_TRUE(opened.simulated);
     EXPECT_EQ(opened.message, "no port at /dev/lpt0; no adapter; running the simulated radio");
+    EXPECT_EQ(opened.name, "simulated radio");
 
     FakeBackEnd onlySim{"sim"}, absent{"lpt", "", false};
     const OpenedPort alone = openPort({simulatedRow(onlySim), absent.row("/dev/lpt0")}, "auto", "");
@@ -85,7 +87,10 @@ TEST(PortFactory, ANamedPortOpensOnItsDeviceOrSaysWhyNot) {
     const PortTable table = {simulatedRow(sim), lpt.row("/dev/lpt0"), busy.row("/dev/b0"),
                              absent.row("/dev/usb0")};
     EXPECT_TRUE(openPort(table, "sim", "").simulated);
-    EXPECT_NE(openPort(table, "lpt", "/dev/lpt3").port, nullptr);
+    EXPECT_EQ(openPort(table, "sim", "").name, "simulated radio");
+    const OpenedPort named = openPort(table, "lpt", "/dev/lpt3");
+    EXPECT_NE(named.port, nullptr);
+    EXPECT_EQ(named.name, "lpt /dev/lpt3");
     EXPECT_NE(openPort(table, "lpt", "").port, nullptr);
     EXPECT_EQ(lpt.opened, (std::vector<std::string>{"/dev/lpt3", "/dev/lpt0"}));
 
