@@ -3,6 +3,8 @@
 #include "platform/ppdev/ppdev_port.h"
 #include "synth/simulated_radio.h"
 
+#include <optional>
+
 namespace volna {
 
 namespace {
@@ -32,9 +34,50 @@ std::string portName(const PortBackEnd& backEnd, const std::string& device) {
     return device.empty() ? backEnd.name : backEnd.name + " " + device;
 }
 
-// Every available back end but the simulated radio, in table order, on its
-// default device; the simulated radio when none opens.
-OpenedPort openAutomatically(const PortTable& table) {
+// The pins a back end drives: its defaults, or the --pins text read against
+// its pin count. Nothing, with the reason in error, for a bad text or a back
+// end on fixed lines.
+std::optional<PinMap> pinsFor(const PortBackEnd& backEnd, const std::string& text,
+                              std::string& error) {
+    if (text.empty()) {
+        return backEnd.defaultPins;
+    }
+    if (backEnd.pinCount == 0) {
+        error = "--pins does not apply to the " + backEnd.name + " port";
+        return std::nullopt;
+    }
+    return parsePinMap(text, backEnd.pinCount, error);
+}
+
+// The --pins text against every back end auto may open on pins of its own;
+// the first refusal, or empty.
+std::string automaticPinsError(const PortTable& table, const std::string& text) {
+    std::string error;
+    for (const PortBackEnd& backEnd : table) {
+        if (backEnd.automatic && backEnd.pinCount > 0 && !pinsFor(backEnd, text, error)) {
+            return error;
+        }
+    }
+    return {};
+}
+
+// Opens one back end's default device for the automatic choice; nullptr with
+// the reason in error when it does not open or is not the only device.
+std::unique_ptr<ParallelPort> openForAuto(const PortBackEnd& backEnd, const std::string& pins,
+                                          std::string& error) {
+    if (backEnd.soleDevice && !backEnd.soleDevice(error)) {
+        return nullptr;
+    }
+    const std::optional<PinMap> map = pinsFor(backEnd, backEnd.pinCount > 0 ? pins : "", error);
+    return map ? backEnd.open(backEnd.defaultDevice, *map, error) : nullptr;
+}
+
+// Every available back end that auto tries, in table order, on its default
+// device; the simulated radio when none opens.
+OpenedPort openAutomatically(const PortTable& table, const std::string& pins) {
+    if (std::string error = automaticPinsError(table, pins); !error.empty()) {
+        return {nullptr, false, "", error};
+    }
     std::string reasons;
     const PortBackEnd* fallback = nullptr;
     for (const PortBackEnd& backEnd : table) {
@@ -42,11 +85,11 @@ OpenedPort openAutomatically(const PortTable& table) {
             fallback = fallback ? fallback : &backEnd;
             continue;
         }
-        if (!backEnd.available()) {
+        if (!backEnd.automatic || !backEnd.available()) {
             continue;
         }
         std::string error;
-        if (auto port = backEnd.open(backEnd.defaultDevice, error)) {
+        if (auto port = openForAuto(backEnd, pins, error)) {
             return {std::move(port), false, portName(backEnd, backEnd.defaultDevice), ""};
         }
         reasons += error + "; ";
@@ -58,8 +101,8 @@ OpenedPort openAutomatically(const PortTable& table) {
         return {nullptr, false, "", reasons + "and no simulated radio in this build"};
     }
     std::string error;
-    return {fallback->open(fallback->defaultDevice, error), true, portName(*fallback, ""),
-            reasons + "running the simulated radio"};
+    return {fallback->open(fallback->defaultDevice, fallback->defaultPins, error), true,
+            portName(*fallback, ""), reasons + "running the simulated radio"};
 }
 
 } // namespace
@@ -102,22 +145,31 @@ std::string portHelp(const PortTable& table) {
     return text;
 }
 
-OpenedPort openPort(const PortTable& table, const std::string& name, const std::string& device) {
+OpenedPort openPort(const PortTable& table, const std::string& name, const std::string& device,
+                    const std::string& pins) {
     if (name == kAutoPort) {
-        return openAutomatically(table);
+        return openAutomatically(table, pins);
     }
     const PortBackEnd* backEnd = findBackEnd(table, name);
     if (backEnd == nullptr) {
         return {nullptr, false, "", "unknown port '" + name + "'"};
     }
+    if (!backEnd->missing.empty()) {
+        return {nullptr, false, "",
+                "the " + name + " port is not in this build (" + backEnd->missing + ")"};
+    }
     if (!backEnd->available()) {
         return {nullptr, false, "", "the " + name + " port is not available on this machine"};
     }
     OpenedPort opened;
+    const std::optional<PinMap> map = pinsFor(*backEnd, pins, opened.message);
+    if (!map) {
+        return opened;
+    }
     opened.simulated = backEnd->simulated;
     const std::string& chosen = device.empty() ? backEnd->defaultDevice : device;
     opened.name = portName(*backEnd, chosen);
-    opened.port = backEnd->open(chosen, opened.message);
+    opened.port = backEnd->open(chosen, *map, opened.message);
     return opened;
 }
 

@@ -43,7 +43,10 @@ struct OpenedPort {
 };
 
 // Opens the port called name (kAutoPort or a back end's name) on device
-// (empty: the back end's default device).
-OpenedPort openPort(const PortTable& table, const std::string& name, const std::string& device);
+// (empty: the back end's default device) with the lines on pins (the --pins
+// text; empty: the back end's default pins). Bad pins are refused before
+// anything is opened.
+OpenedPort openPort(const PortTable& table, const std::string& name, const std::string& device,
+                    const std::string& pins = "");
 
 } // namespace volna

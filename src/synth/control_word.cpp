@@ -89,6 +89,7 @@ void clockOutWord(ParallelPort& port, const ControlBits& bits, int delay1Ms, int
     // The transmit line rides along in the data and clock phases only; between
     // bits the port holds the frame line alone.
     const int keyed = transmit ? kTransmitLine : 0;
+    const PortBatch batch(port);
     port.out(kDataRegister, kFrameLine);
     for (int bit : bits) {
         const int data = bit != 0 ? kDataLine : 0;

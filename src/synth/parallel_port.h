@@ -1,11 +1,15 @@
 #pragma once
 // The parallel port as the synthesizer link sees it: a byte written to the data
 // register, a byte read from the status register, and a millisecond sleep that
-// paces the serial clock. Back ends: ppdev (platform/ppdev/ppdev_port.h), the
-// simulated radio (simulated_radio.h), and the trace decorator (port_trace.h);
+// paces the serial clock. Back ends: ppdev (platform/ppdev/ppdev_port.h), an
+// FTDI USB adapter in bit-bang mode (platform/ftdi/), GPIO lines
+// (platform/gpio/), the simulated radio (simulated_radio.h), and the trace
+// decorator (port_trace.h);
 // the command line finds them through the port table (app/port_factory.h).
 
 #include "synth/emergency_drop.h"
+
+#include <string>
 
 namespace volna {
 
@@ -36,6 +40,30 @@ public:
     // plain system calls, for a process ending on a signal. A port with nothing
     // outside the process (the simulated radio) adds none.
     virtual void addEmergencyDrop(EmergencyDrop& drop) const { (void)drop; }
+    // The writes from beginBatch() to endBatch() may be gathered and sent to
+    // the hardware as one transfer (a USB adapter), still each on the pins
+    // before the next and in order; a sleep or a read in between sends what is
+    // gathered first, and endBatch() sends the rest before it returns. A port
+    // that writes at once ignores both.
+    virtual void beginBatch() {}
+    virtual void endBatch() {}
+    // Why the port no longer reaches the hardware (an adapter unplugged, a
+    // device gone); empty while it works. Once set it stays, and the port
+    // ignores writes and reads 0.
+    virtual std::string fault() const { return {}; }
+};
+
+// Gathers the port's writes for the lifetime of the object: one transfer's
+// writes go out together, and all of them have gone out when it ends.
+class PortBatch {
+public:
+    explicit PortBatch(ParallelPort& port) : port_(port) { port_.beginBatch(); }
+    ~PortBatch() { port_.endBatch(); }
+    PortBatch(const PortBatch&) = delete;
+    PortBatch& operator=(const PortBatch&) = delete;
+
+private:
+    ParallelPort& port_;
 };
 
 } // namespace volna

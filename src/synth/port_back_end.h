@@ -5,6 +5,7 @@
 // files; the program's table of them is app/port_factory.h.
 
 #include "synth/parallel_port.h"
+#include "synth/pin_map.h"
 
 #include <functional>
 #include <memory>
@@ -13,8 +14,8 @@
 namespace volna {
 
 struct PortBackEnd {
-    using Open =
-        std::function<std::unique_ptr<ParallelPort>(const std::string& device, std::string& error)>;
+    using Open = std::function<std::unique_ptr<ParallelPort>(
+        const std::string& device, const PinMap& pins, std::string& error)>;
 
     std::string name;          // "sim", "ppdev": the spelling of --port=
     std::string defaultDevice; // empty: the back end takes no device (no ":DEVICE")
@@ -24,9 +25,25 @@ struct PortBackEnd {
     bool simulated = false;
     // Whether the machine has what the back end needs (a driver, a library).
     std::function<bool()> available;
-    // Opens device (the default device or the one the command line names).
-    // nullptr, with an operator-readable reason in error, when it cannot.
+    // Opens device (the default device or the one the command line names)
+    // with the lines on pins. nullptr, with an operator-readable reason in
+    // error, when it cannot.
     Open open;
+    // Back ends on pins of their own (--pins): how many pins there are, and
+    // where the lines go unless the command line says otherwise. 0: the
+    // lines are fixed (a parallel port) and --pins does not apply.
+    int pinCount = 0;
+    PinMap defaultPins;
+    // Set for a back end this build was made without, saying which library
+    // it lacked; such a row is listed in --help and never opened.
+    std::string missing;
+    // Whether --port=auto tries this back end (GPIO lines could be wired to
+    // anything, so they are only used when named).
+    bool automatic = true;
+    // When set, --port=auto opens the default device only if this says
+    // exactly one such device is attached; otherwise it gives the reason in
+    // why and auto goes on to the next back end.
+    std::function<bool(std::string& why)> soleDevice;
 };
 
 } // namespace volna

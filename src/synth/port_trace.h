@@ -27,6 +27,11 @@ public:
     // Traces the value the wrapped port returned.
     int in(int port) override;
     void sleep(int ms) override;
+    // Passed to the wrapped port untraced: they change when the writes reach
+    // the pins, not which.
+    void beginBatch() override { inner_.beginBatch(); }
+    void endBatch() override { inner_.endBatch(); }
+    std::string fault() const override { return inner_.fault(); }
     // The wrapped port's steps, then the line "out 888 0" written straight to
     // the trace file.
     void addEmergencyDrop(EmergencyDrop& drop) const override;

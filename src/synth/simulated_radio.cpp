@@ -130,7 +130,8 @@ PortBackEnd simulatedRadioBackEnd() {
     backEnd.help = "the simulated radio";
     backEnd.simulated = true;
     backEnd.available = [] { return true; };
-    backEnd.open = [](const std::string&, std::string&) -> std::unique_ptr<ParallelPort> {
+    backEnd.open = [](const std::string&, const PinMap&,
+                      std::string&) -> std::unique_ptr<ParallelPort> {
         auto radio = std::make_unique<SimulatedRadio>(SimulatedRadio::History::Nothing);
         if (const char* status = std::getenv("VOLNA144_SIM_STATUS")) {
             radio->setStatusFile(status);

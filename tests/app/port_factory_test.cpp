@@ -31,7 +31,7 @@ struct FakeBackEnd {
         backEnd.defaultDevice = defaultDevice;
         backEnd.help = "the " + name + " port";
         backEnd.available = [this] { return available; };
-        backEnd.open = [this](const std::string& device,
+        backEnd.open = [this](const std::string& device, const PinMap&,
                               std::string& error) -> std::unique_ptr<ParallelPort> {
             opened.push_back(device);
             error = reason;

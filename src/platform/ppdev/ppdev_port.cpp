@@ -144,7 +144,7 @@ PortBackEnd ppdevBackEnd() {
     // Every Linux kernel has the interface; whether a port is there is found
     // by opening it, which says why it cannot.
     backEnd.available = [] { return true; };
-    backEnd.open = [](const std::string& device,
+    backEnd.open = [](const std::string& device, const PinMap&,
                       std::string& error) -> std::unique_ptr<ParallelPort> {
         return PpdevPort::open(device, error);
     };
