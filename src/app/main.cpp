@@ -7,10 +7,12 @@
 #include "app/port_factory.h"
 #include "app/stop_signals.h"
 #include "console/console.h"
+#include "console/port_loss.h"
 #include "console/side_windows.h"
 #include "platform/qsettings/qsettings_store.h"
 #include "remote/console_rig.h"
 #include "synth/port_trace.h"
+#include "synth/simulated_radio.h"
 #include "synth/transmit_line_guard.h"
 #include "toolkit/program.h"
 #include "ui/console_window.h"
@@ -67,24 +69,27 @@ std::unique_ptr<PortTrace> openTrace(ParallelPort& hardware) {
     return trace;
 }
 
-// The port the console drives: the back end the options chose, wrapped in the
+// The port the console drives: the back end the options chose, which can be
+// swapped for the simulated radio when its hardware is lost, wrapped in the
 // trace that VOLNA144_PORT_TRACE asks for.
 struct RadioPort {
     OpenedPort hardware;
+    std::unique_ptr<SwitchablePort> switchable;
     std::unique_ptr<PortTrace> trace;
 
-    ParallelPort& port() const { return trace ? *trace : *hardware.port; }
+    ParallelPort& port() const { return trace ? static_cast<ParallelPort&>(*trace) : *switchable; }
 };
 
 // Opens the port, saying on standard error why it did not open or why auto
 // fell back to the simulated radio. hardware.port is nullptr when it did not.
 RadioPort openRadioPort(const Options& options, const PortTable& ports) {
-    RadioPort radio{openPort(ports, options.port, options.device), nullptr};
+    RadioPort radio{openPort(ports, options.port, options.device, options.pins), nullptr, nullptr};
     if (!radio.hardware.message.empty()) {
         std::fprintf(stderr, "volna144: %s\n", radio.hardware.message.c_str());
     }
     if (radio.hardware.port) {
-        radio.trace = openTrace(*radio.hardware.port);
+        radio.switchable = std::make_unique<SwitchablePort>(*radio.hardware.port);
+        radio.trace = openTrace(*radio.switchable);
     }
     return radio;
 }
@@ -164,6 +169,11 @@ int main(int argc, char** argv) {
     if (radio.hardware.simulated) {
         console.title = kSimulatedConsoleTitle;
     }
+    PortLossWatch portLoss(console, *radio.switchable, prompter, [] {
+        std::string error;
+        return simulatedRadioBackEnd().open("", PinMap{}, error);
+    });
+    const Subscription portCheck = program.addAfterEvent([&portLoss] { portLoss.check(); });
     ConsoleWindow consoleWindow(console);
     UiBinding binding(program);
     binding.addView(consoleWindow);

@@ -14,8 +14,7 @@ void parsePort(const std::string& value, const PortTable& ports, Options& option
     const std::size_t colon = value.find(':');
     const PortBackEnd* backEnd = findBackEnd(ports, value.substr(0, colon));
     const bool named = colon == std::string::npos;
-    if (backEnd == nullptr ||
-        (!named && (backEnd->defaultDevice.empty() || colon + 1 == value.size()))) {
+    if (backEnd == nullptr || (!named && (!backEnd->takesDevice() || colon + 1 == value.size()))) {
         options.error = "unknown port '" + value + "' (use " + portSpellings(ports, "") + ")";
         return;
     }
@@ -54,6 +53,11 @@ Options parseOptions(const std::vector<std::string>& arguments, const PortTable&
             options.version = true;
         } else if (argument.rfind("--port=", 0) == 0) {
             parsePort(argument.substr(7), ports, options);
+        } else if (argument.rfind("--pins=", 0) == 0) {
+            options.pins = argument.substr(7);
+            if (options.pins.empty()) {
+                options.error = "--pins takes five pin numbers, FRAME,CLOCK,DATA,TX,BUSY";
+            }
         } else if (argument == "--rigctld") {
             options.rigctld = true;
         } else if (argument.rfind("--rigctld=", 0) == 0) {
@@ -70,11 +74,16 @@ Options parseOptions(const std::vector<std::string>& arguments, const PortTable&
 
 std::string usage(const PortTable& ports) {
     return "Usage: volna144 [--port=" + portSpellings(ports, "|") +
-           "] [--rigctld[=ADDRESS:PORT]]\n"
+           "]\n"
+           "                [--pins=FRAME,CLOCK,DATA,TX,BUSY] [--rigctld[=ADDRESS:PORT]]\n"
            "\n"
            "  --port=auto          the first parallel port (/dev/parport0) if it can be\n"
-           "                       claimed, otherwise the simulated radio (default)\n" +
+           "                       claimed, else the FTDI adapter if exactly one is\n"
+           "                       attached, otherwise the simulated radio (default)\n" +
            portHelp(ports) +
+           "  --pins=F,C,D,T,B     the pins of the frame, clock, data and transmit outputs\n"
+           "                       and of the busy input on a port with pins of its own\n"
+           "                       (defaults above)\n"
            "  --rigctld[=ADDR:PORT]\n"
            "                       network rig control in the rigctld protocol (Hamlib's\n"
            "                       NET rigctl) on ADDR:PORT (default 127.0.0.1:4532)\n"

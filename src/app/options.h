@@ -13,6 +13,7 @@ namespace volna {
 struct Options {
     std::string port = kAutoPort; // kAutoPort or the name of a back end in the port table
     std::string device;           // the device of that back end; empty for auto
+    std::string pins;             // --pins as written; empty: the back end's defaults
     // Network rig control (--rigctld): off unless asked for.
     bool rigctld = false;
     std::string rigctldAddress = "127.0.0.1";

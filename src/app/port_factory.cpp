@@ -13,7 +13,7 @@ namespace {
 constexpr std::size_t kHelpColumn = 23;
 
 std::string spelling(const PortBackEnd& backEnd) {
-    return backEnd.defaultDevice.empty() ? backEnd.name : backEnd.name + "[:DEVICE]";
+    return backEnd.takesDevice() ? backEnd.name + "[:DEVICE]" : backEnd.name;
 }
 
 std::string helpLine(const std::string& option, const std::string& help) {
@@ -139,8 +139,14 @@ std::string portSpellings(const PortTable& table, const std::string& separator) 
 std::string portHelp(const PortTable& table) {
     std::string text;
     for (const PortBackEnd& backEnd : table) {
-        const std::string device = backEnd.defaultDevice.empty() ? "" : "[:DEV]";
+        const std::string device = backEnd.takesDevice() ? "[:DEV]" : "";
         text += helpLine("--port=" + backEnd.name + device, backEnd.help);
+        if (!backEnd.missing.empty()) {
+            text += helpLine("", "not in this build (" + backEnd.missing + ")");
+        } else if (backEnd.pinCount > 0) {
+            text += helpLine("", "--pins default " + pinMapText(backEnd.defaultPins) +
+                                     " (pins 0 to " + std::to_string(backEnd.pinCount - 1) + ")");
+        }
     }
     return text;
 }

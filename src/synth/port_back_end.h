@@ -14,12 +14,18 @@
 namespace volna {
 
 struct PortBackEnd {
+    // Whether the command line may name a device after the back end's name.
+    bool takesDevice() const { return deviceOptional || !defaultDevice.empty(); }
+
     using Open = std::function<std::unique_ptr<ParallelPort>(
         const std::string& device, const PinMap& pins, std::string& error)>;
 
     std::string name;          // "sim", "ppdev": the spelling of --port=
     std::string defaultDevice; // empty: the back end takes no device (no ":DEVICE")
-    std::string help;          // one line for --help
+    // Takes ":DEVICE" although its default device is empty (an adapter found
+    // by its serial number, or else the only one attached).
+    bool deviceOptional = false;
+    std::string help; // one line for --help
     // No radio behind it: the automatic choice takes it only when no other
     // port opens, and the console's title says so.
     bool simulated = false;

@@ -54,13 +54,18 @@ TEST(Options, AnUnknownPortIsNamedWithTheChoices) {
 // exactly as it always has.
 TEST(Options, UsageListsThePortTable) {
     EXPECT_EQ(usage(portBackEnds()),
-              "Usage: volna144 [--port=auto|sim|ppdev[:DEVICE]] [--rigctld[=ADDRESS:PORT]]\n"
+              "Usage: volna144 [--port=auto|sim|ppdev[:DEVICE]]\n"
+              "                [--pins=FRAME,CLOCK,DATA,TX,BUSY] [--rigctld[=ADDRESS:PORT]]\n"
               "\n"
               "  --port=auto          the first parallel port (/dev/parport0) if it can be\n"
-              "                       claimed, otherwise the simulated radio (default)\n"
+              "                       claimed, else the FTDI adapter if exactly one is\n"
+              "                       attached, otherwise the simulated radio (default)\n"
               "  --port=sim           the simulated radio\n"
               "  --port=ppdev[:DEV]   the parallel port DEV through ppdev (default "
               "/dev/parport0)\n"
+              "  --pins=F,C,D,T,B     the pins of the frame, clock, data and transmit outputs\n"
+              "                       and of the busy input on a port with pins of its own\n"
+              "                       (defaults above)\n"
               "  --rigctld[=ADDR:PORT]\n"
               "                       network rig control in the rigctld protocol (Hamlib's\n"
               "                       NET rigctl) on ADDR:PORT (default 127.0.0.1:4532)\n"
@@ -85,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BadArgument{"RigctldPortOutOfRange", "--rigctld=host:65536"},
                       BadArgument{"RigctldPortNotANumber", "--rigctld=host:x1"},
                       BadArgument{"RigctldPortOverflowing", "--rigctld=host:999999999999"},
-                      BadArgument{"UnknownOption", "--fast"}),
+                      BadArgument{"EmptyPins", "--pins="}, BadArgument{"UnknownOption", "--fast"}),
     [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace

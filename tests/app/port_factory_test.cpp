@@ -24,6 +24,7 @@ struct FakeBackEnd {
     std::string reason; // empty: opens
     bool available;
     std::vector<std::string> opened;
+    std::vector<PinMap> pins; // the pins of every open
 
     PortBackEnd row(const std::string& defaultDevice = "") {
         PortBackEnd backEnd;
@@ -31,15 +32,30 @@ struct FakeBackEnd {
         backEnd.defaultDevice = defaultDevice;
         backEnd.help = "the " + name + " port";
         backEnd.available = [this] { return available; };
-        backEnd.open = [this](const std::string& device, const PinMap&,
+        backEnd.open = [this](const std::string& device, const PinMap& map,
                               std::string& error) -> std::unique_ptr<ParallelPort> {
             opened.push_back(device);
+            pins.push_back(map);
             error = reason;
             return reason.empty() ? std::make_unique<SimulatedRadio>() : nullptr;
         };
         return backEnd;
     }
 };
+
+// A back end on eight pins of its own, its device found by name or else the
+// only one attached (when attached says how many there are).
+PortBackEnd pinnedRow(FakeBackEnd& fake, int attached = 1) {
+    PortBackEnd backEnd = fake.row();
+    backEnd.deviceOptional = true;
+    backEnd.pinCount = 8;
+    backEnd.defaultPins = PinMap{0, 1, 2, 3, 7};
+    backEnd.soleDevice = [attached](std::string& why) {
+        why = std::to_string(attached) + " adapters attached";
+        return attached == 1;
+    };
+    return backEnd;
+}
 
 PortBackEnd simulatedRow(FakeBackEnd& fake) {
     PortBackEnd backEnd = fake.row();
@@ -102,6 +118,59 @@ TEST(PortFactory, ANamedPortOpensOnItsDeviceOrSaysWhyNot) {
     EXPECT_EQ(missing.message, "the usb port is not available on this machine");
     EXPECT_TRUE(absent.opened.empty());
     EXPECT_EQ(openPort(table, "ftdi", "").message, "unknown port 'ftdi'");
+}
+
+TEST(PortFactory, PinsReachTheBackEndOrAreRefusedBeforeAnythingOpens) {
+    FakeBackEnd sim{"sim"}, lpt{"lpt"}, usb{"usb"};
+    const PortTable table = {simulatedRow(sim), lpt.row("/dev/lpt0"), pinnedRow(usb)};
+    ASSERT_NE(openPort(table, "usb", "", "4,5,6,7,0").port, nullptr);
+    ASSERT_NE(openPort(table, "usb", "A1B2", "").port, nullptr);
+    EXPECT_EQ(usb.pins, (std::vector<PinMap>{{4, 5, 6, 7, 0}, {0, 1, 2, 3, 7}}));
+    EXPECT_EQ(usb.opened, (std::vector<std::string>{"", "A1B2"}));
+
+    EXPECT_EQ(openPort(table, "usb", "", "0,1,2,3,8").message,
+              "--pins: the BUSY pin must be a number from 0 to 7");
+    EXPECT_EQ(openPort(table, "lpt", "", "0,1,2,3,7").message,
+              "--pins does not apply to the lpt port");
+    EXPECT_EQ(openPort(table, kAutoPort, "", "0,1,1,3,7").message,
+              "--pins: CLOCK and DATA are both on pin 1");
+    EXPECT_EQ(usb.opened.size(), 2u);
+    EXPECT_TRUE(lpt.opened.empty());
+    EXPECT_TRUE(sim.opened.empty());
+}
+
+TEST(PortFactory, AutoTakesAnAdapterOnlyWhenItIsTheOnlyOneAttached) {
+    FakeBackEnd sim{"sim"}, lpt{"lpt", "no port at /dev/lpt0"}, one{"usb"}, two{"usb"};
+    const OpenedPort single =
+        openPort({lpt.row("/dev/lpt0"), pinnedRow(one), simulatedRow(sim)}, kAutoPort, "", "");
+    EXPECT_FALSE(single.simulated);
+    EXPECT_EQ(single.name, "usb");
+    EXPECT_EQ(one.opened, std::vector<std::string>{""});
+
+    const OpenedPort several =
+        openPort({lpt.row("/dev/lpt0"), pinnedRow(two, 2), simulatedRow(sim)}, kAutoPort, "", "");
+    EXPECT_TRUE(several.simulated);
+    EXPECT_EQ(several.message,
+              "no port at /dev/lpt0; 2 adapters attached; running the simulated radio");
+    EXPECT_TRUE(two.opened.empty());
+}
+
+TEST(PortFactory, ABackEndLeftOutOfTheBuildSaysSoAndNeverOpens) {
+    FakeBackEnd usb{"usb"};
+    PortBackEnd row = pinnedRow(usb);
+    row.missing = "built without libusb";
+    row.available = [] { return false; };
+    const PortTable table = {row};
+    EXPECT_EQ(openPort(table, "usb", "", "").message,
+              "the usb port is not in this build (built without libusb)");
+    EXPECT_EQ(portHelp(table), "  --port=usb[:DEV]     the usb port\n"
+                               "                       not in this build (built without libusb)\n");
+    EXPECT_TRUE(usb.opened.empty());
+
+    FakeBackEnd built{"usb"};
+    EXPECT_EQ(portHelp({pinnedRow(built)}), "  --port=usb[:DEV]     the usb port\n"
+                                            "                       --pins default 0,1,2,3,7 "
+                                            "(pins 0 to 7)\n");
 }
 
 // A new row shows in every text without touching the texts.
