@@ -60,12 +60,12 @@ std::string pinMapText(const PinMap& pins) {
            std::to_string(pins.busy);
 }
 
-std::uint32_t pinLevels(const PinMap& pins, int value) {
+std::uint64_t pinLevels(const PinMap& pins, int value) {
     const std::array<int, 4> lines = {pins.frame, pins.clock, pins.data, pins.transmit};
-    std::uint32_t levels = 0;
+    std::uint64_t levels = 0;
     for (std::size_t bit = 0; bit < lines.size(); ++bit) {
-        if ((value >> bit) & 1) {
-            levels |= std::uint32_t{1} << lines[bit];
+        if (((value >> bit) & 1) != 0 && lines[bit] >= 0 && lines[bit] < 64) {
+            levels |= std::uint64_t{1} << lines[bit];
         }
     }
     return levels;

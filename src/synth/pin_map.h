@@ -30,8 +30,8 @@ std::string pinMapText(const PinMap& pins);
 
 // The levels of the pins for a data-register value: bit n of the result is pin
 // n, high where the line's bit of value is set. Other bits of value are not
-// wired and put nothing on any pin.
-std::uint32_t pinLevels(const PinMap& pins, int value);
+// wired and put nothing on any pin; neither does a pin beyond 63.
+std::uint64_t pinLevels(const PinMap& pins, int value);
 
 // The status register as the parallel port would give it for the busy pin's
 // level: the receiver pulls the line low while it hears a signal, and the

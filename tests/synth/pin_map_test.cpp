@@ -52,6 +52,8 @@ TEST(PinMap, EachLineOfTheDataRegisterLandsOnItsPinAndNothingElseDoes) {
     EXPECT_EQ(pinLevels(pins, 1 | 2 | 4), 0x70u);
     EXPECT_EQ(pinLevels(pins, 8), 0x80u);
     EXPECT_EQ(pinLevels(pins, 0xF0), 0u); // the register's unwired bits
+    EXPECT_EQ(pinLevels(PinMap{40, 63, 2, 3, 7}, 3),
+              (std::uint64_t{1} << 40) | (std::uint64_t{1} << 63));
     EXPECT_EQ(statusForBusyPin(false), 0x80);
     EXPECT_EQ(statusForBusyPin(true), 0);
 }
