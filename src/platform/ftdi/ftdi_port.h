@@ -17,9 +17,12 @@
 
 namespace volna {
 
+// Asynchronous bit-bang: the chip plays the written bytes out on its own
+// clock and, unlike the synchronous mode, queues no sample of the pins per
+// byte that would have to be read back; the busy pin is read on demand.
 // The baud rate asked of the library in bit-bang mode. libftdi1 programs the
 // chip with four times this, and FTDI's note on the bit-bang modes gives the
-// asynchronous byte clock as 16 times the chip's baud rate: 9600 * 4 * 16 =
+// asynchronous byte clock as 16 times the chip's baud rate: nominally 9600 * 4 * 16 =
 // 614 400 bytes a second, 1.6 us a byte on the pins, close to the pace of a
 // parallel port's writes and well within what the synthesizer's shift
 // register takes.
