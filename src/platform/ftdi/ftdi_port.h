@@ -22,10 +22,10 @@ namespace volna {
 // byte that would have to be read back; the busy pin is read on demand.
 // The baud rate asked of the library in bit-bang mode. libftdi1 programs the
 // chip with four times this, and FTDI's note on the bit-bang modes gives the
-// asynchronous byte clock as 16 times the chip's baud rate: nominally 9600 * 4 * 16 =
-// 614 400 bytes a second, 1.6 us a byte on the pins, close to the pace of a
-// parallel port's writes and well within what the synthesizer's shift
-// register takes.
+// asynchronous byte clock as 16 times the chip's baud rate: nominally
+// 9600 * 4 * 16 = 614 400 bytes a second, 1.6 us a byte on the pins, close to
+// the pace of a parallel port's writes and well within what the
+// synthesizer's shift register takes.
 inline constexpr int kFtdiBitBangBaud = 9600;
 
 // The directory whose links name the process's open files.
