@@ -1,0 +1,14 @@
+# An FTDI USB adapter in bit-bang mode. The port and its messages build
+# always; the part that talks to libftdi1 only when pkg-config finds the
+# library, and without it the back end is listed as not in this build.
+glob_folders(FTDI_SOURCES platform/ftdi)
+add_library(volna_ftdi STATIC ${FTDI_SOURCES})
+target_link_libraries(volna_ftdi PUBLIC volna_core)
+if(PkgConfig_FOUND)
+    pkg_check_modules(LIBFTDI1 QUIET IMPORTED_TARGET libftdi1)
+endif()
+if(LIBFTDI1_FOUND)
+    target_sources(volna_ftdi PRIVATE ${CMAKE_SOURCE_DIR}/src/platform/ftdi/library/libftdi_chip.cpp)
+    target_link_libraries(volna_ftdi PRIVATE PkgConfig::LIBFTDI1)
+    target_compile_definitions(volna_ftdi PRIVATE VOLNA144_HAVE_LIBFTDI1)
+endif()

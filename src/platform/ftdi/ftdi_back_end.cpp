@@ -1,0 +1,73 @@
+#include "platform/ftdi/ftdi_port.h"
+
+namespace volna {
+
+namespace {
+
+// Pins D0..D7 of the bit-bang port (ADBUS0..7 on the two- and four-channel
+// chips).
+constexpr int kFtdiPins = 8;
+
+// On an FT232R board: FRAME on D0 (TXD), CLOCK on D1 (RXD), DATA on D2 (RTS#),
+// TX on D3 (CTS#), BUSY on D7 (RI#).
+constexpr PinMap kFtdiDefaultPins{0, 1, 2, 3, 7};
+
+// Whether exactly one adapter is attached, for the automatic choice.
+bool soleAdapter(const FtdiChipFactory& makeChip, std::string& why) {
+    const std::unique_ptr<FtdiChip> chip = makeChip();
+    const int attached = chip->countDevices();
+    if (attached == 1) {
+        return true;
+    }
+    if (attached < 0) {
+        why = "cannot look for FTDI adapters: " + chip->errorText();
+    } else if (attached == 0) {
+        why = "no FTDI adapter is attached";
+    } else {
+        why =
+            std::to_string(attached) + " FTDI adapters attached: name one with --port=ftdi:SERIAL";
+    }
+    return false;
+}
+
+} // namespace
+
+PortBackEnd ftdiBackEnd(FtdiChipFactory makeChip) {
+    PortBackEnd backEnd;
+    backEnd.name = "ftdi";
+    // No device: the only (or first) adapter attached.
+    // deviceOptional = true
+    backEnd.help = "an FTDI USB adapter in bit-bang mode, DEV its serial number or "
+                   "description (default: the only one attached); pins D0..D7";
+    backEnd.pinCount = kFtdiPins;
+    backEnd.defaultPins = kFtdiDefaultPins;
+    backEnd.automatic = true;
+    if (!makeChip) {
+        backEnd.missing = "built without libftdi1";
+        backEnd.available = [] { return false; };
+        backEnd.open = [](const std::string&, const PinMap&,
+                          std::string& error) -> std::unique_ptr<ParallelPort> {
+            error = "the ftdi port is not in this build (built without libftdi1)";
+            return nullptr;
+        };
+        return backEnd;
+    }
+    // Whether an adapter is attached is found by opening it, which says why not.
+    backEnd.available = [] { return true; };
+    backEnd.open = [makeChip](const std::string& device, const PinMap& pins,
+                              std::string& error) -> std::unique_ptr<ParallelPort> {
+        return FtdiPort::open(makeChip(), device, pins, error);
+    };
+    backEnd.soleDevice = [makeChip](std::string& why) { return soleAdapter(makeChip, why); };
+    return backEnd;
+}
+
+PortBackEnd ftdiBackEnd() {
+#ifdef VOLNA144_HAVE_LIBFTDI1
+    return ftdiBackEnd(makeLibftdiChip);
+#else
+    return ftdiBackEnd(nullptr);
+#endif
+}
+
+} // namespace volna

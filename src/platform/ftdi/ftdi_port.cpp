@@ -1,0 +1,177 @@
+#include "platform/ftdi/ftdi_port.h"
+
+#include "platform/ftdi/usb_descriptor.h"
+
+#include <chrono>
+#include <thread>
+
+namespace volna {
+
+namespace {
+
+// The four lines the port drives; the busy pin stays an input.
+constexpr int kDrivenLines = kFrameLine | kClockLine | kDataLine | kTransmitLine;
+
+std::string adapterLabel(const std::string& device) {
+    return device.empty() ? "the FTDI adapter" : "the FTDI adapter \"" + device + "\"";
+}
+
+std::string notFoundError(FtdiChip& chip, const std::string& device) {
+    const int attached = device.empty() ? 0 : chip.countDevices();
+    if (attached <= 0) {
+        return "no FTDI adapter is attached (is it plugged in?)";
+    }
+    return "no attached FTDI adapter has the serial number or description \"" + device + "\" (" +
+           std::to_string(attached) + " attached)";
+}
+
+std::string permissionError() {
+    return "no permission to use the FTDI adapter: install a udev rule, a file "
+           "/etc/udev/rules.d/99-ftdi-bitbang.rules with the line SUBSYSTEM==\"usb\", "
+           "ATTRS{idVendor}==\"0403\", MODE=\"0660\", GROUP=\"plugdev\", add yourself to group "
+           "plugdev, log in again and plug the adapter in again";
+}
+
+std::string busyError(const std::string& device) {
+    return adapterLabel(device) +
+           " is in use by another program or by the ftdi_sio serial driver (close that "
+           "program, or unload the driver: sudo modprobe -r ftdi_sio)";
+}
+
+std::string openError(FtdiOpenResult result, FtdiChip& chip, const std::string& device) {
+    switch (result) {
+    case FtdiOpenResult::NotFound:
+        return notFoundError(chip, device);
+    case FtdiOpenResult::NoPermission:
+        return permissionError();
+    case FtdiOpenResult::Busy:
+        return busyError(device);
+    default:
+        return "cannot open " + adapterLabel(device) + ": " + chip.errorText();
+    }
+}
+
+// Bit-bang mode with the driven lines as outputs, the byte rate, and all
+// lines low, so that nothing keys the transmitter before the first word.
+// Empty on success, else the reason.
+std::string setUp(FtdiChip& chip, const std::string& device, const PinMap& pins) {
+    const auto outputs = static_cast<std::uint8_t>(pinLevels(pins, kDrivenLines));
+    if (!chip.setBitBang(outputs)) {
+        return "cannot put " + adapterLabel(device) + " into bit-bang mode: " + chip.errorText();
+    }
+    if (!chip.setBaudRate(kFtdiBitBangBaud)) {
+        return "cannot set the bit-bang rate of " + adapterLabel(device) + ": " + chip.errorText();
+    }
+    const std::uint8_t low = 0;
+    if (!chip.write({&low, 1})) {
+        return "cannot write to the pins of " + adapterLabel(device) + ": " + chip.errorText();
+    }
+    return {};
+}
+
+} // namespace
+
+FtdiPort::FtdiPort(std::unique_ptr<FtdiChip> chip, const PinMap& pins)
+    : chip_(std::move(chip)), pins_(pins) {}
+
+std::unique_ptr<FtdiPort> FtdiPort::open(std::unique_ptr<FtdiChip> chip, const std::string& device,
+                                         const PinMap& pins, std::string& error) {
+    const FtdiOpenResult result = chip->open(device);
+    if (result != FtdiOpenResult::Opened) {
+        error = openError(result, *chip, device);
+        return nullptr;
+    }
+    if (std::string failure = setUp(*chip, device, pins); !failure.empty()) {
+        chip->close();
+        error = failure;
+        return nullptr;
+    }
+    error.clear();
+    return std::unique_ptr<FtdiPort>(new FtdiPort(std::move(chip), pins));
+}
+
+FtdiPort::~FtdiPort() {
+    flush();
+    if ((dataRegister_ & kTransmitLine) != 0) {
+        send({static_cast<std::uint8_t>(pinLevels(pins_, dataRegister_ & ~kTransmitLine))});
+    }
+    chip_->close();
+}
+
+void FtdiPort::out(int port, int value) {
+    if (port != kDataRegister || !fault_.empty()) {
+        return;
+    }
+    dataRegister_ = value & 0xFF;
+    const auto levels = static_cast<std::uint8_t>(pinLevels(pins_, dataRegister_));
+    if (batchDepth_ > 0) {
+        pending_.push_back(levels);
+    } else {
+        send({levels});
+    }
+}
+
+int FtdiPort::in(int port) {
+    if (port != kStatusRegister) {
+        return 0;
+    }
+    flush();
+    std::uint8_t levels = 0;
+    if (!fault_.empty()) {
+        return 0;
+    }
+    if (!chip_->readPins(levels)) {
+        setFault("reading the busy pin");
+        return 0;
+    }
+    return statusForBusyPin(((levels >> pins_.busy) & 1) != 0);
+}
+
+void FtdiPort::sleep(int ms) {
+    if (ms <= 0) {
+        return;
+    }
+    flush();
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+void FtdiPort::addEmergencyDrop(EmergencyDrop& drop) const {
+    const FtdiUsbLocation where = chip_->usbLocation();
+    const EmergencyDrop::Action writer = zeroByteWriter(where.outEndpoint);
+    const int fd = findUsbDescriptor(kOwnDescriptors, where.bus, where.address);
+    if (writer != nullptr && fd >= 0) {
+        drop.add(writer, fd);
+    }
+}
+
+void FtdiPort::beginBatch() {
+    ++batchDepth_;
+}
+
+void FtdiPort::endBatch() {
+    if (batchDepth_ > 0 && --batchDepth_ == 0) {
+        flush();
+    }
+}
+
+void FtdiPort::flush() {
+    if (!pending_.empty()) {
+        send(pending_);
+        pending_.clear();
+    }
+}
+
+void FtdiPort::send(const std::vector<std::uint8_t>& bytes) {
+    if (fault_.empty() && !chip_->write(bytes)) {
+        setFault("writing to its pins");
+    }
+}
+
+void FtdiPort::setFault(const std::string& action) {
+    if (fault_.empty()) {
+        fault_ = "the FTDI adapter was unplugged or stopped answering while " + action + " (" +
+                 chip_->errorText() + ")";
+    }
+}
+
+} // namespace volna

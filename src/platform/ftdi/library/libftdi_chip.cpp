@@ -1,0 +1,168 @@
+// The FTDI chip through libftdi1, the one file of the program that includes
+// the library.
+
+#include "platform/ftdi/ftdi_chip.h"
+
+#include <array>
+#include <cerrno>
+#include <cstdio>
+
+#include <libftdi1/ftdi.h>
+#include <libusb.h>
+#include <unistd.h>
+
+namespace volna {
+
+namespace {
+
+// Whether this user may not open the usbfs node of dev: the usual reason the
+// USB library cannot open an adapter.
+bool accessDenied(libusb_device* dev) {
+    std::array<char, 32> node{};
+    std::snprintf(node.data(), node.size(), "/dev/bus/usb/%03d/%03d",
+                  static_cast<int>(libusb_get_bus_number(dev)),
+                  static_cast<int>(libusb_get_device_address(dev)));
+    return ::access(node.data(), R_OK | W_OK) != 0 && (errno == EACCES || errno == EPERM);
+}
+
+// Owns one libftdi1 context and the adapter it opens. Closing leaves the pins
+// in bit-bang mode at their last levels: back in serial mode the chip would
+// raise TXD and let the inputs float up, which could key the transmitter.
+class LibftdiChip : public FtdiChip {
+public:
+    LibftdiChip() : context_(ftdi_new()) {}
+    ~LibftdiChip() override {
+        close();
+        if (context_ != nullptr) {
+            ftdi_free(context_);
+        }
+    }
+    LibftdiChip(const LibftdiChip&) = delete;
+    LibftdiChip& operator=(const LibftdiChip&) = delete;
+
+    int countDevices() override {
+        if (context_ == nullptr) {
+            return -1;
+        }
+        ftdi_device_list* list = nullptr;
+        const int count = ftdi_usb_find_all(context_, &list, 0, 0);
+        ftdi_list_free(&list);
+        return count;
+    }
+
+    FtdiOpenResult open(const std::string& name) override;
+
+    bool setBitBang(std::uint8_t outputMask) override {
+        return opened_ && ftdi_set_bitmode(context_, outputMask, BITMODE_BITBANG) == 0;
+    }
+    bool setBaudRate(int baud) override {
+        return opened_ && ftdi_set_baudrate(context_, baud) == 0;
+    }
+    bool write(std::span<const std::uint8_t> bytes) override {
+        const int size = static_cast<int>(bytes.size());
+        return opened_ && ftdi_write_data(context_, bytes.data(), size) == size;
+    }
+    bool readPins(std::uint8_t& pins) override {
+        unsigned char levels = 0;
+        if (!opened_ || ftdi_read_pins(context_, &levels) != 0) {
+            return false;
+        }
+        pins = levels;
+        return true;
+    }
+    void close() override {
+        if (opened_) {
+            ftdi_usb_close(context_);
+            opened_ = false;
+        }
+    }
+    std::string errorText() const override {
+        if (context_ == nullptr) {
+            return "libftdi1 could not set up its USB context";
+        }
+        const char* text = ftdi_get_error_string(context_);
+        return text != nullptr ? text : "unknown error";
+    }
+    FtdiUsbLocation usbLocation() const override {
+        if (!opened_ || context_->usb_dev == nullptr) {
+            return {};
+        }
+        libusb_device* dev = libusb_get_device(context_->usb_dev);
+        return {libusb_get_bus_number(dev), libusb_get_device_address(dev), context_->out_ep};
+    }
+
+private:
+    bool matches(libusb_device* dev, const std::string& name, bool& denied);
+    FtdiOpenResult openDevice(libusb_device* dev);
+
+    ftdi_context* context_;
+    bool opened_ = false;
+};
+
+// Whether dev's serial number or description is name. An adapter whose
+// strings cannot be read because its node is not ours sets denied.
+bool LibftdiChip::matches(libusb_device* dev, const std::string& name, bool& denied) {
+    std::array<char, 128> description{};
+    std::array<char, 128> serial{};
+    // The description comes before the serial number; an adapter without a
+    // serial number fails after filling it in.
+    const int result = ftdi_usb_get_strings(context_, dev, nullptr, 0, description.data(),
+                                            static_cast<int>(description.size()), serial.data(),
+                                            static_cast<int>(serial.size()));
+    if (result == -4 && accessDenied(dev)) {
+        denied = true;
+    }
+    return name == serial.data() || name == description.data();
+}
+
+FtdiOpenResult LibftdiChip::openDevice(libusb_device* dev) {
+    switch (ftdi_usb_open_dev(context_, dev)) {
+    case 0:
+        opened_ = true;
+        return FtdiOpenResult::Opened;
+    case -4:
+        return accessDenied(dev) ? FtdiOpenResult::NoPermission : FtdiOpenResult::Failed;
+    case -8: // the kernel refused to detach ftdi_sio for this user
+        return FtdiOpenResult::NoPermission;
+    case -3:  // could not set the configuration: the serial driver holds it
+    case -5:  // could not claim the interface
+    case -11: // could not detach the serial driver
+        return FtdiOpenResult::Busy;
+    default:
+        return FtdiOpenResult::Failed;
+    }
+}
+
+FtdiOpenResult LibftdiChip::open(const std::string& name) {
+    if (context_ == nullptr) {
+        return FtdiOpenResult::Failed;
+    }
+    close();
+    ftdi_device_list* list = nullptr;
+    if (ftdi_usb_find_all(context_, &list, 0, 0) < 0) {
+        ftdi_list_free(&list);
+        return FtdiOpenResult::Failed;
+    }
+    bool denied = false;
+    libusb_device* chosen = nullptr;
+    for (ftdi_device_list* entry = list; entry != nullptr && chosen == nullptr;
+         entry = entry->next) {
+        if (name.empty() || matches(entry->dev, name, denied)) {
+            chosen = entry->dev;
+        }
+    }
+    FtdiOpenResult result = denied ? FtdiOpenResult::NoPermission : FtdiOpenResult::NotFound;
+    if (chosen != nullptr) {
+        result = openDevice(chosen);
+    }
+    ftdi_list_free(&list);
+    return result;
+}
+
+} // namespace
+
+std::unique_ptr<FtdiChip> makeLibftdiChip() {
+    return std::make_unique<LibftdiChip>();
+}
+
+} // namespace volna
