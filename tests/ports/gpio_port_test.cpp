@@ -16,6 +16,11 @@ using test::GpioChipScript;
 using test::RecordingGpioChip;
 
 constexpr PinMap kPiPins{17, 27, 22, 23, 24};
+constexpr const char* kLostChip =
+    "lost GPIO chip gpiochip0: the device is gone (unplugged, or its driver unloaded)";
+constexpr const char* kNoPermission =
+    "no permission to use GPIO chip gpiochip0: add yourself to group gpio and log in again, or "
+    "give /dev/gpiochip* to a group you are in with a udev rule";
 
 // Keeps the data-register writes, for comparing with what reached the chip.
 class WriteLog : public ParallelPort {
@@ -54,15 +59,6 @@ std::vector<std::uint64_t> expectedLevels(const std::vector<int>& writes, const 
 
 ControlBits someWord() {
     return buildControlWord(5332.0F);
-}
-
-// The chip is opened, the four outputs requested in frame, clock, data,
-// transmit order, then the busy input; nothing is set before the first write.
-TEST(GpioPort, OpensTheChipAndRequestsTheMappedLines) {
-    GpioChipScript script;
-    auto port = openPort(script);
-    EXPECT_EQ(script.calls,
-              (std::vector<std::string>{"open gpiochip0", "outputs 17,27,22,23", "input 24"}));
 }
 
 // A whole word through the port: each write is one set call, and the lines
@@ -165,9 +161,7 @@ TEST(GpioPort, FailedSetFaultsOnceAndSilencesThePort) {
     port->out(kDataRegister, kFrameLine | kClockLine | kTransmitLine);
     EXPECT_EQ(port->fault(), "");
     port->out(kDataRegister, kFrameLine | kTransmitLine);
-    const std::string lost = "lost GPIO chip gpiochip0: the device is gone (unplugged, or its "
-                             "driver unloaded)";
-    EXPECT_EQ(port->fault(), lost);
+    EXPECT_EQ(port->fault(), kLostChip);
     const std::size_t calls = script.calls.size();
 
     script.setError = EIO;
@@ -175,7 +169,7 @@ TEST(GpioPort, FailedSetFaultsOnceAndSilencesThePort) {
     script.busyHigh = 0;
     EXPECT_EQ(port->in(kStatusRegister), 0);
     EXPECT_EQ(script.calls.size(), calls);
-    EXPECT_EQ(port->fault(), lost);
+    EXPECT_EQ(port->fault(), kLostChip);
     port.reset();
     EXPECT_EQ(script.calls.size(), calls + 1);
     EXPECT_EQ(script.calls.back(), "release");
@@ -223,9 +217,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedOpen{"NoSuchChip", [](GpioChipScript& s) { s.openError = ENOENT; },
                     "no GPIO chip gpiochip0 (the chips of this machine are /dev/gpiochip*)",
                     "open gpiochip0"},
-        RefusedOpen{"NoPermission", [](GpioChipScript& s) { s.openError = EACCES; },
-                    "no permission to use GPIO chip gpiochip0: add yourself to group gpio and "
-                    "log in again, or give /dev/gpiochip* to a group you are in with a udev rule",
+        RefusedOpen{"NoPermission", [](GpioChipScript& s) { s.openError = EACCES; }, kNoPermission,
                     "open gpiochip0"},
         RefusedOpen{"NotAChip", [](GpioChipScript& s) { s.openError = ENOTTY; },
                     "gpiochip0 is not a GPIO chip", "open gpiochip0"},
@@ -262,13 +254,9 @@ INSTANTIATE_TEST_SUITE_P(
                     "or driver",
                     "outputs 17,27,22,23"},
         RefusedOpen{"OutputsOnLostChip", [](GpioChipScript& s) { s.outputsError = ENODEV; },
-                    "lost GPIO chip gpiochip0: the device is gone (unplugged, or its driver "
-                    "unloaded)",
-                    "outputs 17,27,22,23"},
+                    kLostChip, "outputs 17,27,22,23"},
         RefusedOpen{"OutputsNotPermitted", [](GpioChipScript& s) { s.outputsError = EPERM; },
-                    "no permission to use GPIO chip gpiochip0: add yourself to group gpio and "
-                    "log in again, or give /dev/gpiochip* to a group you are in with a udev rule",
-                    "outputs 17,27,22,23"},
+                    kNoPermission, "outputs 17,27,22,23"},
         RefusedOpen{"OutputsOtherError", [](GpioChipScript& s) { s.outputsError = EINVAL; },
                     "cannot take GPIO line 17 of gpiochip0: Invalid argument",
                     "outputs 17,27,22,23"},
