@@ -1,5 +1,7 @@
 #include "app/port_factory.h"
 
+#include "platform/ftdi/ftdi_port.h"
+#include "platform/gpio/gpio_back_end.h"
 #include "platform/ppdev/ppdev_port.h"
 #include "synth/simulated_radio.h"
 
@@ -11,11 +13,15 @@ namespace {
 
 // The column where the help of an option starts in --help.
 constexpr std::size_t kHelpColumn = 23;
+// The width --help keeps to.
+constexpr std::size_t kHelpWidth = 80;
 
 std::string spelling(const PortBackEnd& backEnd) {
     return backEnd.takesDevice() ? backEnd.name + "[:DEVICE]" : backEnd.name;
 }
 
+// The option, then its help from the help column, the help broken at blanks
+// to stay within kHelpWidth columns.
 std::string helpLine(const std::string& option, const std::string& help) {
     std::string line = "  " + option;
     if (line.size() < kHelpColumn) {
@@ -23,7 +29,24 @@ std::string helpLine(const std::string& option, const std::string& help) {
     } else {
         line += "\n" + std::string(kHelpColumn, ' ');
     }
-    return line + help + "\n";
+    std::size_t column = kHelpColumn;
+    std::size_t start = 0;
+    while (start < help.size()) {
+        std::size_t end = help.find(' ', start);
+        end = end == std::string::npos ? help.size() : end;
+        const std::size_t word = end - start;
+        if (column > kHelpColumn && column + 1 + word > kHelpWidth) {
+            line += "\n" + std::string(kHelpColumn, ' ');
+            column = kHelpColumn;
+        } else if (column > kHelpColumn) {
+            line += ' ';
+            ++column;
+        }
+        line += help.substr(start, word);
+        column += word;
+        start = end + 1;
+    }
+    return line + "\n";
 }
 
 // What an opened port is called for the operator and for network clients.
@@ -111,6 +134,8 @@ PortTable portBackEnds() {
     return {
         simulatedRadioBackEnd(),
         ppdevBackEnd(),
+        ftdiBackEnd(),
+        gpioBackEnd(),
     };
 }
 

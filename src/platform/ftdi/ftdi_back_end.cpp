@@ -36,9 +36,9 @@ PortBackEnd ftdiBackEnd(FtdiChipFactory makeChip) {
     PortBackEnd backEnd;
     backEnd.name = "ftdi";
     // No device: the only (or first) adapter attached.
-    // deviceOptional = true
+    backEnd.deviceOptional = true;
     backEnd.help = "an FTDI USB adapter in bit-bang mode, DEV its serial number or "
-                   "description (default: the only one attached); pins D0..D7";
+                   "description (default: the only one attached); pins are D0 to D7";
     backEnd.pinCount = kFtdiPins;
     backEnd.defaultPins = kFtdiDefaultPins;
     backEnd.automatic = true;

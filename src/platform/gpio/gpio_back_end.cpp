@@ -21,9 +21,9 @@ PortBackEnd gpioBackEnd(std::function<std::unique_ptr<GpioChip>()> makeChip) {
     PortBackEnd backEnd;
     backEnd.name = "gpio";
     backEnd.defaultDevice = "gpiochip0";
-    backEnd.help = "GPIO lines of chip DEV through libgpiod (default " + backEnd.defaultDevice +
-                   "; --pins are line offsets, default " + pinMapText(kRaspberryPiPins) +
-                   ": Raspberry Pi header pins 11,13,15,16,18)";
+    backEnd.help = "GPIO lines of chip DEV (default " + backEnd.defaultDevice +
+                   "); pins are line offsets, the default ones on Raspberry Pi header pins "
+                   "11, 13, 15, 16 and 18";
     backEnd.pinCount = kMaxLines;
     backEnd.defaultPins = kRaspberryPiPins;
     // The lines could be wired to anything: only used when named.
