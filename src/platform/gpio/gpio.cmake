@@ -6,7 +6,7 @@ glob_folders(GPIO_SOURCES platform/gpio)
 add_library(volna_gpio STATIC ${GPIO_SOURCES})
 target_link_libraries(volna_gpio PUBLIC volna_core)
 
-if(PkgConfig_FOUND)
+if(PkgConfig_FOUND AND VOLNA144_ADAPTER_LIBRARIES)
     pkg_check_modules(LIBGPIOD QUIET IMPORTED_TARGET libgpiod>=1.6)
     if(LIBGPIOD_FOUND AND LIBGPIOD_VERSION VERSION_LESS 2)
         target_sources(volna_gpio PRIVATE
