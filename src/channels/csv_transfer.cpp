@@ -6,24 +6,14 @@
 #include "settings/numbers.h"
 #include "settings/store_layout.h"
 
-#include <algorithm>
-#include <set>
+#include <cmath>
 
 namespace volna {
 
 namespace {
 
-constexpr const char* kRefusedRowsHeading = "Не будут импортированы строки (%FAULTS%):\n";
-constexpr const char* kDuplicateLocation = "Location уже встречался в файле выше";
-constexpr const char* kNoRows = "В файле нет ни одной строки с каналом.\n";
-
-std::string replaced(std::string text, std::string_view mark, const std::string& value) {
-    const std::size_t at = text.find(mark);
-    if (at != std::string::npos) {
-        text.replace(at, mark.size(), value);
-    }
-    return text;
-}
+constexpr const char* kRefusedRowsHeading = "Не будут импортированы строки:\n";
+constexpr const char* kNoRows = "в файле нет ни одной строки с каналом.\n";
 
 bool allDigits(std::string_view text) {
     return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
@@ -38,20 +28,6 @@ std::string faultLine(const CsvRowFault& fault) {
     const std::string where =
         allDigits(fault.location) ? "Location " + fault.location : fault.location;
     return "  " + where + ": " + fault.reason + "\n";
-}
-
-// Moves every row whose Location an earlier row already took to the faults.
-void refuseRepeatedLocations(CsvImportPlan& plan) {
-    std::set<int> seen;
-    std::vector<CsvEntry> kept;
-    for (CsvEntry& row : plan.rows) {
-        if (seen.insert(row.location).second) {
-            kept.push_back(std::move(row));
-        } else {
-            plan.faults.push_back({std::to_string(row.location), kDuplicateLocation});
-        }
-    }
-    plan.rows = std::move(kept);
 }
 
 int countReplaced(const std::vector<CsvEntry>& rows, const std::vector<CsvEntry>& stored) {
@@ -128,7 +104,8 @@ std::string exportStoredList(SettingsStore& store, ChannelList list) {
 }
 
 bool isFilled(const ChannelTexts& texts) {
-    return leadingNumber(texts.receive) != 0;
+    const double kHz = leadingNumber(texts.receive);
+    return kHz != 0 && std::isfinite(kHz);
 }
 
 CsvImportPlan planImport(SettingsStore& store, ChannelList list, std::string_view text) {
@@ -141,7 +118,6 @@ CsvImportPlan planImport(SettingsStore& store, ChannelList list, std::string_vie
     }
     plan.rows = std::move(read.entries);
     plan.faults = std::move(read.faults);
-    refuseRepeatedLocations(plan);
     plan.replacedCount = countReplaced(plan.rows, storedEntries(store, list));
     return plan;
 }
@@ -151,7 +127,7 @@ std::string importReport(const CsvImportPlan& plan) {
         return plan.fileFault + "\n";
     }
     std::string report = "Импорт в список «" + std::string(listName(plan.list)) + "»: ";
-    if (plan.rows.empty()) {
+    if (plan.rows.empty() && plan.faults.empty()) {
         report += kNoRows;
     } else {
         report += "строк к записи — " + std::to_string(plan.rows.size()) +
@@ -161,13 +137,9 @@ std::string importReport(const CsvImportPlan& plan) {
     if (plan.faults.empty()) {
         return report;
     }
-    report += replaced(kRefusedRowsHeading, "%FAULTS%", std::to_string(plan.faults.size()));
-    const std::size_t listed = std::min(plan.faults.size(), kListedFaults);
-    for (std::size_t i = 0; i < listed; ++i) {
-        report += faultLine(plan.faults[i]);
-    }
-    if (listed < plan.faults.size()) {
-        report += "  ...и ещё " + std::to_string(plan.faults.size() - listed) + ".\n";
+    report += kRefusedRowsHeading;
+    for (const CsvRowFault& fault : plan.faults) {
+        report += faultLine(fault);
     }
     return report;
 }

@@ -48,17 +48,13 @@ struct CsvImportPlan {
 };
 
 // Reads text for list against the band in the store and the entries the store
-// holds now. A second row for a Location already taken by an earlier row is
-// refused: one file cannot say two things about one entry.
+// holds now; nothing is written.
 CsvImportPlan planImport(SettingsStore& store, ChannelList list, std::string_view text);
-
-// At most this many refused rows are listed one by one in a report; the rest
-// are counted.
-inline constexpr std::size_t kListedFaults = 20;
 
 // The plan as the operator reads it before confirming, in Russian: how many
 // rows will replace how many filled entries, then each refused row with its
-// Location and why. Lines end with "\n".
+// Location and why (a very long list ends in a line that counts the rest).
+// Lines end with "\n".
 std::string importReport(const CsvImportPlan& plan);
 
 // Writes every row of the plan at its location, every other entry of the list
