@@ -61,8 +61,11 @@ std::string megahertz(std::int64_t hz) {
     return text + std::to_string(magnitude / 1'000'000) + '.' + fraction;
 }
 
+// kHz in Hz; a text with more digits than any frequency is held at 10^15 Hz
+// so that the rounding stays defined.
 std::int64_t hertz(double kHz) {
-    return std::llround(kHz * 1000.0);
+    constexpr double kLargestHz = 1e15;
+    return std::llround(std::clamp(kHz * 1000.0, -kLargestHz, kLargestHz));
 }
 
 std::string fixedTwo(double value) {

@@ -268,6 +268,25 @@ TEST(ChirpCsvImportTest, HugeFileKeepsTheListAndCountsTheRest) {
                                                        " строк с ошибками не импортируются"}));
 }
 
+TEST(ChirpCsvImportTest, HugeRandomBytesUnderAHeaderGiveBoundedFaults) {
+    std::string text = kHeaderLine;
+    unsigned state = 12345;
+    while (text.size() < 10'000'000) {
+        state = state * 1103515245u + 12345u;
+        text += static_cast<char>(state >> 16);
+    }
+    const CsvImport result = importCsv(text, ChannelList::Library, kBand);
+    EXPECT_EQ(result.fileFault, "");
+    EXPECT_LE(result.entries.size(), 100u);
+    EXPECT_LE(result.faults.size(), 51u);
+    EXPECT_FALSE(result.faults.empty());
+}
+
+TEST(ChirpCsvExportTest, TextsTooLongForAFrequencyStayDefined) {
+    const std::string text = exportCsv({{1, {"99999999999999999999999", "1", ""}}}, 25);
+    EXPECT_NE(text.find("\r\n1,,1000000000.000000,split,0.001000,"), std::string::npos) << text;
+}
+
 std::vector<CsvEntry> fullList(ChannelList list) {
     std::vector<CsvEntry> entries;
     const char* comments[] = {"", "a,b", "\"q\"", "x;y=z", "Ретранслятор Москва", "R - 1 - x"};
