@@ -298,7 +298,9 @@ Columns findColumns(const std::vector<std::string>& header) {
     return columns;
 }
 
-std::string field(const std::vector<std::string>& row, int column) {
+// The text of a column in row, a view into the row; empty when the row is
+// shorter or the column absent.
+std::string_view field(const std::vector<std::string>& row, int column) {
     if (column < 0 || column >= static_cast<int>(row.size())) {
         return {};
     }
@@ -323,7 +325,7 @@ public:
             reason = transmit(row, columns, entry.texts.transmit);
         }
         if (reason == nullptr) {
-            std::string comment = field(row, columns.comment);
+            const std::string_view comment = field(row, columns.comment);
             entry.texts.comment = comment.empty() ? field(row, columns.name) : comment;
             reason = commentFault(entry.texts.comment);
         }
