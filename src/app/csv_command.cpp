@@ -83,6 +83,11 @@ bool readWholeFile(const QString& path, std::string& bytes, std::string& error) 
 // Replaces path with bytes in one rename: a file is either the old one or
 // the whole new one, never a half.
 bool writeWholeFile(const QString& path, const std::string& bytes, std::string& error) {
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) { // a rename would put a file in place of a device
+        error = text(kFileNotRegular, path);
+        return false;
+    }
     QSaveFile file(path);
     const auto size = static_cast<qint64>(bytes.size());
     if (file.open(QIODevice::WriteOnly) && file.write(bytes.data(), size) == size &&
