@@ -113,7 +113,7 @@ std::string storeFault(QSettingsStore& store, const StderrPrompter& prompter) {
 }
 
 int exportList(const Options& options, QSettingsStore& store) {
-    const QString path = QString::fromStdString(options.csvFile);
+    const QString path = QFile::decodeName(options.csvFile.c_str());
     std::string error;
     if (!writeWholeFile(path, exportStoredList(store, options.csvList), error)) {
         return fail(error);
@@ -129,12 +129,12 @@ int exportList(const Options& options, QSettingsStore& store) {
 int importList(const Options& options, QSettingsStore& store) {
     std::string bytes;
     std::string error;
-    if (!readWholeFile(QString::fromStdString(options.csvFile), bytes, error)) {
+    if (!readWholeFile(QFile::decodeName(options.csvFile.c_str()), bytes, error)) {
         return fail(error);
     }
     const CsvImportPlan plan = planImport(store, options.csvList, bytes);
     if (!plan.fileFault.empty()) {
-        return fail(text(kNotCsv, QString::fromStdString(options.csvFile),
+        return fail(text(kNotCsv, QFile::decodeName(options.csvFile.c_str()),
                          QString::fromStdString(plan.fileFault)));
     }
     std::printf("%s", importReport(plan).c_str());
