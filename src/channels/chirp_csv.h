@@ -1,0 +1,58 @@
+#pragma once
+// The ten memory channels and the channel library as CHIRP CSV files, the
+// common interchange format of radio programming tools: rows written from the
+// channels' texts, and rows read back, each checked as the channel windows
+// check what an operator types. Text in, text out: no files and no store here.
+
+#include "console/band.h"
+#include "settings/channel_store.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace volna {
+
+// Which list a file fills: the memory channels (locations 1..kChannelCount)
+// or the library (1..kLibraryCapacity).
+enum class ChannelList { Channels, Library };
+
+// How many locations a list has.
+int locationCount(ChannelList list);
+
+// One entry of a list at its location (1-based), as the store keeps its texts.
+struct CsvEntry {
+    int location = 0;
+    ChannelTexts texts;
+    bool operator==(const CsvEntry&) const = default;
+};
+
+// The file for the filled entries of a list (an entry is filled when its
+// receive text holds a frequency), in location order: the current CHIRP
+// header, CRLF line ends, UTF-8; rasterKHz is written as TStep.
+std::string exportCsv(const std::vector<CsvEntry>& entries, double rasterKHz);
+
+// A row that cannot be imported: its Location as the file writes it (or its
+// line number, "строка N", when it has none) and why, in the words the
+// channel windows use.
+struct CsvRowFault {
+    std::string location;
+    std::string reason;
+    bool operator==(const CsvRowFault&) const = default;
+};
+
+struct CsvImport {
+    // Non-empty: the text is not a CHIRP CSV file at all (no header with
+    // Location and Frequency), and nothing else is set.
+    std::string fileFault;
+    std::vector<CsvEntry> entries; // the rows that pass, in file order
+    std::vector<CsvRowFault> faults;
+};
+
+// Reads a CHIRP CSV text for list: any subset and order of columns, the
+// current or the pre-2023 header, quoted fields, CRLF or LF. Every row is
+// checked against band and the raster as the windows check an entry; a
+// frequency off the raster is a fault, never rounded.
+CsvImport importCsv(std::string_view text, ChannelList list, const Band& band);
+
+} // namespace volna
