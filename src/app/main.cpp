@@ -1,8 +1,10 @@
 // volna144: the console of the VHF radio. Reads the command line, opens the
 // port and the settings store, puts the console on screen and runs the event
-// loop. However the program ends, the transmit line is dropped and the store
-// is synced.
+// loop; or, asked for a CSV export or import, does that without a window.
+// However the program ends, the transmit line is dropped and the store is
+// synced.
 
+#include "app/csv_command.h"
 #include "app/options.h"
 #include "app/port_factory.h"
 #include "app/stop_signals.h"
@@ -25,6 +27,7 @@
 #include "version.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -147,6 +150,10 @@ int main(int argc, char** argv) {
     const Options options = parseOptions(std::vector<std::string>(argv + 1, argv + argc), ports);
     if (const int status = answerCommandLine(options, ports); status >= 0) {
         return status;
+    }
+    if (options.csvAction != CsvAction::None) {
+        const QCoreApplication app(argc, argv); // no display needed
+        return runCsvCommand(options);
     }
 
     QApplication app(argc, argv);

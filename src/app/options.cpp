@@ -1,5 +1,7 @@
 #include "app/options.h"
 
+#include <string_view>
+
 namespace volna {
 
 namespace {
@@ -42,32 +44,75 @@ void parseRigctld(const std::string& value, Options& options) {
     options.rigctldPort = std::stoi(port);
 }
 
+bool startsWith(const std::string& text, std::string_view prefix) {
+    return text.rfind(prefix, 0) == 0;
+}
+
+// name itself or name=VALUE.
+bool isOption(const std::string& argument, std::string_view name) {
+    return startsWith(argument, name) &&
+           (argument.size() == name.size() || argument[name.size()] == '=');
+}
+
+// --export-csv=LIST or --import-csv=LIST (option) and the FILE after it (file,
+// nullptr when the command line ends there).
+void parseCsv(CsvAction action, const std::string& option, const std::string* file,
+              Options& options) {
+    const std::string name = option.substr(0, option.find('='));
+    const std::string list = option.size() > name.size() ? option.substr(name.size() + 1) : "";
+    if (options.csvAction != CsvAction::None) {
+        options.error = "only one of --export-csv and --import-csv can be given";
+    } else if (list != "channels" && list != "library") {
+        options.error = name + " takes channels or library";
+    } else if (file == nullptr || file->empty()) {
+        options.error = name + "=" + list + " needs a FILE";
+    } else {
+        options.csvAction = action;
+        options.csvList = list == "channels" ? ChannelList::Channels : ChannelList::Library;
+        options.csvFile = *file;
+    }
+}
+
+// The argument at index, and the one after it when it takes one (index is
+// moved past it).
+void parseArgument(const std::vector<std::string>& arguments, std::size_t& index,
+                   const PortTable& ports, Options& options) {
+    const std::string& argument = arguments[index];
+    const bool exporting = isOption(argument, "--export-csv");
+    if (argument == "--help" || argument == "-h") {
+        options.help = true;
+    } else if (argument == "--version") {
+        options.version = true;
+    } else if (startsWith(argument, "--port=")) {
+        parsePort(argument.substr(7), ports, options);
+    } else if (startsWith(argument, "--pins=")) {
+        options.pins = argument.substr(7);
+        if (options.pins.empty()) {
+            options.error = "--pins takes five pin numbers, FRAME,CLOCK,DATA,TX,BUSY";
+        }
+    } else if (argument == "--rigctld") {
+        options.rigctld = true;
+    } else if (startsWith(argument, "--rigctld=")) {
+        parseRigctld(argument.substr(10), options);
+    } else if (exporting || isOption(argument, "--import-csv")) {
+        const std::string* file = index + 1 < arguments.size() ? &arguments[++index] : nullptr;
+        parseCsv(exporting ? CsvAction::Export : CsvAction::Import, argument, file, options);
+    } else if (argument == "--yes") {
+        options.csvYes = true;
+    } else {
+        options.error = "unknown option '" + argument + "'";
+    }
+}
+
 } // namespace
 
 Options parseOptions(const std::vector<std::string>& arguments, const PortTable& ports) {
     Options options;
-    for (const std::string& argument : arguments) {
-        if (argument == "--help" || argument == "-h") {
-            options.help = true;
-        } else if (argument == "--version") {
-            options.version = true;
-        } else if (argument.rfind("--port=", 0) == 0) {
-            parsePort(argument.substr(7), ports, options);
-        } else if (argument.rfind("--pins=", 0) == 0) {
-            options.pins = argument.substr(7);
-            if (options.pins.empty()) {
-                options.error = "--pins takes five pin numbers, FRAME,CLOCK,DATA,TX,BUSY";
-            }
-        } else if (argument == "--rigctld") {
-            options.rigctld = true;
-        } else if (argument.rfind("--rigctld=", 0) == 0) {
-            parseRigctld(argument.substr(10), options);
-        } else {
-            options.error = "unknown option '" + argument + "'";
-        }
-        if (!options.error.empty()) {
-            break;
-        }
+    for (std::size_t i = 0; i < arguments.size() && options.error.empty(); ++i) {
+        parseArgument(arguments, i, ports, options);
+    }
+    if (options.error.empty() && options.csvYes && options.csvAction != CsvAction::Import) {
+        options.error = "--yes goes only with --import-csv";
     }
     return options;
 }
@@ -76,6 +121,8 @@ std::string usage(const PortTable& ports) {
     return "Usage: volna144 [--port=" + portSpellings(ports, "|") +
            "]\n"
            "                [--pins=FRAME,CLOCK,DATA,TX,BUSY] [--rigctld[=ADDRESS:PORT]]\n"
+           "       volna144 --export-csv=channels|library FILE\n"
+           "       volna144 --import-csv=channels|library FILE [--yes]\n"
            "\n"
            "  --port=auto          the first parallel port (/dev/parport0) if it can be\n"
            "                       claimed, else the FTDI adapter if exactly one is\n"
@@ -87,6 +134,14 @@ std::string usage(const PortTable& ports) {
            "  --rigctld[=ADDR:PORT]\n"
            "                       network rig control in the rigctld protocol (Hamlib's\n"
            "                       NET rigctl) on ADDR:PORT (default 127.0.0.1:4532)\n"
+           "  --export-csv=channels|library FILE\n"
+           "                       write the ten channels or the library to FILE as CHIRP\n"
+           "                       CSV and end, without opening a window\n"
+           "  --import-csv=channels|library FILE [--yes]\n"
+           "                       read CHIRP CSV rows from FILE into the channels or the\n"
+           "                       library: print what would be replaced and which rows are\n"
+           "                       refused, and write only with --yes (exit status 1 when\n"
+           "                       nothing was written)\n"
            "  --help               this text\n"
            "  --version            the program's version\n"
            "\n"

@@ -1,14 +1,20 @@
 #pragma once
 // The command line of volna144: which port drives the radio (a name from the
-// port table), network rig control, and the usual --help and --version.
-// Parsing is pure so that it is tested with tables.
+// port table), network rig control, a CSV export or import run without any
+// window, and the usual --help and --version. Parsing is pure so that it is
+// tested with tables.
 
 #include "app/port_factory.h"
+#include "channels/chirp_csv.h"
 
 #include <string>
 #include <vector>
 
 namespace volna {
+
+// --export-csv=LIST FILE or --import-csv=LIST FILE [--yes]: the program moves
+// a list to or from a CHIRP CSV file and ends without opening a window.
+enum class CsvAction { None, Export, Import };
 
 struct Options {
     std::string port = kAutoPort; // kAutoPort or the name of a back end in the port table
@@ -18,6 +24,10 @@ struct Options {
     bool rigctld = false;
     std::string rigctldAddress = "127.0.0.1";
     int rigctldPort = 4532; // 0: any free port
+    CsvAction csvAction = CsvAction::None;
+    ChannelList csvList = ChannelList::Channels;
+    std::string csvFile;
+    bool csvYes = false; // --yes: the import writes what its report lists
     bool help = false;
     bool version = false;
     std::string error; // non-empty: the command line was refused

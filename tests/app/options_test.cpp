@@ -1,4 +1,5 @@
-// The command line: the port back ends, network rig control, and refusals.
+// The command line: the port back ends, network rig control, the CSV export
+// and import, and refusals.
 
 #include "app/options.h"
 
@@ -34,6 +35,28 @@ TEST(Options, RigControlIsOffUnlessAskedAndListensOnLoopbackByDefault) {
     EXPECT_EQ(six.rigctldPort, 4533);
 }
 
+TEST(Options, CsvExportAndImportTakeAListAndTheFileAfterIt) {
+    EXPECT_EQ(parse({}).csvAction, CsvAction::None);
+    const Options exporting = parse({"--export-csv=library", "out.csv"});
+    EXPECT_EQ(exporting.error, "");
+    EXPECT_EQ(exporting.csvAction, CsvAction::Export);
+    EXPECT_EQ(exporting.csvList, ChannelList::Library);
+    EXPECT_EQ(exporting.csvFile, "out.csv");
+    const Options importing = parse({"--yes", "--import-csv=channels", "--port=sim"});
+    EXPECT_EQ(importing.error, "");
+    EXPECT_EQ(importing.csvAction, CsvAction::Import);
+    EXPECT_EQ(importing.csvList, ChannelList::Channels);
+    EXPECT_EQ(importing.csvFile, "--port=sim") << "the argument after the list is the file";
+    EXPECT_TRUE(importing.csvYes);
+    EXPECT_FALSE(parse({"--import-csv=channels", "in.csv"}).csvYes);
+    EXPECT_EQ(parse({"--export-csv=channels"}).error, "--export-csv=channels needs a FILE");
+    EXPECT_EQ(parse({"--import-csv=all", "x.csv"}).error, "--import-csv takes channels or library");
+    EXPECT_EQ(parse({"--export-csv=channels", "a", "--yes"}).error,
+              "--yes goes only with --import-csv");
+    EXPECT_EQ(parse({"--export-csv=channels", "a", "--import-csv=library", "b"}).error,
+              "only one of --export-csv and --import-csv can be given");
+}
+
 struct BadArgument {
     const char* name;
     const char* argument;
@@ -62,6 +85,8 @@ TEST(Options, UsageListsThePortTable) {
     EXPECT_EQ(usage(portBackEnds()),
               "Usage: volna144 [--port=auto|sim|ppdev[:DEVICE]|ftdi[:DEVICE]|gpio[:DEVICE]]\n"
               "                [--pins=FRAME,CLOCK,DATA,TX,BUSY] [--rigctld[=ADDRESS:PORT]]\n"
+              "       volna144 --export-csv=channels|library FILE\n"
+              "       volna144 --import-csv=channels|library FILE [--yes]\n"
               "\n"
               "  --port=auto          the first parallel port (/dev/parport0) if it can be\n"
               "                       claimed, else the FTDI adapter if exactly one is\n"
@@ -83,6 +108,14 @@ TEST(Options, UsageListsThePortTable) {
               "  --rigctld[=ADDR:PORT]\n"
               "                       network rig control in the rigctld protocol (Hamlib's\n"
               "                       NET rigctl) on ADDR:PORT (default 127.0.0.1:4532)\n"
+              "  --export-csv=channels|library FILE\n"
+              "                       write the ten channels or the library to FILE as CHIRP\n"
+              "                       CSV and end, without opening a window\n"
+              "  --import-csv=channels|library FILE [--yes]\n"
+              "                       read CHIRP CSV rows from FILE into the channels or the\n"
+              "                       library: print what would be replaced and which rows are\n"
+              "                       refused, and write only with --yes (exit status 1 when\n"
+              "                       nothing was written)\n"
               "  --help               this text\n"
               "  --version            the program's version\n"
               "\n"
@@ -104,7 +137,10 @@ INSTANTIATE_TEST_SUITE_P(
                       BadArgument{"RigctldPortOutOfRange", "--rigctld=host:65536"},
                       BadArgument{"RigctldPortNotANumber", "--rigctld=host:x1"},
                       BadArgument{"RigctldPortOverflowing", "--rigctld=host:999999999999"},
-                      BadArgument{"EmptyPins", "--pins="}, BadArgument{"UnknownOption", "--fast"}),
+                      BadArgument{"EmptyPins", "--pins="}, BadArgument{"UnknownOption", "--fast"},
+                      BadArgument{"CsvWithoutList", "--export-csv"},
+                      BadArgument{"CsvWithAnotherName", "--export-csvs=channels"},
+                      BadArgument{"YesAlone", "--yes"}),
     [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace

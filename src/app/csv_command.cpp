@@ -1,0 +1,169 @@
+#include "app/csv_command.h"
+
+#include "channels/csv_transfer.h"
+#include "platform/qsettings/qsettings_store.h"
+#include "settings/first_run.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QString>
+
+#include <cstdio>
+#include <string>
+
+namespace volna {
+
+namespace {
+
+// No list of a hundred entries comes near this; a larger file is not one.
+constexpr qint64 kLargestFile = 64 * 1024 * 1024;
+
+constexpr const char* kFileMissing = "файл %1 не найден";
+constexpr const char* kFileNotRegular = "%1 — не обычный файл";
+constexpr const char* kFileTooLarge = "файл %1 больше 64 МБ: это не список каналов";
+constexpr const char* kFileUnreadable = "не удалось прочитать файл %1: %2";
+constexpr const char* kFileUnwritable = "не удалось записать файл %1: %2";
+constexpr const char* kStoreUnusable =
+    "хранилище настроек недоступно (см. выше): ничего не сделано";
+constexpr const char* kStoreNotSetUp = "хранилище настроек %1 ещё не создано: сначала запустите "
+                                       "volna144 без --export-csv и --import-csv";
+constexpr const char* kExported = "Записей в файле %1: %2.";
+constexpr const char* kNothingWrittenFaults =
+    "ничего не записано: исправьте или удалите строки, которые не будут импортированы.";
+constexpr const char* kNothingWrittenNoRows = "ничего не записано: в файле нет строк с каналами";
+constexpr const char* kNothingWrittenAsk = "ничего не записано: чтобы записать, добавьте --yes";
+constexpr const char* kStoreNotWritten = "хранилище настроек не записано: импорт не сохранён";
+constexpr const char* kImported = "Записано строк: %1.";
+
+// The store's first-run check asks whether to initialise; here the answer is
+// always No and nothing is shown.
+class Declining : public Prompter {
+public:
+    Answer ask(const Message&) override { return Answer::No; }
+};
+
+std::string text(const char* pattern, const QString& one) {
+    return QString::fromUtf8(pattern).arg(one).toStdString();
+}
+
+std::string text(const char* pattern, const QString& one, const QString& two) {
+    return QString::fromUtf8(pattern).arg(one, two).toStdString();
+}
+
+int fail(const std::string& message) {
+    std::fprintf(stderr, "volna144: %s\n", message.c_str());
+    return 1;
+}
+
+// The whole file at path; false with the reason in error.
+bool readWholeFile(const QString& path, std::string& bytes, std::string& error) {
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        error = text(kFileMissing, path);
+    } else if (!info.isFile()) { // a pipe or a device would block or never end
+        error = text(kFileNotRegular, path);
+    } else if (info.size() > kLargestFile) {
+        error = text(kFileTooLarge, path);
+    } else {
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly)) {
+            const QByteArray read = file.read(kLargestFile + 1);
+            if (file.error() == QFileDevice::NoError && read.size() <= kLargestFile) {
+                bytes.assign(read.constData(), static_cast<std::size_t>(read.size()));
+                return true;
+            }
+        }
+        error = text(kFileUnreadable, path, file.errorString());
+    }
+    return false;
+}
+
+// Replaces path with bytes in one rename: a file is either the old one or
+// the whole new one, never a half.
+bool writeWholeFile(const QString& path, const std::string& bytes, std::string& error) {
+    QSaveFile file(path);
+    const auto size = static_cast<qint64>(bytes.size());
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes.data(), size) == size &&
+        file.commit()) {
+        return true;
+    }
+    error = text(kFileUnwritable, path, file.errorString());
+    return false;
+}
+
+// Empty when the store can be used: it was read and has been set up by a run
+// of the program (an import into a store that is not would be wiped by the
+// first run's starting values).
+std::string storeFault(QSettingsStore& store, const StderrPrompter& prompter) {
+    if (prompter.told() > 0) {
+        return kStoreUnusable;
+    }
+    Declining declining;
+    if (!initialiseStoreOnFirstRun(store, declining)) {
+        return text(kStoreNotSetUp, QString::fromStdString(store.filePath()));
+    }
+    return {};
+}
+
+int exportList(const Options& options, QSettingsStore& store) {
+    const QString path = QString::fromStdString(options.csvFile);
+    std::string error;
+    if (!writeWholeFile(path, exportStoredList(store, options.csvList), error)) {
+        return fail(error);
+    }
+    int filled = 0;
+    for (const CsvEntry& entry : storedEntries(store, options.csvList)) {
+        filled += isFilled(entry.texts) ? 1 : 0;
+    }
+    std::printf("%s\n", text(kExported, path, QString::number(filled)).c_str());
+    return 0;
+}
+
+int importList(const Options& options, QSettingsStore& store) {
+    std::string bytes;
+    std::string error;
+    if (!readWholeFile(QString::fromStdString(options.csvFile), bytes, error)) {
+        return fail(error);
+    }
+    const CsvImportPlan plan = planImport(store, options.csvList, bytes);
+    std::printf("%s", importReport(plan).c_str());
+    if (!plan.fileFault.empty()) {
+        return 1;
+    }
+    std::fflush(stdout); // the report first, then what comes of it
+    if (!plan.faults.empty()) {
+        return fail(kNothingWrittenFaults);
+    }
+    if (!plan.hasRows()) {
+        return fail(kNothingWrittenNoRows);
+    }
+    if (!options.csvYes) {
+        return fail(kNothingWrittenAsk);
+    }
+    if (!applyImport(store, plan)) {
+        return fail(kStoreNotWritten);
+    }
+    std::printf("%s\n", text(kImported, QString::number(plan.rows.size())).c_str());
+    return 0;
+}
+
+} // namespace
+
+Answer StderrPrompter::ask(const Message& message) {
+    ++told_;
+    std::fprintf(stderr, "volna144: %s\n", message.text.c_str());
+    return message.buttons == MessageButtons::YesNo ? Answer::No : Answer::Ok;
+}
+
+int runCsvCommand(const Options& options) {
+    StderrPrompter prompter;
+    QSettingsStore store(prompter);
+    if (const std::string fault = storeFault(store, prompter); !fault.empty()) {
+        return fail(fault);
+    }
+    return options.csvAction == CsvAction::Export ? exportList(options, store)
+                                                  : importList(options, store);
+}
+
+} // namespace volna

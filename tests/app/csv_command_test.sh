@@ -1,0 +1,117 @@
+#!/usr/bin/env bash
+# The real program's --export-csv and --import-csv on a store in a temporary
+# XDG_CONFIG_HOME, with no display: a round trip of the channels and the
+# library through files, the dry run and --yes, refused rows, and every bad
+# file and store ending with exit status 1, a reason, and the store as it was.
+set -u
+program=${1:?usage: csv_command_test.sh PATH/TO/volna144}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+export XDG_RUNTIME_DIR=$work
+failures=0
+
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+# run HOME STATUS ARGS...: the program on the store under HOME must exit STATUS.
+run() {
+    local home=$1 expected=$2
+    shift 2
+    XDG_CONFIG_HOME=$home timeout 20 "$program" "$@" >"$work/stdout" 2>"$work/stderr"
+    local status=$?
+    [ "$status" = "$expected" ] ||
+        fail "$* exited $status, not $expected: $(cat "$work/stdout" "$work/stderr")"
+}
+
+said() { grep -qF -- "$1" "$work/stdout" "$work/stderr" || fail "no '$1' in: $(cat "$work/stdout" "$work/stderr")"; }
+
+# A store as a run of the program leaves it, the band 144000..146000 kHz.
+make_store() {
+    mkdir -p "$1/VOLNA144"
+    printf '%s\n' '[Flags]' 'NEW=1' 'LOCK=1' 'BACK=144000' '[Settings]' \
+        'Buttom_boundary=144000' 'Top_boundary=146000' >"$1/VOLNA144/VOLNA144.conf"
+}
+
+full=$work/full
+empty=$work/empty
+make_store "$full"
+make_store "$empty"
+cat >>"$full/VOLNA144/VOLNA144.conf" <<'EOF'
+[Channels(RX)]
+$1=145500
+$2=144800
+$3=145000
+[Channels(TX)]
+$1=144900
+$2=144800
+$3=145600
+[Channels(RX-cmt)]
+$1=Ретранслятор центр
+$2="say \"hi\" = ok"
+$3=split
+[Library]
+$1=145000 - 145000 - lib one
+$3=145600 - 145000 - lib three
+EOF
+
+# An uninitialised store is neither read nor created.
+run "$work/none" 1 --export-csv=channels "$work/none.csv"
+said "ещё не создано"
+[ ! -e "$work/none.csv" ] || fail "an export from no store wrote a file"
+[ ! -e "$work/none/VOLNA144" ] || fail "an export created a store"
+
+# Export: CRLF, the current header, filled rows only.
+run "$full" 0 --export-csv=channels "$work/channels.csv"
+head -1 "$work/channels.csv" | grep -q '^Location,Name,Frequency,Duplex,Offset,.*'$'\r''$' ||
+    fail "channels.csv header: $(head -1 "$work/channels.csv")"
+[ "$(wc -l <"$work/channels.csv")" = 4 ] || fail "channels.csv: $(cat "$work/channels.csv")"
+grep -q '^1,.*145\.500000,-,0\.600000' "$work/channels.csv" || fail "channel 1: $(cat "$work/channels.csv")"
+run "$full" 0 --export-csv=library "$work/library.csv"
+grep -q '^3,.*145\.600000' "$work/library.csv" || fail "library slot 3: $(cat "$work/library.csv")"
+
+# The dry run reports and writes nothing; --yes writes, and the lists come back equal.
+before=$(md5sum <"$empty/VOLNA144/VOLNA144.conf")
+run "$empty" 1 --import-csv=channels "$work/channels.csv"
+said "строк к записи — 3, заполненных записей они заменят — 0"
+said "--yes"
+[ "$(md5sum <"$empty/VOLNA144/VOLNA144.conf")" = "$before" ] || fail "the dry run wrote the store"
+for list in channels library; do
+    run "$empty" 0 --import-csv=$list "$work/$list.csv" --yes
+    run "$empty" 0 --export-csv=$list "$work/$list-again.csv"
+    cmp -s "$work/$list.csv" "$work/$list-again.csv" || fail "$list round trip: $(diff "$work/$list.csv" "$work/$list-again.csv")"
+done
+
+# A refused row: listed with its Location, nothing written even with --yes.
+printf 'Location,Frequency\r\n4,145.510000\r\n5,145.000000\r\n' >"$work/refused.csv"
+before=$(md5sum <"$empty/VOLNA144/VOLNA144.conf")
+run "$empty" 1 --import-csv=channels "$work/refused.csv" --yes
+said "Location 4: "
+[ "$(md5sum <"$empty/VOLNA144/VOLNA144.conf")" = "$before" ] || fail "a refused file wrote the store"
+
+# Bad files: missing, a directory, a device, not CSV at all; an export that cannot be written.
+run "$empty" 1 --import-csv=library "$work/missing.csv"
+said "не найден"
+run "$empty" 1 --import-csv=library "$work"
+run "$empty" 1 --import-csv=library /dev/zero
+head -c 100000 /dev/urandom >"$work/noise.csv"
+run "$empty" 1 --import-csv=library "$work/noise.csv"
+[ "$(md5sum <"$empty/VOLNA144/VOLNA144.conf")" = "$before" ] || fail "a bad file wrote the store"
+run "$full" 1 --export-csv=channels "$work/no/such/dir/x.csv"
+run "$full" 1 --export-csv=channels "$work"
+cp "$work/channels.csv" "$work/keep.csv"
+run "$full" 1 --export-csv=library "$work/keep.csv/x"
+cmp -s "$work/channels.csv" "$work/keep.csv" || fail "a failed export touched another file"
+ls "$work" | grep -q '\.csv\..\{6\}$' && fail "a failed export left a temporary file"
+
+# A store that cannot be read is reported, and nothing is exported from it.
+broken=$work/broken
+mkdir -p "$broken/VOLNA144/VOLNA144.conf"
+run "$broken" 1 --export-csv=channels "$work/broken.csv"
+said "хранилище настроек недоступно"
+[ ! -e "$work/broken.csv" ] || fail "an export from an unreadable store wrote a file"
+
+[ "$failures" = 0 ] || exit 1
+echo "CSV from the command line: all checks passed"
