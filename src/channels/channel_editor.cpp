@@ -217,7 +217,7 @@ void CsvButtons::exportFile() {
     if (path.empty()) {
         return;
     }
-    const TextFileResult written = writeTextFile(path, csvExportText(store_, list_));
+    const TextFileResult written = writeTextFile(path, exportStoredList(store_, list_));
     if (!written.ok) {
         prompter_.ask(errorBox(written.error));
     }
@@ -236,19 +236,21 @@ bool CsvButtons::importFile() {
         prompter_.ask(errorBox(file.error));
         return false;
     }
-    const CsvImportPlan plan = planCsvImport(store_, list_, file.text);
-    if (!plan.canApply()) {
-        prompter_.ask(errorBox(plan.report));
+    const CsvImportPlan plan = planImport(store_, list_, file.text);
+    std::string report = importReport(plan);
+    while (!report.empty() && report.back() == '\n') {
+        report.pop_back();
+    }
+    if (!plan.hasRows()) {
+        prompter_.ask(errorBox(report));
         return false;
     }
-    const std::string question = plan.report + "\n\n" + kCsvImportQuestion;
-    if (prompter_.ask(questionBox(question)) != Answer::Yes) {
+    if (prompter_.ask(questionBox(report + "\n\n" + kCsvImportQuestion)) != Answer::Yes) {
         return false;
     }
-    if (const std::string fault = applyCsvImport(store_, plan); !fault.empty()) {
-        prompter_.ask(errorBox(fault));
-        return false;
-    }
+    // A store that cannot save says so itself; the window still shows what
+    // the store holds now.
+    applyImport(store_, plan);
     return true;
 }
 

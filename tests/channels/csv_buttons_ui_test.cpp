@@ -86,7 +86,13 @@ protected:
     std::string file(const char* name) const { return (folder / name).string(); }
     // The question an import of text into list asks, as the transfer layer words it.
     std::string question(ChannelList list, const std::string& text) {
-        return planCsvImport(store, list, text).report + "\n\n" + kCsvImportQuestion;
+        return report(list, text) + "\n\n" + kCsvImportQuestion;
+    }
+    // The import's report as the transfer layer words it, without the last line end.
+    std::string report(ChannelList list, const std::string& text) {
+        std::string words = importReport(planImport(store, list, text));
+        words.pop_back();
+        return words;
     }
     void openLibrary() {
         program.runEvent([&] { library.show(); });
@@ -107,7 +113,7 @@ TEST_F(CsvButtonsTest, ExportWritesTheStoredChannelsToTheChosenFile) {
     chooser.expectSave(file("out.csv"));
     ASSERT_TRUE(program.click(editor.exportButton));
     EXPECT_EQ(chooser.lastRequest.filter, kCsvFilter);
-    EXPECT_EQ(fileText(file("out.csv")), csvExportText(store, ChannelList::Channels));
+    EXPECT_EQ(fileText(file("out.csv")), exportStoredList(store, ChannelList::Channels));
     // Read back, the file holds exactly the two filled channels.
     const CsvImport back =
         importCsv(fileText(file("out.csv")), ChannelList::Channels, Band{144000, 146000});
@@ -138,7 +144,7 @@ TEST_F(CsvButtonsTest, ExportOverAFileReplacesItWhole) {
     open(editor);
     chooser.expectSave(file("out.csv"));
     ASSERT_TRUE(program.click(editor.exportButton));
-    EXPECT_EQ(fileText(file("out.csv")), csvExportText(store, ChannelList::Channels));
+    EXPECT_EQ(fileText(file("out.csv")), exportStoredList(store, ChannelList::Channels));
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 }
 
@@ -170,6 +176,35 @@ TEST_F(CsvButtonsTest, ImportAnsweredNoWritesNothingAndYesShowsTheRowsAtOnce) {
     EXPECT_EQ(storedChannel(3), (ChannelTexts{"144500", "145100", "third"}));
 }
 
+TEST_F(CsvButtonsTest, RefusedRowsAreListedAndOnlyTheRestIsWritten) {
+    setChannel(2, "145500", "144900", "old two");
+    const std::string text = std::string(kHeader) + "1,good,145.000000,,,FM,25.00\r\n" +
+                             "2,off raster,145.010000,,,FM,25.00\r\n" +
+                             "3,out of band,150.000000,,,FM,25.00\r\n";
+    writeFile(file("in.csv"), text);
+    open(editor);
+    chooser.expectOpen(file("in.csv"));
+    prompter.expect(kWarningTitle, question(ChannelList::Channels, text), Answer::Yes);
+    ASSERT_TRUE(program.click(editor.importButton));
+    EXPECT_EQ(storedChannel(1).comment, "good");
+    EXPECT_EQ(storedChannel(2), (ChannelTexts{"145500", "144900", "old two"}));
+    EXPECT_NE(storedChannel(3).receive, "150000");
+    EXPECT_EQ(editor.commentBox(2).text(), "old two");
+    // The one question names both refused rows.
+    ASSERT_EQ(prompter.shown().size(), 1u);
+    EXPECT_NE(prompter.shown()[0].text.find("Location 2: "), std::string::npos);
+    EXPECT_NE(prompter.shown()[0].text.find("Location 3: "), std::string::npos);
+
+    // A file of refused rows only is an error: nothing to confirm, nothing written.
+    const std::string refused = std::string(kHeader) + "3,out of band,150.000000,,,FM,25.00\r\n";
+    writeFile(file("bad.csv"), refused);
+    store.clearLog();
+    chooser.expectOpen(file("bad.csv"));
+    prompter.expectError(report(ChannelList::Channels, refused));
+    ASSERT_TRUE(program.click(editor.importButton));
+    EXPECT_TRUE(store.writes().empty());
+}
+
 TEST_F(CsvButtonsTest, ImportIsRefusedWhileARowHoldsAnUnsavedEdit) {
     writeFile(file("in.csv"), std::string(kHeader) + "1,new,145.000000,,,FM,25.00\r\n");
     open(editor);
@@ -198,7 +233,7 @@ TEST_F(CsvButtonsTest, AFileThatCannotBeImportedGetsAnErrorAndWritesNothing) {
                                "ELF\x02\x01\x01 binary junk\n";
     writeFile(file("junk.csv"), notCsv);
     chooser.expectOpen(file("junk.csv"));
-    prompter.expectError(planCsvImport(store, ChannelList::Channels, notCsv).report);
+    prompter.expectError(report(ChannelList::Channels, notCsv));
     ASSERT_TRUE(program.click(editor.importButton));
 
     // Larger than any channel list: refused before it is read.
