@@ -1,6 +1,7 @@
 // The channel editor: the fill at every activation, the five checks of
-// "Записать и выйти" with the write-back of all thirty values, and the buttons
-// that empty boxes or leave without storing.
+// "Записать и выйти" with the write-back of all thirty values, the buttons
+// that empty boxes or leave without storing, and the CSV import and export
+// both channel windows share.
 
 #include "channels/channel_editor.h"
 

@@ -1,5 +1,6 @@
 #pragma once
-// The channel editor Form2 and the texts it shares with the add-channel dialog.
+// The channel editor Form2, the texts it shares with the add-channel dialog,
+// and the CSV buttons it shares with the library window.
 
 #include "channels/chirp_csv.h"
 #include "settings/channel_store.h"
