@@ -61,8 +61,11 @@ std::string megahertz(std::int64_t hz) {
     return text + std::to_string(magnitude / 1'000'000) + '.' + fraction;
 }
 
+// kHz in Hz; a text with more digits than any frequency is held at 10^15 Hz
+// so that the rounding stays defined.
 std::int64_t hertz(double kHz) {
-    return std::llround(kHz * 1000.0);
+    constexpr double kLargestHz = 1e15;
+    return std::llround(std::clamp(kHz * 1000.0, -kLargestHz, kLargestHz));
 }
 
 std::string fixedTwo(double value) {
@@ -295,7 +298,9 @@ Columns findColumns(const std::vector<std::string>& header) {
     return columns;
 }
 
-std::string field(const std::vector<std::string>& row, int column) {
+// The text of a column in row, a view into the row; empty when the row is
+// shorter or the column absent.
+std::string_view field(const std::vector<std::string>& row, int column) {
     if (column < 0 || column >= static_cast<int>(row.size())) {
         return {};
     }
@@ -320,7 +325,7 @@ public:
             reason = transmit(row, columns, entry.texts.transmit);
         }
         if (reason == nullptr) {
-            std::string comment = field(row, columns.comment);
+            const std::string_view comment = field(row, columns.comment);
             entry.texts.comment = comment.empty() ? field(row, columns.name) : comment;
             reason = commentFault(entry.texts.comment);
         }

@@ -29,12 +29,20 @@ struct CsvEntry {
 
 // The file for the filled entries of a list (an entry is filled when its
 // receive text holds a frequency), in location order: the current CHIRP
-// header, CRLF line ends, UTF-8; rasterKHz is written as TStep.
+// header, CRLF line ends, UTF-8; rasterKHz is written as TStep. Name is the
+// comment's first 16 characters, Comment the whole comment. Duplex and Offset
+// come from the transmit text: "" when it equals the receive frequency, "+" or
+// "-" with the shift for a shift of up to 70 MHz (the limit CHIRP's radio
+// drivers use), "split" with the transmit frequency beyond that, "off" when
+// the transmit text holds no frequency. The tone columns hold CHIRP's values
+// for a memory without tones (its reader refuses them empty), Mode is FM and
+// the other columns are empty.
 std::string exportCsv(const std::vector<CsvEntry>& entries, double rasterKHz);
 
 // A row that cannot be imported: its Location as the file writes it (or its
 // line number, "строка N", when it has none) and why, in the words the
-// channel windows use.
+// channel windows use. Only the first 50 faulty rows are listed; when there
+// are more, one last fault with the location "…" says how many were left out.
 struct CsvRowFault {
     std::string location;
     std::string reason;
@@ -52,7 +60,14 @@ struct CsvImport {
 // Reads a CHIRP CSV text for list: any subset and order of columns, the
 // current or the pre-2023 header, quoted fields, CRLF or LF. Every row is
 // checked against band and the raster as the windows check an entry; a
-// frequency off the raster is a fault, never rounded.
+// frequency off the raster is a fault, never rounded. Frequencies become
+// whole-kHz texts as the windows write them ("145500"). The transmit frequency
+// comes from Duplex and Offset ("split": Offset is the transmit frequency);
+// a row with Duplex "off" is a fault, since the windows accept no channel
+// without a transmit frequency. The comment is Comment, or Name when Comment
+// is empty or absent, at most kCommentLength characters for the channels and
+// kCommentLimit for the library, without line breaks. A UTF-8 byte order mark
+// is skipped; blank lines are ignored.
 CsvImport importCsv(std::string_view text, ChannelList list, const Band& band);
 
 } // namespace volna
