@@ -24,6 +24,7 @@ constexpr const char* kFileNotRegular = "%1 — не обычный файл";
 constexpr const char* kFileTooLarge = "файл %1 больше 64 МБ: это не список каналов";
 constexpr const char* kFileUnreadable = "не удалось прочитать файл %1: %2";
 constexpr const char* kFileUnwritable = "не удалось записать файл %1: %2";
+constexpr const char* kNotCsv = "%1: %2";
 constexpr const char* kStoreUnusable =
     "хранилище настроек недоступно (см. выше): ничего не сделано";
 constexpr const char* kStoreNotSetUp = "хранилище настроек %1 ещё не создано: сначала запустите "
@@ -127,10 +128,11 @@ int importList(const Options& options, QSettingsStore& store) {
         return fail(error);
     }
     const CsvImportPlan plan = planImport(store, options.csvList, bytes);
-    std::printf("%s", importReport(plan).c_str());
     if (!plan.fileFault.empty()) {
-        return 1;
+        return fail(text(kNotCsv, QString::fromStdString(options.csvFile),
+                         QString::fromStdString(plan.fileFault)));
     }
+    std::printf("%s", importReport(plan).c_str());
     std::fflush(stdout); // the report first, then what comes of it
     if (!plan.faults.empty()) {
         return fail(kNothingWrittenFaults);
