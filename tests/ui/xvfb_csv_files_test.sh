@@ -88,9 +88,14 @@ sleep 0.5
 [ "$(stored 'Channels%28TX%29' '%243')" = 144900 ] || fail "channel 3 transmit: $(stored 'Channels%28TX%29' '%243')"
 [ "$(stored 'Channels%28RX%29' '%245')" = 145975 ] || fail "channel 5, not in the file, changed"
 
-# The editor shows the imported rows: saving them at once keeps the store as it is.
+# The editor shows the imported rows at once: channel 1's receive box edited
+# at its end (the last two digits made 25) and saved holds the imported 145000
+# so edited, not the 144500 shown before the import.
+xdotool mousemove --window "$editor" $(((120 + 480 + 427) / 15)) $(((120 + 570 + 142) / 15)) click 1
+xdotool key End BackSpace BackSpace type 25
+sleep 0.3
 click_in "$editor" 120 4470 1470 495 # "Записать и выйти"
-[ "$(stored 'Channels%28RX%29' '%241')" = 145000 ] || fail "the save put back channel 1 as $(stored 'Channels%28RX%29' '%241')"
+[ "$(stored 'Channels%28RX%29' '%241')" = 145025 ] || fail "the edited channel 1 was saved as $(stored 'Channels%28RX%29' '%241')"
 [ "$(stored 'Channels%28RX-cmt%29' '%243')" = split ] || fail "the save changed channel 3's comment"
 
 kill -TERM $pid
