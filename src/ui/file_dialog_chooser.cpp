@@ -8,9 +8,11 @@ namespace volna {
 
 namespace {
 
+constexpr const char* kAllFilesFilter = "Все файлы (*)";
+
 // Every file stays reachable beside the program's own filter.
 QString filterOf(const FileRequest& request) {
-    const QString all = QStringLiteral("* (*)");
+    const QString all = QString::fromUtf8(kAllFilesFilter);
     if (request.filter.empty()) {
         return all;
     }
