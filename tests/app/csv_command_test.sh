@@ -113,5 +113,12 @@ run "$broken" 1 --export-csv=channels "$work/broken.csv"
 said "хранилище настроек недоступно"
 [ ! -e "$work/broken.csv" ] || fail "an export from an unreadable store wrote a file"
 
+# A damaged store is said on standard error and kept aside before the import
+# replaces it.
+printf '\x00\xff not a setting\n[Library\n' >>"$empty/VOLNA144/VOLNA144.conf"
+run "$empty" 0 --import-csv=channels "$work/channels.csv" --yes
+said "повреждён"
+ls "$empty/VOLNA144" | grep -q 'VOLNA144.conf.damaged-' || fail "no copy of the damaged store"
+
 [ "$failures" = 0 ] || exit 1
 echo "CSV from the command line: all checks passed"

@@ -80,16 +80,6 @@ TEST_F(CsvTransferTest, FullListsExportedAndImportedIntoAnEmptyStoreCompareEqual
     EXPECT_EQ(ChannelStore(empty).library(), channels.library());
 }
 
-TEST_F(CsvTransferTest, ExportReadsTheLibraryEntriesSplitAndLeavesEmptySlotsOut) {
-    setLibrarySlot(3, "145500 - 144900 - repeater");
-    const std::vector<CsvEntry> entries = storedEntries(store, ChannelList::Library);
-    ASSERT_EQ(entries.size(), static_cast<std::size_t>(kLibraryCapacity));
-    EXPECT_EQ(entries[2], (CsvEntry{3, {"145500", "144900", "repeater"}}));
-    EXPECT_EQ(entries[99].location, 100);
-    EXPECT_EQ(exportStoredList(store, ChannelList::Library),
-              exportCsv({entries[2]}, storedBand(store).rasterKHz));
-}
-
 TEST_F(CsvTransferTest, TheBandComesFromTheSettings) {
     const Band band = storedBand(store);
     EXPECT_EQ(band.lowerKHz, 144000);
@@ -178,21 +168,6 @@ TEST_F(CsvTransferTest, AStoreThatCannotSyncFailsTheApply) {
     store.failSyncs(true);
     const std::string text = kHeader + row(1, "145.000000");
     EXPECT_FALSE(applyImport(store, planImport(store, ChannelList::Channels, text)));
-}
-
-TEST_F(CsvTransferTest, TheReportListsEveryRefusedRow) {
-    std::string text = kHeader;
-    for (int n = 1; n <= 25; ++n) {
-        text += row(n, "150.000000");
-    }
-    const CsvImportPlan plan = planImport(store, ChannelList::Library, text);
-    ASSERT_EQ(plan.faults.size(), 25u);
-    const std::string report = importReport(plan);
-    for (int n = 1; n <= 25; ++n) {
-        const std::string line = "\n  Location " + std::to_string(n) + ": ";
-        EXPECT_NE(report.find(line + plan.faults[n - 1].reason + "\n"), std::string::npos) << n;
-    }
-    EXPECT_NE(report.find("строк к записи — 0, "), std::string::npos) << report;
 }
 
 } // namespace
