@@ -18,6 +18,7 @@
 #include "synth/transmit_line_guard.h"
 #include "toolkit/program.h"
 #include "ui/console_window.h"
+#include "ui/file_dialog_chooser.h"
 #include "ui/form_view.h"
 #include "ui/message_box_prompter.h"
 #include "ui/rigctld_server.h"
@@ -184,7 +185,8 @@ int main(int argc, char** argv) {
     ConsoleWindow consoleWindow(console);
     UiBinding binding(program);
     binding.addView(consoleWindow);
-    SideWindows sideWindows(console, store, prompter);
+    FileDialogChooser fileChooser;
+    SideWindows sideWindows(console, store, prompter, &fileChooser);
     std::vector<std::unique_ptr<FormView>> sideViews;
     sideWindows.onCreated = [&](Window& window) {
         if (auto view = makeSideView(window)) {

@@ -1,21 +1,26 @@
 // The channel editor: the fill at every activation, the five checks of
-// "Записать и выйти" with the write-back of all thirty values, and the buttons
-// that empty boxes or leave without storing.
+// "Записать и выйти" with the write-back of all thirty values, the buttons
+// that empty boxes or leave without storing, and the CSV import and export
+// both channel windows share.
 
 #include "channels/channel_editor.h"
 
+#include "channels/csv_transfer.h"
 #include "console/band.h"
 #include "settings/numbers.h"
 #include "settings/settings_store.h"
 #include "settings/store_layout.h"
+#include "toolkit/file_chooser.h"
 #include "toolkit/prompter.h"
+#include "toolkit/text_file.h"
 
 #include <string_view>
 
 namespace volna {
 
 Form2::Form2(Program& program, SettingsStore& store, Prompter& prompter)
-    : Window(program, "Form2"), store_(store), channelStore_(store), prompter_(prompter) {
+    : Window(program, "Form2"), csv(store, prompter, ChannelList::Channels), store_(store),
+      channelStore_(store), prompter_(prompter) {
     caption = kChannelEditorTitle;
     for (Label* heading : {&Label1, &Label3, &Label2}) {
         heading->foreColour = kHeadingColour;
@@ -37,14 +42,29 @@ Form2::Form2(Program& program, SettingsStore& store, Prompter& prompter)
     Command11.onClick = [this] { Command11_Click(); };
     Command12.onClick = [this] { Command12_Click(); };
     Command13.onClick = [this] { Command13_Click(); };
+    importButton.onClick = [this] { Command15_Click(); };
+    exportButton.onClick = [this] { Command16_Click(); };
 }
 
 void Form2::Form_Activate() {
     readBand();
+    fillTable();
+}
+
+void Form2::fillTable() {
     for (int row = 1; row <= kChannelCount; ++row) {
         filled_[row - 1] = channelStore_.channel(row, kMissingKeyText);
         showRow(row, filled_[row - 1]);
     }
+}
+
+bool Form2::tableEdited() {
+    for (int row = 1; row <= kChannelCount; ++row) {
+        if (shownRow(row) != filled_[row - 1]) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void Form2::readBand() {
@@ -151,6 +171,24 @@ void Form2::Command14_Click() {
     }
 }
 
+void Form2::Command15_Click() {
+    if (tableEdited()) {
+        prompter_.ask(errorBox(kCsvUnsavedMessage));
+        return;
+    }
+    if (csv.importFile()) {
+        fillTable();
+    }
+}
+
+void Form2::Command16_Click() {
+    if (tableEdited()) {
+        prompter_.ask(errorBox(kCsvUnsavedMessage));
+        return;
+    }
+    csv.exportFile();
+}
+
 void Form2::clearRow(int row) {
     receiveBox(row).setText({});
     transmitBox(row).setText({});
@@ -159,6 +197,62 @@ void Form2::clearRow(int row) {
 
 void Form2::closeRequested() {
     Command3_Click();
+}
+
+CsvButtons::CsvButtons(SettingsStore& store, Prompter& prompter, ChannelList list)
+    : store_(store), prompter_(prompter), list_(list) {}
+
+namespace {
+
+FileRequest csvRequest(const char* title, ChannelList list) {
+    return {title, kCsvFilter, list == ChannelList::Channels ? "channels.csv" : "library.csv"};
+}
+
+} // namespace
+
+void CsvButtons::exportFile() {
+    if (!chooser) {
+        return;
+    }
+    const std::string path = chooser->saveFile(csvRequest(kExportCsvCaption, list_));
+    if (path.empty()) {
+        return;
+    }
+    const TextFileResult written = writeTextFile(path, exportStoredList(store_, list_));
+    if (!written.ok) {
+        prompter_.ask(errorBox(written.error));
+    }
+}
+
+bool CsvButtons::importFile() {
+    if (!chooser) {
+        return false;
+    }
+    const std::string path = chooser->openFile(csvRequest(kImportCsvCaption, list_));
+    if (path.empty()) {
+        return false;
+    }
+    const TextFileResult file = readTextFile(path, kMaxCsvFileBytes);
+    if (!file.ok) {
+        prompter_.ask(errorBox(file.error));
+        return false;
+    }
+    const CsvImportPlan plan = planImport(store_, list_, file.text);
+    std::string report = importReport(plan);
+    while (!report.empty() && report.back() == '\n') {
+        report.pop_back();
+    }
+    if (!plan.hasRows()) {
+        prompter_.ask(errorBox(report));
+        return false;
+    }
+    if (prompter_.ask(questionBox(report + "\n\n" + kCsvImportQuestion)) != Answer::Yes) {
+        return false;
+    }
+    // A store that cannot save says so itself; the window still shows what
+    // the store holds now.
+    applyImport(store_, plan);
+    return true;
 }
 
 } // namespace volna

@@ -1,17 +1,21 @@
 #pragma once
-// The channel editor Form2 and the texts it shares with the add-channel dialog.
+// The channel editor Form2, the texts it shares with the add-channel dialog,
+// and the CSV buttons it shares with the library window.
 
+#include "channels/chirp_csv.h"
 #include "settings/channel_store.h"
 #include "toolkit/controls.h"
 #include "toolkit/window.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
 
 namespace volna {
 
+class FileChooser;
 class Prompter;
 class SettingsStore;
 
@@ -36,6 +40,39 @@ inline constexpr const char* kCommentCaption = "Комментарий";
 inline constexpr const char* kChannelsCaption = "Каналы";
 inline constexpr const char* kLibraryCaption = "Библиотека";
 
+// The CSV buttons of both channel windows and their texts.
+inline constexpr const char* kImportCsvCaption = "Импорт CSV...";
+inline constexpr const char* kExportCsvCaption = "Экспорт CSV...";
+inline constexpr const char* kCsvFilter = "CSV (*.csv)";
+inline constexpr const char* kCsvUnsavedMessage =
+    "В окне есть незаписанные изменения. Запишите их или выйдите без записи, затем повторите.";
+inline constexpr const char* kCsvImportQuestion = "Импортировать?";
+// A CSV file larger than this is refused unread; a full library takes a few kB.
+inline constexpr std::size_t kMaxCsvFileBytes = 16 * 1024 * 1024;
+
+// "Импорт CSV..." and "Экспорт CSV..." of one list: asks the operator for the
+// file, reads or writes it, shows an import's report for a Yes/No and writes
+// through the store's CSV transfer. The window shows the new rows itself.
+class CsvButtons {
+public:
+    CsvButtons(SettingsStore& store, Prompter& prompter, ChannelList list);
+
+    // The file dialog; both buttons do nothing while it is not set.
+    FileChooser* chooser = nullptr;
+
+    // The stored list into a file the operator names; an error box when the
+    // file cannot be written.
+    void exportFile();
+    // A file the operator picks into the stored list, after the report and a
+    // Yes. True when the store took the file's rows.
+    bool importFile();
+
+private:
+    SettingsStore& store_;
+    Prompter& prompter_;
+    ChannelList list_;
+};
+
 // Column headings are drawn in the window's text colour, not the console's green.
 inline constexpr Colour kHeadingColour{0, 0, 0};
 // What the channel windows read for a key that does not exist.
@@ -55,6 +92,9 @@ public:
 
     // Shows the channel library; "Библиотека" does nothing while it is empty.
     std::function<void()> openLibrary;
+    // The CSV buttons' file dialog and transfer; they do nothing until its
+    // chooser is set.
+    CsvButtons csv;
 
     // The band, read at every activation, kHz.
     std::int32_t lowerBound = 0;
@@ -83,6 +123,8 @@ public:
     Button Command2{*this, "Command2", "Очистить всё"};
     Button Command3{*this, "Command3", kExitCaption};
     Button Command14{*this, "Command14", kLibraryCaption};
+    Button Command15{*this, "Command15", kImportCsvCaption};
+    Button Command16{*this, "Command16", kExportCsvCaption};
     // Readable names over the control names: alias, control, role. The
     // handlers and the tests use the aliases; the control names stay the
     // object names the windows and the store know.
@@ -91,6 +133,8 @@ public:
     Button& clearAllButton = Command2;  // "Очистить всё"
     Button& exitButton     = Command3;  // "Выход"
     Button& libraryButton  = Command14; // "Библиотека"
+    Button& importButton   = Command15; // "Импорт CSV..."
+    Button& exportButton   = Command16; // "Экспорт CSV..."
     // clang-format on
 
     // The boxes of row r (1..10).
@@ -107,6 +151,12 @@ public:
     void Command2_Click();  // "Очистить всё": every box empty, nothing stored
     void Command3_Click();  // "Выход": hide without storing
     void Command14_Click(); // "Библиотека"
+    // "Импорт CSV...": a file into the ten channels, shown at once. Refused
+    // while a row holds an unsaved edit, which the import would overwrite.
+    void Command15_Click();
+    // "Экспорт CSV...": the stored channels into a file. Refused while a row
+    // holds an unsaved edit, which the file would not show.
+    void Command16_Click();
     void Command4_Click() { clearRow(1); }
     void Command5_Click() { clearRow(2); }
     void Command6_Click() { clearRow(3); }
@@ -121,6 +171,8 @@ public:
     void closeRequested() override;
 
 private:
+    void fillTable();
+    bool tableEdited();
     void clearRow(int row);
     void readBand();
     ChannelTexts shownRow(int row);

@@ -29,7 +29,8 @@ std::string selectedText(const ListBox& list) {
 } // namespace
 
 Form6::Form6(Program& program, SettingsStore& store, Prompter& prompter)
-    : Window(program, "Form6"), channelStore_(store), prompter_(prompter) {
+    : Window(program, "Form6"), csv(store, prompter, ChannelList::Library), channelStore_(store),
+      prompter_(prompter) {
     caption = kLibraryTitle;
     for (Label* label : {&Label1, &Label2, &libraryCount, &Label4, &listCount}) {
         label->foreColour = kBlack;
@@ -44,6 +45,8 @@ Form6::Form6(Program& program, SettingsStore& store, Prompter& prompter)
     deleteChannelButton.onClick = [this] { Command7_Click(); };
     searchNextButton.onClick = [this] { Command8_Click(); };
     searchBox.onChange = [this] { Text1_Change(); };
+    importButton.onClick = [this] { Command9_Click(); };
+    exportButton.onClick = [this] { Command10_Click(); };
 }
 
 void Form6::Form_Load() {
@@ -211,6 +214,26 @@ void Form6::Command8_Click() {
         prompter_.ask(informationBox(kSearchFinished, kSearchTitle));
         searchIndex = -1;
     }
+}
+
+void Form6::Command9_Click() {
+    if (libraryEdited_) {
+        prompter_.ask(errorBox(kCsvUnsavedMessage));
+        return;
+    }
+    if (csv.importFile()) {
+        searchIndex = -1;
+        refreshUntouchedLists();
+        LibChe();
+    }
+}
+
+void Form6::Command10_Click() {
+    if (libraryEdited_) {
+        prompter_.ask(errorBox(kCsvUnsavedMessage));
+        return;
+    }
+    csv.exportFile();
 }
 
 void Form6::writeLibrary() {

@@ -3,6 +3,7 @@
 // and deleting between them, the search by receive frequency and writing both lists back. Talks
 // to the settings store and the prompter; disables every other window of the program while shown.
 
+#include "channels/channel_editor.h"
 #include "settings/channel_store.h"
 #include "toolkit/controls.h"
 #include "toolkit/window.h"
@@ -34,6 +35,8 @@ public:
     int searchIndex = -1;
     // A list button was used since the window was last closed.
     bool listsChanged = false;
+    // The library's CSV buttons; they do nothing until its chooser is set.
+    CsvButtons csv;
 
     Frame Frame2{*this, "Frame2", "Каналы:"};
     ListBox List2{*this, "List2"}; // memory channels, at most kChannelCount
@@ -54,6 +57,8 @@ public:
     Button Command6{*this, "Command6", "Записать"};
     Button Command5{*this, "Command5", kExitCaption};
     Timer Timer1{*this, "Timer1"}; // refreshes Label5
+    Button Command9{*this, "Command9", kImportCsvCaption};
+    Button Command10{*this, "Command10", kExportCsvCaption};
     // Readable names over the control names: alias, control, role. The
     // handlers and the tests use the aliases; the control names stay the
     // object names the windows and the store know.
@@ -71,6 +76,8 @@ public:
     Button& writeButton              = Command6; // "Записать"
     Button& exitButton               = Command5; // "Выход"
     Timer& counterTimer              = Timer1;   // refreshes listCount
+    Button& importButton             = Command9;  // "Импорт CSV...": a file into the library
+    Button& exportButton             = Command10; // "Экспорт CSV...": the library into a file
     // clang-format on
     // Every handler that changes List1 refreshes Label5 itself, so the timer
     // only backs it up and need not run faster than this, ms.
@@ -91,6 +98,13 @@ public:
     void Command6_Click(); // "Записать"
     void Command7_Click(); // delete the selected channel
     void Command8_Click(); // "Искать следующий"
+    // "Импорт CSV...": a file into the stored library, shown in the list at
+    // once. Refused while the library list holds unsaved edits, which the
+    // import would overwrite; the channel list is not touched.
+    void Command9_Click();
+    // "Экспорт CSV...": the stored library into a file. Refused while the
+    // library list holds unsaved edits, which the file would not show.
+    void Command10_Click();
     void Text1_Change();
     void Timer1_Timer();
 

@@ -8,8 +8,9 @@
 
 namespace volna {
 
-SideWindows::SideWindows(Form1& console, SettingsStore& store, Prompter& prompter)
-    : console_(console), store_(store), prompter_(prompter) {
+SideWindows::SideWindows(Form1& console, SettingsStore& store, Prompter& prompter,
+                         FileChooser* chooser)
+    : console_(console), store_(store), prompter_(prompter), chooser_(chooser) {
     console_.openSettings = [this] { settingsDialog().show(); };
     console_.openChannelEditor = [this] { channelEditor().show(); };
     console_.openAddChannel = [this](std::int64_t kHz) {
@@ -35,6 +36,7 @@ Form2& SideWindows::channelEditor() {
     if (!channelEditor_) {
         channelEditor_ = std::make_unique<Form2>(console_.program(), store_, prompter_);
         channelEditor_->openLibrary = [this] { channelLibrary().show(); };
+        channelEditor_->csv.chooser = chooser_;
         created(*channelEditor_);
     }
     return *channelEditor_;
@@ -62,6 +64,7 @@ Form5& SideWindows::settingsDialog() {
 Form6& SideWindows::channelLibrary() {
     if (!channelLibrary_) {
         channelLibrary_ = std::make_unique<Form6>(console_.program(), store_, prompter_);
+        channelLibrary_->csv.chooser = chooser_;
         created(*channelLibrary_);
         channelLibrary_->Form_Load();
     }

@@ -15,13 +15,17 @@ class Form2;
 class Form3;
 class Form5;
 class Form6;
+class FileChooser;
 class Prompter;
 class SettingsStore;
 class Window;
 
 class SideWindows {
 public:
-    SideWindows(Form1& console, SettingsStore& store, Prompter& prompter);
+    // chooser is the file dialog of the channel windows' CSV buttons; without
+    // one those buttons do nothing.
+    SideWindows(Form1& console, SettingsStore& store, Prompter& prompter,
+                FileChooser* chooser = nullptr);
     ~SideWindows();
     SideWindows(const SideWindows&) = delete;
     SideWindows& operator=(const SideWindows&) = delete;
@@ -41,6 +45,7 @@ private:
     Form1& console_;
     SettingsStore& store_;
     Prompter& prompter_;
+    FileChooser* chooser_;
     std::unique_ptr<Form2> channelEditor_;
     std::unique_ptr<Form3> addChannelDialog_;
     std::unique_ptr<Form5> settingsDialog_;

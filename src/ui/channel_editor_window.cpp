@@ -31,8 +31,12 @@ constexpr int kButtonTop = kMargin + kFrameHeight + kMargin;
 constexpr int kButtonWidth = 1470;
 constexpr int kButtonHeight = 495;
 constexpr int kButtonPitch = kButtonWidth + kMargin;
+// The CSV buttons: a row of their own under the command buttons, since the
+// frame and the command row leave no room; the window grows by this row only.
+constexpr int kCsvTop = kButtonTop + kButtonHeight + kMargin;
+constexpr int kCsvHeight = 375;
 constexpr int kClientWidth = kMargin + kFrameWidth + kMargin;
-constexpr int kClientHeight = kButtonTop + kButtonHeight + kMargin;
+constexpr int kClientHeight = kCsvTop + kCsvHeight + kMargin;
 
 // The controls of row r (0-based), left to right.
 constexpr std::array<const char*, kChannelCount> kClearNames{
@@ -48,7 +52,7 @@ constexpr std::array<const char*, kChannelCount> kCommentNames{
     "Text1_1",  "Text1_3",  "Text1_5",  "Text1_7",  "Text1_9",
     "Text1_11", "Text1_13", "Text1_15", "Text1_17", "Text1_19"};
 
-constexpr std::size_t kPlacementCount = 1 + 3 + 4 * kChannelCount + 4;
+constexpr std::size_t kPlacementCount = 1 + 3 + 4 * kChannelCount + 4 + 2;
 
 // The boxes of every row come first, row by row, so that the tab key walks the
 // table as it reads; the clear buttons follow them.
@@ -76,6 +80,8 @@ constexpr std::array<Placement, kPlacementCount> makeLayout() {
         layout[i++] = {buttons[b], kMargin + b * kButtonPitch, kButtonTop, kButtonWidth,
                        kButtonHeight};
     }
+    layout[i++] = {"Command15", kMargin, kCsvTop, kButtonWidth, kCsvHeight};
+    layout[i++] = {"Command16", kMargin + kButtonPitch, kCsvTop, kButtonWidth, kCsvHeight};
     return layout;
 }
 

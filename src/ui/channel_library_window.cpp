@@ -46,6 +46,10 @@ constexpr std::array kLayout{
     Placement{"Command6", kRightLeft, kCloseTop, kCloseWidth, kDeleteHeight},
     Placement{"Command5", kRightLeft + kCloseWidth + kMargin, kCloseTop, kCloseWidth,
               kDeleteHeight},
+    // The CSV buttons in the free corner under the search, level with and
+    // shaped like the two closing buttons.
+    Placement{"Command9", kMargin, kCloseTop, kCloseWidth, kDeleteHeight},
+    Placement{"Command10", kMargin + kCloseWidth + kMargin, kCloseTop, kCloseWidth, kDeleteHeight},
 };
 
 } // namespace

@@ -1,8 +1,8 @@
 #pragma once
 // The channel library drawn: the memory channels and the library side by side
 // with the copy buttons between them and a delete button under each, the
-// search below the channels, the counters below the library, and the two
-// closing buttons at the bottom right.
+// search below the channels, the counters below the library, the two CSV
+// buttons at the bottom left and the two closing buttons at the bottom right.
 
 #include "ui/form_view.h"
 
