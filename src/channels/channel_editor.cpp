@@ -204,6 +204,10 @@ CsvButtons::CsvButtons(SettingsStore& store, Prompter& prompter, ChannelList lis
 
 namespace {
 
+// The refused rows an import's box lists, so that it fits on a small screen;
+// the command line lists them all.
+constexpr std::size_t kBoxFaultLines = 15;
+
 FileRequest csvRequest(const char* title, ChannelList list) {
     return {title, kCsvFilter, list == ChannelList::Channels ? "channels.csv" : "library.csv"};
 }
@@ -238,7 +242,7 @@ bool CsvButtons::importFile() {
         return false;
     }
     const CsvImportPlan plan = planImport(store_, list_, file.text);
-    std::string report = importReport(plan);
+    std::string report = importReport(plan, kBoxFaultLines);
     while (!report.empty() && report.back() == '\n') {
         report.pop_back();
     }

@@ -122,7 +122,7 @@ CsvImportPlan planImport(SettingsStore& store, ChannelList list, std::string_vie
     return plan;
 }
 
-std::string importReport(const CsvImportPlan& plan) {
+std::string importReport(const CsvImportPlan& plan, std::size_t faultLines) {
     if (!plan.fileFault.empty()) {
         return plan.fileFault + "\n";
     }
@@ -138,8 +138,11 @@ std::string importReport(const CsvImportPlan& plan) {
         return report;
     }
     report += kRefusedRowsHeading;
-    for (const CsvRowFault& fault : plan.faults) {
-        report += faultLine(fault);
+    for (std::size_t i = 0; i < plan.faults.size() && i < faultLines; ++i) {
+        report += faultLine(plan.faults[i]);
+    }
+    if (plan.faults.size() > faultLines) {
+        report += "… и другие строки с ошибками; они тоже не будут импортированы.\n";
     }
     return report;
 }

@@ -9,6 +9,7 @@
 #include "console/band.h"
 #include "settings/settings_store.h"
 
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -55,7 +56,10 @@ CsvImportPlan planImport(SettingsStore& store, ChannelList list, std::string_vie
 // rows will replace how many filled entries, then each refused row with its
 // Location and why (a very long list ends in a line that counts the rest).
 // Lines end with "\n".
-std::string importReport(const CsvImportPlan& plan);
+// At most faultLines refused rows are listed (a box must fit on the screen),
+// then one line saying that there are more.
+std::string importReport(const CsvImportPlan& plan,
+                         std::size_t faultLines = std::numeric_limits<std::size_t>::max());
 
 // Writes every row of the plan at its location, every other entry of the list
 // staying as the store holds it at this moment, the whole list in one go, and

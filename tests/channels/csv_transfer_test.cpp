@@ -143,6 +143,12 @@ TEST_F(CsvTransferTest, RefusedRowsAreListedAndLeaveTheirEntriesAsTheyWere) {
     EXPECT_EQ(plan.faults[1].location, "6") << "a second row for one Location";
     const std::string report = importReport(plan);
     EXPECT_NE(report.find("Location 4: " + plan.faults[0].reason), std::string::npos) << report;
+    // A box lists only as many refused rows as fit, and says there are more.
+    const std::string shortened = importReport(plan, 1);
+    EXPECT_NE(shortened.find("Location 4: "), std::string::npos) << shortened;
+    EXPECT_EQ(shortened.find("Location 6: "), std::string::npos) << shortened;
+    EXPECT_NE(shortened.find("… и другие строки с ошибками"), std::string::npos) << shortened;
+    EXPECT_EQ(importReport(plan, 2), report);
     ASSERT_TRUE(applyImport(store, plan));
     EXPECT_EQ(channels.channel(4), (ChannelTexts{"144500", "144500", "four"}));
     EXPECT_EQ(channels.channel(6).receive, "145000");
