@@ -120,15 +120,17 @@ double BandActivity::brightness(std::int32_t notch, std::int64_t nowMs) const {
     if (notch < 0 || notch >= notchCount_) {
         return 0;
     }
-    const std::int64_t oldest = binOf(nowMs) - kBinCount + 1;
+    const std::int64_t newest = binOf(nowMs);
+    const std::int64_t oldest = newest - kBinCount + 1;
     double brightest = 0;
     for (std::size_t slot = 0; slot < binOfSlot_.size(); ++slot) {
         const std::int64_t bin = binOfSlot_[slot];
         const Cell& counts = cell(notch, slot);
-        if (bin == kNone || bin < oldest || counts.tests == 0) {
+        if (bin == kNone || bin < oldest || bin > newest || counts.tests == 0) {
             continue;
         }
-        const auto age = std::max<std::int64_t>(0, nowMs - (bin + 1) * kBinMs);
+        // Measured from the bin's start first, so that no product overflows.
+        const auto age = std::max<std::int64_t>(0, nowMs - bin * kBinMs - kBinMs);
         const double fade =
             std::exp2(-static_cast<double>(age) / static_cast<double>(kFadeHalfLifeMs));
         brightest = std::max(brightest, fade * counts.busy / counts.tests);

@@ -20,10 +20,12 @@ class Form1;
 // memory is set by the band alone, however long the program runs.
 //
 // Brightness of a notch at time now: the largest, over the bins in the window,
-// of (busy tests / tests) in that bin times 2^(-age / fadeHalfLifeMs), where a
-// bin's age is how long ago it ended (0 for the bin now filling). A notch busy
-// at every test shines 1 and halves every half-life once it is quiet; a notch
-// never tested, or tested only free, is 0.
+// of (busy tests / tests) in that bin times 2^(-age / kFadeHalfLifeMs), where a
+// bin's age is how long ago it ended (0 for the bin now filling); bins after
+// now do not count. A notch busy at every test shines 1 and halves every
+// minute once it is quiet; a notch never tested, or tested only free, is 0.
+// The window is ten minutes, ten half-lives: what falls out of it had faded to
+// a thousandth already.
 //
 // A band of other edges, raster or step makes the old columns mean other
 // frequencies, so setBand with a different band forgets everything.

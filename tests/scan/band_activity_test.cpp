@@ -101,6 +101,22 @@ INSTANTIATE_TEST_SUITE_P(
                       FadeRow{"OutOfTheWindow", 600'000, 0.0}),
     [](const auto& row) { return row.param.name; });
 
+TEST(BandActivityTest, TimesBeforeTheClocksZeroFallIntoEarlierBins) {
+    BandActivity activity(kTwoMetres);
+    activity.record(145000, -1, true); // its bin ends at 0
+    EXPECT_NEAR(activity.brightness(40, 60'000), 0.5, 1e-9);
+    EXPECT_EQ(activity.lastBusy(40), -1);
+}
+
+TEST(BandActivityTest, TheFarEndsOfTheClockDoNotOverflow) {
+    BandActivity activity(kTwoMetres);
+    const auto latest = std::numeric_limits<std::int64_t>::max();
+    activity.record(145000, latest, true);
+    EXPECT_DOUBLE_EQ(activity.brightness(40, latest), 1.0);
+    EXPECT_EQ(activity.lastBusy(40), latest);
+    EXPECT_EQ(activity.brightness(40, std::numeric_limits<std::int64_t>::min()), 0);
+}
+
 TEST(BandActivityTest, LastBusyIsTheLatestBusyTestOfTheNotch) {
     BandActivity activity(kTwoMetres);
     EXPECT_FALSE(activity.lastBusy(40));
