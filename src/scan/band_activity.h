@@ -97,7 +97,8 @@ private:
 
 // Feeds a BandActivity from the console's scans: one subscription to the
 // scan-step event, the time from the console's program clock and the band the
-// console tunes in at the moment of the test.
+// console tunes in at the moment of the test. It must end before the console
+// or the model does; ending it ends the subscription.
 class BandActivityFeed {
 public:
     BandActivityFeed(Form1& form, BandActivity& activity);
