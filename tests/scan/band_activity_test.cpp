@@ -151,6 +151,8 @@ TEST(BandActivityTest, AReusedBinStartsEmpty) {
 TEST(BandActivityTest, AWideBandSharesItsNotchesAmongNeighbouringPositions) {
     BandActivity activity(Band{0, 1'000'000, 1, 1}); // a million and one positions
     ASSERT_EQ(activity.notchCount(), BandActivity::kMaxNotches);
+    EXPECT_EQ(activity.footprint().cells,
+              std::size_t{BandActivity::kMaxNotches} * BandActivity::kBinCount);
     EXPECT_EQ(activity.notchOf(0), 0);
     EXPECT_EQ(activity.notchOf(1'000'000), BandActivity::kMaxNotches - 1);
     for (const double kHz : {1.0, 244.0, 245.0, 500'000.0, 999'000.0}) {
