@@ -17,10 +17,6 @@ namespace volna {
 
 namespace {
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 // Whether text, blanks around it aside, is one decimal number: an optional
 // sign, digits and an optional fraction, at least one digit.
 bool isNumericText(std::string_view text) {

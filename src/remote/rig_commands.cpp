@@ -41,10 +41,6 @@ constexpr std::array<std::string_view, 18> kVfoNames = {
     "MainB", "MainC",   "Sub", "SubA", "SubB",  "SubC", "MEM", "None", "Other"};
 constexpr std::size_t kOwnVfoNames = 7;
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 // Digits with an optional leading '-' (a passband may be "-1").
 bool isInteger(std::string_view text) {
     if (!text.empty() && text.front() == '-') {

@@ -13,10 +13,6 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 // The digits and point of the leading number of text, blanks dropped, and its
 // sign; empty digits when there is no number.
 struct NumberText {
@@ -121,6 +117,10 @@ std::string formatFraction(double value) {
 }
 
 } // namespace
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 double leadingNumber(std::string_view text) {
     NumberText number = scanNumber(text);

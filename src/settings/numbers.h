@@ -18,6 +18,9 @@ namespace volna {
 // other radixes. Too many digits for a double give +/- infinity.
 double leadingNumber(std::string_view text);
 
+// An ASCII digit, 0 to 9, whatever the locale.
+bool isDigit(char c);
+
 // value rounded to the nearest integer, halves to the even neighbour (20.5 gives
 // 20, 21.5 gives 22), clamped to the type's range (infinities too); NaN gives 0.
 std::int32_t toInt32(double value);
