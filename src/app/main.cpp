@@ -13,10 +13,13 @@
 #include "console/side_windows.h"
 #include "platform/qsettings/qsettings_store.h"
 #include "remote/console_rig.h"
+#include "scan/band_activity.h"
+#include "scan/band_picture.h"
 #include "synth/port_trace.h"
 #include "synth/simulated_radio.h"
 #include "synth/transmit_line_guard.h"
 #include "toolkit/program.h"
+#include "ui/band_activity_window.h"
 #include "ui/console_window.h"
 #include "ui/file_dialog_chooser.h"
 #include "ui/form_view.h"
@@ -30,6 +33,8 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
+
+#include <chrono>
 
 #include <cstdio>
 #include <cstdlib>
@@ -172,6 +177,11 @@ int main(int argc, char** argv) {
     MessageBoxPrompter prompter;
     QSettingsStore store(prompter);
     Program program;
+    program.setClock([start = std::chrono::steady_clock::now()] {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(
+                   std::chrono::steady_clock::now() - start)
+            .count();
+    });
     const Subscription storeSync = program.addAfterEvent([&store] { store.sync(); });
     Form1 console(program, port, store, prompter);
     if (radio.hardware.simulated) {
@@ -194,6 +204,16 @@ int main(int argc, char** argv) {
             sideViews.push_back(std::move(view));
         }
     };
+    BandActivity activity;
+    const BandActivityFeed activityFeed(console, activity);
+    BandPicture bandPicture(console, activity);
+    std::unique_ptr<BandActivityWindow> bandWindow;
+    console.openBandActivity = [&] {
+        if (!bandWindow) {
+            bandWindow = std::make_unique<BandActivityWindow>(bandPicture, store);
+        }
+        bandWindow->open(consoleWindow.frameGeometry());
+    };
     const StopSignals stopSignals([&] {
         program.runEvent([&] { console.endProgram(); });
         QCoreApplication::exit(0);
@@ -201,6 +221,9 @@ int main(int argc, char** argv) {
 
     const int result = runConsole(options, program, console, radio.hardware.name);
     console.releaseTransmitLine();
+    if (bandWindow && bandWindow->isVisible()) {
+        bandWindow->keepPlace();
+    }
     store.sync();
     return result;
 }

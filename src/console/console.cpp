@@ -58,6 +58,7 @@ Form1::Form1(Program& program, ParallelPort& port, SettingsStore& store, Prompte
     configButton.onClick = [this] { Command17_Click(); };
     channelHeading.onClick = [this] { Label7_Click(); };
     additionLabel.onClick = [this] { Label12_Click(); };
+    bandActivityLabel.onClick = [this] { Label18_Click(); };
 }
 
 Button& Form1::channelButton(int k) {
@@ -228,6 +229,13 @@ void Form1::Label12_Click() {
         extraPanelShown = true;
         additionLabel.foreColour = kRed;
         heightTwips = kConsoleHeightWithPanelTwips;
+    }
+}
+
+// "BAND": the picture of where the scans found the band busy.
+void Form1::Label18_Click() {
+    if (openBandActivity) {
+        openBandActivity();
     }
 }
 

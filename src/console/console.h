@@ -83,6 +83,7 @@ public:
     Label Label11{*this, "Label11", "kHz"};
     Label Label12{*this, "Label12", "ADDition"};
     Label Label17{*this, "Label17", kNoChannel}; // channel on the read-out
+    Label Label18{*this, "Label18", "BAND"};     // opens the band-activity picture
     // --- the lower panel ---
     Frame Frame3{*this, "Frame3", "Дополнительно"};
     Label Label13{*this, "Label13", "Управляющее слово:"};
@@ -140,6 +141,7 @@ public:
     Label& busyIndicator               = Label10;   // "BUSY" while the receiver hears a signal
     Label& additionLabel               = Label12;   // "ADDition": a click shows or hides the lower panel
     Label& channelIndicator            = Label17;   // memory channel on the read-out, or "NONE"
+    Label& bandActivityLabel           = Label18;   // "BAND": a click opens the band-activity picture
     Frame& extraPanel                  = Frame3;    // the lower panel "Дополнительно"
     Label& controlWordReadOut          = Label14;   // the last control word, sending order
     Label& synthesizerReadOut          = Label16;   // synthesizer frequency, kHz
@@ -189,6 +191,7 @@ public:
     void Command17_Click(); // "Config"
     void Label7_Click();    // "Channel"
     void Label12_Click();   // "ADDition"
+    void Label18_Click();   // "BAND"
 
     // --- the channel indicator ---
     void Timer5_Timer();
@@ -242,6 +245,7 @@ public:
     std::function<void()> openSettings;               // the settings dialog
     std::function<void()> openChannelEditor;          // the channel editor
     std::function<void(std::int64_t)> openAddChannel; // the add-channel dialog, kHz
+    std::function<void()> openBandActivity;           // the band-activity picture
 
     // --- the synthesizer link ---
     // Receive transfer: slider to position, read-outs, word clocked out.
@@ -266,6 +270,13 @@ public:
     std::int32_t positionOf(double kHz) const { return volna::positionOf(band(), kHz); }
     // Frequency (kHz) of a slider position at the current step.
     std::int64_t frequencyAt(std::int32_t position) const;
+    // What moveSliderTo did.
+    enum class SliderMove { Moved, AlreadyThere, BeyondEnds, Refused };
+    // Moves the slider to position as the operator's drag would, its scroll
+    // handler included. Nothing happens beyond the slider's ends, on the
+    // position already set, or while the slider takes no input (a scan or a
+    // transmission holds it, a dialog is open).
+    SliderMove moveSliderTo(std::int32_t position);
 
 private:
     void transfer(bool transmit);

@@ -2,6 +2,7 @@
 // transfer; the slider's scroll handler runs only for the operator's moves.
 
 #include "console/console.h"
+#include "toolkit/program.h"
 
 #include <string>
 
@@ -10,6 +11,16 @@ namespace volna {
 void Form1::Slider1_Scroll() {
     currentChannel = 0;
     receiveTransfer();
+}
+
+Form1::SliderMove Form1::moveSliderTo(std::int32_t position) {
+    if (position < 0 || position > tuningSlider.maximum()) {
+        return SliderMove::BeyondEnds;
+    }
+    if (position == tuningSlider.value()) {
+        return SliderMove::AlreadyThere;
+    }
+    return program().scroll(tuningSlider, position) ? SliderMove::Moved : SliderMove::Refused;
 }
 
 void Form1::Option1_Click(int /*index*/) {

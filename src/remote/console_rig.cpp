@@ -24,14 +24,14 @@ RigControl::Result ConsoleRig::tune(double hz) {
     if (!std::isfinite(hz)) {
         return Result::OutOfBand;
     }
-    const std::int32_t position = positionOf(form_.band(), hz / 1000.0);
-    if (position < 0 || position > form_.tuningSlider.maximum()) {
+    switch (form_.moveSliderTo(positionOf(form_.band(), hz / 1000.0))) {
+    case Form1::SliderMove::BeyondEnds:
         return Result::OutOfBand;
-    }
-    if (position == form_.tuningSlider.value()) {
+    case Form1::SliderMove::Refused:
+        return Result::Rejected;
+    default:
         return Result::Ok;
     }
-    return form_.program().scroll(form_.tuningSlider, position) ? Result::Ok : Result::Rejected;
 }
 
 bool ConsoleRig::onCurrentNotch(double hz) {

@@ -13,6 +13,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace volna {
@@ -65,8 +66,13 @@ public:
     // returned subscription is kept.
     [[nodiscard]] Subscription addAfterEvent(std::function<void()> listener);
 
-    // --- the virtual clock (tests) ---
-    std::int64_t now() const { return now_; }
+    // --- the clock ---
+    // The program's time, ms: the platform's clock when one is set, otherwise
+    // the virtual clock that advance() moves (tests).
+    std::int64_t now() const { return clock_ ? clock_() : now_; }
+    // The platform's monotonic clock, ms, for now(); timers still run on the
+    // platform's own timers.
+    void setClock(std::function<std::int64_t()> clock) { clock_ = std::move(clock); }
     // Moves the clock on by ms, running every timer tick that falls due, in order.
     void advance(std::int64_t ms);
 
@@ -92,6 +98,7 @@ private:
     int depth_ = 0; // nesting of events (a handler showing a modal box, ...)
     Event<> afterEvent_;
     std::int64_t now_ = 0;
+    std::function<std::int64_t()> clock_;
     std::map<Timer*, Countdown> countdowns_;
 };
 

@@ -39,6 +39,7 @@ constexpr std::array kLayout{
     Placement{"Label12", 5640, 720, 975, 375},
     Placement{"Label11", 5640, 1080, 615, 375},
     Placement{"Label17", 6240, 1560, 495, 255},
+    Placement{"Label18", 6240, 1080, 615, 375},
     Placement{"Slider1", 360, 2400, 6495, 495},
     Placement{"Option2", 7200, 240, 1215, 195},
     Placement{"Option1_0", 7200, 480, 1215, 255},
@@ -124,7 +125,7 @@ void ConsoleWindow::styleDisplay() {
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
     font("Label1", readOutFont(), Qt::AlignRight | Qt::AlignVCenter);
     for (const char* name :
-         {"Label4", "Label5", "Label7", "Label8", "Label10", "Label11", "Label12"}) {
+         {"Label4", "Label5", "Label7", "Label8", "Label10", "Label11", "Label12", "Label18"}) {
         font(name, crystalFont(), left);
     }
     font("Label5", crystalFont(14), left); // the mode must read at a glance
@@ -132,7 +133,7 @@ void ConsoleWindow::styleDisplay() {
     font("Label3", terminalFont(), left);
     font("Label9", commentFont(), left);
     font("Label17", channelNumberFont(), Qt::AlignRight | Qt::AlignVCenter);
-    for (const char* name : {"Label7", "Label12"}) {
+    for (const char* name : {"Label7", "Label12", "Label18"}) {
         widget(name)->setCursor(Qt::PointingHandCursor);
     }
 }
