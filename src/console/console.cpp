@@ -58,6 +58,7 @@ Form1::Form1(Program& program, ParallelPort& port, SettingsStore& store, Prompte
     configButton.onClick = [this] { Command17_Click(); };
     channelHeading.onClick = [this] { Label7_Click(); };
     additionLabel.onClick = [this] { Label12_Click(); };
+    wireDiagramLabel.onClick = [this] { Label19_Click(); };
 }
 
 Button& Form1::channelButton(int k) {
@@ -228,6 +229,12 @@ void Form1::Label12_Click() {
         extraPanelShown = true;
         additionLabel.foreColour = kRed;
         heightTwips = kConsoleHeightWithPanelTwips;
+    }
+}
+
+void Form1::Label19_Click() {
+    if (openWireDiagram) {
+        openWireDiagram();
     }
 }
 
