@@ -16,6 +16,7 @@
 #include "synth/port_trace.h"
 #include "synth/simulated_radio.h"
 #include "synth/transmit_line_guard.h"
+#include "synth/wire_recorder.h"
 #include "toolkit/program.h"
 #include "ui/console_window.h"
 #include "ui/file_dialog_chooser.h"
@@ -24,6 +25,7 @@
 #include "ui/rigctld_server.h"
 #include "ui/side_views.h"
 #include "ui/ui_binding.h"
+#include "ui/wire_window.h"
 #include "version.h"
 
 #include <QApplication>
@@ -74,28 +76,45 @@ std::unique_ptr<PortTrace> openTrace(ParallelPort& hardware) {
 }
 
 // The port the console drives: the back end the options chose, which can be
-// swapped for the simulated radio when its hardware is lost, wrapped in the
-// trace that VOLNA144_PORT_TRACE asks for.
+// swapped for the simulated radio when its hardware is lost, the recorder of
+// the last transfer for the wire diagram, and the trace that
+// VOLNA144_PORT_TRACE asks for, outermost.
 struct RadioPort {
     OpenedPort hardware;
     std::unique_ptr<SwitchablePort> switchable;
+    std::unique_ptr<WireRecorder> recorder;
     std::unique_ptr<PortTrace> trace;
 
-    ParallelPort& port() const { return trace ? static_cast<ParallelPort&>(*trace) : *switchable; }
+    ParallelPort& port() const { return trace ? static_cast<ParallelPort&>(*trace) : *recorder; }
 };
 
 // Opens the port, saying on standard error why it did not open or why auto
 // fell back to the simulated radio. hardware.port is nullptr when it did not.
 RadioPort openRadioPort(const Options& options, const PortTable& ports) {
-    RadioPort radio{openPort(ports, options.port, options.device, options.pins), nullptr, nullptr};
+    RadioPort radio{openPort(ports, options.port, options.device, options.pins), nullptr, nullptr,
+                    nullptr};
     if (!radio.hardware.message.empty()) {
         std::fprintf(stderr, "volna144: %s\n", radio.hardware.message.c_str());
     }
     if (radio.hardware.port) {
         radio.switchable = std::make_unique<SwitchablePort>(*radio.hardware.port);
-        radio.trace = openTrace(*radio.switchable);
+        radio.recorder = std::make_unique<WireRecorder>(*radio.switchable);
+        radio.trace = openTrace(*radio.recorder);
     }
     return radio;
+}
+
+// Opens the wire diagram on the console's "Диаграмма передачи": the window is
+// made at the first click and shown and raised at every one.
+void offerWireDiagram(Form1& console, WireRecorder& recorder, std::unique_ptr<WireWindow>& window) {
+    console.openWireDiagram = [&recorder, &window] {
+        if (!window) {
+            window = std::make_unique<WireWindow>(recorder);
+        }
+        window->show();
+        window->raise();
+        window->activateWindow();
+    };
 }
 
 void installRussianButtons(QApplication& app, QTranslator& translator) {
@@ -185,6 +204,8 @@ int main(int argc, char** argv) {
     ConsoleWindow consoleWindow(console);
     UiBinding binding(program);
     binding.addView(consoleWindow);
+    std::unique_ptr<WireWindow> wireWindow;
+    offerWireDiagram(console, *radio.recorder, wireWindow);
     FileDialogChooser fileChooser;
     SideWindows sideWindows(console, store, prompter, &fileChooser);
     std::vector<std::unique_ptr<FormView>> sideViews;
