@@ -22,6 +22,7 @@ inline constexpr const char* kPulseCount = "  импульсов: ";
 inline constexpr const char* kFrameOpen = "  кадр не закрыт";
 inline constexpr const char* kTruncated = "  (показано начало)";
 inline constexpr const char* kMs = " мс";
+inline constexpr const char* kDelayRow = "мс";
 
 // Pixels.
 constexpr int kLeft = 64; // the line names sit left of this
@@ -112,6 +113,9 @@ void drawDelayTimes(QPainter& painter, const WireDiagram& diagram, const Axis& f
     painter.setPen(kDelayText);
     const QFontMetrics metrics = painter.fontMetrics();
     const int baseline = frame.rowTop(4) + metrics.ascent() + 3;
+    if (!diagram.delays.empty()) {
+        painter.drawText(8, baseline, QString::fromUtf8(kDelayRow));
+    }
     int freeFrom = 0;
     for (const WireDelay& delay : diagram.delays) {
         const int left = frame.x(delay.start);
