@@ -5,6 +5,7 @@
 #include "synth/wire_recorder.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -159,17 +160,33 @@ WireWindow::WireWindow(WireRecorder& recorder) : QWidget(nullptr), recorder_(rec
     setPalette(white);
     setMinimumSize(320, 180);
     resize(kDefaultWidth, kDefaultHeight);
+    redraw_.setSingleShot(true);
+    redraw_.setInterval(kRedrawMs);
+    connect(&redraw_, &QTimer::timeout, this, [this] { update(); });
 }
 
 void WireWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    transfers_ = recorder_.transferRecorded.subscribe([this] { update(); });
+    transfers_ = recorder_.transferRecorded.subscribe([this] {
+        if (!redraw_.isActive()) {
+            redraw_.start();
+        }
+    });
     update();
 }
 
 void WireWindow::hideEvent(QHideEvent* event) {
     transfers_.reset();
+    redraw_.stop();
     QWidget::hideEvent(event);
+}
+
+void WireWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void WireWindow::paintEvent(QPaintEvent* event) {

@@ -9,6 +9,8 @@
 #include "ui/ui_binding.h"
 #include "ui/wire_window.h"
 
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
 #include <QTest>
@@ -58,6 +60,10 @@ TEST_F(WireWindowTest, ListensToTheRecorderOnlyWhileShown) {
     EXPECT_EQ(recorder.transferRecorded.listenerCount(), 1u);
     window.hide();
     EXPECT_EQ(recorder.transferRecorded.listenerCount(), 0u);
+    window.show();
+    QTest::keyClick(&window, Qt::Key_Escape); // closes it, as the operator would
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(recorder.transferRecorded.listenerCount(), 0u);
 }
 
 TEST_F(WireWindowTest, DrawsTheClockPulsesAndTheDataOfTheLastWord) {
@@ -73,6 +79,40 @@ TEST_F(WireWindowTest, DrawsTheClockPulsesAndTheDataOfTheLastWord) {
         EXPECT_GE(rowsWithRuns(image, 24), 1) << size.width();
         EXPECT_GE(rowsWithRuns(image, 8), 1) << size.width();
     }
+}
+
+// Counts the paints of the widget it watches.
+class PaintCounter : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        paints += event->type() == QEvent::Paint ? 1 : 0;
+        return QObject::eventFilter(watched, event);
+    }
+    int paints = 0;
+};
+
+TEST_F(WireWindowTest, ABurstOfTransfersIsDrawnAFewTimesAndEndsOnTheLastWord) {
+    window.show();
+    QApplication::processEvents();
+    PaintCounter counter;
+    window.installEventFilter(&counter);
+    QElapsedTimer clock;
+    clock.start();
+    // A scan at a 1 ms interval: a word, then the event loop, 300 times.
+    for (int i = 0; i < 300; ++i) {
+        const float divider = i < 299 ? 5332.0f : 5392.0f;
+        clockOutWord(recorder, buildControlWord(divider), 0, 0, false);
+        QTest::qWait(1);
+    }
+    QTest::qWait(3 * WireWindow::kRedrawMs);
+    const qint64 elapsed = clock.elapsed();
+    window.removeEventFilter(&counter);
+    EXPECT_GE(counter.paints, 1);
+    EXPECT_LE(counter.paints, elapsed / WireWindow::kRedrawMs + 2);
+    // The drawing shows the last word: the data runs of 5392's 1 bits.
+    const QImage image = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_GE(rowsWithRuns(image, 6), 1);
+    EXPECT_EQ(rowsWithRuns(image, 8), 0);
 }
 
 class WireLabelTest : public ConsoleFixture {
