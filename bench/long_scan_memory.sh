@@ -2,10 +2,12 @@
 # Resident memory of the real program over a long whole-band scan at a 1 ms
 # interval on the simulated radio, under Xvfb: the figure before the scan, then
 # every 10 s, and the growth at the end, with the words the radio received.
-# Usage: bench/long_scan_memory.sh [build/volna144] [seconds, default 30]
+# With "band" as the third argument the band-activity window is open throughout.
+# Usage: bench/long_scan_memory.sh [build/volna144] [seconds, default 30] [band]
 set -eu
 program=${1:-build/volna144}
 seconds=${2:-30}
+picture=${3:-}
 . "$(dirname "$0")/../tests/support/session.sh"
 session_start
 write_store 144000 1 </dev/null
@@ -16,6 +18,11 @@ pid=$!
 pids="$pids $pid"
 console=$(window '^VOLNA144  v2.03')
 [ -n "$console" ] || { echo "no console window"; exit 1; }
+if [ "$picture" = band ]; then
+    # "BAND": left 6240, top 1080, 615 x 375 twips.
+    xdotool mousemove --window "$console" $(((6240 + 307) / 15)) $(((1080 + 187) / 15)) click 1
+    [ -n "$(window '^Активность диапазона$')" ] || { echo "no band-activity window"; exit 1; }
+fi
 sleep 1
 rss() { awk '/^VmRSS/ { print $2 }' /proc/$pid/status; }
 cpu() { cat /proc/$pid/task/*/schedstat | awk '{ sum += $1 } END { printf "%d", sum / 1e6 }'; }

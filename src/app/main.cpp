@@ -18,6 +18,7 @@
 #include "synth/port_trace.h"
 #include "synth/simulated_radio.h"
 #include "synth/transmit_line_guard.h"
+#include "synth/wire_recorder.h"
 #include "toolkit/program.h"
 #include "ui/band_activity_window.h"
 #include "ui/console_window.h"
@@ -27,6 +28,7 @@
 #include "ui/rigctld_server.h"
 #include "ui/side_views.h"
 #include "ui/ui_binding.h"
+#include "ui/wire_window.h"
 #include "version.h"
 
 #include <QApplication>
@@ -35,9 +37,9 @@
 #include <QTranslator>
 
 #include <chrono>
-
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -79,28 +81,68 @@ std::unique_ptr<PortTrace> openTrace(ParallelPort& hardware) {
 }
 
 // The port the console drives: the back end the options chose, which can be
-// swapped for the simulated radio when its hardware is lost, wrapped in the
-// trace that VOLNA144_PORT_TRACE asks for.
+// swapped for the simulated radio when its hardware is lost, the recorder of
+// the last transfer for the wire diagram, and the trace that
+// VOLNA144_PORT_TRACE asks for, outermost.
 struct RadioPort {
     OpenedPort hardware;
     std::unique_ptr<SwitchablePort> switchable;
+    std::unique_ptr<WireRecorder> recorder;
     std::unique_ptr<PortTrace> trace;
 
-    ParallelPort& port() const { return trace ? static_cast<ParallelPort&>(*trace) : *switchable; }
+    ParallelPort& port() const { return trace ? static_cast<ParallelPort&>(*trace) : *recorder; }
 };
 
 // Opens the port, saying on standard error why it did not open or why auto
 // fell back to the simulated radio. hardware.port is nullptr when it did not.
 RadioPort openRadioPort(const Options& options, const PortTable& ports) {
-    RadioPort radio{openPort(ports, options.port, options.device, options.pins), nullptr, nullptr};
+    RadioPort radio{openPort(ports, options.port, options.device, options.pins), nullptr, nullptr,
+                    nullptr};
     if (!radio.hardware.message.empty()) {
         std::fprintf(stderr, "volna144: %s\n", radio.hardware.message.c_str());
     }
     if (radio.hardware.port) {
         radio.switchable = std::make_unique<SwitchablePort>(*radio.hardware.port);
-        radio.trace = openTrace(*radio.switchable);
+        radio.recorder = std::make_unique<WireRecorder>(*radio.switchable);
+        radio.trace = openTrace(*radio.recorder);
     }
     return radio;
+}
+
+// Opens the wire diagram on the console's "Диаграмма передачи": the window is
+// made at the first click and shown and raised at every one.
+void offerWireDiagram(Form1& console, WireRecorder& recorder, std::unique_ptr<WireWindow>& window) {
+    console.openWireDiagram = [&recorder, &window] {
+        if (!window) {
+            window = std::make_unique<WireWindow>(recorder);
+        }
+        window->show();
+        window->raise();
+        window->activateWindow();
+    };
+}
+
+// Opens the band-activity picture on the console's "BAND": the window is made
+// at the first click, placed where it was kept (or under the console) and
+// brought forward at every one.
+void offerBandActivity(Form1& console, const QWidget& consoleWindow, BandPicture& picture,
+                       SettingsStore& store, std::unique_ptr<BandActivityWindow>& window) {
+    console.openBandActivity = [&consoleWindow, &picture, &store, &window] {
+        if (!window) {
+            window = std::make_unique<BandActivityWindow>(picture, store);
+        }
+        window->open(consoleWindow.frameGeometry());
+    };
+}
+
+// Milliseconds since the call, on a clock that never steps back: the
+// program's time for the band activity.
+std::function<std::int64_t()> monotonicClock() {
+    return [start = std::chrono::steady_clock::now()] {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(
+                   std::chrono::steady_clock::now() - start)
+            .count();
+    };
 }
 
 void installRussianButtons(QApplication& app, QTranslator& translator) {
@@ -177,11 +219,7 @@ int main(int argc, char** argv) {
     MessageBoxPrompter prompter;
     QSettingsStore store(prompter);
     Program program;
-    program.setClock([start = std::chrono::steady_clock::now()] {
-        return std::chrono::duration_cast<std::chrono::milliseconds>(
-                   std::chrono::steady_clock::now() - start)
-            .count();
-    });
+    program.setClock(monotonicClock());
     const Subscription storeSync = program.addAfterEvent([&store] { store.sync(); });
     Form1 console(program, port, store, prompter);
     if (radio.hardware.simulated) {
@@ -195,6 +233,8 @@ int main(int argc, char** argv) {
     ConsoleWindow consoleWindow(console);
     UiBinding binding(program);
     binding.addView(consoleWindow);
+    std::unique_ptr<WireWindow> wireWindow;
+    offerWireDiagram(console, *radio.recorder, wireWindow);
     FileDialogChooser fileChooser;
     SideWindows sideWindows(console, store, prompter, &fileChooser);
     std::vector<std::unique_ptr<FormView>> sideViews;
@@ -208,12 +248,7 @@ int main(int argc, char** argv) {
     const BandActivityFeed activityFeed(console, activity);
     BandPicture bandPicture(console, activity);
     std::unique_ptr<BandActivityWindow> bandWindow;
-    console.openBandActivity = [&] {
-        if (!bandWindow) {
-            bandWindow = std::make_unique<BandActivityWindow>(bandPicture, store);
-        }
-        bandWindow->open(consoleWindow.frameGeometry());
-    };
+    offerBandActivity(console, consoleWindow, bandPicture, store, bandWindow);
     const StopSignals stopSignals([&] {
         program.runEvent([&] { console.endProgram(); });
         QCoreApplication::exit(0);

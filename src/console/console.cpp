@@ -59,6 +59,7 @@ Form1::Form1(Program& program, ParallelPort& port, SettingsStore& store, Prompte
     channelHeading.onClick = [this] { Label7_Click(); };
     additionLabel.onClick = [this] { Label12_Click(); };
     bandActivityLabel.onClick = [this] { Label18_Click(); };
+    wireDiagramLabel.onClick = [this] { Label19_Click(); };
 }
 
 Button& Form1::channelButton(int k) {
@@ -236,6 +237,13 @@ void Form1::Label12_Click() {
 void Form1::Label18_Click() {
     if (openBandActivity) {
         openBandActivity();
+    }
+}
+
+// "Диаграмма передачи": the lines of the last transfer, drawn in time.
+void Form1::Label19_Click() {
+    if (openWireDiagram) {
+        openWireDiagram();
     }
 }
 

@@ -36,6 +36,8 @@ inline constexpr const char* kChannelOutOfBand = "Данный канал не �
 // Scan status in Label9 and the caption of a scan button while its scan runs.
 inline constexpr const char* kScanning = "Scanning...";
 inline constexpr const char* kStopCaption = "Stop";
+// The lower panel's link to the wire diagram, and that window's title.
+inline constexpr const char* kWireDiagramTitle = "Диаграмма передачи";
 // Window height with the lower panel hidden and shown, in twips.
 inline constexpr int kConsoleHeightTwips = 3720;
 inline constexpr int kConsoleHeightWithPanelTwips = 4785;
@@ -90,6 +92,7 @@ public:
     Label Label14{*this, "Label14"}; // the control word, sending order
     Label Label15{*this, "Label15", "Частота гетеродина:"};
     Label Label16{*this, "Label16"}; // synthesizer frequency, kHz
+    Label Label19{*this, "Label19", kWireDiagramTitle};
     // --- tuning ---
     Slider Slider1{*this, "Slider1"};
     OptionGroup stepOptions;
@@ -145,6 +148,7 @@ public:
     Frame& extraPanel                  = Frame3;    // the lower panel "Дополнительно"
     Label& controlWordReadOut          = Label14;   // the last control word, sending order
     Label& synthesizerReadOut          = Label16;   // synthesizer frequency, kHz
+    Label& wireDiagramLabel            = Label19;   // "Диаграмма передачи": a click opens the wire diagram
     Slider& tuningSlider               = Slider1;   // the tuning slider, one notch a step
     OptionButton& step25               = Option2;   // "Шаг 25 kHz"
     OptionButton& step50               = Option1;   // "Шаг 50 kHz"
@@ -192,6 +196,7 @@ public:
     void Label7_Click();    // "Channel"
     void Label12_Click();   // "ADDition"
     void Label18_Click();   // "BAND"
+    void Label19_Click();   // "Диаграмма передачи"
 
     // --- the channel indicator ---
     void Timer5_Timer();
@@ -246,6 +251,7 @@ public:
     std::function<void()> openChannelEditor;          // the channel editor
     std::function<void(std::int64_t)> openAddChannel; // the add-channel dialog, kHz
     std::function<void()> openBandActivity;           // the band-activity picture
+    std::function<void()> openWireDiagram;            // the diagram of the last transfer
 
     // --- the synthesizer link ---
     // Receive transfer: slider to position, read-outs, word clocked out.

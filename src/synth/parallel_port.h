@@ -3,8 +3,8 @@
 // register, a byte read from the status register, and a millisecond sleep that
 // paces the serial clock. Back ends: ppdev (platform/ppdev/ppdev_port.h), an
 // FTDI USB adapter in bit-bang mode (platform/ftdi/), GPIO lines
-// (platform/gpio/), the simulated radio (simulated_radio.h), and the trace
-// decorator (port_trace.h);
+// (platform/gpio/), the simulated radio (simulated_radio.h), and the
+// decorators: the trace (port_trace.h) and the wire recorder (wire_recorder.h);
 // the command line finds them through the port table (app/port_factory.h).
 
 #include "synth/emergency_drop.h"

@@ -83,6 +83,7 @@ constexpr std::array kLayout{
     Placement{"Label14", 1800, 240, 2895, 255, "Frame3"},
     Placement{"Label15", 120, 480, 1695, 255, "Frame3"},
     Placement{"Label16", 1800, 480, 615, 255, "Frame3"},
+    Placement{"Label19", 4920, 240, 2535, 255, "Frame3"},
     // Outside the visible area, as designed.
     Placement{"Text990", 12000, 0, 855, 375},
 };
@@ -136,6 +137,17 @@ void ConsoleWindow::styleDisplay() {
     for (const char* name : {"Label7", "Label12", "Label18"}) {
         widget(name)->setCursor(Qt::PointingHandCursor);
     }
+    styleLink("Label19");
+}
+
+// A label of the lower panel that opens a window: the panel's colours,
+// underlined, with the pointing hand.
+void ConsoleWindow::styleLink(const char* name) {
+    QWidget* link = widget(name);
+    QFont underlined = link->font();
+    underlined.setUnderline(true);
+    link->setFont(underlined);
+    link->setCursor(Qt::PointingHandCursor);
 }
 
 } // namespace volna

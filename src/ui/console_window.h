@@ -16,6 +16,7 @@ public:
 private:
     void addOutline(int left, int top, int width, int height);
     void styleDisplay();
+    void styleLink(const char* name);
 };
 
 } // namespace volna

@@ -185,6 +185,20 @@ TEST_F(StartupTest, AdditionLabelShowsAndHidesTheLowerPanel) {
     EXPECT_EQ(form.additionLabel.foreColour, kGreen);
 }
 
+TEST_F(StartupTest, TheWireDiagramLabelOpensTheDiagramWhereSomeoneOffersOne) {
+    start();
+    const auto writes = radio.writes().size();
+    EXPECT_EQ(form.wireDiagramLabel.caption, kWireDiagramTitle);
+    EXPECT_TRUE(program.click(form.wireDiagramLabel)); // no hook: nothing opens
+    int opened = 0;
+    form.openWireDiagram = [&] { ++opened; };
+    EXPECT_TRUE(program.click(form.wireDiagramLabel));
+    EXPECT_TRUE(program.click(form.wireDiagramLabel));
+    EXPECT_EQ(opened, 2);
+    EXPECT_EQ(radio.writes().size(), writes); // opening it sends nothing
+    EXPECT_EQ(form.heightTwips, kConsoleHeightTwips);
+}
+
 TEST_F(StartupTest, StoredNumbersBeyondTheirWidthsSaturateAndIntervalsStayPositive) {
     setSetting(kKeyTxShift, "99999");
     setSetting(kKeyBandScanSpeed, "0");

@@ -4,9 +4,11 @@
 
 #include "channels/channel_editor.h"
 #include "support/console_fixture.h"
+#include "synth/wire_recorder.h"
 #include "ui/channel_editor_window.h"
 #include "ui/console_window.h"
 #include "ui/ui_binding.h"
+#include "ui/wire_window.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -70,6 +72,25 @@ TEST_F(ActivationTest, OnlyAChangeBetweenTheProgramsOwnWindowsActivates) {
 
     focus(*consoleView);
     EXPECT_EQ(program.activeWindow(), &form);
+}
+
+TEST_F(ActivationTest, TheWireDiagramWindowIsNoneOfTheProgramsWindows) {
+    focus(*consoleView);
+    ASSERT_EQ(program.activeWindow(), &form);
+    WireRecorder recorder(radio);
+    WireWindow wire(recorder);
+    wire.show();
+    const int editorActivations = editor.activations;
+    form.title = "marker"; // what the console's next Form_Activate would show
+    focus(wire);
+    focus(*consoleView); // back from the diagram: not an activation
+    EXPECT_NE(form.caption, "marker");
+    EXPECT_EQ(program.activeWindow(), &form);
+    focus(wire);
+    focus(*editorView); // from the diagram to another window of the program: one
+    EXPECT_EQ(editor.activations, editorActivations + 1);
+    focus(*consoleView);
+    EXPECT_EQ(form.caption, "marker");
 }
 
 } // namespace
