@@ -5,6 +5,7 @@
 #include "settings/window_place.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -187,6 +188,14 @@ void BandActivityWindow::mousePressEvent(QMouseEvent* event) {
         line_ = picture_.click(*column);
         update();
     }
+}
+
+void BandActivityWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void BandActivityWindow::showEvent(QShowEvent* /*event*/) {

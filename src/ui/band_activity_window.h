@@ -40,6 +40,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override; // Escape closes the window
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
