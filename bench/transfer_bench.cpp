@@ -8,6 +8,8 @@
 #include "toolkit/program.h"
 #include "toolkit/prompter.h"
 
+#include "counting_port.h"
+
 #include <benchmark/benchmark.h>
 
 #include <vector>
@@ -15,17 +17,7 @@
 namespace {
 
 using namespace volna;
-
-class CountingPort : public ParallelPort {
-public:
-    void out(int, int value) override { sum_ += value; }
-    int in(int) override { return 0; }
-    void sleep(int ms) override { sum_ += ms; }
-    long sum() const { return sum_; }
-
-private:
-    long sum_ = 0;
-};
+using bench::CountingPort;
 
 class SilentPrompter : public Prompter {
 public:

@@ -8,22 +8,14 @@
 #include "synth/wire_diagram.h"
 #include "synth/wire_recorder.h"
 
+#include "counting_port.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
 
 using namespace volna;
-
-class CountingPort : public ParallelPort {
-public:
-    void out(int, int value) override { sum_ += value; }
-    int in(int) override { return 0; }
-    void sleep(int ms) override { sum_ += ms; }
-    long sum() const { return sum_; }
-
-private:
-    long sum_ = 0;
-};
+using bench::CountingPort;
 
 void BM_clockOutBare(benchmark::State& state) {
     CountingPort counting;
