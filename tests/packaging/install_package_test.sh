@@ -38,14 +38,20 @@ installed=(
     share/doc/volna144/docs/wire-diagram.png
 )
 
-# The options of --help, each in the manual page's OPTIONS.
+# The options of --help, each an item of the manual page's OPTIONS.
 check_manual_options() {
-    local binary=$1 page=$2 option
-    local options
+    local binary=$1 page=$2 option options options_section
+    options_section=$(sed -n '/^OPTIONS$/,/^ENVIRONMENT$/p' <<<"$page")
     options=$("$binary" --help | grep -o -- '--[a-z][a-z-]*' | sort -u)
     [ -n "$options" ] || fail "--help names no option"
     for option in $options; do
-        grep -q -- "$option" <<<"$page" || fail "the manual page does not describe $option"
+        grep -Eq -- "^ {7}(-[a-z], )?$option([=[ ]|$)" <<<"$options_section" ||
+            fail "the manual page has no item for $option"
+    done
+    # Each port of --port=NAME as an item of its own.
+    for port in $("$binary" --help | sed -n 's/^  --port=\([a-z]*\).*/\1/p'); do
+        grep -Eq "^ +$port(\[:[A-Z]+\])?( |$)" <<<"$page" ||
+            fail "the manual page does not describe the port $port"
     done
 }
 
@@ -87,7 +93,7 @@ check_installed() {
 check_package() {
     local deb=$1 version=$2 info contents file depends
     info=$(dpkg-deb --info "$deb")
-    echo "$info" | sed -n '/Package:/,$p'
+    echo "$info"
     grep -q '^ Package: volna144$' <<<"$info" || fail "the package is not named volna144"
     grep -q "^ Version: $version\$" <<<"$info" || fail "the package's version is not $version"
     grep -q '^ Section: hamradio$' <<<"$info" || fail "the package is not in section hamradio"
@@ -104,7 +110,7 @@ check_package() {
 # lintian's errors fail the test; its warnings are printed.
 check_lintian() {
     local deb=$1 report
-    report=$(lintian --allow-root --no-tag-display-limit "$deb" 2>&1 || true)
+    report=$(lintian --allow-root --display-info --tag-display-limit 0 "$deb" 2>&1 || true)
     echo "lintian:"
     echo "${report:-(nothing to report)}"
     if grep -q '^E:' <<<"$report"; then
