@@ -29,7 +29,7 @@ installed=(
     bin/volna144
     share/applications/volna144.desktop
     share/icons/hicolor/scalable/apps/volna144.svg
-    share/metainfo/$app_id.metainfo.xml
+    "share/metainfo/$app_id.metainfo.xml"
     share/man/man1/volna144.1.gz
     share/doc/volna144/README.md
     share/doc/volna144/copyright
