@@ -7,6 +7,10 @@
 # missing.
 set -euo pipefail
 
+if [ $# -ne 1 ] || [ ! -f "$1/CPackConfig.cmake" ]; then
+    echo "usage: $0 BUILD_DIR (a configured and built build directory)" >&2
+    exit 2
+fi
 build=$(realpath "$1")
 for tool in cmake cpack desktop-file-validate appstreamcli dpkg-deb dpkg-shlibdeps lintian \
     groff man; do
