@@ -1,0 +1,33 @@
+#include "settings/language.h"
+
+#include "settings/settings_store.h"
+#include "settings/store_layout.h"
+
+namespace volna {
+
+std::string_view languageCode(Language language) {
+    return language == Language::English ? "en" : "ru";
+}
+
+std::optional<Language> languageOfCode(std::string_view code) {
+    if (code == "en") {
+        return Language::English;
+    }
+    if (code == "ru") {
+        return Language::Russian;
+    }
+    return std::nullopt;
+}
+
+Language chooseLanguage(SettingsStore& store, std::optional<Language> asked) {
+    if (asked) {
+        if (store.readSetting(kSectionProgram, kKeyLanguage, "") != languageCode(*asked)) {
+            store.writeSetting(kSectionProgram, kKeyLanguage, languageCode(*asked));
+        }
+        return *asked;
+    }
+    return languageOfCode(store.readSetting(kSectionProgram, kKeyLanguage, ""))
+        .value_or(Language::Russian);
+}
+
+} // namespace volna
