@@ -54,14 +54,15 @@ QString shownFromTemplate(const std::string& text) {
         if (!matchTemplate(templ, text, pieces)) {
             continue;
         }
+        // A template without a translation, or one the same in English
+        // ("  Location %1: %2"), still has its pieces translated.
         const QString translated = lookUp(std::string(templ));
-        if (translated.isNull()) {
-            return {};
-        }
+        const std::string shownTemplate =
+            translated.isNull() ? std::string(templ) : translated.toStdString();
         for (std::string& piece : pieces) {
             piece = shown(piece).toStdString();
         }
-        return QString::fromStdString(fillText(translated.toStdString(), pieces));
+        return QString::fromStdString(fillText(shownTemplate, pieces));
     }
     return {};
 }
