@@ -6,18 +6,27 @@
 #include "ui/translate.h"
 
 #include "console/console.h"
+#include "toolkit/controls.h"
+#include "toolkit/program.h"
 #include "toolkit/text_templates.h"
+#include "toolkit/window.h"
+#include "ui/form_view.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QFile>
+#include <QLabel>
 #include <QLibraryInfo>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -120,6 +129,48 @@ TEST(LanguageSwitchTest, StandardButtonsFollowTheLanguageNotTheLocale) {
     }
     EXPECT_EQ(yesButton().remove('&'), "Yes") << "the switch removes its translators";
     QLocale::setDefault(QLocale::c());
+}
+
+// A window whose captions and whose operator data are the same Russian words.
+class MixedForm : public Window {
+public:
+    explicit MixedForm(Program& program) : Window(program, "Form9") {
+        caption = "Настройки";
+        Label1.toolTip = "Поиск";
+        Text1.setText("Дополнительно");
+        List1.items = {"Дополнительно", "Каналы"};
+    }
+    Label Label1{*this, "Label1", "Дополнительно"};
+    Button Command1{*this, "Command1", "Выход"};
+    TextBox Text1{*this, "Text1"};
+    ListBox List1{*this, "List1"};
+};
+
+constexpr std::array<Placement, 4> kMixedLayout{{
+    {"Label1", 0, 0, 1500, 300},
+    {"Command1", 0, 400, 1500, 400},
+    {"Text1", 0, 900, 1500, 300},
+    {"List1", 0, 1300, 1500, 600},
+}};
+
+TEST_F(TranslateTest, AViewTranslatesCaptionsButNotWhatTheOperatorTyped) {
+    Program program;
+    MixedForm form(program);
+    FormView view(form, kMixedLayout, 3000, 2000);
+    EXPECT_EQ(view.windowTitle(), "Settings");
+    const auto* label = qobject_cast<QLabel*>(view.widget("Label1"));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text(), "Extra");
+    EXPECT_EQ(label->toolTip(), "Search");
+    EXPECT_EQ(qobject_cast<QPushButton*>(view.widget("Command1"))->text(), "Exit");
+    EXPECT_EQ(qobject_cast<QLineEdit*>(view.widget("Text1"))->text(), "Дополнительно");
+    const auto* list = qobject_cast<QListWidget*>(view.widget("List1"));
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(0)->text(), "Дополнительно");
+    EXPECT_EQ(list->item(1)->text(), "Каналы");
+    form.Label1.caption = "Шаг 50 kHz";
+    view.render();
+    EXPECT_EQ(label->text(), "Step 50 kHz") << "a changed caption is translated too";
 }
 
 } // namespace
