@@ -175,7 +175,7 @@ int runCsvCommand(const Options& options, LanguageSwitch& languages) {
     StderrPrompter prompter;
     QSettingsStore store(prompter);
     if (!options.language) { // the kept choice, which the command line does not change
-        languages.speak(chooseLanguage(store, std::nullopt));
+        languages.speak(storedLanguage(store));
     }
     if (const std::string fault = storeFault(store, prompter); !fault.empty()) {
         return fail(fault);

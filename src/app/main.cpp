@@ -174,13 +174,16 @@ std::unique_ptr<RigctldServer> startRigctld(const Options& options, RigControl& 
     return server;
 }
 
-// Starts the console (the first-run question, the store checks) and runs the
-// event loop, with network rig control when the options ask for it. Returns
-// the exit status.
-int runConsole(const Options& options, Program& program, Form1& console,
+// Starts the console (the first-run question, the store checks), keeps the
+// language --lang asked for, and runs the event loop, with network rig
+// control when the options ask for it. Returns the exit status.
+int runConsole(const Options& options, Program& program, Form1& console, SettingsStore& store,
                const std::string& portName) {
     if (!startConsole(console)) {
         return 0;
+    }
+    if (options.language) { // kept only in a store that is set up
+        keepLanguage(store, *options.language);
     }
     ConsoleRig rig(console, "VOLNA144 " VOLNA144_VERSION ", " + portName);
     std::unique_ptr<RigctldServer> rigctld;
@@ -262,7 +265,7 @@ int main(int argc, char** argv) {
         QCoreApplication::exit(0);
     });
 
-    const int result = runConsole(options, program, console, radio.hardware.name);
+    const int result = runConsole(options, program, console, store, radio.hardware.name);
     console.releaseTransmitLine();
     if (bandWindow && bandWindow->isVisible()) {
         bandWindow->keepPlace();

@@ -19,15 +19,19 @@ std::optional<Language> languageOfCode(std::string_view code) {
     return std::nullopt;
 }
 
-Language chooseLanguage(SettingsStore& store, std::optional<Language> asked) {
-    if (asked) {
-        if (store.readSetting(kSectionProgram, kKeyLanguage, "") != languageCode(*asked)) {
-            store.writeSetting(kSectionProgram, kKeyLanguage, languageCode(*asked));
-        }
-        return *asked;
-    }
+Language storedLanguage(SettingsStore& store) {
     return languageOfCode(store.readSetting(kSectionProgram, kKeyLanguage, ""))
         .value_or(Language::Russian);
+}
+
+Language chooseLanguage(SettingsStore& store, std::optional<Language> asked) {
+    return asked ? *asked : storedLanguage(store);
+}
+
+void keepLanguage(SettingsStore& store, Language language) {
+    if (store.readSetting(kSectionProgram, kKeyLanguage, "") != languageCode(language)) {
+        store.writeSetting(kSectionProgram, kKeyLanguage, languageCode(language));
+    }
 }
 
 } // namespace volna

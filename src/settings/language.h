@@ -21,9 +21,16 @@ std::string_view languageCode(Language language);
 // anything else.
 std::optional<Language> languageOfCode(std::string_view code);
 
-// The language to speak: asked (from --lang) is written to the store and
-// applies; without it, the stored one, Russian when none or a damaged value
-// is stored.
+// The language kept in the store: Russian when none or a damaged value is
+// kept.
+Language storedLanguage(SettingsStore& store);
+
+// The language to speak: asked (from --lang) when given, else the kept one.
 Language chooseLanguage(SettingsStore& store, std::optional<Language> asked);
+
+// Keeps language in the store for later starts (writes only a change). The
+// program keeps what --lang asked once the store is set up, so that a first
+// run answered No leaves no store behind.
+void keepLanguage(SettingsStore& store, Language language);
 
 } // namespace volna

@@ -2,7 +2,8 @@
 # The real program in English: --lang=en from the first-run question on (its
 # box titles), the console's side windows by their titles, the choice kept in
 # the store for a later start without --lang, --lang=ru back to Russian, a
-# German locale that changes nothing, and a damaged stored choice that gives
+# German locale that changes nothing, a first run answered No that keeps no
+# store even with --lang=en, and a damaged stored choice that gives
 # Russian. Set VOLNA144_SHOT=FILE to keep a screenshot of the English
 # first-run question. Skipped (exit 77) where Xvfb or xdotool is missing.
 set -u
@@ -105,8 +106,11 @@ wait_exit "$pid" || fail "the program did not end after No"
 "${german[@]}" "$program" --port=sim --lang=en 2>>"$work/stderr" &
 pid=$!
 pids="$pids $pid"
-[ -n "$(window_titled 'Warning!')" ] || fail "a German locale with --lang=en gave no English question"
-stop
+question=$(window_titled 'Warning!')
+[ -n "$question" ] || fail "a German locale with --lang=en gave no English question"
+xdotool windowfocus --sync "$question" key Tab key Return # No
+wait_exit "$pid" || fail "the program did not end after No"
+[ ! -e "$XDG_CONFIG_HOME/VOLNA144/VOLNA144.conf" ] || fail "No with --lang=en wrote a store file"
 
 grep -q 'translation is missing' "$work/stderr" && fail "the English translation did not load"
 finish "English: titles, kept choice, Russian default"
