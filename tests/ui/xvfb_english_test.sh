@@ -17,6 +17,15 @@ wait_exit() {
     return 1
 }
 language() { sed -n '/^\[Program\]/,/^\[/s/^Language=//p' "$XDG_CONFIG_HOME/VOLNA144/VOLNA144.conf"; }
+# Whether the store comes to keep language $1 within 5 s (it is written once
+# the console has started).
+keeps_language() {
+    for _ in $(seq 50); do
+        [ "$(language 2>/dev/null)" = "$1" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
 start() {
     "$program" --port=sim "$@" 2>>"$work/stderr" &
     pid=$!
@@ -60,7 +69,7 @@ xdotool windowfocus --sync "$question" key Return # Yes
 message=$(window '^Message$')
 [ -n "$message" ] || fail "no English success message"
 xdotool windowfocus --sync "$message" key Return
-[ "$(language)" = en ] || fail "the store keeps language '$(language)', not en"
+keeps_language en || fail "the store keeps language '$(language)', not en"
 console=$(window '^VOLNA144  v2\.03 \(simulated radio\)$')
 click_in "$console" 5640 720 975 375  # "ADDition": the lower panel
 click_in "$console" 5160 3480 2535 255 # the link to the wire diagram
@@ -82,7 +91,7 @@ stop
 # --- --lang=ru: Russian, and kept. ---
 start --lang=ru
 band_window_title '^Активность диапазона$' "--lang=ru"
-[ "$(language)" = ru ] || fail "the store keeps language '$(language)', not ru"
+keeps_language ru || fail "the store keeps language '$(language)', not ru"
 stop
 
 # --- A damaged stored choice: Russian, and the program runs. ---
