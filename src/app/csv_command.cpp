@@ -3,6 +3,7 @@
 #include "channels/csv_transfer.h"
 #include "platform/qsettings/qsettings_store.h"
 #include "settings/first_run.h"
+#include "ui/translate.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -44,17 +45,23 @@ public:
     Answer ask(const Message&) override { return Answer::No; }
 };
 
+// The pattern in the program's language, its places filled.
 std::string text(const char* pattern, const QString& one) {
-    return QString::fromUtf8(pattern).arg(one).toStdString();
+    return shown(pattern).arg(one).toStdString();
 }
 
 std::string text(const char* pattern, const QString& one, const QString& two) {
-    return QString::fromUtf8(pattern).arg(one, two).toStdString();
+    return shown(pattern).arg(one, two).toStdString();
 }
 
+// message is already in the program's language or a text of its own.
 int fail(const std::string& message) {
     std::fprintf(stderr, "volna144: %s\n", message.c_str());
     return 1;
+}
+
+int fail(const char* message) {
+    return fail(shown(message).toStdString());
 }
 
 // The whole file at path; false with the reason in error.
@@ -103,7 +110,7 @@ bool writeWholeFile(const QString& path, const std::string& bytes, std::string& 
 // first run's starting values).
 std::string storeFault(QSettingsStore& store, const StderrPrompter& prompter) {
     if (prompter.told() > 0) {
-        return kStoreUnusable;
+        return shown(kStoreUnusable).toStdString();
     }
     Declining declining;
     if (!initialiseStoreOnFirstRun(store, declining)) {
@@ -134,10 +141,10 @@ int importList(const Options& options, QSettingsStore& store) {
     }
     const CsvImportPlan plan = planImport(store, options.csvList, bytes);
     if (!plan.fileFault.empty()) {
-        return fail(text(kNotCsv, QFile::decodeName(options.csvFile.c_str()),
-                         QString::fromStdString(plan.fileFault)));
+        return fail(
+            text(kNotCsv, QFile::decodeName(options.csvFile.c_str()), shown(plan.fileFault)));
     }
-    std::printf("%s", importReport(plan).c_str());
+    std::printf("%s", shown(importReport(plan)).toStdString().c_str());
     std::fflush(stdout); // the report first, then what comes of it
     if (!plan.faults.empty()) {
         return fail(kNothingWrittenFaults);
@@ -159,13 +166,17 @@ int importList(const Options& options, QSettingsStore& store) {
 
 Answer StderrPrompter::ask(const Message& message) {
     ++told_;
-    std::fprintf(stderr, "volna144: %s\n", message.text.c_str());
+    std::fprintf(stderr, "volna144: %s\n", shown(message.text).toStdString().c_str());
     return message.buttons == MessageButtons::YesNo ? Answer::No : Answer::Ok;
 }
 
-int runCsvCommand(const Options& options) {
+int runCsvCommand(const Options& options, LanguageSwitch& languages) {
+    languages.speak(options.language.value_or(Language::Russian));
     StderrPrompter prompter;
     QSettingsStore store(prompter);
+    if (!options.language) { // the kept choice, which the command line does not change
+        languages.speak(storedLanguage(store));
+    }
     if (const std::string fault = storeFault(store, prompter); !fault.empty()) {
         return fail(fault);
     }

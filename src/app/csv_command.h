@@ -6,6 +6,7 @@
 
 #include "app/options.h"
 #include "toolkit/prompter.h"
+#include "ui/translate.h"
 
 namespace volna {
 
@@ -24,6 +25,6 @@ private:
 // Runs the export or import the options ask for. Returns the exit status: 0
 // when the file was written or the import stored, 1 (with the reason on
 // standard error) otherwise.
-int runCsvCommand(const Options& options);
+int runCsvCommand(const Options& options, LanguageSwitch& languages);
 
 } // namespace volna

@@ -27,14 +27,13 @@
 #include "ui/message_box_prompter.h"
 #include "ui/rigctld_server.h"
 #include "ui/side_views.h"
+#include "ui/translate.h"
 #include "ui/ui_binding.h"
 #include "ui/wire_window.h"
 #include "version.h"
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 #include <chrono>
 #include <cstdio>
@@ -145,9 +144,11 @@ std::function<std::int64_t()> monotonicClock() {
     };
 }
 
-void installRussianButtons(QApplication& app, QTranslator& translator) {
-    if (translator.load("qtbase_ru", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        app.installTranslator(&translator);
+// Speaks language, or says on standard error why it stays Russian.
+void speak(LanguageSwitch& languages, Language language) {
+    if (!languages.speak(language)) {
+        std::fprintf(stderr, "volna144: the English translation is missing from this build\n");
+        languages.speak(Language::Russian);
     }
 }
 
@@ -173,13 +174,16 @@ std::unique_ptr<RigctldServer> startRigctld(const Options& options, RigControl& 
     return server;
 }
 
-// Starts the console (the first-run question, the store checks) and runs the
-// event loop, with network rig control when the options ask for it. Returns
-// the exit status.
-int runConsole(const Options& options, Program& program, Form1& console,
+// Starts the console (the first-run question, the store checks), keeps the
+// language --lang asked for, and runs the event loop, with network rig
+// control when the options ask for it. Returns the exit status.
+int runConsole(const Options& options, Program& program, Form1& console, SettingsStore& store,
                const std::string& portName) {
     if (!startConsole(console)) {
         return 0;
+    }
+    if (options.language) { // kept only in a store that is set up
+        keepLanguage(store, *options.language);
     }
     ConsoleRig rig(console, "VOLNA144 " VOLNA144_VERSION ", " + portName);
     std::unique_ptr<RigctldServer> rigctld;
@@ -200,12 +204,15 @@ int main(int argc, char** argv) {
     }
     if (options.csvAction != CsvAction::None) {
         const QCoreApplication app(argc, argv); // no display needed
-        return runCsvCommand(options);
+        LanguageSwitch languages;
+        return runCsvCommand(options, languages);
     }
 
     QApplication app(argc, argv);
-    QTranslator translator;
-    installRussianButtons(app, translator);
+    // The language asked for speaks from the start (a damaged store is told
+    // in it); the one kept in the store once the store is open.
+    LanguageSwitch languages;
+    speak(languages, options.language.value_or(Language::Russian));
 
     const RadioPort radio = openRadioPort(options, ports);
     if (!radio.hardware.port) {
@@ -218,6 +225,10 @@ int main(int argc, char** argv) {
 
     MessageBoxPrompter prompter;
     QSettingsStore store(prompter);
+    if (const Language language = chooseLanguage(store, options.language);
+        language != options.language.value_or(Language::Russian)) {
+        speak(languages, language);
+    }
     Program program;
     program.setClock(monotonicClock());
     const Subscription storeSync = program.addAfterEvent([&store] { store.sync(); });
@@ -254,7 +265,7 @@ int main(int argc, char** argv) {
         QCoreApplication::exit(0);
     });
 
-    const int result = runConsole(options, program, console, radio.hardware.name);
+    const int result = runConsole(options, program, console, store, radio.hardware.name);
     console.releaseTransmitLine();
     if (bandWindow && bandWindow->isVisible()) {
         bandWindow->keepPlace();

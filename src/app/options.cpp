@@ -97,6 +97,12 @@ void parseArgument(const std::vector<std::string>& arguments, std::size_t& index
     } else if (exporting || isOption(argument, "--import-csv")) {
         const std::string* file = index + 1 < arguments.size() ? &arguments[++index] : nullptr;
         parseCsv(exporting ? CsvAction::Export : CsvAction::Import, argument, file, options);
+    } else if (isOption(argument, "--lang")) {
+        const std::string code = argument.size() > 6 ? argument.substr(7) : "";
+        options.language = languageOfCode(code);
+        if (!options.language) {
+            options.error = "--lang takes en or ru, not '" + code + "'";
+        }
     } else if (argument == "--yes") {
         options.csvYes = true;
     } else {
@@ -121,8 +127,9 @@ std::string usage(const PortTable& ports) {
     return "Usage: volna144 [--port=" + portSpellings(ports, "|") +
            "]\n"
            "                [--pins=FRAME,CLOCK,DATA,TX,BUSY] [--rigctld[=ADDRESS:PORT]]\n"
-           "       volna144 --export-csv=channels|library FILE\n"
-           "       volna144 --import-csv=channels|library FILE [--yes]\n"
+           "                [--lang=en|ru]\n"
+           "       volna144 --export-csv=channels|library FILE [--lang=en|ru]\n"
+           "       volna144 --import-csv=channels|library FILE [--yes] [--lang=en|ru]\n"
            "\n"
            "  --port=auto          the first parallel port (/dev/parport0) if it can be\n"
            "                       claimed, else the FTDI adapter if exactly one is\n"
@@ -142,6 +149,9 @@ std::string usage(const PortTable& ports) {
            "                       library: print what would be replaced and which rows are\n"
            "                       refused, and write only with --yes (exit status 1 when\n"
            "                       nothing was written)\n"
+           "  --lang=en|ru         the language of the windows and messages: English or\n"
+           "                       Russian; kept for later starts (default: the last one\n"
+           "                       chosen, Russian at first)\n"
            "  --help               this text\n"
            "  --version            the program's version\n"
            "\n"

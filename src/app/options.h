@@ -1,12 +1,14 @@
 #pragma once
 // The command line of volna144: which port drives the radio (a name from the
-// port table), network rig control, a CSV export or import run without any
+// port table), network rig control, the language, a CSV export or import run without any
 // window, and the usual --help and --version. Parsing is pure so that it is
 // tested with tables.
 
 #include "app/port_factory.h"
 #include "channels/chirp_csv.h"
+#include "settings/language.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,7 +29,8 @@ struct Options {
     CsvAction csvAction = CsvAction::None;
     ChannelList csvList = ChannelList::Channels;
     std::string csvFile;
-    bool csvYes = false; // --yes: the import writes what its report lists
+    bool csvYes = false;              // --yes: the import writes what its report lists
+    std::optional<Language> language; // --lang; none: the language kept in the store
     bool help = false;
     bool version = false;
     std::string error; // non-empty: the command line was refused

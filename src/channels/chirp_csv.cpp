@@ -7,6 +7,7 @@
 #include "channels/channel_editor.h"
 #include "channels/library_entry.h"
 #include "settings/numbers.h"
+#include "toolkit/text_templates.h"
 
 #include <algorithm>
 #include <charconv>
@@ -347,8 +348,7 @@ private:
         }
         number = std::stoi(std::string(text));
         if (number < 1 || number > locationCount(list_)) {
-            sizedFault =
-                "Номер ячейки (Location) вне 1.." + std::to_string(locationCount(list_)) + "!";
+            sizedFault = fillText(kLocationRangeTemplate, {std::to_string(locationCount(list_))});
             return sizedFault.c_str();
         }
         if (!used_.insert(number).second) {
@@ -369,7 +369,7 @@ private:
         const std::int64_t kHz = hz / 1000;
         text = std::to_string(kHz);
         if (static_cast<int>(text.size()) > kFrequencyLength) {
-            sizedFault = "В частоте больше " + std::to_string(kFrequencyLength) + " цифр (кГц)!";
+            sizedFault = fillText(kFrequencyDigitsTemplate, {std::to_string(kFrequencyLength)});
             return sizedFault.c_str();
         }
         if (outsideBand(band_, static_cast<double>(kHz))) {
@@ -419,7 +419,7 @@ private:
         }
         const int limit = list_ == ChannelList::Channels ? kCommentLength : kCommentLimit;
         if (characterCount(comment) > limit) {
-            sizedFault = "Комментарий длиннее " + std::to_string(limit) + " символов!";
+            sizedFault = fillText(kCommentLengthTemplate, {std::to_string(limit)});
             return sizedFault.c_str();
         }
         return nullptr;
@@ -440,7 +440,7 @@ std::string faultLocation(const std::vector<std::string>& row, const Columns& co
                           std::size_t line) {
     const std::string_view location = trimmed(field(row, columns.location));
     if (location.empty()) {
-        return "строка " + std::to_string(line);
+        return fillText(kFaultLineTemplate, {std::to_string(line)});
     }
     return std::string(location);
 }
@@ -504,8 +504,7 @@ CsvImport importCsv(std::string_view text, ChannelList list, const Band& band) {
         addFault(result, unlisted, {where, reason});
     }
     if (unlisted > 0) {
-        result.faults.push_back(
-            {"…", "и ещё " + std::to_string(unlisted) + " строк с ошибками не импортируются"});
+        result.faults.push_back({"…", fillText(kMoreFaultsTemplate, {std::to_string(unlisted)})});
     }
     return result;
 }

@@ -5,6 +5,7 @@
 #include "settings/channel_store.h"
 #include "settings/numbers.h"
 #include "settings/store_layout.h"
+#include "toolkit/text_templates.h"
 
 #include <cmath>
 
@@ -12,8 +13,10 @@ namespace volna {
 
 namespace {
 
-constexpr const char* kRefusedRowsHeading = "Не будут импортированы строки:\n";
-constexpr const char* kNoRows = "в файле нет ни одной строки с каналом.\n";
+constexpr const char* kRefusedRowsHeading = "Не будут импортированы строки:";
+constexpr const char* kNoRows = "в файле нет ни одной строки с каналом.";
+constexpr const char* kMoreFaults =
+    "… и другие строки с ошибками; они тоже не будут импортированы.";
 
 bool allDigits(std::string_view text) {
     return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
@@ -25,9 +28,9 @@ bool insideList(const CsvEntry& row, std::size_t size) {
 
 // "Location 7: why", or "строка 12: why" for a row without a Location.
 std::string faultLine(const CsvRowFault& fault) {
-    const std::string where =
-        allDigits(fault.location) ? "Location " + fault.location : fault.location;
-    return "  " + where + ": " + fault.reason + "\n";
+    const std::string_view templ =
+        allDigits(fault.location) ? kFaultAtLocationTemplate : kFaultAtTemplate;
+    return fillText(templ, {fault.location, fault.reason}) + "\n";
 }
 
 int countReplaced(const std::vector<CsvEntry>& rows, const std::vector<CsvEntry>& stored) {
@@ -126,23 +129,22 @@ std::string importReport(const CsvImportPlan& plan, std::size_t faultLines) {
     if (!plan.fileFault.empty()) {
         return plan.fileFault + "\n";
     }
-    std::string report = "Импорт в список «" + std::string(listName(plan.list)) + "»: ";
-    if (plan.rows.empty() && plan.faults.empty()) {
-        report += kNoRows;
-    } else {
-        report += "строк к записи — " + std::to_string(plan.rows.size()) +
-                  ", заполненных записей они заменят — " + std::to_string(plan.replacedCount) +
-                  ".\n";
-    }
+    const std::string list = listName(plan.list);
+    std::string report =
+        plan.rows.empty() && plan.faults.empty()
+            ? fillText(kImportEmptyTemplate, {list, kNoRows})
+            : fillText(kImportCountsTemplate, {list, std::to_string(plan.rows.size()),
+                                               std::to_string(plan.replacedCount)});
+    report += "\n";
     if (plan.faults.empty()) {
         return report;
     }
-    report += kRefusedRowsHeading;
+    report += std::string(kRefusedRowsHeading) + "\n";
     for (std::size_t i = 0; i < plan.faults.size() && i < faultLines; ++i) {
         report += faultLine(plan.faults[i]);
     }
     if (plan.faults.size() > faultLines) {
-        report += "… и другие строки с ошибками; они тоже не будут импортированы.\n";
+        report += std::string(kMoreFaults) + "\n";
     }
     return report;
 }

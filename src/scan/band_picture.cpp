@@ -2,6 +2,7 @@
 
 #include "console/console.h"
 #include "toolkit/program.h"
+#include "toolkit/text_templates.h"
 
 #include <algorithm>
 #include <cmath>
@@ -62,13 +63,12 @@ std::vector<std::int32_t> BandPicture::channelColumns() const {
 }
 
 std::string BandPicture::describe(std::int32_t column) const {
-    const std::string where =
-        std::to_string(std::llround(activity_.frequencyOf(column))) + " kHz: ";
+    const std::string kHz = std::to_string(std::llround(activity_.frequencyOf(column)));
     const auto busy = activity_.lastBusy(column);
     if (!busy) {
-        return where + "занятым не было";
+        return fillText(kNeverBusyTemplate, {kHz});
     }
-    return where + "занято " + agoText(form_.program().now() - *busy);
+    return fillText(kBusyAgoTemplate, {kHz, agoText(form_.program().now() - *busy)});
 }
 
 std::string BandPicture::click(std::int32_t column) {
@@ -118,13 +118,14 @@ std::string agoText(std::int64_t ms) {
         return "сейчас";
     }
     if (seconds < 60) {
-        return std::to_string(seconds) + " с назад";
+        return fillText(kSecondsAgoTemplate, {std::to_string(seconds)});
     }
     if (seconds < 3600) {
-        return std::to_string(seconds / 60) + " мин " + std::to_string(seconds % 60) + " с назад";
+        return fillText(kMinutesAgoTemplate,
+                        {std::to_string(seconds / 60), std::to_string(seconds % 60)});
     }
-    return std::to_string(seconds / 3600) + " ч " + std::to_string(seconds / 60 % 60) +
-           " мин назад";
+    return fillText(kHoursAgoTemplate,
+                    {std::to_string(seconds / 3600), std::to_string(seconds / 60 % 60)});
 }
 
 } // namespace volna

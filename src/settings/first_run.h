@@ -5,15 +5,16 @@
 
 #include "settings/settings_store.h"
 #include "toolkit/prompter.h"
+#include "toolkit/text_templates.h"
 #include "version.h"
+
+#include <string>
 
 namespace volna {
 
 // The question asked before the store is first filled, and the report after.
-inline constexpr const char* kFirstRunQuestion =
-    "Вы запустили программу VOLNA144 v" VOLNA144_VERSION
-    " в первый раз. Для нормальной работы программе "
-    "нужно внести изменения в системный реестр. Продолжить?";
+inline const std::string kFirstRunQuestion =
+    fillText(kFirstRunQuestionTemplate, {VOLNA144_VERSION});
 inline constexpr const char* kFirstRunDone = "Изменения были внесены успешно!";
 
 // Writes every channel, library slot, flag and setting with its starting value,

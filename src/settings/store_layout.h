@@ -10,6 +10,13 @@ namespace volna {
 inline constexpr std::string_view kSectionFlags = "Flags";
 inline constexpr std::string_view kSectionSettings = "Settings";
 
+// "Program": the program's own section beside the described ones, for what
+// no other section holds: where its extra windows were left (window_place.h)
+// and the language it speaks ("ru" or "en"). Nothing in the described
+// sections depends on it.
+inline constexpr std::string_view kSectionProgram = "Program";
+inline constexpr std::string_view kKeyLanguage = "Language";
+
 // "Flags": first-run marker ("1" once initialised), pending re-range of the
 // tuning slider ("0" pending, "1" idle), and the read-out's frequency at the last
 // "Exit", kHz.

@@ -3,14 +3,14 @@
 // a section of the store that belongs to the program alone (the described
 // sections and keys stay as they are): left, top, width and height in pixels.
 
+#include "settings/store_layout.h"
+
 #include <optional>
 #include <string_view>
 
 namespace volna {
 
 class SettingsStore;
-
-inline constexpr std::string_view kSectionProgram = "Program";
 
 struct WindowPlace {
     int left = 0;

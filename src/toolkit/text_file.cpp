@@ -3,6 +3,8 @@
 
 #include "toolkit/text_file.h"
 
+#include "toolkit/text_templates.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -14,8 +16,8 @@ namespace volna {
 
 namespace {
 
-TextFileResult failure(const char* what, const std::string& path, int error) {
-    return {false, {}, std::string(what) + " «" + path + "»: " + std::strerror(error)};
+TextFileResult failure(std::string_view what, const std::string& path, int error) {
+    return {false, {}, fillText(what, {path, std::strerror(error)})};
 }
 
 // Writes all of text to fd, retrying short writes.
@@ -55,8 +57,8 @@ bool readAll(int fd, std::size_t size, std::string& text) {
     return true;
 }
 
-constexpr const char* kCannotRead = "Не удалось прочитать файл";
-constexpr const char* kCannotWrite = "Не удалось записать файл";
+constexpr std::string_view kCannotRead = kCannotReadTemplate;
+constexpr std::string_view kCannotWrite = kCannotWriteTemplate;
 
 // Why a file that opened cannot be read as a whole: not a regular file, or
 // larger than maxBytes; 0 when it can.

@@ -3,6 +3,7 @@
 #include "scan/band_picture.h"
 #include "settings/settings_store.h"
 #include "settings/window_place.h"
+#include "ui/translate.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -45,7 +46,7 @@ double scaleStep(double spanKHz) {
 
 BandActivityWindow::BandActivityWindow(BandPicture& picture, SettingsStore& store)
     : picture_(picture), store_(store) {
-    setWindowTitle(QString::fromUtf8(kBandActivityTitle));
+    setWindowTitle(shown(kBandActivityTitle));
     setMinimumSize(360, 150);
     resize(820, 190);
     setMouseTracking(true);
@@ -111,7 +112,7 @@ void BandActivityWindow::paintEvent(QPaintEvent* /*event*/) {
     const QRect line(kMargin, height() - kMargin - kLineHeight, width() - 2 * kMargin, kLineHeight);
     const std::string text =
         line_.empty() && hoverColumn_ ? picture_.describe(*hoverColumn_) : line_;
-    painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(text));
+    painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, shown(text));
 }
 
 void BandActivityWindow::drawStrip(QPainter& painter, const QRect& strip) const {

@@ -2,6 +2,7 @@
 
 #include "toolkit/controls.h"
 #include "toolkit/program.h"
+#include "ui/translate.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -141,7 +142,7 @@ public:
 
 protected:
     const std::string* caption() const override { return &control_.caption; }
-    void renderCaption() override { view_->setText(qt(control_.caption)); }
+    void renderCaption() override { view_->setText(shown(control_.caption)); }
     void renderState() override { setColour(view_, control_.foreColour); }
 };
 
@@ -152,7 +153,7 @@ public:
 
 protected:
     const std::string* caption() const override { return &control_.caption; }
-    void renderCaption() override { view_->setTitle(qt(control_.caption)); }
+    void renderCaption() override { view_->setTitle(shown(control_.caption)); }
 };
 
 // A command button, its caption broken onto two lines where one is too narrow.
@@ -167,7 +168,7 @@ public:
 protected:
     const std::string* caption() const override { return &control_.caption; }
     void renderCaption() override {
-        view_->setText(fitted(qt(control_.caption), view_->fontMetrics(), view_->width() - 6,
+        view_->setText(fitted(shown(control_.caption), view_->fontMetrics(), view_->width() - 6,
                               view_->height()));
     }
 };
@@ -184,7 +185,7 @@ public:
 protected:
     const std::string* caption() const override { return &control_.caption; }
     void renderCaption() override {
-        view_->setText(fitted(qt(control_.caption), view_->fontMetrics(), view_->width() - 20,
+        view_->setText(fitted(shown(control_.caption), view_->fontMetrics(), view_->width() - 20,
                               view_->height()));
     }
     void renderState() override { view_->setChecked(control_.checked()); }
@@ -204,7 +205,7 @@ public:
 
 protected:
     const std::string* caption() const override { return &control_.caption; }
-    void renderCaption() override { view_->setText(qt(control_.caption)); }
+    void renderCaption() override { view_->setText(shown(control_.caption)); }
     void renderState() override { view_->setChecked(control_.selected()); }
 };
 
@@ -312,7 +313,7 @@ void BoundControl::render() {
     widget_->setEnabled(control_.enabled);
     if (!drawn_ || shownToolTip_ != control_.toolTip) {
         shownToolTip_ = control_.toolTip;
-        widget_->setToolTip(qt(control_.toolTip));
+        widget_->setToolTip(shown(control_.toolTip));
     }
     const QSignalBlocker blocker(widget_);
     if (const std::string* shown = caption()) {

@@ -1,5 +1,7 @@
 #include "ui/file_dialog_chooser.h"
 
+#include "ui/translate.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -12,11 +14,11 @@ constexpr const char* kAllFilesFilter = "Все файлы (*)";
 
 // Every file stays reachable beside the program's own filter.
 QString filterOf(const FileRequest& request) {
-    const QString all = QString::fromUtf8(kAllFilesFilter);
+    const QString all = shown(kAllFilesFilter);
     if (request.filter.empty()) {
         return all;
     }
-    return QString::fromStdString(request.filter) + QStringLiteral(";;") + all;
+    return shown(request.filter) + QStringLiteral(";;") + all;
 }
 
 std::string pathOf(const QString& chosen) {
@@ -26,16 +28,14 @@ std::string pathOf(const QString& chosen) {
 } // namespace
 
 std::string FileDialogChooser::openFile(const FileRequest& request) {
-    return pathOf(QFileDialog::getOpenFileName(QApplication::activeWindow(),
-                                               QString::fromStdString(request.title), QString(),
-                                               filterOf(request)));
+    return pathOf(QFileDialog::getOpenFileName(QApplication::activeWindow(), shown(request.title),
+                                               QString(), filterOf(request)));
 }
 
 std::string FileDialogChooser::saveFile(const FileRequest& request) {
     const QString proposed = QString::fromStdString(request.suggestedName);
-    return pathOf(QFileDialog::getSaveFileName(QApplication::activeWindow(),
-                                               QString::fromStdString(request.title), proposed,
-                                               filterOf(request)));
+    return pathOf(QFileDialog::getSaveFileName(QApplication::activeWindow(), shown(request.title),
+                                               proposed, filterOf(request)));
 }
 
 } // namespace volna

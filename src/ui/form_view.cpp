@@ -5,6 +5,7 @@
 #include "toolkit/window.h"
 #include "ui/control_adapters.h"
 #include "ui/fonts.h"
+#include "ui/translate.h"
 
 #include <QCloseEvent>
 
@@ -120,7 +121,7 @@ void FormView::resizeToModel() {
 
 void FormView::render() {
     rendering_ = true;
-    setWindowTitle(qt(model_.caption));
+    setWindowTitle(shown(model_.caption));
     setEnabled(model_.enabled);
     resizeToModel();
     for (const std::unique_ptr<BoundControl>& bound : bound_) {

@@ -1,5 +1,7 @@
 #include "ui/message_box_prompter.h"
 
+#include "ui/translate.h"
+
 #include <QMessageBox>
 
 namespace volna {
@@ -21,8 +23,7 @@ QMessageBox::Icon iconOf(MessageIcon icon) {
 } // namespace
 
 Answer MessageBoxPrompter::ask(const Message& message) {
-    QMessageBox box(iconOf(message.icon), QString::fromStdString(message.title),
-                    QString::fromStdString(message.text));
+    QMessageBox box(iconOf(message.icon), shown(message.title), shown(message.text));
     if (message.buttons == MessageButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);

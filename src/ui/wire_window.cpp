@@ -3,6 +3,7 @@
 #include "console/console.h"
 #include "synth/wire_diagram.h"
 #include "synth/wire_recorder.h"
+#include "ui/translate.h"
 
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -115,13 +116,13 @@ void drawDelayTimes(QPainter& painter, const WireDiagram& diagram, const Axis& f
     const QFontMetrics metrics = painter.fontMetrics();
     const int baseline = frame.rowTop(4) + metrics.ascent() + 3;
     if (!diagram.delays.empty()) {
-        painter.drawText(8, baseline, QString::fromUtf8(kDelayRow));
+        painter.drawText(8, baseline, shown(kDelayRow));
     }
     int freeFrom = 0;
     for (const WireDelay& delay : diagram.delays) {
         const int left = frame.x(delay.start);
         const int room = frame.x(delay.start + delay.width) - left + 4;
-        QString text = QString::number(delay.ms) + QString::fromUtf8(kMs);
+        QString text = QString::number(delay.ms) + shown(kMs);
         if (metrics.horizontalAdvance(text) > room) {
             text = QString::number(delay.ms);
         }
@@ -136,23 +137,23 @@ void drawDelayTimes(QPainter& painter, const WireDiagram& diagram, const Axis& f
 }
 
 QString headline(const WireDiagram& diagram) {
-    std::string text = kReadBack + diagram.readBack;
+    QString text = shown(kReadBack) + QString::fromStdString(diagram.readBack);
     if (diagram.framePulses != 24) {
-        text += kPulseCount + std::to_string(diagram.framePulses);
+        text += shown(kPulseCount) + QString::number(diagram.framePulses);
     }
     if (diagram.framePulses > 0 && !diagram.frameEnded) {
-        text += kFrameOpen;
+        text += shown(kFrameOpen);
     }
     if (diagram.truncated) {
-        text += kTruncated;
+        text += shown(kTruncated);
     }
-    return QString::fromStdString(text);
+    return text;
 }
 
 } // namespace
 
 WireWindow::WireWindow(WireRecorder& recorder) : QWidget(nullptr), recorder_(recorder) {
-    setWindowTitle(QString::fromUtf8(kWireDiagramTitle));
+    setWindowTitle(shown(kWireDiagramTitle));
     setAttribute(Qt::WA_QuitOnClose, false); // closing it never ends the program
     setAutoFillBackground(true);
     QPalette white = palette();
@@ -194,7 +195,7 @@ void WireWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const WireDiagram diagram = wireDiagram(recorder_.lastTransfer());
     if (diagram.empty()) {
-        painter.drawText(rect(), Qt::AlignCenter, QString::fromUtf8(kNoTransfer));
+        painter.drawText(rect(), Qt::AlignCenter, shown(kNoTransfer));
         return;
     }
     painter.setPen(Qt::black);

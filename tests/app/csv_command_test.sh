@@ -123,5 +123,22 @@ run "$empty" 0 --import-csv=channels "$work/channels.csv" --yes
 said "повреждён"
 ls "$empty/VOLNA144" | grep -q 'VOLNA144.conf.damaged-' || fail "no copy of the damaged store"
 
+# English with --lang=en, and with the choice kept in the store; --lang given
+# here is not kept.
+run "$work/none" 1 --export-csv=channels "$work/none.csv" --lang=en
+said "has not been created yet: start volna144 once"
+run "$empty" 1 --import-csv=channels "$work/refused.csv" --lang=en
+said "Import into the list “Channels”: 1 rows to write, replacing 0 filled entries."
+said "These rows will not be imported:"
+said "  Location 4: The frequency entered has the wrong format (it must be a multiple of 25)!"
+said "nothing written: correct or delete the rows"
+LC_ALL=C grep -q $'[\xd0\xd1]' "$work/stdout" "$work/stderr" && fail "Russian left in: $(cat "$work/stdout" "$work/stderr")"
+grep -q '^Language=' "$empty/VOLNA144/VOLNA144.conf" && fail "the CSV command stored --lang"
+printf '[Program]\nLanguage=en\n' >>"$empty/VOLNA144/VOLNA144.conf"
+run "$empty" 1 --import-csv=library "$work/missing.csv"
+said "missing.csv not found"
+run "$empty" 1 --import-csv=library "$work/missing.csv" --lang=ru
+said "не найден"
+
 [ "$failures" = 0 ] || exit 1
 echo "CSV from the command line: all checks passed"

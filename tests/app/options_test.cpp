@@ -57,6 +57,21 @@ TEST(Options, CsvExportAndImportTakeAListAndTheFileAfterIt) {
               "only one of --export-csv and --import-csv can be given");
 }
 
+TEST(Options, LanguageIsEnglishOrRussianAndTheLastOneGivenCounts) {
+    EXPECT_FALSE(parse({}).language) << "without --lang the stored choice applies";
+    EXPECT_EQ(parse({"--lang=en"}).language, Language::English);
+    EXPECT_EQ(parse({"--lang=ru"}).language, Language::Russian);
+    EXPECT_EQ(parse({"--lang=en", "--lang=ru"}).language, Language::Russian);
+    const Options csv = parse({"--export-csv=channels", "out.csv", "--lang=en"});
+    EXPECT_EQ(csv.error, "");
+    EXPECT_EQ(csv.language, Language::English) << "the CSV command speaks it too";
+    EXPECT_EQ(parse({"--lang=de"}).error, "--lang takes en or ru, not 'de'");
+    EXPECT_EQ(parse({"--lang=EN"}).error, "--lang takes en or ru, not 'EN'");
+    EXPECT_EQ(parse({"--lang="}).error, "--lang takes en or ru, not ''");
+    EXPECT_EQ(parse({"--lang"}).error, "--lang takes en or ru, not ''") << "missing value";
+    EXPECT_EQ(parse({"--language=en"}).error, "unknown option '--language=en'");
+}
+
 struct BadArgument {
     const char* name;
     const char* argument;
@@ -85,8 +100,9 @@ TEST(Options, UsageListsThePortTable) {
     EXPECT_EQ(usage(portBackEnds()),
               "Usage: volna144 [--port=auto|sim|ppdev[:DEVICE]|ftdi[:DEVICE]|gpio[:DEVICE]]\n"
               "                [--pins=FRAME,CLOCK,DATA,TX,BUSY] [--rigctld[=ADDRESS:PORT]]\n"
-              "       volna144 --export-csv=channels|library FILE\n"
-              "       volna144 --import-csv=channels|library FILE [--yes]\n"
+              "                [--lang=en|ru]\n"
+              "       volna144 --export-csv=channels|library FILE [--lang=en|ru]\n"
+              "       volna144 --import-csv=channels|library FILE [--yes] [--lang=en|ru]\n"
               "\n"
               "  --port=auto          the first parallel port (/dev/parport0) if it can be\n"
               "                       claimed, else the FTDI adapter if exactly one is\n"
@@ -116,6 +132,9 @@ TEST(Options, UsageListsThePortTable) {
               "                       library: print what would be replaced and which rows are\n"
               "                       refused, and write only with --yes (exit status 1 when\n"
               "                       nothing was written)\n"
+              "  --lang=en|ru         the language of the windows and messages: English or\n"
+              "                       Russian; kept for later starts (default: the last one\n"
+              "                       chosen, Russian at first)\n"
               "  --help               this text\n"
               "  --version            the program's version\n"
               "\n"

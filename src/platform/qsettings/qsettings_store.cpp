@@ -3,6 +3,7 @@
 #include "platform/qsettings/save_leftovers.h"
 #include "settings/first_run.h"
 #include "settings/store_file_scan.h"
+#include "toolkit/text_templates.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -33,24 +34,11 @@ constexpr const char* kApplication = "VOLNA144";
 constexpr const char* kDamagedCopySuffix = ".damaged-";
 constexpr const char* kDamagedCopyTimeFormat = "yyyyMMdd-HHmmss";
 
-// %1 is the copy of the damaged file.
-constexpr const char* kDamagedFileSetAside =
-    "Файл настроек повреждён, часть настроек не удалось прочитать. Копия повреждённого файла "
-    "сохранена: %1";
-// %1 is the store file.
-constexpr const char* kDamagedFileNotSetAside =
-    "Файл настроек %1 повреждён, а сохранить его копию не удалось. Чтобы не потерять его, "
-    "программа не будет записывать настройки: изменения будут действовать только до выхода "
-    "из программы.";
-// %1 is the store file.
-constexpr const char* kStoreNotWritable =
-    "Не удалось записать файл настроек %1. Изменения настроек будут действовать только до "
-    "выхода из программы.";
-
-// %1 is the store file, %2 the reason it cannot be read.
-constexpr const char* kStoreNotReadable =
-    "Не удалось прочитать файл настроек %1: %2. Программа работает с начальными настройками и "
-    "не будет изменять этот файл; изменения будут действовать только до выхода из программы.";
+// The messages about the store file are templates (toolkit/text_templates.h).
+constexpr const char* kDamagedFileSetAside = kDamagedFileSetAsideTemplate.data();
+constexpr const char* kDamagedFileNotSetAside = kDamagedFileNotSetAsideTemplate.data();
+constexpr const char* kStoreNotWritable = kStoreNotWritableTemplate.data();
+constexpr const char* kStoreNotReadable = kStoreNotReadableTemplate.data();
 constexpr const char* kReasonNoPermission = "нет прав на чтение";
 constexpr const char* kReasonDirectory = "на месте файла находится каталог";
 constexpr const char* kReasonNotAFile = "это не обычный файл";

@@ -1,0 +1,138 @@
+#include "ui/translate.h"
+
+#include "toolkit/text_templates.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+
+#include <vector>
+
+namespace volna {
+
+namespace {
+
+constexpr const char* kEnglishTranslation = ":/i18n/volna144_en.qm";
+
+// The translation of a whole text, or a null string when there is none.
+QString lookUp(const std::string& text) {
+    const QString source = QString::fromStdString(text);
+    const QString found = QCoreApplication::translate(kTranslationContext, text.c_str());
+    return found == source ? QString() : found;
+}
+
+// Matches text from 'at' against templ from 'from', filling pieces.
+bool matchFrom(std::string_view templ, std::size_t from, std::string_view text, std::size_t at,
+               std::vector<std::string>& pieces) {
+    const std::size_t mark = templ.find('%', from);
+    const bool place = mark != std::string_view::npos && mark + 1 < templ.size() &&
+                       templ[mark + 1] >= '1' && templ[mark + 1] <= '9';
+    const std::string_view literal =
+        templ.substr(from, place ? mark - from : std::string_view::npos);
+    if (text.substr(at, literal.size()) != literal) {
+        return false;
+    }
+    at += literal.size();
+    if (!place) {
+        return at == text.size();
+    }
+    const auto index = static_cast<std::size_t>(templ[mark + 1] - '1');
+    for (std::size_t end = at + 1; end <= text.size(); ++end) {
+        if (matchFrom(templ, mark + 2, text, end, pieces)) {
+            pieces.resize(std::max(pieces.size(), index + 1));
+            pieces[index] = std::string(text.substr(at, end - at));
+            return true;
+        }
+    }
+    return false;
+}
+
+// text filled from a template of the table, shown as its translation filled
+// with the translated pieces; a null string when no template matches.
+QString shownFromTemplate(const std::string& text) {
+    for (const std::string_view templ : kTextTemplates) {
+        std::vector<std::string> pieces;
+        if (!matchTemplate(templ, text, pieces)) {
+            continue;
+        }
+        // A template without a translation, or one the same in English
+        // ("  Location %1: %2"), still has its pieces translated.
+        const QString translated = lookUp(std::string(templ));
+        const std::string shownTemplate =
+            translated.isNull() ? std::string(templ) : translated.toStdString();
+        for (std::string& piece : pieces) {
+            piece = shown(piece).toStdString();
+        }
+        return QString::fromStdString(fillText(shownTemplate, pieces));
+    }
+    return {};
+}
+
+// A text of several lines, each shown on its own.
+QString shownByLines(std::string_view text) {
+    QStringList lines;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) {
+            lines << shown(text.substr(start));
+            return lines.join('\n');
+        }
+        lines << shown(text.substr(start, end - start));
+        start = end + 1;
+    }
+}
+
+} // namespace
+
+bool matchTemplate(std::string_view templ, std::string_view text,
+                   std::vector<std::string>& pieces) {
+    pieces.clear();
+    return matchFrom(templ, 0, text, 0, pieces);
+}
+
+QString shown(std::string_view text) {
+    const std::string whole(text);
+    if (whole.empty()) {
+        return {};
+    }
+    if (QString found = lookUp(whole); !found.isNull()) {
+        return found;
+    }
+    if (whole.find('\n') != std::string::npos) {
+        return shownByLines(whole);
+    }
+    if (QString filled = shownFromTemplate(whole); !filled.isNull()) {
+        return filled;
+    }
+    return QString::fromStdString(whole);
+}
+
+LanguageSwitch::~LanguageSwitch() {
+    removeAll();
+}
+
+void LanguageSwitch::removeAll() {
+    if (installed_) {
+        QCoreApplication::removeTranslator(&program_);
+        QCoreApplication::removeTranslator(&qtbase_);
+        installed_ = false;
+    }
+}
+
+bool LanguageSwitch::speak(Language language) {
+    removeAll();
+    installed_ = true;
+    if (language == Language::Russian) {
+        if (qtbase_.load("qtbase_ru", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            QCoreApplication::installTranslator(&qtbase_);
+        }
+        return true;
+    }
+    if (!program_.load(kEnglishTranslation)) {
+        return false;
+    }
+    QCoreApplication::installTranslator(&program_);
+    return true;
+}
+
+} // namespace volna
