@@ -19,7 +19,6 @@ VOLNA144_SIM_STATUS=$status "$program" --port=sim 2>/dev/null &
 pid=$!
 pids="$pids $pid"
 console=$(window '^VOLNA144  v')
-click_in() { xdotool mousemove --window "$1" $((($2 + $4 / 2) / 15)) $((($3 + $5 / 2) / 15)) click 1; sleep 0.3; }
 # CPU time of all the program's threads, ns (the scheduler's count).
 cpu() { cat /proc/$pid/task/*/schedstat | awk '{ sum += $1 } END { printf "%.0f\n", sum }'; }
 (while sleep 1.95; do echo 200 >"$status"; sleep 0.05; echo 0 >"$status"; done) &

@@ -97,6 +97,16 @@ start_with_rig_control() {
 # A visible window whose title matches, waited for up to 10 s; prints its id.
 window() { timeout 10 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
 
+# Clicks the middle of a control of window $1 given in twips (left, top,
+# width, height), as the console's layout gives them; 15 twips to a pixel.
+click_in() { xdotool mousemove --window "$1" $((($2 + $4 / 2) / 15)) $((($3 + $5 / 2) / 15)) click 1; sleep 0.3; }
+
+# Whether process $1 ends within 5 s.
+wait_exit() {
+    for _ in $(seq 50); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done
+    return 1
+}
+
 failures=0
 fail() {
     echo "FAIL: $*"

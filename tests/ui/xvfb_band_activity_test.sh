@@ -24,7 +24,6 @@ console=$(window '^VOLNA144  v')
 [ -n "$console" ] || { echo "FAIL: no console"; exit 1; }
 exec 3<>"/dev/tcp/127.0.0.1/$rig"
 ask() { printf '%s\n' "$1" >&3 && read -r -t 2 line <&3 && printf '%s' "${line%$'\r'}"; }
-click_in() { xdotool mousemove --window "$1" $((($2 + $4 / 2) / 15)) $((($3 + $5 / 2) / 15)) click 1; sleep 0.3; }
 
 click_in "$console" 9120 1320 615 615 # "Scan"
 sleep 1

@@ -34,8 +34,6 @@ pids="$pids $pid"
 console=$(window '^VOLNA144  v2\.03 \(simulated radio\)$')
 [ -n "$console" ] || { echo "FAIL: no console"; exit 1; }
 
-# Clicks the middle of a control of window $1 given in twips (left, top, width, height).
-click_in() { xdotool mousemove --window "$1" $((($2 + $4 / 2) / 15)) $((($3 + $5 / 2) / 15)) click 1; sleep 0.3; }
 open_editor() { # the console's "Channel"
     click_in "$console" 5640 360 975 375
     editor=$(window '^Редактирование каналов$')

@@ -13,10 +13,6 @@ press_return() { xdotool windowfocus --sync "$1" key Return; }
 click_twips() {
     xdotool mousemove --window "$1" $((($2 + $4 / 2) / 15)) $((($3 + $5 / 2) / 15)) click 1
 }
-wait_exit() {
-    for _ in $(seq 50); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done
-    return 1
-}
 height() { xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\).*/\1/p'; }
 
 # --- First run answered No: the program ends and writes no store. ---

@@ -39,8 +39,6 @@ pids="$pids $pid"
 console=$(window '^VOLNA144  v2\.03 \(simulated radio\)$')
 [ -n "$console" ] || { echo "FAIL: no console"; exit 1; }
 
-# Clicks the middle of a control of window $1 given in twips (left, top, width, height).
-click_in() { xdotool mousemove --window "$1" $((($2 + $4 / 2) / 15)) $((($3 + $5 / 2) / 15)) click 1; sleep 0.3; }
 # Types the path $2 into the file dialog titled $1 and accepts it.
 choose_file() {
     local dialog

@@ -11,11 +11,6 @@ program=${1:?usage: xvfb_english_test.sh PATH/TO/volna144}
 . "$(dirname "$0")/../support/session.sh"
 skip_without Xvfb xdotool
 session_start
-click_in() { xdotool mousemove --window "$1" $((($2 + $4 / 2) / 15)) $((($3 + $5 / 2) / 15)) click 1; sleep 0.3; }
-wait_exit() {
-    for _ in $(seq 50); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done
-    return 1
-}
 language() { sed -n '/^\[Program\]/,/^\[/s/^Language=//p' "$XDG_CONFIG_HOME/VOLNA144/VOLNA144.conf"; }
 # Whether the store comes to keep language $1 within 5 s (it is written once
 # the console has started).

@@ -69,7 +69,6 @@ words=$(tail -n +"$scan_start" "$trace" | grep -c '^out 888 0$')
 click_twips 9120 1320 615 615 # "Stop"
 
 # "Добавить канал" at 145500: asked about the duplicate, stored in channel 1.
-click_in() { xdotool mousemove --window "$1" $((($2 + $4 / 2) / 15)) $((($3 + $5 / 2) / 15)) click 1; sleep 0.3; }
 click_twips 7800 1680 375 375 # channel "3": 145500
 click_twips 7080 2520 1815 495
 dialog=$(window '^Добавление канала$')

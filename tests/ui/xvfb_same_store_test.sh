@@ -9,11 +9,6 @@ program=${1:?usage: xvfb_same_store_test.sh PATH/TO/volna144}
 . "$(dirname "$0")/../support/session.sh"
 skip_without Xvfb xdotool
 session_start
-click_in() { xdotool mousemove --window "$1" $((($2 + $4 / 2) / 15)) $((($3 + $5 / 2) / 15)) click 1; sleep 0.3; }
-wait_exit() {
-    for _ in $(seq 50); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done
-    return 1
-}
 
 # One run in a fresh folder $1 with the options after it; the add-channel
 # dialog's title is $2. Leaves the store file as $work/$1.conf.
