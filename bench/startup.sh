@@ -5,11 +5,12 @@
 # X server's MapNotify, read with microsecond resolution) and then ended.
 # Prints both medians and their ratio, and the same for the CPU time each
 # used up to then (steadier when other work loads the machine).
-# Usage: bench/startup.sh [build]   (the build folder, build by default)
+# Usage: [PROGRAM=path] bench/startup.sh [build]   (the build folder, build by
+# default; PROGRAM another build of the program, to compare)
 set -eu
 build=${1:-build}
 pairs=${PAIRS:-7}
-program=$build/volna144
+program=${PROGRAM:-$build/volna144}
 bare=$build/bench/bare_window
 timer=$build/bench/map_time
 . "$(dirname "$0")/../tests/support/session.sh"

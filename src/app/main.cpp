@@ -34,6 +34,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QTimer>
 
 #include <chrono>
 #include <cstdio>
@@ -174,14 +175,39 @@ std::unique_ptr<RigctldServer> startRigctld(const Options& options, RigControl& 
     return server;
 }
 
+// Syncs the store after every event, except while the console starts: the
+// start's writes are synced by open() once the window is on its way to the
+// screen, so the disk's flush (tens of ms on a busy disk) does not hold the
+// window back.
+class StoreSync {
+public:
+    explicit StoreSync(SettingsStore& store) : store_(store) {}
+
+    void afterEvent() {
+        if (open_) {
+            store_.sync();
+        }
+    }
+    void open() {
+        open_ = true;
+        store_.sync();
+    }
+
+private:
+    SettingsStore& store_;
+    bool open_ = false;
+};
+
 // Starts the console (the first-run question, the store checks), keeps the
 // language --lang asked for, and runs the event loop, with network rig
 // control when the options ask for it. Returns the exit status.
 int runConsole(const Options& options, Program& program, Form1& console, SettingsStore& store,
-               const std::string& portName) {
+               StoreSync& storeSync, const std::string& portName) {
     if (!startConsole(console)) {
         return 0;
     }
+    // The event loop's first turn sends the window to the X server first.
+    QTimer::singleShot(0, [&storeSync] { storeSync.open(); });
     if (options.language) { // kept only in a store that is set up
         keepLanguage(store, *options.language);
     }
@@ -231,7 +257,9 @@ int main(int argc, char** argv) {
     }
     Program program;
     program.setClock(monotonicClock());
-    const Subscription storeSync = program.addAfterEvent([&store] { store.sync(); });
+    StoreSync storeSync(store);
+    const Subscription storeSyncAfterEvents =
+        program.addAfterEvent([&storeSync] { storeSync.afterEvent(); });
     Form1 console(program, port, store, prompter);
     if (radio.hardware.simulated) {
         console.title = kSimulatedConsoleTitle;
@@ -265,7 +293,7 @@ int main(int argc, char** argv) {
         QCoreApplication::exit(0);
     });
 
-    const int result = runConsole(options, program, console, store, radio.hardware.name);
+    const int result = runConsole(options, program, console, store, storeSync, radio.hardware.name);
     console.releaseTransmitLine();
     if (bandWindow && bandWindow->isVisible()) {
         bandWindow->keepPlace();
