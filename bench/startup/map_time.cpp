@@ -34,8 +34,9 @@ static int watch_root(xcb_connection_t* x) {
     return error == nullptr;
 }
 
-// Waits up to deadline for a top-level window to be mapped; 1 when one was.
-static int wait_for_map(xcb_connection_t* x, double deadline) {
+// Waits up to deadline for a top-level window to be mapped: 1 when one was,
+// 0 when none came, -1 when the program ended first (it is then reaped).
+static int wait_for_map(xcb_connection_t* x, pid_t child, double deadline) {
     struct pollfd fd = {xcb_get_file_descriptor(x), POLLIN, 0};
     for (;;) {
         xcb_generic_event_t* event;
@@ -49,11 +50,14 @@ static int wait_for_map(xcb_connection_t* x, double deadline) {
                 return 1;
             }
         }
+        if (waitpid(child, nullptr, WNOHANG) == child) {
+            return -1;
+        }
         const double left = deadline - now_ms();
         if (left <= 0 || xcb_connection_has_error(x)) {
             return 0;
         }
-        poll(&fd, 1, static_cast<int>(left) + 1);
+        poll(&fd, 1, left < 50 ? static_cast<int>(left) + 1 : 50);
     }
 }
 
@@ -73,12 +77,18 @@ int main(int argc, char** argv) {
         execvp(argv[1], argv + 1);
         _exit(127);
     }
-    const int mapped = wait_for_map(x, start + 20000);
+    const int mapped = wait_for_map(x, child, start + 20000);
     const double end = now_ms();
-    kill(child, SIGTERM);
     struct rusage usage = {};
-    wait4(child, nullptr, 0, &usage);
+    if (mapped >= 0) {
+        kill(child, SIGTERM);
+        wait4(child, nullptr, 0, &usage);
+    }
     xcb_disconnect(x);
+    if (mapped < 0) {
+        fprintf(stderr, "map_time: %s ended without a window\n", argv[1]);
+        return 1;
+    }
     if (!mapped) {
         fprintf(stderr, "map_time: no window from %s\n", argv[1]);
         return 1;
