@@ -39,6 +39,9 @@ void UiBinding::sync() {
 void UiBinding::syncTimers() {
     for (FormView* view : views_) {
         for (Timer* timer : view->model().timers()) {
+            if (timer->refreshedByEvents) {
+                continue; // nothing for it to do between events
+            }
             TimerMirror& mirror = timers_[timer];
             if (!mirror.timer) {
                 mirror.timer = std::make_unique<QTimer>();
