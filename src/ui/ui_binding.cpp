@@ -54,7 +54,7 @@ void UiBinding::render() {
     followActiveWindow();
 }
 
-void UiBinding::tick(Timer& timer) {
+void UiBinding::deliverTick(Timer& timer) {
     ticking_ = true;
     program_.tick(timer);
     ticking_ = false;
@@ -70,7 +70,7 @@ void UiBinding::syncTimers() {
             if (!mirror.timer) {
                 mirror.timer = std::make_unique<QTimer>();
                 connect(mirror.timer.get(), &QTimer::timeout, this,
-                        [this, timer] { tick(*timer); });
+                        [this, timer] { deliverTick(*timer); });
             }
             if (!timer->enabled()) {
                 mirror.timer->stop();

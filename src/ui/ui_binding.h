@@ -33,6 +33,10 @@ public:
     // Redraws at once, rearms timers and follows the model's active window.
     void sync();
 
+    // Delivers one tick of a model timer, as its QTimer does: the model runs the
+    // tick at once and the redraw after it waits for the frame.
+    void deliverTick(Timer& timer);
+
     // The longest a redraw waits after a timer's tick: about one screen frame.
     static constexpr int kFrameMs = 16;
 
@@ -46,7 +50,6 @@ private:
     // for the frame, so a fast scan's ticks share one.
     void afterEvent();
     void render();
-    void tick(Timer& timer);
     void syncTimers();
     void followActiveWindow();
     void focusChanged(QWindow* window);
