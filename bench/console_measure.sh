@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Two figures of the real program under Xvfb with the simulated radio:
 #  - start-up: from launch to the last write of the first word on the port trace;
-#  - idle CPU: CPU time used over 10 s with the console open and untouched.
+#  - idle CPU: CPU time used over 30 s with the console open and untouched.
 # Usage: bench/console_measure.sh [build/volna144]
 set -eu
 program=${1:-build/volna144}
@@ -22,6 +22,6 @@ sleep 2
 # CPU time of all the program's threads in nanoseconds (the scheduler's count).
 cpu() { cat /proc/$pid/task/*/schedstat | awk '{ sum += $1 } END { print sum }'; }
 before=$(cpu)
-sleep 10
+sleep 30
 after=$(cpu)
-echo "idle CPU over 10 s: $(awk -v ns=$((after - before)) 'BEGIN { printf "%.2f", 100 * ns / 1e10 }') % of one core"
+echo "idle CPU over 30 s: $(awk -v ns=$((after - before)) 'BEGIN { printf "%.3f", 100 * ns / 3e10 }') % of one core"

@@ -2,7 +2,8 @@
 # Round trips of "f" (read the frequency) and "F" (tune, alternating between two
 # frequencies so that every one retunes) over loopback, on one connection, with
 # the same client against this program (under Xvfb, simulated radio) and against
-# Hamlib's own rigctld with its dummy rig (-m 1). Prints both and the ratio.
+# Hamlib's own rigctld with its dummy rig (-m 1). Prints the means and their
+# ratio, then the median, 90th and 99th percentiles of each round trip.
 # Usage: bench/rigctld_bench.sh [build/volna144] [ROUND_TRIPS]
 set -eu
 program=${1:-build/volna144}
@@ -40,11 +41,13 @@ def measure(port, count):
     figures = {}
     for name, command in (("f", lambda i: b"f\n"),
                           ("F", lambda i: b"F %d\n" % (145500000 if i % 2 else 145000000))):
-        start = time.perf_counter()
+        times = []
         for i in range(count):
+            start = time.perf_counter()
             conn.sendall(command(i))
             line, pending = read_line(conn, pending)
-        figures[name] = (time.perf_counter() - start) / count * 1e6
+            times.append((time.perf_counter() - start) * 1e6)
+        figures[name] = sorted(times)
         if name == "F" and line != b"RPRT 0":
             raise SystemExit(f"port {port}: F answered {line!r}")
     conn.sendall(b"q\n")
@@ -54,8 +57,18 @@ def measure(port, count):
 ours, theirs, count = int(sys.argv[1]), int(sys.argv[2]), int(sys.argv[3])
 volna = measure(ours, count)
 hamlib = measure(theirs, count)
+def mean(times):
+    return sum(times) / len(times)
+
+def percentile(times, p):
+    return times[min(len(times) - 1, int(p / 100 * len(times)))]
+
 print(f"{count} round trips each, one connection, loopback")
 for name in ("f", "F"):
-    print(f"  {name}: volna144 {volna[name]:8.1f} us   rigctld -m 1 {hamlib[name]:8.1f} us"
-          f"   ratio {volna[name] / hamlib[name]:.2f}")
+    print(f"  {name}: volna144 {mean(volna[name]):8.1f} us   rigctld -m 1 {mean(hamlib[name]):8.1f} us"
+          f"   ratio {mean(volna[name]) / mean(hamlib[name]):.2f}")
+for name in ("f", "F"):
+    for label, times in (("volna144", volna[name]), ("rigctld -m 1", hamlib[name])):
+        p50, p90, p99 = (percentile(times, p) for p in (50, 90, 99))
+        print(f"  {name} {label:12}: p50 {p50:7.1f} us  p90 {p90:7.1f} us  p99 {p99:7.1f} us")
 PY

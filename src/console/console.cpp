@@ -31,6 +31,7 @@ Form1::Form1(Program& program, ParallelPort& port, SettingsStore& store, Prompte
     indicatorTimer.setInterval(kIndicatorIntervalMs);
     indicatorTimer.setEnabled(true);
     indicatorTimer.onTick = [this] { Timer5_Timer(); };
+    indicatorTimer.refreshedByEvents = true;
     indicatorRefresh_ = program.addAfterEvent([this] { Timer5_Timer(); });
 
     exitButton.onClick = [this] { Command1_Click(); };

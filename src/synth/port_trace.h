@@ -1,7 +1,9 @@
 #pragma once
 // Wraps a parallel port and writes every operation that passes through it to a
-// file, one line each, flushed at once ("out 888 5", "in 889 0", "sleep 0"), so
-// a person wiring the radio or a test outside the program can follow the port.
+// file, one line each ("out 888 5", "in 889 0", "sleep 0"), so a person wiring
+// the radio or a test outside the program can follow the port. A line is in the
+// file as soon as its operation returns, except inside a batch (one control
+// word): its lines go out together when the batch ends or before a real wait.
 // The wrapped port is used unchanged; a trace file that cannot be opened only
 // turns the tracing off.
 
@@ -29,8 +31,8 @@ public:
     void sleep(int ms) override;
     // Passed to the wrapped port untraced: they change when the writes reach
     // the pins, not which.
-    void beginBatch() override { inner_.beginBatch(); }
-    void endBatch() override { inner_.endBatch(); }
+    void beginBatch() override;
+    void endBatch() override;
     std::string fault() const override { return inner_.fault(); }
     // The wrapped port's steps, then the line "out 888 0" written straight to
     // the trace file.
@@ -43,10 +45,13 @@ private:
 
     void trace(const char* operation, int first);
     void trace(const char* operation, int first, int second);
+    // Writes the gathered lines unless a batch is open.
+    void flushOutsideBatch();
 
     ParallelPort& inner_;
     std::unique_ptr<std::FILE, FileCloser> file_;
     std::string error_;
+    int batchDepth_ = 0; // open batches; their lines wait in the stream's buffer
 };
 
 } // namespace volna

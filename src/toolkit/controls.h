@@ -185,6 +185,10 @@ public:
     // Grows with every new countdown, so a scheduler can tell that it must rearm.
     unsigned long generation() const { return generation_; }
     std::function<void()> onTick;
+    // Set on a timer whose work also runs after every event (the channel
+    // indicator's refresh): between events it finds nothing new, so the
+    // platform does not wake for it. The model still ticks it on its own clock.
+    bool refreshedByEvents = false;
 
 private:
     std::string name_;

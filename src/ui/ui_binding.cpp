@@ -12,7 +12,10 @@
 namespace volna {
 
 UiBinding::UiBinding(Program& program) : program_(program) {
-    afterEvent_ = program_.addAfterEvent([this] { sync(); });
+    frame_.setSingleShot(true);
+    frame_.setInterval(kFrameMs);
+    connect(&frame_, &QTimer::timeout, this, [this] { render(); });
+    afterEvent_ = program_.addAfterEvent([this] { afterEvent(); });
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this,
             [this](QWindow* window) { focusChanged(window); });
 }
@@ -22,28 +25,52 @@ void UiBinding::addView(FormView& view) {
 }
 
 void UiBinding::sync() {
+    ticking_ = false;
+    afterEvent();
+}
+
+void UiBinding::afterEvent() {
     if (program_.quitting()) {
+        frame_.stop();
         for (auto& [timer, mirror] : timers_) {
             mirror.timer->stop();
         }
         QCoreApplication::exit(0);
         return;
     }
+    syncTimers();
+    if (!ticking_) {
+        render();
+    } else if (!frame_.isActive()) {
+        frame_.start(); // the model moves on with every tick; the widgets follow once a frame
+    }
+}
+
+void UiBinding::render() {
+    frame_.stop();
     for (FormView* view : views_) {
         view->render();
     }
-    syncTimers();
     followActiveWindow();
+}
+
+void UiBinding::deliverTick(Timer& timer) {
+    ticking_ = true;
+    program_.tick(timer);
+    ticking_ = false;
 }
 
 void UiBinding::syncTimers() {
     for (FormView* view : views_) {
         for (Timer* timer : view->model().timers()) {
+            if (timer->refreshedByEvents) {
+                continue; // nothing for it to do between events
+            }
             TimerMirror& mirror = timers_[timer];
             if (!mirror.timer) {
                 mirror.timer = std::make_unique<QTimer>();
                 connect(mirror.timer.get(), &QTimer::timeout, this,
-                        [this, timer] { program_.tick(*timer); });
+                        [this, timer] { deliverTick(*timer); });
             }
             if (!timer->enabled()) {
                 mirror.timer->stop();

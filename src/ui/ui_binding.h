@@ -1,6 +1,7 @@
 #pragma once
 // Runs the program's form models on Qt's event loop: redraws every window
-// after each event, mirrors the models' timers with QTimers, turns Qt's focus
+// after each event (after a timer's tick at most once a frame), mirrors the
+// models' timers with QTimers, turns Qt's focus
 // changes into the program's activations (only between its own windows), and
 // leaves the event loop when the program ends.
 
@@ -29,9 +30,15 @@ public:
     // The view takes part from now on; the binding does not own it.
     void addView(FormView& view);
 
-    // Redraws, rearms timers and follows the model's active window. Runs after
-    // every event of the program.
+    // Redraws at once, rearms timers and follows the model's active window.
     void sync();
+
+    // Delivers one tick of a model timer, as its QTimer does: the model runs the
+    // tick at once and the redraw after it waits for the frame.
+    void deliverTick(Timer& timer);
+
+    // The longest a redraw waits after a timer's tick: about one screen frame.
+    static constexpr int kFrameMs = 16;
 
 private:
     struct TimerMirror {
@@ -39,6 +46,10 @@ private:
         unsigned long generation = 0;
     };
 
+    // After every event: as sync(), except that after a tick the redraw waits
+    // for the frame, so a fast scan's ticks share one.
+    void afterEvent();
+    void render();
     void syncTimers();
     void followActiveWindow();
     void focusChanged(QWindow* window);
@@ -49,6 +60,8 @@ private:
     std::map<Timer*, TimerMirror> timers_;
     FormView* lastFocused_ = nullptr;
     Window* followed_ = nullptr; // the active window the focus was last moved to
+    QTimer frame_;               // single shot: the redraw after ticks
+    bool ticking_ = false;       // the event running is a tick of a mirrored timer
     Subscription afterEvent_;
 };
 

@@ -138,6 +138,30 @@ TEST(PortTrace, AppendsOneFlushedLinePerOperation) {
     EXPECT_EQ(radio.dataRegister(), 5);
 }
 
+TEST(PortTrace, ABatchsLinesReachTheFileTogetherWhenItEnds) {
+    ScratchFile file("trace");
+    SimulatedRadio radio;
+    PortTrace trace(radio, file.path());
+    ASSERT_TRUE(trace.ok()) << trace.error();
+    {
+        const PortBatch word(trace);
+        trace.out(kDataRegister, kFrameLine);
+        {
+            const PortBatch inner(trace); // a nested batch ends with the outer one
+            trace.sleep(0);
+            trace.out(kDataRegister, kFrameLine | kClockLine);
+        }
+        EXPECT_EQ(file.read(), "") << "a batch's lines went out one by one";
+        trace.sleep(7); // a real wait shows while it lasts
+        EXPECT_EQ(file.read(), "out 888 1\nsleep 0\nout 888 3\nsleep 7\n");
+        trace.out(kDataRegister, 0);
+    }
+    EXPECT_EQ(file.read(), "out 888 1\nsleep 0\nout 888 3\nsleep 7\nout 888 0\n");
+    trace.out(kDataRegister, kTransmitLine); // outside a batch: at once
+    EXPECT_EQ(file.read(), "out 888 1\nsleep 0\nout 888 3\nsleep 7\nout 888 0\nout 888 8\n");
+    EXPECT_EQ(radio.writes().size(), 4u);
+}
+
 TEST(PortTrace, UnopenableFileLeavesThePortWorking) {
     const std::string path = "/nonexistent-volna144-dir/trace.txt";
     SimulatedRadio radio;

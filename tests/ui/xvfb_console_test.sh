@@ -73,6 +73,29 @@ sleep 0.3
 kill -TERM $pid
 wait_exit $pid || fail "SIGTERM did not end the program"
 
+# --- SIGTERM in the middle of a 1 ms scan: the trace holds every word whole,
+# then the drop to 0. ---
+export XDG_CONFIG_HOME=$work/scan
+write_store 144000 1 </dev/null
+trace=$work/scan-trace.txt
+VOLNA144_PORT_TRACE=$trace "$program" --port=sim 2>/dev/null &
+pid=$!
+pids="$pids $pid"
+console=$(window '^VOLNA144  v2\.03')
+[ -n "$console" ] || fail "no console for the scan"
+click_twips "$console" 9120 1320 615 615 # "Scan"
+sleep 1
+kill -TERM $pid
+wait_exit $pid || fail "SIGTERM did not end the scanning program"
+# Rises and falls of the frame line (bit 0), and the words the scan sent.
+frames=$(awk '$1 == "out" { v = $3 % 2; if (v && !p) up++; if (!v && p) down++; p = v }
+    END { print up + 0, down + 0 }' "$trace")
+read -r rises falls <<<"$frames"
+[ "$rises" -ge 100 ] || fail "the scan sent only $rises words before SIGTERM"
+[ "$rises" = "$falls" ] || fail "a word cut short on the trace: $rises starts, $falls ends"
+[ "$(tail -n 1 "$trace")" = "out 888 0" ] || fail "the scan's trace does not end with out 888 0"
+[ "$(grep -vc -E '^(out 888|sleep|in 889) ' "$trace")" = 0 ] || fail "a damaged line on the scan's trace"
+
 # --- Auto falls back to the simulated radio and the title says so; an explicit
 # parallel port that cannot be opened ends the program with the reason. ---
 if [ ! -e /dev/parport0 ]; then
