@@ -1,6 +1,7 @@
 // The highest rate of the whole-band scan: the real console window and its Qt
 // event loop (offscreen), the simulated radio, every scan speed at 1 ms, both
-// delays 0. Prints the retunes per second over a few seconds of scanning.
+// delays 0. Prints the retunes per second over a few seconds of scanning, and
+// how far apart the ticks came (each gap is how long a notch was listened to).
 // Run: build/bench/scan_rate [seconds]
 
 #include "console/console.h"
@@ -16,8 +17,11 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -39,6 +43,24 @@ void storeFastScan(MemoryStore& store) {
     store.writeSetting(kSectionFlags, kKeyNew, "1");
 }
 
+// The gaps between ticks in µs: the shortest, 1st, 50th and 99th percentile and the longest.
+void printGaps(std::vector<std::chrono::steady_clock::time_point> ticks) {
+    std::vector<double> gaps;
+    for (std::size_t i = 1; i < ticks.size(); ++i) {
+        gaps.push_back(std::chrono::duration<double, std::micro>(ticks[i] - ticks[i - 1]).count());
+    }
+    if (gaps.empty()) {
+        return;
+    }
+    std::sort(gaps.begin(), gaps.end());
+    const auto at = [&](double share) { return gaps[std::size_t(share * (gaps.size() - 1))]; };
+    const auto longGaps =
+        std::count_if(gaps.begin(), gaps.end(), [](double gap) { return gap > 2000; });
+    std::printf(
+        "gaps between ticks, us: min %.0f, p1 %.0f, p50 %.0f, p99 %.0f, max %.0f; %d over 2 ms\n",
+        gaps.front(), at(0.01), at(0.5), at(0.99), gaps.back(), int(longGaps));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -57,12 +79,21 @@ int main(int argc, char** argv) {
     binding.addView(window);
     startConsole(console);
 
+    std::vector<std::chrono::steady_clock::time_point> ticks;
+    ticks.reserve(std::size_t(seconds) * 2000);
+    auto step = console.bandScanTimer.onTick;
+    console.bandScanTimer.onTick = [&ticks, step] {
+        ticks.push_back(std::chrono::steady_clock::now());
+        step();
+    };
+
     int startWords = 0;
     QElapsedTimer clock;
     QTimer::singleShot(200, [&] {
         radio.clearOperations();
         program.click(console.bandScanButton); // "Scan"
         startWords = radio.wordCount();
+        ticks.clear();
         clock.start();
     });
     QTimer::singleShot(200 + seconds * 1000, [&] {
@@ -70,6 +101,7 @@ int main(int argc, char** argv) {
         const int retunes = radio.wordCount() - startWords;
         std::printf("whole-band scan at 1 ms: %d retunes in %.2f s = %.0f per second\n", retunes,
                     elapsed, retunes / elapsed);
+        printGaps(ticks);
         QCoreApplication::exit(0);
     });
     return app.exec();

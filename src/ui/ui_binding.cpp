@@ -68,17 +68,13 @@ void UiBinding::syncTimers() {
             }
             TimerMirror& mirror = timers_[timer];
             if (!mirror.timer) {
-                mirror.timer = std::make_unique<QTimer>();
-                connect(mirror.timer.get(), &QTimer::timeout, this,
-                        [this, timer] { deliverTick(*timer); });
+                mirror.timer =
+                    std::make_unique<DeadlineTimer>([this, timer] { deliverTick(*timer); });
             }
             if (!timer->enabled()) {
                 mirror.timer->stop();
             } else if (!mirror.timer->isActive() || mirror.generation != timer->generation()) {
                 mirror.generation = timer->generation();
-                // A coarse timer may stretch a short scan interval by 5 %.
-                mirror.timer->setTimerType(timer->interval() < 20 ? Qt::PreciseTimer
-                                                                  : Qt::CoarseTimer);
                 mirror.timer->start(timer->interval());
             }
         }

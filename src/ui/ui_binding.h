@@ -1,11 +1,12 @@
 #pragma once
 // Runs the program's form models on Qt's event loop: redraws every window
 // after each event (after a timer's tick at most once a frame), mirrors the
-// models' timers with QTimers, turns Qt's focus
+// models' timers with deadline timers, turns Qt's focus
 // changes into the program's activations (only between its own windows), and
 // leaves the event loop when the program ends.
 
 #include "toolkit/event.h"
+#include "ui/deadline_timer.h"
 
 #include <QObject>
 #include <QTimer>
@@ -33,7 +34,7 @@ public:
     // Redraws at once, rearms timers and follows the model's active window.
     void sync();
 
-    // Delivers one tick of a model timer, as its QTimer does: the model runs the
+    // Delivers one tick of a model timer, as its platform timer does: the model runs the
     // tick at once and the redraw after it waits for the frame.
     void deliverTick(Timer& timer);
 
@@ -42,7 +43,7 @@ public:
 
 private:
     struct TimerMirror {
-        std::unique_ptr<QTimer> timer;
+        std::unique_ptr<DeadlineTimer> timer;
         unsigned long generation = 0;
     };
 
