@@ -155,9 +155,13 @@ void speak(LanguageSwitch& languages, Language language) {
 
 // Network rig control on the address the options give, with one notice on
 // standard error (and a warning when other machines can reach it); nullptr (and
-// the reason on standard error) when it cannot listen.
-std::unique_ptr<RigctldServer> startRigctld(const Options& options, RigControl& rig) {
+// the reason on standard error) when it cannot listen. A client's reply goes
+// out before the console is redrawn for it.
+std::unique_ptr<RigctldServer> startRigctld(const Options& options, RigControl& rig,
+                                            UiBinding& binding) {
     auto server = std::make_unique<RigctldServer>(rig);
+    server->setRequestRunner(
+        [&binding](const std::function<void()>& request) { binding.runRequest(request); });
     const std::string error = server->listen(options.rigctldAddress, options.rigctldPort);
     if (!error.empty()) {
         std::fprintf(stderr, "volna144: no rig control on %s port %d: %s\n",
@@ -202,7 +206,7 @@ private:
 // language --lang asked for, and runs the event loop, with network rig
 // control when the options ask for it. Returns the exit status.
 int runConsole(const Options& options, Program& program, Form1& console, SettingsStore& store,
-               StoreSync& storeSync, const std::string& portName) {
+               StoreSync& storeSync, UiBinding& binding, const std::string& portName) {
     if (!startConsole(console)) {
         return 0;
     }
@@ -213,7 +217,7 @@ int runConsole(const Options& options, Program& program, Form1& console, Setting
     }
     ConsoleRig rig(console, "VOLNA144 " VOLNA144_VERSION ", " + portName);
     std::unique_ptr<RigctldServer> rigctld;
-    if (options.rigctld && !(rigctld = startRigctld(options, rig))) {
+    if (options.rigctld && !(rigctld = startRigctld(options, rig, binding))) {
         program.runEvent([&] { console.endProgram(); });
         return 1;
     }
@@ -293,7 +297,8 @@ int main(int argc, char** argv) {
         QCoreApplication::exit(0);
     });
 
-    const int result = runConsole(options, program, console, store, storeSync, radio.hardware.name);
+    const int result =
+        runConsole(options, program, console, store, storeSync, binding, radio.hardware.name);
     console.releaseTransmitLine();
     if (bandWindow && bandWindow->isVisible()) {
         bandWindow->keepPlace();

@@ -106,8 +106,10 @@ void RigctldServer::serve(SessionId id) {
         return; // more input, or the client reading its replies, calls again
     }
     const QByteArray bytes = socket->read(kChunkBytes);
-    const std::string reply =
-        sessions_.feed(id, {bytes.constData(), static_cast<std::size_t>(bytes.size())});
+    std::string reply;
+    runRequest_([&] {
+        reply = sessions_.feed(id, {bytes.constData(), static_cast<std::size_t>(bytes.size())});
+    });
     if (!reply.empty()) {
         socket->write(reply.data(), static_cast<qint64>(reply.size()));
     }

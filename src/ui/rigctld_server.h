@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -41,6 +42,12 @@ public:
     bool loopbackOnly() const;
     std::size_t clientCount() const { return sockets_.size(); }
 
+    // Runs each piece of a client's input that the sessions answer (by
+    // default at once): the console's binding runs it so that the reply goes
+    // out before the window is redrawn.
+    using RequestRunner = std::function<void(const std::function<void()>&)>;
+    void setRequestRunner(RequestRunner runner) { runRequest_ = std::move(runner); }
+
     // Clients served at once; one more closes the client idle longest.
     static constexpr std::size_t kMaxClients = RigSessions::kMaxSessions;
 
@@ -53,6 +60,7 @@ private:
 
     RigSessions sessions_;
     QTcpServer server_;
+    RequestRunner runRequest_ = [](const std::function<void()>& request) { request(); };
     QTimer unkeyRetry_; // while a vanished keyer's unkey is held by a message box
     std::map<SessionId, QTcpSocket*> sockets_;
 };

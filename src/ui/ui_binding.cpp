@@ -25,7 +25,7 @@ void UiBinding::addView(FormView& view) {
 }
 
 void UiBinding::sync() {
-    ticking_ = false;
+    drawAtFrame_ = false;
     afterEvent();
 }
 
@@ -39,7 +39,7 @@ void UiBinding::afterEvent() {
         return;
     }
     syncTimers();
-    if (!ticking_) {
+    if (!drawAtFrame_) {
         render();
     } else if (!frame_.isActive()) {
         frame_.start(); // the model moves on with every tick; the widgets follow once a frame
@@ -55,9 +55,16 @@ void UiBinding::render() {
 }
 
 void UiBinding::deliverTick(Timer& timer) {
-    ticking_ = true;
+    drawAtFrame_ = true;
     program_.tick(timer);
-    ticking_ = false;
+    drawAtFrame_ = false;
+}
+
+void UiBinding::runRequest(const std::function<void()>& request) {
+    const bool outer = drawAtFrame_;
+    drawAtFrame_ = true;
+    request();
+    drawAtFrame_ = outer;
 }
 
 void UiBinding::syncTimers() {

@@ -1,6 +1,7 @@
 #pragma once
 // Runs the program's form models on Qt's event loop: redraws every window
-// after each event (after a timer's tick at most once a frame), mirrors the
+// after each event (after a timer's tick or a client's request at most once a
+// frame), mirrors the
 // models' timers with deadline timers, turns Qt's focus
 // changes into the program's activations (only between its own windows), and
 // leaves the event loop when the program ends.
@@ -11,6 +12,7 @@
 #include <QObject>
 #include <QTimer>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -38,6 +40,10 @@ public:
     // tick at once and the redraw after it waits for the frame.
     void deliverTick(Timer& timer);
 
+    // Runs a rig-control client's request: the model runs it at once, and the
+    // redraw after it waits for the frame, so the reply does not wait for it.
+    void runRequest(const std::function<void()>& request);
+
     // The longest a redraw waits after a timer's tick: about one screen frame.
     static constexpr int kFrameMs = 16;
 
@@ -47,8 +53,8 @@ private:
         unsigned long generation = 0;
     };
 
-    // After every event: as sync(), except that after a tick the redraw waits
-    // for the frame, so a fast scan's ticks share one.
+    // After every event: as sync(), except that after a tick or a request the
+    // redraw waits for the frame, so a fast scan's ticks share one.
     void afterEvent();
     void render();
     void syncTimers();
@@ -62,7 +68,7 @@ private:
     FormView* lastFocused_ = nullptr;
     Window* followed_ = nullptr; // the active window the focus was last moved to
     QTimer frame_;               // single shot: the redraw after ticks
-    bool ticking_ = false;       // the event running is a tick of a mirrored timer
+    bool drawAtFrame_ = false;   // the event running is a tick or a client's request
     Subscription afterEvent_;
 };
 

@@ -188,6 +188,18 @@ protected:
     std::string lineTooLong() override { return "TOO LONG\n"; }
 };
 
+TEST_F(RigctldServerTest, EveryRequestRunsThroughTheRunnerTheConsoleGivesIt) {
+    int requests = 0;
+    server.setRequestRunner([&](const std::function<void()>& request) {
+        ++requests;
+        request();
+    });
+    QTcpSocket* client = connectClient();
+    EXPECT_EQ(ask(client, "F 145000000"), "RPRT 0");
+    EXPECT_EQ(ask(client, "f"), "145000000");
+    EXPECT_EQ(requests, 2);
+}
+
 TEST(RigctldServerProtocol, AnotherLineProtocolIsServedThroughTheSameSockets) {
     AcceptingRig rig;
     RigctldServer server(rig, [](RigControl&) { return std::make_unique<ShoutProtocol>(); });

@@ -2,6 +2,7 @@
 // with no platform timer of its own, and the redraw after a timer's tick waits
 // for the frame yet always draws the model's last state.
 
+#include "remote/console_rig.h"
 #include "support/console_fixture.h"
 #include "ui/console_window.h"
 #include "ui/ui_binding.h"
@@ -89,6 +90,19 @@ TEST_F(UiBindingTest, RedrawsAfterTicksWaitForTheFrameAndDrawTheLastState) {
 
     program.click(form.bandScanButton); // "Stop": the operator's input draws at once
     EXPECT_EQ(readOut(), QString::fromStdString(form.readOut.caption));
+    EXPECT_EQ(view->findChild<QSlider*>("Slider1")->value(), form.tuningSlider.value());
+}
+
+TEST_F(UiBindingTest, AClientsTuneIsDoneAtOnceAndDrawnAtTheFrame) {
+    ConsoleRig rig(form, "test");
+    const QString before = readOut();
+    const int words = radio.wordCount();
+    binding->runRequest([&] { EXPECT_EQ(rig.tune(144050000), RigControl::Result::Ok); });
+    EXPECT_EQ(form.readOut.caption, "144050"); // tuned, and the word is out
+    EXPECT_EQ(radio.wordCount(), words + 1);
+    EXPECT_EQ(readOut(), before); // the reply need not wait for the widgets
+    EXPECT_TRUE(QTest::qWaitFor([&] { return readOut() == "144050"; }, 1000));
+    EXPECT_EQ(indicator(), "2");
     EXPECT_EQ(view->findChild<QSlider*>("Slider1")->value(), form.tuningSlider.value());
 }
 
