@@ -212,14 +212,14 @@ TEST_F(ChannelEditorTest, ReturningFromTheLibraryDiscardsUnsavedEdits) {
     EXPECT_TRUE(store.writes().empty());
 }
 
-struct Leaving {
+struct EditorLeaving {
     const char* name;
     bool byFrame;
 };
 
 // The editor, with a row typed, left without saving in the row's way.
 class ChannelEditorLeavingTest : public ChannelEditorTest,
-                                 public ::testing::WithParamInterface<Leaving> {};
+                                 public ::testing::WithParamInterface<EditorLeaving> {};
 
 // A re-range still pending when the editor closes is cancelled by its "LOCK".
 TEST_P(ChannelEditorLeavingTest, ExitAndClosingTheFrameLeaveWithoutStoringAnyChannel) {
@@ -241,9 +241,9 @@ TEST_P(ChannelEditorLeavingTest, ExitAndClosingTheFrameLeaveWithoutStoringAnyCha
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, ChannelEditorLeavingTest,
-                         ::testing::Values(Leaving{"ExitButton", false},
-                                           Leaving{"WindowFrame", true}),
-                         rowNameOf<Leaving>);
+                         ::testing::Values(EditorLeaving{"ExitButton", false},
+                                           EditorLeaving{"WindowFrame", true}),
+                         rowNameOf<EditorLeaving>);
 
 } // namespace
 } // namespace volna::test

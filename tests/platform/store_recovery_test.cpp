@@ -21,7 +21,7 @@ namespace {
 
 using namespace test;
 
-constexpr const char* kMissing = "<missing>";
+constexpr const char* kNoValue = "<missing>";
 
 struct Damage {
     const char* name;
@@ -103,8 +103,8 @@ protected:
     // Every seeded value reads back, the lost ones as missing.
     void expectEveryValue(SettingsStore& store, const char* when) {
         for (const StoredValue& stored : seeded) {
-            const std::string expected = isLost(stored, GetParam()) ? kMissing : stored.value;
-            EXPECT_EQ(expected, store.readSetting(stored.section, stored.key, kMissing))
+            const std::string expected = isLost(stored, GetParam()) ? kNoValue : stored.value;
+            EXPECT_EQ(expected, store.readSetting(stored.section, stored.key, kNoValue))
                 << when << ": " << stored.section << '/' << stored.key;
         }
     }
@@ -144,7 +144,7 @@ TEST_P(DamagedStoreTest, EveryValueTheFileStillHoldsReadsBackBeforeAndAfterTheFi
         EXPECT_EQ(damaged, fileBytes(copies[0]));
         ASSERT_EQ(1u, prompter.shown.size());
         EXPECT_NE(std::string::npos, prompter.shown[0].text.find(copies[0].string()));
-        EXPECT_EQ("0", store.readSetting("Flags", "LOCK", kMissing));
+        EXPECT_EQ("0", store.readSetting("Flags", "LOCK", kNoValue));
         store.writeSetting("Flags", "LOCK", "1");
         EXPECT_TRUE(store.sync());
         expectEveryValue(store, "after the first write");
@@ -164,10 +164,10 @@ TEST_F(QSettingsStoreTest, LinesUnderABrokenHeaderAreLeftOutUntilTheNextSoundHea
     writeBytes(storeFile(), "[Flags]\nBACK=145500\n[Settings\nGUN=1\n"
                             "[Library]\n$1=145500 - 145500 - a\n");
     QSettingsStore store(prompter);
-    EXPECT_EQ("145500", store.readSetting("Flags", "BACK", kMissing));
-    EXPECT_EQ(kMissing, store.readSetting("Settings", "GUN", kMissing));
-    EXPECT_EQ(kMissing, store.readSetting("Flags", "GUN", kMissing));
-    EXPECT_EQ("145500 - 145500 - a", store.readSetting("Library", "$1", kMissing));
+    EXPECT_EQ("145500", store.readSetting("Flags", "BACK", kNoValue));
+    EXPECT_EQ(kNoValue, store.readSetting("Settings", "GUN", kNoValue));
+    EXPECT_EQ(kNoValue, store.readSetting("Flags", "GUN", kNoValue));
+    EXPECT_EQ("145500 - 145500 - a", store.readSetting("Library", "$1", kNoValue));
 }
 
 // Nothing that is sound counts as damage: comments (after a header too), blank
@@ -179,9 +179,9 @@ TEST_F(QSettingsStoreTest, ASoundHandWrittenFileIsNotTakenForDamaged) {
                "[Channels(RX-cmt)]\n$1=\"a;b=c\"\n$2=x \\\"y\\\"\n");
     {
         QSettingsStore store(prompter);
-        EXPECT_EQ("145500", store.readSetting("Flags", "BACK", kMissing));
-        EXPECT_EQ("a;b=c", store.readSetting("Channels(RX-cmt)", "$1", kMissing));
-        EXPECT_EQ("x \"y\"", store.readSetting("Channels(RX-cmt)", "$2", kMissing));
+        EXPECT_EQ("145500", store.readSetting("Flags", "BACK", kNoValue));
+        EXPECT_EQ("a;b=c", store.readSetting("Channels(RX-cmt)", "$1", kNoValue));
+        EXPECT_EQ("x \"y\"", store.readSetting("Channels(RX-cmt)", "$2", kNoValue));
         store.writeSetting("Flags", "LOCK", "1");
         EXPECT_TRUE(store.sync());
     }
@@ -195,7 +195,7 @@ TEST_F(QSettingsStoreTest, AFileOfRandomBytesGivesBackItsSoundLines) {
     const std::string damaged = randomBytes(100000) + "\n[Flags]\nBACK=145500\n";
     writeBytes(storeFile(), damaged);
     QSettingsStore store(prompter);
-    EXPECT_EQ("145500", store.readSetting("Flags", "BACK", kMissing));
+    EXPECT_EQ("145500", store.readSetting("Flags", "BACK", kNoValue));
     store.writeSetting("Flags", "LOCK", "1");
     EXPECT_TRUE(store.sync());
     ASSERT_EQ(1u, damagedCopies().size());

@@ -139,16 +139,16 @@ TEST_F(ConsoleRigTest, TheBandEdgesAreTheConsoleSettings) {
 // The capability block's tuning step is the slider's step at the moment it is
 // read, and an off-notch tune lands on the nearest notch of that step.
 TEST_F(ConsoleRigTest, TheAdvertisedTuningStepFollowsTheStepButtons) {
-    struct StepCase {
+    struct AdvertisedStep {
         OptionButton* button;
         std::string stepHz;
         std::string tunedHz; // where F 145540000 lands
     };
     start();
     RigProtocol session(rig);
-    for (const StepCase& c : {StepCase{&form.step50, "50000", "145550000"},
-                              StepCase{&form.step100, "100000", "145500000"},
-                              StepCase{&form.step25, "25000", "145550000"}}) {
+    for (const AdvertisedStep& c : {AdvertisedStep{&form.step50, "50000", "145550000"},
+                                    AdvertisedStep{&form.step100, "100000", "145500000"},
+                                    AdvertisedStep{&form.step25, "25000", "145550000"}}) {
         program.click(*c.button);
         const std::string dump = session.feed("\\dump_state\n");
         EXPECT_NE(dump.find("\n0x20 " + c.stepHz + "\n0 0\n0x20 15000\n"), std::string::npos)

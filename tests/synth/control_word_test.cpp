@@ -119,26 +119,27 @@ TEST(ControlWord, ControlFieldIsSetOverAnyDividerBits) {
     EXPECT_EQ(wordText(buildControlWord(4194304.0f)), "000000000000000000000111");
 }
 
-struct DelayCase {
+struct WordDelayCase {
     double ms;
     int expected;
 };
 
 // One delay setting and the whole milliseconds slept.
-class RoundDelayTable : public ::testing::TestWithParam<DelayCase> {};
+class RoundDelayTable : public ::testing::TestWithParam<WordDelayCase> {};
 
 TEST_P(RoundDelayTable, NearestWholeMillisecondHalvesToEven) {
     EXPECT_EQ(roundDelay(GetParam().ms), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, RoundDelayTable,
-                         ::testing::Values(DelayCase{0.0, 0}, DelayCase{0.4, 0}, DelayCase{0.5, 0},
-                                           DelayCase{1.5, 2}, DelayCase{2.5, 2}, DelayCase{2.6, 3},
-                                           DelayCase{20.5, 20}, DelayCase{21.5, 22},
-                                           DelayCase{-1.0, 0}, DelayCase{-0.5, 0},
-                                           DelayCase{NAN, 0}, DelayCase{1e12, INT_MAX},
-                                           DelayCase{2147483646.5, 2147483646},
-                                           DelayCase{2147483646.6, INT_MAX}),
+                         ::testing::Values(WordDelayCase{0.0, 0}, WordDelayCase{0.4, 0},
+                                           WordDelayCase{0.5, 0}, WordDelayCase{1.5, 2},
+                                           WordDelayCase{2.5, 2}, WordDelayCase{2.6, 3},
+                                           WordDelayCase{20.5, 20}, WordDelayCase{21.5, 22},
+                                           WordDelayCase{-1.0, 0}, WordDelayCase{-0.5, 0},
+                                           WordDelayCase{NAN, 0}, WordDelayCase{1e12, INT_MAX},
+                                           WordDelayCase{2147483646.5, 2147483646},
+                                           WordDelayCase{2147483646.6, INT_MAX}),
                          [](const auto& row) { return test::rowName(row.param.ms); });
 
 } // namespace
