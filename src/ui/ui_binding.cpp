@@ -55,11 +55,11 @@ void UiBinding::render() {
 }
 
 void UiBinding::deliverTick(Timer& timer) {
-    drawAtFrame_ = true;
-    program_.tick(timer);
-    drawAtFrame_ = false;
+    runRequest([&] { program_.tick(timer); });
 }
 
+// A message box opened inside may run further events; each keeps the way of
+// drawing of the event it runs in.
 void UiBinding::runRequest(const std::function<void()>& request) {
     const bool outer = drawAtFrame_;
     drawAtFrame_ = true;
