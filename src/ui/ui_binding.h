@@ -67,7 +67,7 @@ private:
     std::map<Timer*, TimerMirror> timers_;
     FormView* lastFocused_ = nullptr;
     Window* followed_ = nullptr; // the active window the focus was last moved to
-    QTimer frame_;               // single shot: the redraw after ticks
+    QTimer frame_;               // single shot: the redraw after ticks and requests
     bool drawAtFrame_ = false;   // the event running is a tick or a client's request
     Subscription afterEvent_;
 };
