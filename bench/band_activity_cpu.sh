@@ -19,8 +19,6 @@ VOLNA144_SIM_STATUS=$status "$program" --port=sim 2>/dev/null &
 pid=$!
 pids="$pids $pid"
 console=$(window '^VOLNA144  v')
-# CPU time of all the program's threads, ns (the scheduler's count).
-cpu() { cat /proc/$pid/task/*/schedstat | awk '{ sum += $1 } END { printf "%.0f\n", sum }'; }
 (while sleep 1.95; do echo 200 >"$status"; sleep 0.05; echo 0 >"$status"; done) &
 pids="$pids $!"
 
@@ -28,9 +26,9 @@ pids="$pids $!"
 phase() {
     local before after
     sleep 1
-    before=$(cpu)
+    before=$(cpu_ns $pid)
     sleep "$seconds"
-    after=$(cpu)
+    after=$(cpu_ns $pid)
     awk -v ns=$((after - before)) -v s="$seconds" 'BEGIN { printf "%.1f\n", 100 * ns / (s * 1e9) }'
 }
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }

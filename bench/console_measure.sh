@@ -19,9 +19,7 @@ end=$(date +%s%N)
 echo "start-up to the first word on the port: $(((end - start) / 1000000)) ms"
 
 sleep 2
-# CPU time of all the program's threads in nanoseconds (the scheduler's count).
-cpu() { cat /proc/$pid/task/*/schedstat | awk '{ sum += $1 } END { print sum }'; }
-before=$(cpu)
+before=$(cpu_ns $pid)
 sleep 30
-after=$(cpu)
+after=$(cpu_ns $pid)
 echo "idle CPU over 30 s: $(awk -v ns=$((after - before)) 'BEGIN { printf "%.3f", 100 * ns / 3e10 }') % of one core"

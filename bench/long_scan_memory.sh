@@ -25,7 +25,7 @@ if [ "$picture" = band ]; then
 fi
 sleep 1
 rss() { awk '/^VmRSS/ { print $2 }' /proc/$pid/status; }
-cpu() { cat /proc/$pid/task/*/schedstat | awk '{ sum += $1 } END { printf "%d", sum / 1e6 }'; }
+cpu() { echo $(($(cpu_ns $pid) / 1000000)); } # ms
 before=$(rss)
 echo "before the scan: $before kB"
 # "Scan": left 9120, top 1320, 615 x 615 twips; 15 twips to a pixel.

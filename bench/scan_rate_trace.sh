@@ -16,9 +16,6 @@ session_start
 # Control words on the trace file $1 (rises of the frame line, bit 0 of 888).
 words() { awk '$1 == "out" && $2 == 888 { v = $3; if ((v % 2) && !(prev % 2)) n++; prev = v } END { print n + 0 }' "$1"; }
 
-# CPU time of all the program's threads, ns.
-cpu() { cat /proc/$pid/task/*/schedstat | awk '{ sum += $1 } END { printf "%d", sum }'; }
-
 rates=
 for ((run = 1; run <= runs; run++)); do
     write_store 144000 1 </dev/null
@@ -34,9 +31,9 @@ for ((run = 1; run <= runs; run++)); do
     sleep 1 # the scan under way
     w0=$(words "$trace")
     t0=$(date +%s%N)
-    c0=$(cpu)
+    c0=$(cpu_ns $pid)
     sleep "$seconds"
-    c1=$(cpu)
+    c1=$(cpu_ns $pid)
     w1=$(words "$trace")
     t1=$(date +%s%N)
     kill "$pid"

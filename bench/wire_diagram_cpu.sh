@@ -18,14 +18,12 @@ click_twips() {
     xdotool mousemove --window "$console" $((($1 + $3 / 2) / 15)) $((($2 + $4 / 2) / 15)) click 1
     sleep 0.3
 }
-# CPU time of all the program's threads in nanoseconds (the scheduler's count).
-cpu() { cat /proc/$pid/task/*/schedstat | awk '{ sum += $1 } END { printf "%.0f", sum }'; }
 measure() {
     local before after
     kill -0 $pid 2>/dev/null || { echo "the program ended"; exit 1; }
-    before=$(cpu)
+    before=$(cpu_ns $pid)
     sleep 10
-    after=$(cpu)
+    after=$(cpu_ns $pid)
     echo "$1: $(awk -v ns=$((after - before)) 'BEGIN { printf "%.1f", 100 * ns / 1e10 }') % of one core"
 }
 

@@ -107,6 +107,9 @@ wait_exit() {
     return 1
 }
 
+# CPU time used so far by all the threads of process $1, in ns (the benches).
+cpu_ns() { cat /proc/"$1"/task/*/schedstat | awk '{ sum += $1 } END { printf "%.0f", sum }'; }
+
 failures=0
 fail() {
     echo "FAIL: $*"
