@@ -57,9 +57,6 @@ bool readAll(int fd, std::size_t size, std::string& text) {
     return true;
 }
 
-constexpr std::string_view kCannotRead = kCannotReadTemplate;
-constexpr std::string_view kCannotWrite = kCannotWriteTemplate;
-
 // Why a file that opened cannot be read as a whole: not a regular file, or
 // larger than maxBytes; 0 when it can.
 int unreadable(int fd, std::size_t maxBytes, std::size_t& size) {
@@ -82,25 +79,25 @@ int unreadable(int fd, std::size_t maxBytes, std::size_t& size) {
 TextFileResult readTextFile(const std::string& path, std::size_t maxBytes) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        return failure(kCannotRead, path, errno);
+        return failure(kCannotReadTemplate, path, errno);
     }
     std::size_t size = 0;
     if (const int error = unreadable(fd, maxBytes, size); error != 0) {
         ::close(fd);
-        return failure(kCannotRead, path, error);
+        return failure(kCannotReadTemplate, path, error);
     }
     TextFileResult result;
     result.ok = readAll(fd, size, result.text);
     const int error = errno;
     ::close(fd);
-    return result.ok ? result : failure(kCannotRead, path, error);
+    return result.ok ? result : failure(kCannotReadTemplate, path, error);
 }
 
 TextFileResult writeTextFile(const std::string& path, const std::string& text) {
     std::string temporary = path + ".XXXXXX";
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) {
-        return failure(kCannotWrite, path, errno);
+        return failure(kCannotWriteTemplate, path, errno);
     }
     // mkstemp makes the file private; a saved file gets the usual rights.
     const mode_t mask = ::umask(0);
@@ -120,7 +117,7 @@ TextFileResult writeTextFile(const std::string& path, const std::string& text) {
         return {true, {}, {}};
     }
     ::unlink(temporary.c_str());
-    return failure(kCannotWrite, path, error);
+    return failure(kCannotWriteTemplate, path, error);
 }
 
 } // namespace volna

@@ -35,10 +35,6 @@ constexpr const char* kDamagedCopySuffix = ".damaged-";
 constexpr const char* kDamagedCopyTimeFormat = "yyyyMMdd-HHmmss";
 
 // The messages about the store file are templates (toolkit/text_templates.h).
-constexpr const char* kDamagedFileSetAside = kDamagedFileSetAsideTemplate.data();
-constexpr const char* kDamagedFileNotSetAside = kDamagedFileNotSetAsideTemplate.data();
-constexpr const char* kStoreNotWritable = kStoreNotWritableTemplate.data();
-constexpr const char* kStoreNotReadable = kStoreNotReadableTemplate.data();
 constexpr const char* kReasonNoPermission = "нет прав на чтение";
 constexpr const char* kReasonDirectory = "на месте файла находится каталог";
 constexpr const char* kReasonNotAFile = "это не обычный файл";
@@ -289,7 +285,8 @@ void QSettingsStore::runWithoutFile(const QString& reason) {
     unwritableReported_ = true;
     writeStartingValues(unsaved_);
     unsaved_.clearLog();
-    prompter_.ask(errorBox(QString::fromUtf8(kStoreNotReadable).arg(path_, reason).toStdString()));
+    prompter_.ask(
+        errorBox(fillText(kStoreNotReadableTemplate, {path_.toStdString(), reason.toStdString()})));
 }
 
 // allKeys() also parses every section, so a damaged one shows in status().
@@ -316,13 +313,13 @@ void QSettingsStore::setAsideDamagedFile() {
                          QDateTime::currentDateTime().toString(kDamagedCopyTimeFormat);
     if (!QFile::copy(path_, copy)) {
         readOnly_ = true;
-        reportUnwritable(kDamagedFileNotSetAside);
+        reportUnwritable(kDamagedFileNotSetAsideTemplate);
         return;
     }
-    prompter_.ask(errorBox(QString::fromUtf8(kDamagedFileSetAside).arg(copy).toStdString()));
+    prompter_.ask(errorBox(fillText(kDamagedFileSetAsideTemplate, {copy.toStdString()})));
     if (!replaceDamagedFile()) {
         readOnly_ = true;
-        reportUnwritable(kStoreNotWritable);
+        reportUnwritable(kStoreNotWritableTemplate);
     }
 }
 
@@ -360,17 +357,17 @@ bool QSettingsStore::writeFile() {
     settings_->sync();
     writeFailed_ = settings_->status() == QSettings::AccessError;
     if (writeFailed_) {
-        reportUnwritable(kStoreNotWritable);
+        reportUnwritable(kStoreNotWritableTemplate);
     }
     return !writeFailed_;
 }
 
-void QSettingsStore::reportUnwritable(const char* message) {
+void QSettingsStore::reportUnwritable(std::string_view message) {
     if (unwritableReported_) {
         return;
     }
     unwritableReported_ = true;
-    prompter_.ask(errorBox(QString::fromUtf8(message).arg(path_).toStdString()));
+    prompter_.ask(errorBox(fillText(message, {path_.toStdString()})));
 }
 
 } // namespace volna

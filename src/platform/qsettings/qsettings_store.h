@@ -16,6 +16,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 class QSettings;
 class QTemporaryDir;
@@ -50,7 +51,7 @@ private:
     void setAsideDamagedFile();
     bool replaceDamagedFile();
     bool writeFile();
-    void reportUnwritable(const char* message);
+    void reportUnwritable(std::string_view message);
 
     Prompter& prompter_;
     const QString path_;
