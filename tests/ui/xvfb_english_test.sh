@@ -99,21 +99,21 @@ stop
 # --- A German locale: Russian by default, English with --lang=en. ---
 export XDG_CONFIG_HOME=$work/de
 mkdir -p "$XDG_CONFIG_HOME"
-german=(env LANG=de_DE.UTF-8 LANGUAGE=de)
-"${german[@]}" "$program" --port=sim 2>>"$work/stderr" &
-pid=$!
-pids="$pids $pid"
-question=$(window_titled 'Предупреждение!')
-[ -n "$question" ] || fail "a German locale did not give the Russian question"
-xdotool windowfocus --sync "$question" key Tab key Return # No
-wait_exit "$pid" || fail "the program did not end after No"
-"${german[@]}" "$program" --port=sim --lang=en 2>>"$work/stderr" &
-pid=$!
-pids="$pids $pid"
-question=$(window_titled 'Warning!')
-[ -n "$question" ] || fail "a German locale with --lang=en gave no English question"
-xdotool windowfocus --sync "$question" key Tab key Return # No
-wait_exit "$pid" || fail "the program did not end after No"
+# Starts the program in a German locale with the options after $1, answers No
+# to the first-run question, which must be titled $1, and waits for the end.
+refuse_first_run_in_german() {
+    local title=$1
+    shift
+    env LANG=de_DE.UTF-8 LANGUAGE=de "$program" --port=sim "$@" 2>>"$work/stderr" &
+    pid=$!
+    pids="$pids $pid"
+    question=$(window_titled "$title")
+    [ -n "$question" ] || fail "a German locale ${*:+with $* }gave no question titled $title"
+    xdotool windowfocus --sync "$question" key Tab key Return # No
+    wait_exit "$pid" || fail "the program did not end after No"
+}
+refuse_first_run_in_german 'Предупреждение!'
+refuse_first_run_in_german 'Warning!' --lang=en
 [ ! -e "$XDG_CONFIG_HOME/VOLNA144/VOLNA144.conf" ] || fail "No with --lang=en wrote a store file"
 
 grep -q 'translation is missing' "$work/stderr" && fail "the English translation did not load"
