@@ -77,7 +77,14 @@ int unreadable(int fd, std::size_t maxBytes, std::size_t& size) {
 } // namespace
 
 TextFileResult readTextFile(const std::string& path, std::size_t maxBytes) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // A pipe or a device is refused before it is opened: opening a pipe
+    // without a writer would wait for one, and with it the whole program.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+        return failure(kCannotReadTemplate, path, S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
+    }
+    // O_NONBLOCK still, should a pipe take the file's place in between.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         return failure(kCannotReadTemplate, path, errno);
     }

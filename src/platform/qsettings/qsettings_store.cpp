@@ -152,18 +152,17 @@ bool writeWhole(const QString& path, const std::string& text) {
            file.commit();
 }
 
-// The file QSettings keeps the store in, "<config>/VOLNA144/VOLNA144.conf".
+} // namespace
+
 // Worked out without a QSettings, which would open the file at once and block
 // on a pipe put in its place.
-QString storeFileName() {
+QString storeFilePath() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' +
            QLatin1String(kOrganisation) + u'/' + QLatin1String(kApplication) +
            QLatin1String(".conf");
 }
 
-} // namespace
-
-QSettingsStore::QSettingsStore(Prompter& prompter) : prompter_(prompter), path_(storeFileName()) {
+QSettingsStore::QSettingsStore(Prompter& prompter) : prompter_(prompter), path_(storeFilePath()) {
     open();
 }
 

@@ -23,6 +23,10 @@ class QTemporaryDir;
 
 namespace volna {
 
+// The store file, "<config>/VOLNA144/VOLNA144.conf", whether or not it exists:
+// worked out without opening it.
+QString storeFilePath();
+
 class QSettingsStore : public SettingsStore {
 public:
     explicit QSettingsStore(Prompter& prompter);
