@@ -324,6 +324,10 @@
         <translation>a directory stands where the file should be</translation>
     </message>
     <message>
+        <source>файл больше 16 МБ</source>
+        <translation>the file is larger than 16 MB</translation>
+    </message>
+    <message>
         <source>это не обычный файл</source>
         <translation>it is not a regular file</translation>
     </message>
@@ -540,8 +544,12 @@
         <translation>The settings file %1 is damaged and a copy of it could not be saved. So as not to lose it, the program will not write the settings: changes last only until the program ends.</translation>
     </message>
     <message>
-        <source>Не удалось записать файл настроек %1. Изменения настроек будут действовать только до выхода из программы.</source>
-        <translation>Could not write the settings file %1. Changes to the settings last only until the program ends.</translation>
+        <source>Не удалось записать файл настроек %1: %2. Изменения настроек, каналов и библиотеки не сохранены; программа попробует сохранить их снова при следующем изменении, а до тех пор они действуют только до выхода из программы.</source>
+        <translation>Could not write the settings file %1: %2. Changes to the settings, channels and library are not saved; the program tries again at the next change, and until then they last only until the program ends.</translation>
+    </message>
+    <message>
+        <source>В файле настроек повторяются %1: взяты последние значения. Копия файла сохранена: %2</source>
+        <translation>Keys repeat in the settings file: %1; the last values are used. A copy of the file was kept: %2</translation>
     </message>
     <message>
         <source>Не удалось прочитать файл настроек %1: %2. Программа работает с начальными настройками и не будет изменять этот файл; изменения будут действовать только до выхода из программы.</source>

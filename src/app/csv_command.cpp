@@ -5,20 +5,23 @@
 #include "settings/first_run.h"
 #include "ui/translate.h"
 
+#include "toolkit/text_file.h"
+
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QString>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
+#include <utility>
 
 namespace volna {
 
 namespace {
 
 // No list of a hundred entries comes near this; a larger file is not one.
-constexpr qint64 kLargestFile = 64 * 1024 * 1024;
+constexpr std::size_t kLargestFile = 64 * 1024 * 1024;
 
 constexpr const char* kFileMissing = "файл %1 не найден";
 constexpr const char* kFileNotRegular = "%1 — не обычный файл";
@@ -64,45 +67,40 @@ int fail(const char* message) {
     return fail(shown(message).toStdString());
 }
 
+// Why a file could not be read or written, in the program's language.
+std::string fileFault(const QString& path, const TextFileResult& result, const char* otherwise) {
+    switch (result.errorNumber) {
+    case ENOENT:
+        return text(kFileMissing, path);
+    case EINVAL: // a pipe or a device would block or never end
+    case EISDIR:
+        return text(kFileNotRegular, path);
+    case EFBIG:
+        return text(kFileTooLarge, path);
+    default:
+        return text(otherwise, path, QString::fromLocal8Bit(std::strerror(result.errorNumber)));
+    }
+}
+
 // The whole file at path; false with the reason in error.
 bool readWholeFile(const QString& path, std::string& bytes, std::string& error) {
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        error = text(kFileMissing, path);
-    } else if (!info.isFile()) { // a pipe or a device would block or never end
-        error = text(kFileNotRegular, path);
-    } else if (info.size() > kLargestFile) {
-        error = text(kFileTooLarge, path);
-    } else {
-        QFile file(path);
-        if (file.open(QIODevice::ReadOnly)) {
-            const QByteArray read = file.read(kLargestFile + 1);
-            if (file.error() == QFileDevice::NoError && read.size() <= kLargestFile) {
-                bytes.assign(read.constData(), static_cast<std::size_t>(read.size()));
-                return true;
-            }
-        }
-        error = text(kFileUnreadable, path, file.errorString());
+    TextFileResult read = readTextFile(QFile::encodeName(path).toStdString(), kLargestFile);
+    if (!read.ok) {
+        error = fileFault(path, read, kFileUnreadable);
+        return false;
     }
-    return false;
+    bytes = std::move(read.text);
+    return true;
 }
 
 // Replaces path with bytes in one rename: a file is either the old one or
 // the whole new one, never a half.
 bool writeWholeFile(const QString& path, const std::string& bytes, std::string& error) {
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile()) { // a rename would put a file in place of a device
-        error = text(kFileNotRegular, path);
-        return false;
+    const TextFileResult written = writeTextFile(QFile::encodeName(path).toStdString(), bytes);
+    if (!written.ok) {
+        error = fileFault(path, written, kFileUnwritable);
     }
-    QSaveFile file(path);
-    const auto size = static_cast<qint64>(bytes.size());
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes.data(), size) == size &&
-        file.commit()) {
-        return true;
-    }
-    error = text(kFileUnwritable, path, file.errorString());
-    return false;
+    return written.ok;
 }
 
 // Empty when the store can be used: it was read and has been set up by a run

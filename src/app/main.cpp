@@ -12,6 +12,7 @@
 #include "console/port_loss.h"
 #include "console/side_windows.h"
 #include "platform/qsettings/qsettings_store.h"
+#include "platform/qsettings/save_leftovers.h"
 #include "remote/console_rig.h"
 #include "scan/band_activity.h"
 #include "scan/band_picture.h"
@@ -185,11 +186,11 @@ std::unique_ptr<RigctldServer> startRigctld(const Options& options, RigControl& 
 // window back.
 class StoreSync {
 public:
-    explicit StoreSync(SettingsStore& store) : store_(store) {}
+    explicit StoreSync(QSettingsStore& store) : store_(store) {}
 
     void afterEvent() {
         if (open_) {
-            store_.sync();
+            store_.syncChanges();
         }
     }
     void open() {
@@ -198,7 +199,7 @@ public:
     }
 
 private:
-    SettingsStore& store_;
+    QSettingsStore& store_;
     bool open_ = false;
 };
 
@@ -254,6 +255,7 @@ int main(int argc, char** argv) {
     const TransmitLineGuard lineGuard(drop);
 
     MessageBoxPrompter prompter;
+    removeSaveLeftovers(storeFilePath());
     QSettingsStore store(prompter);
     if (const Language language = chooseLanguage(store, options.language);
         language != options.language.value_or(Language::Russian)) {

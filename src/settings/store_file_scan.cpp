@@ -1,5 +1,8 @@
 #include "settings/store_file_scan.h"
 
+#include <cstdint>
+#include <unordered_map>
+
 namespace volna {
 
 namespace {
@@ -99,6 +102,137 @@ LineKind kindOf(std::string_view rawLine) {
     return isSoundPair(line) ? LineKind::Pair : LineKind::Damaged;
 }
 
+int hexValue(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return -1;
+}
+
+// The number of `digits` hex digits at text[at], or -1.
+long hexNumber(std::string_view text, std::size_t at, std::size_t digits) {
+    if (at + digits > text.size()) {
+        return -1;
+    }
+    long value = 0;
+    for (std::size_t i = at; i < at + digits; ++i) {
+        const int digit = hexValue(text[i]);
+        if (digit < 0) {
+            return -1;
+        }
+        value = value * 16 + digit;
+    }
+    return value;
+}
+
+void appendUtf8(std::string& out, std::uint32_t code) {
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+// A section or key name as the reader decodes it: %XX and %UXXXX are
+// characters, a backslash is "/"; the rest stands for itself.
+std::string decodedName(std::string_view name) {
+    std::string out;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const long wide = name.substr(i, 2) == "%U" ? hexNumber(name, i + 2, 4) : -1;
+        const long narrow = name[i] == '%' ? hexNumber(name, i + 1, 2) : -1;
+        if (wide >= 0) {
+            appendUtf8(out, static_cast<std::uint32_t>(wide));
+            i += 5;
+        } else if (narrow >= 0) {
+            appendUtf8(out, static_cast<std::uint32_t>(narrow));
+            i += 2;
+        } else {
+            out += name[i] == '\\' ? '/' : name[i];
+        }
+    }
+    return out;
+}
+
+std::string foldedCase(std::string text) {
+    for (char& c : text) {
+        c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+    return text;
+}
+
+// The name of the section a sound header opens.
+std::string sectionOf(std::string_view header) {
+    const std::string_view line = trimmed(header);
+    return decodedName(line.substr(1, line.find(']') - 1));
+}
+
+// The name of the key of a sound pair: what stands before the first "=".
+std::string keyOf(std::string_view pair) {
+    return decodedName(trimmed(pair.substr(0, pair.find('='))));
+}
+
+// What the sound lines of a file hold, header by header, with the last of
+// each repeated key kept and every repetition noted.
+class SoundLines {
+public:
+    void header(std::string_view line) {
+        section_ = sectionOf(line);
+        if (!sections_.emplace(foldedCase(section_), true).second) {
+            note("[" + section_ + "]");
+        }
+        const std::string_view header = trimmed(line);
+        lines_.emplace_back(header.substr(0, header.find(']') + 1));
+    }
+    void pair(std::string_view line) {
+        const std::string key = keyOf(line);
+        const std::string name = foldedCase(section_) + '\0' + foldedCase(key);
+        const auto [seen, first] = keys_.try_emplace(name, lines_.size());
+        if (!first) {
+            lines_[seen->second].clear(); // the reader keeps the last value
+            seen->second = lines_.size();
+            note(section_ + "/" + key);
+        }
+        lines_.emplace_back(line);
+    }
+    std::string text() const {
+        std::string text;
+        for (const std::string& line : lines_) {
+            if (!line.empty()) {
+                text.append(line).append("\n");
+            }
+        }
+        return text;
+    }
+    const std::vector<std::string>& duplicates() const { return duplicates_; }
+
+private:
+    void note(const std::string& name) {
+        for (const std::string& noted : duplicates_) {
+            if (noted == name) {
+                return;
+            }
+        }
+        duplicates_.push_back(name);
+    }
+
+    std::string section_; // keys before any header are in the unnamed section
+    std::vector<std::string> lines_;
+    std::unordered_map<std::string, bool> sections_;
+    std::unordered_map<std::string, std::size_t> keys_; // folded name to its line
+    std::vector<std::string> duplicates_;
+};
+
 } // namespace
 
 StoreFileScan scanStoreFile(std::string_view bytes) {
@@ -106,6 +240,7 @@ StoreFileScan scanStoreFile(std::string_view bytes) {
         bytes.remove_prefix(kUtf8Bom.size());
     }
     StoreFileScan scan;
+    SoundLines sound;
     bool inBrokenSection = false;
     while (!bytes.empty()) {
         const std::size_t end = bytes.find_first_of("\r\n");
@@ -119,14 +254,15 @@ StoreFileScan scanStoreFile(std::string_view bytes) {
             kind = LineKind::Damaged;
         }
         if (kind == LineKind::Header) {
-            const std::string_view header = trimmed(line);
-            scan.soundText.append(header.substr(0, header.find(']') + 1)).append("\n");
+            sound.header(line);
         } else if (kind == LineKind::Pair) {
-            scan.soundText.append(line).append("\n");
+            sound.pair(line);
         } else if (kind != LineKind::Blank) {
             ++scan.damagedLines;
         }
     }
+    scan.soundText = sound.text();
+    scan.duplicates = sound.duplicates();
     return scan;
 }
 

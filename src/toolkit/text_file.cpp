@@ -17,14 +17,15 @@ namespace volna {
 namespace {
 
 TextFileResult failure(std::string_view what, const std::string& path, int error) {
-    return {false, {}, fillText(what, {path, std::strerror(error)})};
+    return {false, {}, fillText(what, {path, std::strerror(error)}), error};
 }
 
-// Writes all of text to fd, retrying short writes.
-bool writeAll(int fd, const std::string& text) {
+// Writes all of text to fd, retrying short writes; a write that makes no
+// progress fails with EIO.
+bool writeAll(FileCalls& calls, int fd, const std::string& text) {
     std::size_t done = 0;
     while (done < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        const ssize_t n = calls.write(fd, text.data() + done, text.size() - done);
         if (n < 0 && errno == EINTR) {
             continue;
         }
@@ -74,7 +75,72 @@ int unreadable(int fd, std::size_t maxBytes, std::size_t& size) {
     return size > maxBytes ? EFBIG : 0;
 }
 
+// The file a write to path replaces: the target of a symbolic link, so that
+// a link into another folder stays a link; path itself otherwise (a dangling
+// link is replaced by the file).
+std::string replacedFile(const std::string& path) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+        return path;
+    }
+    char* real = ::realpath(path.c_str(), nullptr);
+    if (real == nullptr) {
+        return path;
+    }
+    std::string target(real);
+    std::free(real);
+    return target;
+}
+
+// The permissions the new file gets: those of the file it replaces, or the
+// usual ones for a new file.
+mode_t permissionsFor(const struct stat* replaced) {
+    if (replaced != nullptr) {
+        return replaced->st_mode & 07777;
+    }
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// Makes the rename itself durable. A folder that cannot be synced (some file
+// systems refuse it) still holds the new file; nothing is lost by going on.
+void syncFolderOf(const std::string& file) {
+    const std::size_t slash = file.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : file.substr(0, slash + 1);
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+std::string fileNameOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
 } // namespace
+
+int FileCalls::createTemporary(char* pattern) {
+    return ::mkostemp(pattern, O_CLOEXEC);
+}
+
+ssize_t FileCalls::write(int fd, const void* data, std::size_t size) {
+    return ::write(fd, data, size);
+}
+
+int FileCalls::sync(int fd) {
+    return ::fsync(fd);
+}
+
+int FileCalls::close(int fd) {
+    return ::close(fd);
+}
+
+int FileCalls::rename(const char* from, const char* to) {
+    return ::rename(from, to);
+}
 
 TextFileResult readTextFile(const std::string& path, std::size_t maxBytes) {
     // A pipe or a device is refused before it is opened: opening a pipe
@@ -101,30 +167,53 @@ TextFileResult readTextFile(const std::string& path, std::size_t maxBytes) {
 }
 
 TextFileResult writeTextFile(const std::string& path, const std::string& text) {
-    std::string temporary = path + ".XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
+    FileCalls calls;
+    return writeTextFile(path, text, calls);
+}
+
+TextFileResult writeTextFile(const std::string& path, const std::string& text, FileCalls& calls) {
+    const std::string target = replacedFile(path);
+    struct stat info {};
+    const bool exists = ::stat(target.c_str(), &info) == 0;
+    if (exists && !S_ISREG(info.st_mode)) { // a rename would put a file in place of a device
+        return failure(kCannotWriteTemplate, path, S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
+    }
+    std::string temporary = target + kTemporarySuffix + "XXXXXX";
+    const int fd = calls.createTemporary(temporary.data());
     if (fd < 0) {
         return failure(kCannotWriteTemplate, path, errno);
     }
-    // mkstemp makes the file private; a saved file gets the usual rights.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
-    bool ok = writeAll(fd, text) && ::fsync(fd) == 0;
+    ::fchmod(fd, permissionsFor(exists ? &info : nullptr));
+    bool ok = writeAll(calls, fd, text) && calls.sync(fd) == 0;
     int error = ok ? 0 : errno;
-    if (::close(fd) != 0 && ok) {
+    if (calls.close(fd) != 0 && ok) {
         ok = false;
         error = errno;
     }
-    if (ok && ::rename(temporary.c_str(), path.c_str()) != 0) {
+    if (ok && calls.rename(temporary.c_str(), target.c_str()) != 0) {
         ok = false;
         error = errno;
     }
-    if (ok) {
-        return {true, {}, {}};
+    if (!ok) {
+        ::unlink(temporary.c_str());
+        return failure(kCannotWriteTemplate, path, error);
     }
-    ::unlink(temporary.c_str());
-    return failure(kCannotWriteTemplate, path, error);
+    syncFolderOf(target);
+    return {true, {}, {}, 0};
+}
+
+bool isTemporaryFileOf(const std::string& name, const std::string& target) {
+    const std::string prefix = fileNameOf(target) + kTemporarySuffix;
+    if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0) {
+        return false;
+    }
+    for (std::size_t i = prefix.size(); i < name.size(); ++i) {
+        const char c = name[i];
+        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))) {
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace volna

@@ -36,13 +36,16 @@ inline constexpr std::string_view kHoursAgoTemplate = "%1 ч %2 мин наза�
 inline constexpr std::string_view kDamagedFileSetAsideTemplate =
     "Файл настроек повреждён, часть настроек не удалось прочитать. Копия повреждённого файла "
     "сохранена: %1";
+inline constexpr std::string_view kDuplicateKeysSetAsideTemplate =
+    "В файле настроек повторяются %1: взяты последние значения. Копия файла сохранена: %2";
 inline constexpr std::string_view kDamagedFileNotSetAsideTemplate =
     "Файл настроек %1 повреждён, а сохранить его копию не удалось. Чтобы не потерять его, "
     "программа не будет записывать настройки: изменения будут действовать только до выхода "
     "из программы.";
 inline constexpr std::string_view kStoreNotWritableTemplate =
-    "Не удалось записать файл настроек %1. Изменения настроек будут действовать только до "
-    "выхода из программы.";
+    "Не удалось записать файл настроек %1: %2. Изменения настроек, каналов и библиотеки не "
+    "сохранены; программа попробует сохранить их снова при следующем изменении, а до тех пор "
+    "они действуют только до выхода из программы.";
 inline constexpr std::string_view kStoreNotReadableTemplate =
     "Не удалось прочитать файл настроек %1: %2. Программа работает с начальными настройками и "
     "не будет изменять этот файл; изменения будут действовать только до выхода из программы.";
@@ -56,8 +59,9 @@ inline constexpr std::string_view kFirstRunQuestionTemplate =
 
 // Every template above, the more particular before the more general: a text
 // is matched against them in this order and the first match wins.
-inline constexpr std::array<std::string_view, 21> kTextTemplates{
+inline constexpr std::array<std::string_view, 22> kTextTemplates{
     kDamagedFileSetAsideTemplate,
+    kDuplicateKeysSetAsideTemplate,
     kDamagedFileNotSetAsideTemplate,
     kStoreNotWritableTemplate,
     kStoreNotReadableTemplate,

@@ -3,6 +3,7 @@
 // of a save are cleared at start unless another instance is saving.
 
 #include "platform/qsettings/qsettings_store.h"
+#include "platform/qsettings/save_leftovers.h"
 #include "platform/store_files.h"
 #include "settings/first_run.h"
 
@@ -148,57 +149,46 @@ TEST_F(QSettingsStoreTest, AFirstRunThatCannotSaveIsNotReportedAsDone) {
     EXPECT_FALSE(fs::exists(storeFile()));
 }
 
-// A lock left by a process that was killed while it held it.
-void leaveStaleLock(const fs::path& lockFile) {
-    const pid_t child = fork();
-    if (child == 0) {
-        QLockFile lock(QString::fromStdString(lockFile.string()));
-        _exit(lock.lock() ? 0 : 1);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    ASSERT_TRUE(fs::exists(lockFile));
-}
-
+// Only the program's own temporary files are removed: an operator's copies,
+// whatever their names, and the leftovers of earlier versions stay.
 TEST_F(QSettingsStoreTest, ClearsTheLeftoversOfAKilledSaveAtStart) {
     seedFullStore();
-    const fs::path lock = storeDir() / "VOLNA144.conf.lock";
-    leaveStaleLock(lock);
-    for (const char* name : {"VOLNA144.conf.CDQFia", "VOLNA144.conf.xQYbzz"}) {
+    for (const char* name :
+         {"VOLNA144.conf.volna144-new-Ab12Cd", "VOLNA144.conf.volna144-new-xQYbzz"}) {
         writeBytes(storeDir() / name, "[Flags]\nBACK=1");
     }
-    const std::vector<std::string> kept = {
-        "VOLNA144.conf",        "VOLNA144.conf.Backup", "VOLNA144.conf.CDQFia7",
-        "VOLNA144.conf.backup", "VOLNA144.conf.bak001", "VOLNA144.conf.damaged-20260101-120000",
-        "other.conf.CDQFia"};
+    const std::vector<std::string> kept = {"VOLNA144.conf",
+                                           "VOLNA144.conf.BACKUP",
+                                           "VOLNA144.conf.CDQFia",
+                                           "VOLNA144.conf.ORIGIN",
+                                           "VOLNA144.conf.damaged-20260101-120000",
+                                           "VOLNA144.conf.lock",
+                                           "VOLNA144.conf.myCopy",
+                                           "VOLNA144.conf.oldCFG",
+                                           "VOLNA144.conf.volna144-new-Ab12Cd7",
+                                           "other.conf.volna144-new-Ab12Cd"};
     for (const std::string& name : kept) {
         if (!fs::exists(storeDir() / name)) {
             writeBytes(storeDir() / name, "keep");
         }
     }
 
-    QSettingsStore store(prompter);
+    EXPECT_EQ(2, removeSaveLeftovers(storeFilePath()));
     EXPECT_EQ(kept, storeDirNames());
-    EXPECT_EQ("145500", store.readSetting("Flags", "BACK", kMissing));
-    store.writeSetting("Flags", "BACK", "145525");
-    EXPECT_TRUE(store.sync()) << "the stale lock does not block a save";
-    EXPECT_TRUE(prompter.shown.empty());
 }
 
-// A kill between creating the lock file and writing its owner into it leaves
-// an empty lock, which QLockFile would take for a live one for 30 s.
+// QSettings saved under "<file>.lock"; a lock an earlier version left, even
+// one naming no owner, neither holds up a save nor is removed.
 TEST_F(QSettingsStoreTest, ClearsALockThatNamesNoOwner) {
     seedFullStore();
     const fs::path lock = storeDir() / "VOLNA144.conf.lock";
     writeBytes(lock, "");
-    writeBytes(storeDir() / "VOLNA144.conf.CDQFia", "[Flags]\nBACK=1");
 
     QSettingsStore store(prompter);
-    EXPECT_EQ(std::vector<std::string>{"VOLNA144.conf"}, storeDirNames());
     store.writeSetting("Flags", "BACK", "145525");
     EXPECT_TRUE(store.sync());
     EXPECT_EQ("145525", parsedFromDisk(storeFile())->value("Flags/BACK").toString());
+    EXPECT_TRUE(fs::exists(lock));
 }
 
 // While another instance holds the lock, its temporary file may be the save

@@ -1,15 +1,13 @@
 #include "platform/qsettings/qsettings_store.h"
 
-#include "platform/qsettings/save_leftovers.h"
 #include "settings/first_run.h"
 #include "settings/store_file_scan.h"
+#include "settings/store_file_text.h"
 #include "toolkit/text_templates.h"
 
 #include <QDateTime>
-#include <QFile>
-#include <QList>
-#include <QPair>
-#include <QSaveFile>
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
@@ -18,9 +16,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace volna {
 
@@ -38,13 +33,22 @@ constexpr const char* kDamagedCopyTimeFormat = "yyyyMMdd-HHmmss";
 constexpr const char* kReasonNoPermission = "нет прав на чтение";
 constexpr const char* kReasonDirectory = "на месте файла находится каталог";
 constexpr const char* kReasonNotAFile = "это не обычный файл";
+constexpr const char* kReasonTooLarge = "файл больше 16 МБ";
 
-QString qtText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString qtName(std::string_view section, std::string_view key) {
-    return qtText(section) + u'/' + qtText(key);
+std::string reasonOf(int error) {
+    switch (error) {
+    case EACCES:
+    case EPERM:
+        return kReasonNoPermission;
+    case EISDIR:
+        return kReasonDirectory;
+    case EINVAL: // what the file seam says of a pipe or a device
+        return kReasonNotAFile;
+    case EFBIG:
+        return kReasonTooLarge;
+    default:
+        return std::strerror(error);
+    }
 }
 
 // The stored value as text. A hand-edited value with unquoted commas comes back
@@ -57,99 +61,53 @@ std::string textOf(const QVariant& value) {
     return value.toString().toStdString();
 }
 
-bool sameValues(QSettings& one, QSettings& other) {
-    const QStringList names = one.allKeys();
-    if (names != other.allKeys()) {
+// Every value settings read, into values. QSettings names a key "section/key";
+// a key that stood before any section has no section.
+void takeValues(QSettings& settings, MemoryStore& values) {
+    const QStringList names = settings.allKeys();
+    for (const QString& name : names) {
+        const qsizetype slash = name.indexOf(u'/');
+        const QString section = slash < 0 ? QString() : name.left(slash);
+        const QString key = slash < 0 ? name : name.mid(slash + 1);
+        values.writeSetting(section.toStdString(), key.toStdString(), textOf(settings.value(name)));
+    }
+    values.clearLog();
+}
+
+// What QSettings reads of text: text is put in a file of its own in a
+// temporary folder, which QSettings parses as it parses the store. False, and
+// nothing read, when no such file can be made.
+bool readText(const std::string& text, MemoryStore& values) {
+    const QTemporaryDir dir;
+    const QString copy = dir.filePath(QStringLiteral("store.conf"));
+    if (!dir.isValid() || !writeTextFile(copy.toStdString(), text).ok) {
         return false;
     }
-    for (const QString& name : names) {
-        if (one.value(name) != other.value(name)) {
+    QSettings settings(copy, QSettings::IniFormat);
+    takeValues(settings, values);
+    return true;
+}
+
+bool sameValues(const MemoryStore& one, const MemoryStore& other) {
+    if (one.size() != other.size()) {
+        return false;
+    }
+    for (const MemoryStore::Entry& entry : one.entries()) {
+        if (!other.contains(entry.section, entry.key) ||
+            const_cast<MemoryStore&>(other).readSetting(entry.section, entry.key, {}) !=
+                entry.value) {
             return false;
         }
     }
     return true;
 }
 
-using Values = QList<QPair<QString, QVariant>>;
-
-// Every value settings holds, its writes not yet synced included.
-Values valuesOf(QSettings& settings) {
-    Values values;
-    const QStringList names = settings.allKeys();
-    for (const QString& name : names) {
-        values.append({name, settings.value(name)});
+std::string joined(const std::vector<std::string>& names) {
+    std::string text;
+    for (const std::string& name : names) {
+        text += (text.empty() ? "" : ", ") + name;
     }
-    return values;
-}
-
-enum class FileRead { Missing, Read, Unreadable };
-
-QString reasonOf(int error) {
-    if (error == EACCES || error == EPERM) {
-        return QString::fromUtf8(kReasonNoPermission);
-    }
-    if (error == EISDIR) {
-        return QString::fromUtf8(kReasonDirectory);
-    }
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
-// Appends everything left to read from fd; false, with errno, on a read error.
-bool readAll(int fd, std::string& bytes) {
-    char buffer[65536];
-    for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got == 0) {
-            return true;
-        }
-        if (got > 0) {
-            bytes.append(buffer, static_cast<std::size_t>(got));
-        } else if (errno != EINTR) {
-            return false;
-        }
-    }
-}
-
-// The whole file into bytes. Missing only when the file is known not to exist:
-// a directory on the way that cannot be searched makes the file unreadable.
-FileRead readWholeFile(const QString& path, std::string& bytes, QString& reason) {
-    const QByteArray name = QFile::encodeName(path);
-    struct stat info {};
-    if (::stat(name.constData(), &info) != 0) {
-        const int error = errno;
-        reason = reasonOf(error);
-        return error == ENOENT ? FileRead::Missing : FileRead::Unreadable;
-    }
-    if (S_ISDIR(info.st_mode)) {
-        reason = reasonOf(EISDIR);
-        return FileRead::Unreadable;
-    }
-    if (!S_ISREG(info.st_mode)) { // a pipe or a device would block or never end
-        reason = QString::fromUtf8(kReasonNotAFile);
-        return FileRead::Unreadable;
-    }
-    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        reason = reasonOf(errno);
-        return FileRead::Unreadable;
-    }
-    const bool whole = readAll(fd, bytes);
-    const int error = errno;
-    ::close(fd);
-    if (!whole) {
-        reason = reasonOf(error);
-        return FileRead::Unreadable;
-    }
-    return FileRead::Read;
-}
-
-// Replaces the file at path with text: a temporary file beside it, synced to
-// the disk, then renamed over it.
-bool writeWhole(const QString& path, const std::string& text) {
-    QSaveFile file(path);
-    const auto size = static_cast<qint64>(text.size());
-    return file.open(QIODevice::WriteOnly) && file.write(text.data(), size) == size &&
-           file.commit();
+    return text;
 }
 
 } // namespace
@@ -162,50 +120,37 @@ QString storeFilePath() {
            QLatin1String(".conf");
 }
 
-QSettingsStore::QSettingsStore(Prompter& prompter) : prompter_(prompter), path_(storeFilePath()) {
+QSettingsStore::QSettingsStore(Prompter& prompter) : QSettingsStore(prompter, ownCalls_) {}
+
+QSettingsStore::QSettingsStore(Prompter& prompter, FileCalls& calls)
+    : prompter_(&prompter), calls_(calls), path_(storeFilePath()) {
     open();
 }
 
-QSettingsStore::~QSettingsStore() = default;
-
 std::string QSettingsStore::readSetting(std::string_view section, std::string_view key,
                                         std::string_view fallback) {
-    if (readOnly_ && unsaved_.contains(section, key)) {
-        return unsaved_.readSetting(section, key, fallback);
-    }
-    const auto spelling = spellings_.constFind(qtName(section, key).toCaseFolded());
-    if (spelling == spellings_.constEnd()) {
-        return std::string(fallback);
-    }
-    return textOf(settings_->value(*spelling));
+    return values_.readSetting(section, key, fallback);
 }
 
 void QSettingsStore::writeSetting(std::string_view section, std::string_view key,
                                   std::string_view value) {
-    pending_ = true;
+    unsaved_ = true;
+    changed_ = true;
     setAsideDamagedFile();
-    if (readOnly_) {
-        unsaved_.writeSetting(section, key, value);
-        return;
-    }
-    const QString name = qtName(section, key);
-    const QString folded = name.toCaseFolded();
-    auto spelling = spellings_.constFind(folded);
-    if (spelling == spellings_.constEnd()) {
-        spelling = spellings_.insert(folded, name);
-    }
-    settings_->setValue(*spelling, qtText(value));
+    values_.writeSetting(section, key, value);
+    values_.clearLog(); // the log would grow for as long as the program runs
 }
 
 bool QSettingsStore::sync() {
-    if (pending_) {
-        setAsideDamagedFile();
-        pending_ = !readOnly_ && !writeFile();
+    if (unsaved_ && !readOnly_) {
+        changed_ = false;
+        unsaved_ = !writeFile();
     }
-    if (readOnly_) {
-        return unsaved_.writes().empty();
-    }
-    return !pending_;
+    return !unsaved_;
+}
+
+bool QSettingsStore::syncChanges() {
+    return changed_ ? sync() : !unsaved_;
 }
 
 std::string QSettingsStore::filePath() const {
@@ -214,95 +159,59 @@ std::string QSettingsStore::filePath() const {
 
 // A missing file is a first run; a file that exists but cannot be read is not,
 // and is never written. A readable file is checked line by line: QSettings
-// gives up on some damage and silently swallows lines after other damage.
+// gives up on some damage, silently swallows lines after other damage, and
+// keeps only the last of a repeated key.
 void QSettingsStore::open() {
-    std::string bytes;
-    QString reason;
-    const FileRead read = readWholeFile(path_, bytes, reason);
-    if (read == FileRead::Unreadable) {
-        runWithoutFile(reason);
+    const TextFileResult file = readTextFile(path_.toStdString(), kLargestStoreFile);
+    if (!file.ok) {
+        if (file.errorNumber != ENOENT) {
+            runWithoutFile(reasonOf(file.errorNumber));
+        }
         return;
     }
-    removeSaveLeftovers(path_);
-    openStoreFile();
-    if (read == FileRead::Missing) {
-        return;
+    const StoreFileScan scan = scanStoreFile(file.text);
+    if (scan.damagedLines == 0 && scan.duplicates.empty()) {
+        QSettings settings(path_, QSettings::IniFormat);
+        takeValues(settings, values_);
+        // QSettings also reports a format error for a byte order mark, which
+        // loses nothing: such a file is damaged only if it reads otherwise
+        // than its lines.
+        if (settings.status() == QSettings::NoError || soundLinesReadTheSame(scan.soundText)) {
+            return;
+        }
     }
-    const StoreFileScan scan = scanStoreFile(bytes);
-    if (scan.damagedLines == 0 && settings_->status() == QSettings::NoError) {
-        return;
-    }
-    auto soundLines = std::make_unique<QTemporaryDir>();
-    auto sound = openSoundLines(*soundLines, scan.soundText);
-    // QSettings also reports a format error for a byte order mark, which loses
-    // nothing: such a file is damaged only if it reads otherwise than its lines.
-    if (scan.damagedLines == 0 && sound && sameValues(*settings_, *sound)) {
-        return;
+    MemoryStore sound;
+    if (readText(scan.soundText, sound)) {
+        values_ = sound;
+    } else if (values_.size() == 0) { // no copy could be made: what QSettings reads has to do
+        QSettings settings(path_, QSettings::IniFormat);
+        takeValues(settings, values_);
     }
     damaged_ = true;
-    if (sound) {
-        settings_ = std::move(sound);
-        soundCopyDir_ = std::move(soundLines);
-        soundText_ = scan.soundText;
-        indexKeys();
-    }
+    damagedBytes_ = file.text;
+    damagedLines_ = scan.damagedLines;
+    duplicates_ = joined(scan.duplicates);
 }
 
-void QSettingsStore::openStoreFile() {
-    settings_ = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                            kOrganisation, kApplication);
-    indexKeys();
-}
-
-// A new QSettings on the store file with values written into it; the key
-// index is built once they are in.
-void QSettingsStore::openStoreFileWith(const QList<QPair<QString, QVariant>>& values) {
-    openStoreFile();
-    for (const auto& [name, value] : values) {
-        settings_->setValue(name, value);
-    }
-    indexKeys();
-}
-
-// Until the first write, reads come from a copy of the damaged file that holds
-// only its sound lines, so that QSettings decodes them as it always does. If no
-// such copy can be made (nullptr), what QSettings read of the damaged file has
-// to do.
-std::unique_ptr<QSettings> QSettingsStore::openSoundLines(const QTemporaryDir& dir,
-                                                          const std::string& soundText) {
-    const QString copy = dir.filePath(QStringLiteral("sound-lines.conf"));
-    if (!dir.isValid() || !writeWhole(copy, soundText)) {
-        return nullptr;
-    }
-    return std::make_unique<QSettings>(copy, QSettings::IniFormat);
+// Whether the sound lines of a file that QSettings reported an error for read
+// the same as the whole file.
+bool QSettingsStore::soundLinesReadTheSame(const std::string& soundText) {
+    MemoryStore sound;
+    return readText(soundText, sound) && sameValues(sound, values_);
 }
 
 // The run goes on with the first-run values in memory, and the file is left as
 // it is: writes stay in memory too.
-void QSettingsStore::runWithoutFile(const QString& reason) {
+void QSettingsStore::runWithoutFile(const std::string& reason) {
     readOnly_ = true;
-    unwritableReported_ = true;
-    writeStartingValues(unsaved_);
-    unsaved_.clearLog();
-    prompter_.ask(
-        errorBox(fillText(kStoreNotReadableTemplate, {path_.toStdString(), reason.toStdString()})));
-}
-
-// allKeys() also parses every section, so a damaged one shows in status().
-void QSettingsStore::indexKeys() {
-    spellings_.clear();
-    const QStringList names = settings_->allKeys();
-    for (const QString& name : names) {
-        const QString folded = name.toCaseFolded();
-        if (!spellings_.contains(folded)) {
-            spellings_.insert(folded, name);
-        }
-    }
+    writeStartingValues(values_);
+    values_.clearLog();
+    prompter_->ask(errorBox(fillText(kStoreNotReadableTemplate, {path_.toStdString(), reason})));
 }
 
 // Before the first write replaces the damaged file, the file is copied aside
-// and the operator is told where. If no copy can be made, the file is left
-// alone for this run.
+// and the operator is told where and what was wrong with it. If no copy can be
+// made, the file is left alone for this run.
 void QSettingsStore::setAsideDamagedFile() {
     if (!damaged_) {
         return;
@@ -310,63 +219,43 @@ void QSettingsStore::setAsideDamagedFile() {
     damaged_ = false;
     const QString copy = path_ + QLatin1String(kDamagedCopySuffix) +
                          QDateTime::currentDateTime().toString(kDamagedCopyTimeFormat);
-    if (!QFile::copy(path_, copy)) {
+    const TextFileResult kept = writeTextFile(copy.toStdString(), damagedBytes_, calls_);
+    damagedBytes_.clear();
+    if (!kept.ok) {
         readOnly_ = true;
-        reportUnwritable(kDamagedFileNotSetAsideTemplate);
+        prompter_->ask(errorBox(fillText(kDamagedFileNotSetAsideTemplate, {path_.toStdString()})));
         return;
     }
-    prompter_.ask(errorBox(fillText(kDamagedFileSetAsideTemplate, {copy.toStdString()})));
-    if (!replaceDamagedFile()) {
-        readOnly_ = true;
-        reportUnwritable(kStoreNotWritableTemplate);
+    std::string report;
+    if (damagedLines_ > 0) {
+        report = fillText(kDamagedFileSetAsideTemplate, {copy.toStdString()});
     }
+    if (!duplicates_.empty()) {
+        report += (report.empty() ? "" : "\n") +
+                  fillText(kDuplicateKeysSetAsideTemplate, {duplicates_, copy.toStdString()});
+    }
+    prompter_->ask(errorBox(report));
+    // The sound values replace the damaged file at once, so that what is on
+    // the disk reads whole even if the program ends before its next sync.
+    writeFile();
 }
 
-// Puts a fresh file holding every value that could be read in place of the
-// damaged one. With the sound lines at hand they replace it in one rename, so
-// that a store file exists at every moment. Otherwise the damaged file is
-// removed first: QSettings merges its own changes into what the file holds,
-// and would bring the misread lines back. The key index is built once the
-// values are back in.
-bool QSettingsStore::replaceDamagedFile() {
-    if (soundCopyDir_) {
-        if (!writeWhole(path_, soundText_)) {
-            return false; // reads go on from the sound lines
-        }
-        openStoreFile();
-        soundCopyDir_.reset();
-        soundText_.clear();
+// The whole store, as it is in memory, replaces the file. The first failure
+// after a success is told; the next sync tries again.
+bool QSettingsStore::writeFile() {
+    QDir().mkpath(QFileInfo(path_).absolutePath()); // a first run makes the folder
+    const TextFileResult written =
+        writeTextFile(path_.toStdString(), storeFileText(values_.entries()), calls_);
+    if (written.ok) {
+        failing_ = false;
         return true;
     }
-    const Values readable = valuesOf(*settings_);
-    if (!QFile::remove(path_)) {
-        return false; // reads go on from what was read
+    if (!failing_) {
+        failing_ = true;
+        prompter_->ask(errorBox(fillText(
+            kStoreNotWritableTemplate, {path_.toStdString(), std::strerror(written.errorNumber)})));
     }
-    openStoreFileWith(readable);
-    return true;
-}
-
-// QSettings keeps the first error it meets for good. After a failed write a
-// new QSettings takes over every value, so that the next attempt is judged by
-// itself.
-bool QSettingsStore::writeFile() {
-    if (writeFailed_) {
-        openStoreFileWith(valuesOf(*settings_));
-    }
-    settings_->sync();
-    writeFailed_ = settings_->status() == QSettings::AccessError;
-    if (writeFailed_) {
-        reportUnwritable(kStoreNotWritableTemplate);
-    }
-    return !writeFailed_;
-}
-
-void QSettingsStore::reportUnwritable(std::string_view message) {
-    if (unwritableReported_) {
-        return;
-    }
-    unwritableReported_ = true;
-    prompter_.ask(errorBox(fillText(message, {path_.toStdString()})));
+    return false;
 }
 
 } // namespace volna

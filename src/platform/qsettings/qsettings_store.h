@@ -1,25 +1,22 @@
 #pragma once
-// The settings store on disk: QSettings in its native format, made case-insensitive
-// by an index of the spellings in the file. A damaged file is read line by line
-// for what is still sound and copied aside before it is replaced; a file that
-// cannot be read is never written. The operator hears of both through the prompter.
+// The settings store on disk: an INI file read with QSettings, so that every
+// file an earlier version wrote reads as it always did, held in memory with
+// names matched without regard to case, and written back whole through the
+// file seam (toolkit/text_file.h), every step checked, so that a failed write
+// never replaces a good file. A damaged file is read line by line for what is
+// still sound and copied aside before it is replaced; a file that cannot be
+// read is never written. The operator hears of each trouble through the
+// prompter, once.
 
 #include "settings/memory_store.h"
 #include "settings/settings_store.h"
 #include "toolkit/prompter.h"
+#include "toolkit/text_file.h"
 
-#include <QHash>
-#include <QList>
-#include <QPair>
 #include <QString>
-#include <QVariant>
 
-#include <memory>
 #include <string>
 #include <string_view>
-
-class QSettings;
-class QTemporaryDir;
 
 namespace volna {
 
@@ -27,10 +24,15 @@ namespace volna {
 // worked out without opening it.
 QString storeFilePath();
 
+// A store file larger than this is not one the program wrote (a full one is
+// about 20 KB); it is refused unread.
+inline constexpr std::size_t kLargestStoreFile = 16 * 1024 * 1024;
+
 class QSettingsStore : public SettingsStore {
 public:
     explicit QSettingsStore(Prompter& prompter);
-    ~QSettingsStore() override;
+    // calls: the file calls the saves make (tests fail them).
+    QSettingsStore(Prompter& prompter, FileCalls& calls);
     QSettingsStore(const QSettingsStore&) = delete;
     QSettingsStore& operator=(const QSettingsStore&) = delete;
 
@@ -39,44 +41,46 @@ public:
     // Only changes the value in memory; it reaches the disk at the next sync().
     void writeSetting(std::string_view section, std::string_view key,
                       std::string_view value) override;
+    // A failed save is told once, and tried again at every sync until one
+    // succeeds; meanwhile the values live on in memory.
     bool sync() override;
+    // As sync, but a failed save is tried again only once something more has
+    // been written: the sync after every event, which would otherwise write a
+    // full disk at every tick of a scan.
+    bool syncChanges();
 
     // The store file, whether or not it exists yet.
     std::string filePath() const;
+    // From now on the store's troubles are told through prompter (the ending
+    // of the program tells them on standard error, without a box to answer).
+    void tellThrough(Prompter& prompter) { prompter_ = &prompter; }
 
 private:
     void open();
-    void openStoreFile();
-    void openStoreFileWith(const QList<QPair<QString, QVariant>>& values);
-    static std::unique_ptr<QSettings> openSoundLines(const QTemporaryDir& dir,
-                                                     const std::string& soundText);
-    void runWithoutFile(const QString& reason);
-    void indexKeys();
+    bool soundLinesReadTheSame(const std::string& soundText);
+    void runWithoutFile(const std::string& reason);
     void setAsideDamagedFile();
-    bool replaceDamagedFile();
     bool writeFile();
-    void reportUnwritable(std::string_view message);
 
-    Prompter& prompter_;
+    Prompter* prompter_;
+    FileCalls ownCalls_;
+    FileCalls& calls_;
     const QString path_;
-    // The store file, or while damaged_ a copy of the damaged file's sound lines.
-    std::unique_ptr<QSettings> settings_;
-    std::unique_ptr<QTemporaryDir> soundCopyDir_;
-    // The sound lines themselves, which replace the damaged file at once.
-    std::string soundText_;
-    // Case-folded "section/key" to the spelling the file already holds.
-    QHash<QString, QString> spellings_;
-    // The file is damaged and has not been copied aside and replaced yet.
+    MemoryStore values_;
+    // While the file is damaged and not yet copied aside: its bytes as read,
+    // the number of lines left out and the repeated keys, for the operator.
     bool damaged_ = false;
-    // The file must not be written in this run; writes are kept in unsaved_.
+    std::string damagedBytes_;
+    int damagedLines_ = 0;
+    std::string duplicates_;
+    // The file must not be written in this run: writes stay in memory.
     bool readOnly_ = false;
-    bool unwritableReported_ = false;
-    // Something was written since the last sync that reached the disk.
-    bool pending_ = false;
-    // The last write failed; QSettings keeps reporting that, so the next
-    // attempt needs a new QSettings.
-    bool writeFailed_ = false;
-    MemoryStore unsaved_;
+    // Something written in this run is not on the disk.
+    bool unsaved_ = false;
+    // Something was written since the last save was tried.
+    bool changed_ = false;
+    // The last save failed and the operator has been told.
+    bool failing_ = false;
 };
 
 } // namespace volna

@@ -1,19 +1,16 @@
 #pragma once
-// Clears what a save killed half-way leaves next to the store file. QSettings
-// writes an unnamed temporary file, syncs it to the disk, links it in as
-// "<file>.XXXXXX" and renames that over the file, all under "<file>.lock"; a
-// kill between the link and the rename leaves the temporary name and the lock.
+// Clears what a save killed half-way leaves next to the store file: its
+// temporary file, "<file>.volna144-new-XXXXXX" (toolkit/text_file.h). No
+// other file is ever removed, whatever its name: an operator's own copies
+// ("VOLNA144.conf.BACKUP", "VOLNA144.conf.oldCFG") stay where they are.
 
 #include <QString>
 
 namespace volna {
 
-// Removes "<storeFile>.XXXXXX" (six letters, not a plain word such as
-// "backup") and a stale
-// "<storeFile>.lock". It works only while it holds the lock itself, so never
-// while another running instance is in the middle of a save; a lock whose
-// owner is gone, or that names no owner (its writer was killed before it
-// wrote one), is taken over. Returns the number of temporary files removed.
+// Removes the temporary files of storeFile's saves. Call it only while this
+// program holds the store alone (the instance lock): another instance's
+// temporary file may be a save in progress. Returns the number removed.
 int removeSaveLeftovers(const QString& storeFile);
 
 } // namespace volna
