@@ -548,6 +548,10 @@
         <translation>Could not write the settings file %1: %2. Changes to the settings, channels and library are not saved; the program tries again at the next change, and until then they last only until the program ends.</translation>
     </message>
     <message>
+        <source>В файле настроек не было или не удалось прочитать: %1. Им даны начальные значения.</source>
+        <translation>The settings file lacked, or could not be read for: %1. They were given their starting values.</translation>
+    </message>
+    <message>
         <source>В файле настроек повторяются %1: взяты последние значения. Копия файла сохранена: %2</source>
         <translation>Keys repeat in the settings file: %1; the last values are used. A copy of the file was kept: %2</translation>
     </message>

@@ -41,13 +41,6 @@ constexpr const char* kNothingWrittenAsk = "ничего не записано: 
 constexpr const char* kStoreNotWritten = "хранилище настроек не записано: импорт не сохранён";
 constexpr const char* kImported = "Записано строк: %1.";
 
-// The store's first-run check asks whether to initialise; here the answer is
-// always No and nothing is shown.
-class Declining : public Prompter {
-public:
-    Answer ask(const Message&) override { return Answer::No; }
-};
-
 // The pattern in the program's language, its places filled.
 std::string text(const char* pattern, const QString& one) {
     return shown(pattern).arg(one).toStdString();
@@ -110,8 +103,7 @@ std::string storeFault(QSettingsStore& store, const StderrPrompter& prompter) {
     if (prompter.told() > 0) {
         return shown(kStoreUnusable).toStdString();
     }
-    Declining declining;
-    if (!initialiseStoreOnFirstRun(store, declining)) {
+    if (storeNeedsFirstRun(store)) {
         return text(kStoreNotSetUp, QString::fromStdString(store.filePath()));
     }
     return {};

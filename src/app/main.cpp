@@ -16,6 +16,7 @@
 #include "remote/console_rig.h"
 #include "scan/band_activity.h"
 #include "scan/band_picture.h"
+#include "settings/first_run.h"
 #include "synth/port_trace.h"
 #include "synth/simulated_radio.h"
 #include "synth/transmit_line_guard.h"
@@ -299,6 +300,7 @@ int main(int argc, char** argv) {
         QCoreApplication::exit(0);
     });
 
+    repairStore(store, prompter);
     const int result =
         runConsole(options, program, console, store, storeSync, binding, radio.hardware.name);
     console.releaseTransmitLine();

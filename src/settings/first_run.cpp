@@ -1,6 +1,7 @@
 #include "settings/first_run.h"
 
 #include "settings/channel_store.h"
+#include "settings/numbers.h"
 #include "settings/store_layout.h"
 
 #include <string_view>
@@ -37,6 +38,70 @@ constexpr StartingValue kStartingValues[] = {
     {kSectionSettings, kKeyIfOffset, "-10700"},
 };
 
+bool holdsKey(SettingsStore& store, std::string_view section, std::string_view key) {
+    // A stored text is the same whatever the fallback; a missing key is not.
+    return store.readSetting(section, key, "a") != "a" ||
+           store.readSetting(section, key, "b") != "b";
+}
+
+bool holdsAnyChannelOrEntry(SettingsStore& store) {
+    for (std::string_view section : {kSectionRxChannels, kSectionTxChannels, kSectionRxComments}) {
+        for (int n = 1; n <= kChannelCount; ++n) {
+            if (holdsKey(store, section, slotKey(n))) {
+                return true;
+            }
+        }
+    }
+    for (int n = 1; n <= kLibraryCapacity; ++n) {
+        if (holdsKey(store, kSectionLibrary, slotKey(n))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool holdsAnyFlagOrSetting(SettingsStore& store) {
+    for (const StartingValue& value : kStartingValues) {
+        if (holdsKey(store, value.section, value.key)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+double numberOf(SettingsStore& store, std::string_view key) {
+    return leadingNumber(store.readSetting(kSectionSettings, key, ""));
+}
+
+// Whether the console can work with the value the store holds for key: any
+// flag, a setting that is a number, a scan tick above 0 ms.
+bool usable(SettingsStore& store, std::string_view section, std::string_view key) {
+    if (section != kSectionSettings) {
+        return holdsKey(store, section, key);
+    }
+    if (!hasLeadingNumber(store.readSetting(section, key, ""))) {
+        return false;
+    }
+    if (key == kKeyBandScanSpeed || key == kKeyRangeScanSpeed || key == kKeyChannelScanSpeed) {
+        return toInt32(numberOf(store, key)) > 0;
+    }
+    return true;
+}
+
+// Whether the upper band edge lies above the lower one, as the console reads
+// them: with neither, no frequency can be tuned.
+bool usableBand(SettingsStore& store) {
+    return numberOf(store, kKeyUpperBound) > toInt32(numberOf(store, kKeyLowerBound));
+}
+
+std::string joined(const std::vector<std::string>& names) {
+    std::string text;
+    for (const std::string& name : names) {
+        text += (text.empty() ? "" : ", ") + name;
+    }
+    return text;
+}
+
 } // namespace
 
 void writeStartingValues(SettingsStore& store) {
@@ -46,8 +111,44 @@ void writeStartingValues(SettingsStore& store) {
     }
 }
 
+bool storeNeedsFirstRun(SettingsStore& store) {
+    const std::string flag = store.readSetting(kSectionFlags, kKeyNew, kNotInitialised);
+    if (flag != kNotInitialised) {
+        return false;
+    }
+    const bool literal = holdsKey(store, kSectionFlags, kKeyNew);
+    return literal || !(holdsAnyFlagOrSetting(store) || holdsAnyChannelOrEntry(store));
+}
+
+std::vector<std::string> resetUnusableValues(SettingsStore& store) {
+    std::vector<bool> reset;
+    for (const StartingValue& value : kStartingValues) {
+        reset.push_back(!usable(store, value.section, value.key));
+    }
+    std::vector<std::string> names;
+    for (std::size_t i = 0; i < reset.size(); ++i) {
+        if (reset[i]) {
+            const StartingValue& value = kStartingValues[i];
+            store.writeSetting(value.section, value.key, value.value);
+        }
+    }
+    // The edges go together: one reset alone may leave the band upside down.
+    const bool band = !usableBand(store);
+    for (std::size_t i = 0; i < reset.size(); ++i) {
+        const StartingValue& value = kStartingValues[i];
+        if (band && (value.key == kKeyLowerBound || value.key == kKeyUpperBound)) {
+            store.writeSetting(value.section, value.key, value.value);
+            reset[i] = true;
+        }
+        if (reset[i]) {
+            names.push_back(std::string(value.section) + "/" + std::string(value.key));
+        }
+    }
+    return names;
+}
+
 bool initialiseStoreOnFirstRun(SettingsStore& store, Prompter& prompter) {
-    if (store.readSetting(kSectionFlags, kKeyNew, kNotInitialised) != kNotInitialised) {
+    if (!storeNeedsFirstRun(store)) {
         return true;
     }
     if (prompter.ask(questionBox(kFirstRunQuestion)) != Answer::Yes) {
@@ -60,6 +161,15 @@ bool initialiseStoreOnFirstRun(SettingsStore& store, Prompter& prompter) {
         prompter.ask(informationBox(kFirstRunDone));
     }
     return true;
+}
+
+void repairStore(SettingsStore& store, Prompter& prompter) {
+    if (storeNeedsFirstRun(store)) {
+        return;
+    }
+    if (const std::vector<std::string> reset = resetUnusableValues(store); !reset.empty()) {
+        prompter.ask(errorBox(fillText(kValuesResetTemplate, {joined(reset)})));
+    }
 }
 
 } // namespace volna

@@ -122,6 +122,10 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+bool hasLeadingNumber(std::string_view text) {
+    return !scanNumber(text).digits.empty();
+}
+
 double leadingNumber(std::string_view text) {
     NumberText number = scanNumber(text);
     if (number.digits.empty()) {

@@ -18,6 +18,10 @@ namespace volna {
 // other radixes. Too many digits for a double give +/- infinity.
 double leadingNumber(std::string_view text);
 
+// Whether text starts with a number as leadingNumber reads it: false for the
+// empty text and for "abc", whose leadingNumber is 0 all the same.
+bool hasLeadingNumber(std::string_view text);
+
 // An ASCII digit, 0 to 9, whatever the locale.
 bool isDigit(char c);
 

@@ -49,6 +49,10 @@ inline constexpr std::string_view kStoreNotWritableTemplate =
 inline constexpr std::string_view kStoreNotReadableTemplate =
     "Не удалось прочитать файл настроек %1: %2. Программа работает с начальными настройками и "
     "не будет изменять этот файл; изменения будут действовать только до выхода из программы.";
+// The flags and settings given their starting values because the store lacked
+// them or could not be read: %1 the names, "Settings/Top_boundary, Flags/NEW".
+inline constexpr std::string_view kValuesResetTemplate =
+    "В файле настроек не было или не удалось прочитать: %1. Им даны начальные значения.";
 // A text file (a CSV file) that cannot be read or written: %1 its path, %2 why.
 inline constexpr std::string_view kCannotReadTemplate = "Не удалось прочитать файл «%1»: %2";
 inline constexpr std::string_view kCannotWriteTemplate = "Не удалось записать файл «%1»: %2";
@@ -59,12 +63,13 @@ inline constexpr std::string_view kFirstRunQuestionTemplate =
 
 // Every template above, the more particular before the more general: a text
 // is matched against them in this order and the first match wins.
-inline constexpr std::array<std::string_view, 22> kTextTemplates{
+inline constexpr std::array<std::string_view, 23> kTextTemplates{
     kDamagedFileSetAsideTemplate,
     kDuplicateKeysSetAsideTemplate,
     kDamagedFileNotSetAsideTemplate,
     kStoreNotWritableTemplate,
     kStoreNotReadableTemplate,
+    kValuesResetTemplate,
     kCannotReadTemplate,
     kCannotWriteTemplate,
     kFirstRunQuestionTemplate,

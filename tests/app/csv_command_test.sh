@@ -140,5 +140,31 @@ said "missing.csv not found"
 run "$empty" 1 --import-csv=library "$work/missing.csv" --lang=ru
 said "не найден"
 
+# A disk with one block left (a small tmpfs, where one can be mounted): the
+# store (a full library, larger than the block) and an old CSV file stay as
+# they were, and both commands end with status 1.
+tight=$work/tight
+mkdir -p "$tight"
+if mount -t tmpfs -o size=128k tmpfs "$tight" 2>/dev/null; then
+    trap 'umount -l "$tight"; rm -rf "$work"' EXIT
+    make_store "$tight"
+    {
+        echo '[Library]'
+        for n in $(seq 100); do echo "\$$n=$((145000 + 25 * n)) - 145000 - entry $n of a full library"; done
+    } >>"$tight/VOLNA144/VOLNA144.conf"
+    echo "old,csv" >"$tight/old.csv"
+    head -c 1M /dev/zero >"$tight/filler" 2>/dev/null
+    truncate -s $(($(stat -c %s "$tight/filler") - 4096)) "$tight/filler"
+    before=$(md5sum <"$tight/VOLNA144/VOLNA144.conf")
+    run "$tight" 1 --export-csv=library "$tight/old.csv"
+    [ "$(cat "$tight/old.csv")" = old,csv ] || fail "a failed export changed the old CSV file"
+    run "$tight" 1 --import-csv=channels "$work/channels.csv" --yes
+    said "импорт не сохранён"
+    [ "$(md5sum <"$tight/VOLNA144/VOLNA144.conf")" = "$before" ] || fail "a failed import changed the store"
+    ls -A "$tight" "$tight/VOLNA144" | grep -q volna144-new && fail "a temporary file was left"
+else
+    echo "SKIP (one part): no tmpfs can be mounted here"
+fi
+
 [ "$failures" = 0 ] || exit 1
 echo "CSV from the command line: all checks passed"

@@ -7,6 +7,8 @@
 #include <QSettings>
 #include <QString>
 
+#include <cerrno>
+#include <cstring>
 #include <random>
 #include <string>
 #include <vector>
@@ -228,6 +230,77 @@ TEST_F(QSettingsStoreTest, AnUnwritableStoreIsReportedOnceAndTheRunGoesOn) {
     const auto disk = parsedFromDisk(storeFile());
     EXPECT_EQ("145500", disk->value("Flags/BACK").toString());
     EXPECT_EQ("1", disk->value("Flags/LOCK").toString());
+}
+
+// The store writes its file itself; QSettings must read back every value and
+// name exactly, however awkward.
+TEST_F(QSettingsStoreTest, EveryTextReadsBackAsWritten) {
+    const std::vector<StoredValue> awkward = {
+        {"Channels(RX-cmt)", "$1", " blanks at both ends "},
+        {"Channels(RX-cmt)", "$2", "a, b; c = d \"quoted\" back\\slash"},
+        {"Channels(RX-cmt)", "$3", "@Rect(1 2 3 4)"},
+        {"Channels(RX-cmt)", "$4", "@@twice"},
+        {"Channels(RX-cmt)", "$5",
+         std::string("tab\tline\nend\rnul-free \x01"
+                     "ab\x7f"
+                     "F")},
+        {"Channels(RX-cmt)", "$6", "Репитер R1 ☎ 🙂"},
+        {"Channels(RX-cmt)", "$7", ""},
+        {"Library", "$100", "145500 - 145500 - ,"},
+        {"General", "key", "a section named General"},
+        {"Раздел", "Ключ/с чертой", "x"},
+    };
+    {
+        QSettingsStore store(prompter);
+        for (const StoredValue& value : awkward) {
+            store.writeSetting(value.section, value.key, value.value);
+        }
+        ASSERT_TRUE(store.sync());
+    }
+    const auto disk = parsedFromDisk(storeFile());
+    EXPECT_EQ(QSettings::NoError, disk->status());
+    EXPECT_EQ(static_cast<qsizetype>(awkward.size()), disk->allKeys().size());
+    QSettingsStore reopened(prompter);
+    for (const StoredValue& value : awkward) {
+        const QString name = QString::fromStdString(value.section + "/" + value.key);
+        EXPECT_EQ(value.value, disk->value(name).toString().toStdString()) << name.toStdString();
+        EXPECT_EQ(value.value, reopened.readSetting(value.section, value.key, "<missing>"));
+    }
+    EXPECT_TRUE(prompter.shown.empty());
+}
+
+// A disk that fills up: the write fails half-way. The old file stays whole,
+// the operator is told once, the values live on, and the next change saves all.
+TEST_F(QSettingsStoreTest, AFailedSaveKeepsTheOldFileAndIsToldOnce) {
+    seedFullStore();
+    const std::string before = fileBytes(storeFile());
+    struct FullDisk : FileCalls {
+        ssize_t write(int fd, const void* data, std::size_t size) override {
+            if (full) {
+                errno = ENOSPC;
+                return -1;
+            }
+            return FileCalls::write(fd, data, size);
+        }
+        bool full = true;
+    } disk;
+    QSettingsStore store(prompter, disk);
+    store.writeSetting("Flags", "BACK", "145000");
+    EXPECT_FALSE(store.sync());
+    store.writeSetting("Flags", "LOCK", "0");
+    EXPECT_FALSE(store.syncChanges());
+    EXPECT_FALSE(store.syncChanges()) << "nothing new: not tried again";
+    EXPECT_EQ(before, fileBytes(storeFile()));
+    ASSERT_EQ(1u, prompter.shown.size());
+    EXPECT_NE(std::string::npos, prompter.shown[0].text.find(std::strerror(ENOSPC)));
+    EXPECT_EQ("145000", store.readSetting("Flags", "BACK", ""));
+
+    disk.full = false;
+    store.writeSetting("Flags", "LOCK", "1");
+    EXPECT_TRUE(store.syncChanges());
+    EXPECT_EQ("145000", parsedFromDisk(storeFile())->value("Flags/BACK").toString());
+    EXPECT_EQ("145005 - 144405 - Запись 1, Москва",
+              parsedFromDisk(storeFile())->value("Library/$1").toString().toStdString());
 }
 
 } // namespace

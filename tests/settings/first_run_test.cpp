@@ -96,7 +96,7 @@ TEST(FirstRun, AFailedSaveIsNotReportedAsDone) {
 
 TEST(FirstRun, NoLeavesTheStoreUntouched) {
     MemoryStore store;
-    store.writeSetting("Channels(RX)", "$1", "145500");
+    store.writeSetting("Program", "Language", "en");
     store.clearLog();
     ScriptedPrompter prompter;
     prompter.expect("Предупреждение!", kQuestion, Answer::No);
@@ -106,7 +106,7 @@ TEST(FirstRun, NoLeavesTheStoreUntouched) {
     EXPECT_TRUE(prompter.done());
     EXPECT_TRUE(store.writes().empty());
     EXPECT_EQ(0, store.syncCount());
-    EXPECT_EQ("145500", store.readSetting("Channels(RX)", "$1", ""));
+    EXPECT_EQ("en", store.readSetting("Program", "Language", ""));
 }
 
 TEST(FirstRun, AMarkerHoldingExclamationMarksCountsAsAFirstRun) {
@@ -153,6 +153,65 @@ INSTANTIATE_TEST_SUITE_P(Markers, FirstRunMarker,
                                            MarkerCase{"TwoExclamationMarks", "!!"},
                                            MarkerCase{"ThreeExclamationMarksAndABlank", "!!! "}),
                          [](const auto& row) { return std::string(row.param.name); });
+
+// A store that has lost a flag or a setting to damage, a hand edit or an
+// older version: no first-run question, which would overwrite every channel;
+// what is lost or unusable takes its starting value, and the box names it.
+TEST(RepairStore, GivesLostAndUnusableValuesTheirStartingValues) {
+    const struct {
+        const char* name;
+        std::vector<Write> edits; // written over a set-up store; "<erase>" drops the key
+        std::vector<std::string> reset;
+    } cases[] = {
+        {"Sound", {}, {}},
+        {"FlagsLost",
+         {{"Flags", "NEW", "<erase>"}, {"Flags", "BACK", "<erase>"}},
+         {"Flags/BACK", "Flags/NEW"}},
+        {"NoNumber",
+         {{"Settings", "GUN", "abc"}, {"Settings", "Delay2", ""}},
+         {"Settings/Delay2", "Settings/GUN"}},
+        {"ScanTickOfZero", {{"Settings", "Scan_speed", "0.4"}}, {"Settings/Scan_speed"}},
+        {"UpperEdgeBelowLower",
+         {{"Settings", "Top_boundary", "143000"}},
+         {"Settings/Top_boundary", "Settings/Buttom_boundary"}},
+        {"LowerEdgeLostAboveTheUpper",
+         {{"Settings", "Buttom_boundary", "<erase>"}, {"Settings", "Top_boundary", "143900"}},
+         {"Settings/Top_boundary", "Settings/Buttom_boundary"}},
+    };
+    for (const auto& row : cases) {
+        MemoryStore full;
+        writeStartingValues(full);
+        full.writeSetting("Channels(RX)", "$1", "145500");
+        MemoryStore store;
+        for (const MemoryStore::Entry& entry : full.entries()) {
+            const Write* edit = nullptr;
+            for (const Write& candidate : row.edits) {
+                edit = candidate.key == entry.key ? &candidate : edit;
+            }
+            if (edit == nullptr || edit->value != "<erase>") {
+                store.writeSetting(entry.section, entry.key, edit ? edit->value : entry.value);
+            }
+        }
+        ScriptedPrompter prompter;
+        if (!row.reset.empty()) {
+            std::string names;
+            for (const std::string& name : row.reset) {
+                names += (names.empty() ? "" : ", ") + name;
+            }
+            prompter.expectError("В файле настроек не было или не удалось прочитать: " + names +
+                                 ". Им даны начальные значения.");
+        }
+        EXPECT_TRUE(initialiseStoreOnFirstRun(store, prompter)) << row.name << ": no question";
+
+        repairStore(store, prompter);
+
+        prompter.verify();
+        for (const MemoryStore::Entry& entry : full.entries()) {
+            EXPECT_EQ(entry.value, store.readSetting(entry.section, entry.key, "<missing>"))
+                << row.name << ": " << entry.section << "/" << entry.key;
+        }
+    }
+}
 
 } // namespace
 } // namespace volna

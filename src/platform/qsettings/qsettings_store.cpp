@@ -16,6 +16,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <optional>
 
 namespace volna {
 
@@ -74,18 +75,30 @@ void takeValues(QSettings& settings, MemoryStore& values) {
     values.clearLog();
 }
 
-// What QSettings reads of text: text is put in a file of its own in a
-// temporary folder, which QSettings parses as it parses the store. False, and
-// nothing read, when no such file can be made.
-bool readText(const std::string& text, MemoryStore& values) {
+// What QSettings reads of text, and whether it met an error: text is put in
+// a file of its own in a temporary folder (a name QSettings has never cached),
+// which QSettings parses as it parses the store. Nothing, and nothing read,
+// when no such file can be made.
+std::optional<QSettings::Status> readText(const std::string& text, MemoryStore& values) {
     const QTemporaryDir dir;
     const QString copy = dir.filePath(QStringLiteral("store.conf"));
     if (!dir.isValid() || !writeTextFile(copy.toStdString(), text).ok) {
-        return false;
+        return std::nullopt;
     }
     QSettings settings(copy, QSettings::IniFormat);
     takeValues(settings, values);
-    return true;
+    return settings.status();
+}
+
+// What QSettings reads of the file at path, which holds bytes: from a copy of
+// the bytes, or from the file itself when no copy can be made.
+QSettings::Status readFile(const QString& path, const std::string& bytes, MemoryStore& values) {
+    if (const auto status = readText(bytes, values)) {
+        return *status;
+    }
+    QSettings settings(path, QSettings::IniFormat);
+    takeValues(settings, values);
+    return settings.status();
 }
 
 bool sameValues(const MemoryStore& one, const MemoryStore& other) {
@@ -171,21 +184,19 @@ void QSettingsStore::open() {
     }
     const StoreFileScan scan = scanStoreFile(file.text);
     if (scan.damagedLines == 0 && scan.duplicates.empty()) {
-        QSettings settings(path_, QSettings::IniFormat);
-        takeValues(settings, values_);
         // QSettings also reports a format error for a byte order mark, which
         // loses nothing: such a file is damaged only if it reads otherwise
         // than its lines.
-        if (settings.status() == QSettings::NoError || soundLinesReadTheSame(scan.soundText)) {
+        if (readFile(path_, file.text, values_) == QSettings::NoError ||
+            soundLinesReadTheSame(scan.soundText)) {
             return;
         }
     }
     MemoryStore sound;
     if (readText(scan.soundText, sound)) {
         values_ = sound;
-    } else if (values_.size() == 0) { // no copy could be made: what QSettings reads has to do
-        QSettings settings(path_, QSettings::IniFormat);
-        takeValues(settings, values_);
+    } else if (values_.size() == 0) { // what QSettings reads of the whole file has to do
+        readFile(path_, file.text, values_);
     }
     damaged_ = true;
     damagedBytes_ = file.text;
