@@ -4,7 +4,7 @@
 
 #include "channels/add_channel.h"
 
-#include "console/band.h"
+#include "console/stored_band.h"
 #include "settings/numbers.h"
 #include "settings/settings_store.h"
 #include "settings/store_layout.h"
@@ -70,15 +70,16 @@ void Form3::setPassVar(std::string_view text) {
 }
 
 Band Form3::band() const {
-    return {lowerBound, static_cast<double>(upperBound), kChannelRasterKHz, 1};
+    return {lowerBound, upperBound, kChannelRasterKHz, 1};
 }
 
 void Form3::readStore() {
     auto read = [this](std::string_view section, std::string_view key) {
         return store_.readSetting(section, key, kMissingKeyText);
     };
-    lowerBound = leadingNumber(read(kSectionSettings, kKeyLowerBound));
-    upperBound = toInt32(leadingNumber(read(kSectionSettings, kKeyUpperBound)));
+    const Band band = storedBand(store_);
+    lowerBound = band.lowerKHz;
+    upperBound = band.upperKHz;
     for (int n = 1; n <= kChannelCount; ++n) {
         channels[n - 1] = channelStore_.channel(n, kMissingKeyText);
     }

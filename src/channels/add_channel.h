@@ -44,9 +44,9 @@ public:
     std::function<void()> openChannelEditor;
     std::function<void()> openLibrary;
 
-    // The band, read at every activation, kHz.
+    // The band, read at every activation, kHz (console/stored_band.h).
     double lowerBound = 0;
-    std::int32_t upperBound = 0;
+    double upperBound = 0;
     // Channels 1..10 as stored at the last activation or save; a save reads
     // them again and rewrites them all.
     std::array<ChannelTexts, kChannelCount> channels;

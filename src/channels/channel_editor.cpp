@@ -6,7 +6,7 @@
 #include "channels/channel_editor.h"
 
 #include "channels/csv_transfer.h"
-#include "console/band.h"
+#include "console/stored_band.h"
 #include "settings/numbers.h"
 #include "settings/settings_store.h"
 #include "settings/store_layout.h"
@@ -68,10 +68,9 @@ bool Form2::tableEdited() {
 }
 
 void Form2::readBand() {
-    lowerBound = toInt32(
-        leadingNumber(store_.readSetting(kSectionSettings, kKeyLowerBound, kMissingKeyText)));
-    upperBound =
-        leadingNumber(store_.readSetting(kSectionSettings, kKeyUpperBound, kMissingKeyText));
+    const Band band = storedBand(store_);
+    lowerBound = static_cast<std::int32_t>(band.lowerKHz);
+    upperBound = band.upperKHz;
 }
 
 ChannelTexts Form2::shownRow(int row) {

@@ -2,6 +2,7 @@
 
 #include "channels/channel_editor.h"
 #include "channels/library_entry.h"
+#include "console/stored_band.h"
 #include "settings/channel_store.h"
 #include "settings/numbers.h"
 #include "settings/store_layout.h"
@@ -78,14 +79,6 @@ const char* listName(ChannelList list) {
     return list == ChannelList::Channels ? kChannelsCaption : kLibraryCaption;
 }
 
-Band storedBand(SettingsStore& store) {
-    auto read = [&store](std::string_view key) {
-        return leadingNumber(store.readSetting(kSectionSettings, key, kMissingKeyText));
-    };
-    return {static_cast<double>(toInt32(read(kKeyLowerBound))), read(kKeyUpperBound),
-            kChannelRasterKHz, 1};
-}
-
 std::vector<CsvEntry> storedEntries(SettingsStore& store, ChannelList list) {
     ChannelStore channels(store);
     std::vector<CsvEntry> entries;
@@ -103,7 +96,7 @@ std::vector<CsvEntry> storedEntries(SettingsStore& store, ChannelList list) {
 }
 
 std::string exportStoredList(SettingsStore& store, ChannelList list) {
-    return exportCsv(storedEntries(store, list), storedBand(store).rasterKHz);
+    return exportCsv(storedEntries(store, list), kChannelRasterKHz);
 }
 
 bool isFilled(const ChannelTexts& texts) {
@@ -112,7 +105,7 @@ bool isFilled(const ChannelTexts& texts) {
 }
 
 CsvImportPlan planImport(SettingsStore& store, ChannelList list, std::string_view text) {
-    CsvImport read = importCsv(text, list, storedBand(store));
+    CsvImport read = importCsv(text, list, storedBand(store, kChannelRasterKHz));
     CsvImportPlan plan;
     plan.list = list;
     if (!read.fileFault.empty()) {

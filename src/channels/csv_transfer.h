@@ -19,10 +19,6 @@ namespace volna {
 // The name of a list as the operator reads it in a report ("Каналы").
 const char* listName(ChannelList list);
 
-// The band an imported row must lie in, read as the channel editor reads it:
-// the edges from "Settings" (a missing key as 0), the channel raster.
-Band storedBand(SettingsStore& store);
-
 // Every location of list, 1..locationCount(list), as the store holds it: the
 // channels from the channel sections, the library entries split into their
 // three texts. Empty locations are included; exportCsv leaves them out.

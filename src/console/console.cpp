@@ -3,6 +3,7 @@
 
 #include "console/console.h"
 
+#include "console/stored_band.h"
 #include "settings/first_run.h"
 #include "settings/numbers.h"
 #include "settings/settings_store.h"
@@ -81,8 +82,9 @@ void Form1::loadSettings() {
     auto number = [this](std::string_view key) {
         return leadingNumber(store_.readSetting(kSectionSettings, key, ""));
     };
-    lowerBound = toInt32(number(kKeyLowerBound));
-    upperBound = number(kKeyUpperBound);
+    const Band stored = storedBand(store_);
+    lowerBound = static_cast<std::int32_t>(stored.lowerKHz);
+    upperBound = stored.upperKHz;
     ifOffset = number(kKeyIfOffset);
     txShift = toInt16(number(kKeyTxShift));
     rangeScanTimer.setInterval(toInt32(number(kKeyRangeScanSpeed)));

@@ -5,6 +5,8 @@
 #include "channel_windows_fixture.h"
 #include "support/row_names.h"
 
+#include "channels/csv_transfer.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -12,6 +14,8 @@
 
 namespace volna::test {
 namespace {
+
+using namespace std::string_literals;
 
 // Drives the dialog's boxes, stores channels before it opens and checks what
 // it stored.
@@ -81,6 +85,30 @@ INSTANTIATE_TEST_SUITE_P(OtherTexts, AddChannelIgnoredPassVar,
                          [](const ::testing::TestParamInfo<const char*>& row) {
                              return rowName(row.param);
                          });
+
+// The edges as one window reads them are the edges for all: a lower edge
+// stored with a fraction, an upper one short of a whole kHz.
+TEST_F(AddChannelTest, EveryWindowReadsTheBandAlike) {
+    setSetting(kKeyLowerBound, "144000.4");
+    setSetting(kKeyUpperBound, "145999.6");
+    open(editor);
+    open(dialog);
+    const Band dialogBand{dialog.lowerBound, dialog.upperBound};
+    const Band editorBand{static_cast<double>(editor.lowerBound), editor.upperBound};
+    const std::pair<const char*, bool> cases[] = {
+        {"144.000000", true}, {"145.975000", true}, {"146.000000", false}};
+    for (const auto& [mhz, inside] : cases) {
+        const double kHz = std::round(std::stod(mhz) * 1000);
+        EXPECT_EQ(!inside, outsideBand(form.band(), kHz)) << "console " << mhz;
+        EXPECT_EQ(!inside, outsideBand(dialogBand, kHz)) << "add-channel dialog " << mhz;
+        EXPECT_EQ(!inside, outsideBand(editorBand, kHz)) << "channel editor " << mhz;
+        const std::string file = "Location,Name,Frequency,Duplex,Offset,Mode,TStep,Comment\r\n"
+                                 "1,,"s +
+                                 mhz + ",,0.000000,FM,25.00,\r\n";
+        EXPECT_EQ(inside, planImport(store, ChannelList::Channels, file).faults.empty())
+            << "CSV import " << mhz;
+    }
+}
 
 TEST_F(AddChannelTest, OpensOnTheProposalAndTheSliderSetsOnlyTheTransmitBox) {
     start();

@@ -1,0 +1,15 @@
+#pragma once
+// The band as the store holds it, read one way for every window that checks a
+// frequency against it (the console, the channel editor, the add-channel
+// dialog, the CSV import), so that a frequency inside the band for one is
+// inside it for all: the lower edge rounded to a whole kHz (it is slider
+// position 0), the upper edge as stored; a missing edge reads as 0.
+
+#include "console/band.h"
+#include "settings/settings_store.h"
+
+namespace volna {
+
+Band storedBand(SettingsStore& store, int rasterKHz = 25, int stepFactor = 1);
+
+} // namespace volna
