@@ -544,8 +544,8 @@
         <translation>The settings file %1 is damaged and a copy of it could not be saved. So as not to lose it, the program will not write the settings: changes last only until the program ends.</translation>
     </message>
     <message>
-        <source>Не удалось записать файл настроек %1: %2. Изменения настроек, каналов и библиотеки не сохранены; программа попробует сохранить их снова при следующем изменении, а до тех пор они действуют только до выхода из программы.</source>
-        <translation>Could not write the settings file %1: %2. Changes to the settings, channels and library are not saved; the program tries again at the next change, and until then they last only until the program ends.</translation>
+        <source>Не удалось записать файл настроек %1: %2. Изменения настроек, каналов и библиотеки не сохранены: программа запишет их при следующем изменении, если запись удастся, а иначе они пропадут при выходе из программы.</source>
+        <translation>Could not write the settings file %1: %2. Changes to the settings, channels and library are not saved: the program writes them at the next change if writing succeeds then, otherwise they are lost when the program ends.</translation>
     </message>
     <message>
         <source>В файле настроек не было или не удалось прочитать: %1. Им даны начальные значения.</source>

@@ -265,8 +265,13 @@ int main(int argc, char** argv) {
     Program program;
     program.setClock(monotonicClock());
     StoreSync storeSync(store);
-    const Subscription storeSyncAfterEvents =
-        program.addAfterEvent([&storeSync] { storeSync.afterEvent(); });
+    const Subscription storeSyncAfterEvents = program.addAfterEvent([&storeSync, &program] {
+        // The last save is made once the event loop has ended, where a
+        // box saying that it failed can still be shown.
+        if (!program.quitting()) {
+            storeSync.afterEvent();
+        }
+    });
     Form1 console(program, port, store, prompter);
     if (radio.hardware.simulated) {
         console.title = kSimulatedConsoleTitle;
@@ -295,7 +300,11 @@ int main(int argc, char** argv) {
     BandPicture bandPicture(console, activity);
     std::unique_ptr<BandActivityWindow> bandWindow;
     offerBandActivity(console, consoleWindow, bandPicture, store, bandWindow);
+    StderrPrompter standardError;
     const StopSignals stopSignals([&] {
+        // Nobody may be there to answer a box: the last save's trouble goes
+        // to standard error.
+        store.tellThrough(standardError);
         program.runEvent([&] { console.endProgram(); });
         QCoreApplication::exit(0);
     });

@@ -147,9 +147,14 @@ std::string QSettingsStore::readSetting(std::string_view section, std::string_vi
 
 void QSettingsStore::writeSetting(std::string_view section, std::string_view key,
                                   std::string_view value) {
+    setAsideDamagedFile();
+    // The same text again (the start writes "LOCK" = "1" every time) changes
+    // nothing and costs no save.
+    if (values_.contains(section, key) && values_.readSetting(section, key, {}) == value) {
+        return;
+    }
     unsaved_ = true;
     changed_ = true;
-    setAsideDamagedFile();
     values_.writeSetting(section, key, value);
     values_.clearLog(); // the log would grow for as long as the program runs
 }
