@@ -20,6 +20,7 @@ struct ChipLog {
     bool bitBangWorks = true;
     bool baudWorks = true;
     int writesThatWork = 1000;
+    int writesThatFail = 1000; // after those that work; then they work again
     bool readWorks = true;
     std::uint8_t pins = 0;
     FtdiUsbLocation location;
@@ -50,7 +51,7 @@ public:
     }
     bool write(std::span<const std::uint8_t> bytes) override {
         log_->calls.push_back("write");
-        if (log_->writesThatWork-- <= 0) {
+        if (log_->writesThatWork-- <= 0 && log_->writesThatFail-- > 0) {
             return false;
         }
         log_->writes.emplace_back(bytes.begin(), bytes.end());

@@ -199,11 +199,13 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& row) { return std::string(row.param.name); });
 
 // Unplugged during a word: the fault is set once, with the first reason, and
-// nothing more reaches the chip, not even the drop at the end.
-TEST(FtdiPort, FailedWriteFaultsOnceAndNothingGoesAfter) {
+// nothing more reaches the chip but the tries of a 0: one at once, one when
+// asked (after the operator's answer) and one before closing.
+TEST(FtdiPort, FailedWriteFaultsOnceAndOnlyTheDropsAreTried) {
     auto log = std::make_shared<ChipLog>();
     auto port = openOn(log, kDefaultPins);
     port->out(kDataRegister, kTransmitLine);
+    port->tryDropAfterFault(); // working: nothing
     log->writesThatWork = 0;
     port->out(kDataRegister, kTransmitLine | kFrameLine); // the adapter is gone
     clockOutWord(*port, kWord, 1, 0, true);
@@ -212,11 +214,36 @@ TEST(FtdiPort, FailedWriteFaultsOnceAndNothingGoesAfter) {
     EXPECT_EQ(port->fault(), unplugged);
     EXPECT_EQ(port->in(kStatusRegister), 0);
     port->out(kDataRegister, 0);
+    EXPECT_EQ(log->calls, (std::vector<std::string>{"write", "write", "write"}));
+    port->tryDropAfterFault();
     port.reset();
-    EXPECT_EQ(log->calls, (std::vector<std::string>{"write", "write", "close"}));
+    EXPECT_EQ(log->calls,
+              (std::vector<std::string>{"write", "write", "write", "write", "write", "close"}));
     EXPECT_EQ(log->writes, std::vector<Bytes>{{0x08}});
 }
 
+// A chip that stalled and came back keeps its outputs: the first of the
+// tries that gets through puts every pin low.
+TEST(FtdiPort, StalledChipGetsTheDropAtTheFirstTryThatGoesThrough) {
+    for (int failing = 1; failing <= 3; ++failing) {
+        SCOPED_TRACE(failing);
+        auto log = std::make_shared<ChipLog>();
+        auto port = openOn(log, kOtherPins);
+        port->out(kDataRegister, kTransmitLine);
+        log->writesThatWork = 0;
+        log->writesThatFail = failing; // the failed write, then failing - 1 tries
+        port->out(kDataRegister, kTransmitLine | kFrameLine);
+        const auto dropped = [&log] { return log->writes.back() == Bytes{0}; };
+        EXPECT_EQ(dropped(), failing == 1);
+        port->tryDropAfterFault();
+        EXPECT_EQ(dropped(), failing <= 2);
+        port.reset();
+        EXPECT_TRUE(dropped());
+        EXPECT_EQ(log->calls.back(), "close");
+    }
+}
+
+// A failed read faults the port too, and tries the drop at once.
 TEST(FtdiPort, FailedReadFaultsAndReadsNoSignal) {
     auto log = std::make_shared<ChipLog>();
     auto port = openOn(log, kDefaultPins);
@@ -225,7 +252,8 @@ TEST(FtdiPort, FailedReadFaultsAndReadsNoSignal) {
     EXPECT_EQ(port->fault(), "the FTDI adapter was unplugged or stopped answering while "
                              "reading the busy pin (LIBUSB_ERROR_NO_DEVICE)");
     port->out(kDataRegister, kFrameLine);
-    EXPECT_EQ(log->calls, std::vector<std::string>{"read"});
+    EXPECT_EQ(log->calls, (std::vector<std::string>{"read", "write"}));
+    EXPECT_EQ(log->writes, std::vector<Bytes>{{0}});
 }
 
 // The end drops the transmit line, after sending what a batch still holds.

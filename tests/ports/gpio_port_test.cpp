@@ -150,18 +150,21 @@ TEST(GpioPort, EmergencyDropNeedsTheRequestsDescriptor) {
     EXPECT_EQ(none.size(), 0);
 }
 
-// A failed set is reported once; later writes, reads and the closing drop
-// never reach the chip, and reads give 0.
-TEST(GpioPort, FailedSetFaultsOnceAndSilencesThePort) {
+// A failed set is reported once, and a set of every output to 0 is tried at
+// once; later writes and reads never reach the chip and reads give 0; the
+// set of 0 is tried again when asked and before the release.
+TEST(GpioPort, FailedSetFaultsOnceAndOnlyTheDropsAreTried) {
     GpioChipScript script;
     script.setsBeforeFailure = 2;
     script.setError = ENODEV;
     auto port = openPort(script);
     port->out(kDataRegister, kFrameLine | kTransmitLine);
+    port->tryDropAfterFault(); // working: nothing
     port->out(kDataRegister, kFrameLine | kClockLine | kTransmitLine);
     EXPECT_EQ(port->fault(), "");
     port->out(kDataRegister, kFrameLine | kTransmitLine);
     EXPECT_EQ(port->fault(), kLostChip);
+    EXPECT_EQ(script.calls.back(), "set 0,0,0,0");
     const std::size_t calls = script.calls.size();
 
     script.setError = EIO;
@@ -170,12 +173,35 @@ TEST(GpioPort, FailedSetFaultsOnceAndSilencesThePort) {
     EXPECT_EQ(port->in(kStatusRegister), 0);
     EXPECT_EQ(script.calls.size(), calls);
     EXPECT_EQ(port->fault(), kLostChip);
+    port->tryDropAfterFault();
     port.reset();
-    EXPECT_EQ(script.calls.size(), calls + 1);
-    EXPECT_EQ(script.calls.back(), "release");
+    EXPECT_EQ(std::vector<std::string>(script.calls.begin() + calls, script.calls.end()),
+              (std::vector<std::string>{"set 0,0,0,0", "set 0,0,0,0", "release"}));
 }
 
-// A failed read of the busy line faults the port with the reason.
+// A chip that stalled and came back keeps its outputs: the first of the
+// tries that gets through sets them all to 0.
+TEST(GpioPort, StalledChipGetsTheDropAtTheFirstTryThatGoesThrough) {
+    for (int failing = 1; failing <= 3; ++failing) {
+        SCOPED_TRACE(failing);
+        GpioChipScript script;
+        auto port = openPort(script);
+        port->out(kDataRegister, kTransmitLine);
+        script.setsBeforeFailure = 1;
+        script.failingSets = failing; // the failed write, then failing - 1 tries
+        script.setError = ETIMEDOUT;
+        port->out(kDataRegister, kTransmitLine | kFrameLine);
+        const auto dropped = [&script] { return script.levels.back() == 0; };
+        EXPECT_EQ(dropped(), failing == 1);
+        port->tryDropAfterFault();
+        EXPECT_EQ(dropped(), failing <= 2);
+        port.reset();
+        EXPECT_TRUE(dropped());
+    }
+}
+
+// A failed read of the busy line faults the port with the reason, and the
+// drop is tried at once.
 TEST(GpioPort, FailedReadFaultsThePort) {
     GpioChipScript script;
     auto port = openPort(script);
@@ -185,7 +211,8 @@ TEST(GpioPort, FailedReadFaultsThePort) {
     EXPECT_EQ(port->fault(),
               "cannot read the busy line of GPIO chip gpiochip0: Input/output error");
     port->out(kDataRegister, kFrameLine);
-    EXPECT_EQ(script.calls.back(), "read");
+    EXPECT_EQ(std::vector<std::string>(script.calls.end() - 2, script.calls.end()),
+              (std::vector<std::string>{"read", "set 0,0,0,0"}));
 }
 
 // A chip or lines that cannot be had, and the operator's reason.

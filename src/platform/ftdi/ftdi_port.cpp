@@ -92,10 +92,18 @@ std::unique_ptr<FtdiPort> FtdiPort::open(std::unique_ptr<FtdiChip> chip, const s
 
 FtdiPort::~FtdiPort() {
     flush();
-    if ((dataRegister_ & kTransmitLine) != 0) {
+    if (!fault_.empty()) {
+        writeZero();
+    } else if ((dataRegister_ & kTransmitLine) != 0) {
         send({static_cast<std::uint8_t>(pinLevels(pins_, dataRegister_ & ~kTransmitLine))});
     }
     chip_->close();
+}
+
+void FtdiPort::tryDropAfterFault() {
+    if (!fault_.empty()) {
+        writeZero();
+    }
 }
 
 void FtdiPort::out(int port, int value) {
@@ -171,7 +179,13 @@ void FtdiPort::setFault(const std::string& action) {
     if (fault_.empty()) {
         fault_ = "the FTDI adapter was unplugged or stopped answering while " + action + " (" +
                  chip_->errorText() + ")";
+        writeZero();
     }
+}
+
+void FtdiPort::writeZero() {
+    const std::uint8_t low = 0;
+    chip_->write({&low, 1});
 }
 
 } // namespace volna

@@ -41,6 +41,7 @@ public:
                                           const PinMap& pins, std::string& error);
 
     // Sends what is gathered, drops the transmit line if it is high, closes.
+    // A faulted port tries one write of 0 before it closes.
     ~FtdiPort() override;
     FtdiPort(const FtdiPort&) = delete;
     FtdiPort& operator=(const FtdiPort&) = delete;
@@ -57,6 +58,8 @@ public:
     void beginBatch() override;
     void endBatch() override;
     std::string fault() const override { return fault_; }
+    // One write of 0 to the pins when the port has faulted.
+    void tryDropAfterFault() override;
 
 private:
     FtdiPort(std::unique_ptr<FtdiChip> chip, const PinMap& pins);
@@ -65,7 +68,12 @@ private:
     void flush();
     // Sends bytes unless the port has faulted; a failure faults it.
     void send(const std::vector<std::uint8_t>& bytes);
+    // Keeps the first reason, and tries once to put every pin low: a chip
+    // that only stalled still holds the transmit line as it was.
     void setFault(const std::string& action);
+    // One write of 0 to the pins, whatever the fault; its failure changes
+    // nothing.
+    void writeZero();
 
     std::unique_ptr<FtdiChip> chip_;
     PinMap pins_;
