@@ -155,7 +155,7 @@ TEST_P(FtdiOpenFailure, GivesNoPortAndTheReason) {
     const OpenFailure& row = GetParam();
     auto log = std::make_shared<ChipLog>();
     log->openResult = row.result;
-    log->attached = row.attached;
+    attach(*log, row.attached);
     log->bitBangWorks = row.failingStep != 1;
     log->baudWorks = row.failingStep != 2;
     log->writesThatWork = row.failingStep == 3 ? 0 : 1000;
@@ -187,6 +187,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "the FTDI adapter \"X1\" is in use by another program or by the ftdi_sio "
                     "serial driver (close that program, or unload the driver: sudo modprobe "
                     "-r ftdi_sio)"},
+        OpenFailure{"CannotList", FtdiOpenResult::NotFound, -1, "", 0,
+                    "cannot look for FTDI adapters: LIBUSB_ERROR_NO_DEVICE"},
         OpenFailure{"LibraryFailure", FtdiOpenResult::Failed, 1, "", 0,
                     "cannot open the FTDI adapter: LIBUSB_ERROR_NO_DEVICE"},
         OpenFailure{"NoBitBang", FtdiOpenResult::Opened, 1, "", 1,
@@ -196,6 +198,68 @@ INSTANTIATE_TEST_SUITE_P(
                     "LIBUSB_ERROR_NO_DEVICE"},
         OpenFailure{"NoFirstWrite", FtdiOpenResult::Opened, 1, "", 3,
                     "cannot write to the pins of the FTDI adapter: LIBUSB_ERROR_NO_DEVICE"}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+struct AdapterChoice {
+    const char* name;
+    std::vector<FtdiAdapter> attached;
+    const char* device;
+    const char* refusal; // empty: the named adapter is opened
+};
+
+class FtdiAdapterChoice : public ::testing::TestWithParam<AdapterChoice> {};
+
+// A name that fits several adapters (or none given with several attached) is
+// refused with their serial numbers before any adapter is opened: none has
+// its serial driver detached or its pins set.
+TEST_P(FtdiAdapterChoice, OpensOnlyAnAdapterTheNameSinglesOut) {
+    const AdapterChoice& row = GetParam();
+    auto log = std::make_shared<ChipLog>();
+    log->adapters = row.attached;
+    std::string error;
+    auto port = FtdiPort::open(std::make_unique<FakeChip>(log), row.device, kDefaultPins, error);
+    EXPECT_EQ(error, row.refusal);
+    if (*row.refusal != '\0') {
+        EXPECT_EQ(port, nullptr);
+        EXPECT_EQ(log->openedName, "not asked");
+        EXPECT_EQ(log->calls, std::vector<std::string>{});
+    } else {
+        EXPECT_NE(port, nullptr);
+        EXPECT_EQ(log->openedName, row.device);
+    }
+}
+
+const FtdiAdapter kBoardA{"A10K1234", "FT232R USB UART"};
+const FtdiAdapter kBoardB{"B20K5678", "FT232R USB UART"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Choices, FtdiAdapterChoice,
+    ::testing::Values(
+        AdapterChoice{"OnlyOneUnnamed", {kBoardA}, "", ""},
+        AdapterChoice{"TwoUnnamed",
+                      {kBoardA, kBoardB},
+                      "",
+                      "2 FTDI adapters attached (serial numbers A10K1234, B20K5678): name one "
+                      "with --port=ftdi:SERIAL"},
+        AdapterChoice{"TwoOneNamedBySerial", {kBoardA, kBoardB}, "B20K5678", ""},
+        AdapterChoice{"SharedDescription",
+                      {kBoardA, kBoardB},
+                      "FT232R USB UART",
+                      "2 attached FTDI adapters have the serial number or description \"FT232R "
+                      "USB UART\" (serial numbers A10K1234, B20K5678): name one with "
+                      "--port=ftdi:SERIAL"},
+        AdapterChoice{"OwnDescription", {{"A10K1234", "Radio link"}, kBoardB}, "Radio link", ""},
+        AdapterChoice{"SharedSerial",
+                      {{"A10K1234", "Link 1"}, {"A10K1234", "Link 2"}},
+                      "A10K1234",
+                      "2 attached FTDI adapters have the serial number or description "
+                      "\"A10K1234\" (serial numbers A10K1234, A10K1234): they share a serial "
+                      "number, so attach only the one to use"},
+        AdapterChoice{"UnreadableSerial",
+                      {{"", ""}, kBoardB},
+                      "",
+                      "2 FTDI adapters attached (serial numbers unknown, B20K5678): name one with "
+                      "--port=ftdi:SERIAL"}),
     [](const auto& row) { return std::string(row.param.name); });
 
 // Unplugged during a word: the fault is set once, with the first reason, and

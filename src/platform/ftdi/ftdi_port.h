@@ -34,9 +34,10 @@ inline constexpr const char* kOwnDescriptors = "/proc/self/fd";
 class FtdiPort : public ParallelPort {
 public:
     // Opens the adapter named by device (its serial number or description;
-    // empty: the first one) through chip, in bit-bang mode with the lines on
-    // pins, all of them low. nullptr, with an operator-readable reason in
-    // error, when it cannot.
+    // empty: the only one attached) through chip, in bit-bang mode with the
+    // lines on pins, all of them low. nullptr, with an operator-readable
+    // reason in error, when it cannot, and without touching any adapter when
+    // device fits more than one.
     static std::unique_ptr<FtdiPort> open(std::unique_ptr<FtdiChip> chip, const std::string& device,
                                           const PinMap& pins, std::string& error);
 
@@ -82,6 +83,10 @@ private:
     int dataRegister_ = 0; // the last value written, sent or pending
     std::string fault_;
 };
+
+// Why an adapter cannot be chosen without its serial number: how many are
+// attached and their serial numbers.
+std::string severalAdapters(const std::vector<FtdiAdapter>& adapters);
 
 // Makes the chip a port opens; nullptr in a build without the library.
 using FtdiChipFactory = std::function<std::unique_ptr<FtdiChip>()>;
