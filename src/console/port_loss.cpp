@@ -15,6 +15,9 @@ void PortLossWatch::check() {
     }
     reported_ = true; // before the box: events run while it is open
     const Answer answer = prompter_.ask(questionBox(fault + "\n\n" + kPortLostQuestion));
+    // The box may have been open a long while: a chip that only stalled may
+    // take the drop now, before the console moves off it or ends.
+    port_.tryHardwareDrop();
     if (answer == Answer::Yes) {
         port_.switchTo(makeSimulated_());
         console_.title = kSimulatedConsoleTitle;

@@ -2,7 +2,8 @@
 // What the console does when its port loses the hardware (an adapter unplugged
 // while the program runs): the operator is told once, in a box, and the console
 // goes on with the simulated radio only if the operator agrees; otherwise the
-// program ends, dropping the transmit line. Never silently either way.
+// program ends, dropping the transmit line. Never silently either way. After
+// the answer the lost hardware tries once more to put its lines low.
 
 #include "synth/switchable_port.h"
 

@@ -51,6 +51,10 @@ public:
     // device gone); empty while it works. Once set it stays, and the port
     // ignores writes and reads 0.
     virtual std::string fault() const { return {}; }
+    // Once fault() is set: one more try of putting 0 on every line, for
+    // hardware that only stalled and still holds its outputs; the fault stays.
+    // A working port, or one with no hardware behind it, does nothing.
+    virtual void tryDropAfterFault() {}
 };
 
 // Gathers the port's writes for the lifetime of the object: one transfer's

@@ -1,7 +1,8 @@
 #pragma once
 // The port the console drives, which can be moved from hardware that was lost
 // (an adapter unplugged) onto the simulated radio while the program runs. Until
-// it is moved, everything goes to the port it was made with.
+// it is moved, everything goes to the port it was made with; the lost hardware
+// can still be asked to try once more to drop its lines.
 
 #include "synth/parallel_port.h"
 
@@ -12,7 +13,7 @@ namespace volna {
 
 class SwitchablePort : public ParallelPort {
 public:
-    explicit SwitchablePort(ParallelPort& hardware) : current_(&hardware) {}
+    explicit SwitchablePort(ParallelPort& hardware) : hardware_(hardware), current_(&hardware) {}
 
     // From now on every operation goes to replacement, which this keeps.
     void switchTo(std::unique_ptr<ParallelPort> replacement) {
@@ -20,6 +21,9 @@ public:
         current_ = replacement_.get();
     }
     bool switched() const { return replacement_ != nullptr; }
+    // The port it was made with tries once more to put 0 on its lines if it
+    // has faulted, whether or not the console has moved off it.
+    void tryHardwareDrop() { hardware_.tryDropAfterFault(); }
 
     void out(int port, int value) override { current_->out(port, value); }
     int in(int port) override { return current_->in(port); }
@@ -30,6 +34,7 @@ public:
     std::string fault() const override { return current_->fault(); }
 
 private:
+    ParallelPort& hardware_;
     ParallelPort* current_;
     std::unique_ptr<ParallelPort> replacement_;
 };

@@ -27,6 +27,11 @@ public:
     }
     std::string fault() const override { return fault_; }
     void cut() { fault_ = "the FTDI adapter was unplugged"; }
+    // Notes how many boxes had been shown at each try of the drop.
+    void tryDropAfterFault() override { dropsAfterBoxes.push_back(prompter->shown().size()); }
+
+    const ScriptedPrompter* prompter = nullptr;
+    std::vector<std::size_t> dropsAfterBoxes;
 
 private:
     std::string fault_;
@@ -40,6 +45,7 @@ class PortLossTest : public ::testing::Test {
 protected:
     PortLossTest() {
         storeFirstRunValues(store);
+        hardware.prompter = &prompter;
         subscription = program.addAfterEvent([this] { watch.check(); });
     }
 
@@ -96,6 +102,27 @@ TEST_F(PortLossTest, RefusingEndsTheProgramAndTheBoxComesOnlyOnce) {
     retune(20);
     EXPECT_EQ(prompter.shown().size(), 1u);
 }
+
+class PortLossAnswer : public PortLossTest, public ::testing::WithParamInterface<Answer> {};
+
+// Whichever the answer, the lost hardware tries the drop once more after the
+// box (a stalled chip may take it now), and never while the box is open.
+TEST_P(PortLossAnswer, TheLostHardwareTriesTheDropOnceAfterTheAnswer) {
+    start();
+    hardware.cut();
+    prompter.expect(kWarningTitle, kLostText, GetParam());
+    retune(10);
+    prompter.verify();
+    EXPECT_EQ(hardware.dropsAfterBoxes, std::vector<std::size_t>{1});
+    retune(20);
+    EXPECT_EQ(hardware.dropsAfterBoxes.size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, PortLossAnswer, ::testing::Values(Answer::Yes, Answer::No),
+                         [](const auto& row) {
+                             return std::string(row.param == Answer::Yes ? "SimulatedRadio"
+                                                                         : "End");
+                         });
 
 } // namespace
 } // namespace volna::test

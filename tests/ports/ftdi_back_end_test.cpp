@@ -32,7 +32,7 @@ class FtdiSoleDevice : public ::testing::TestWithParam<SoleCase> {};
 // The automatic choice takes the adapter only when it is the only one.
 TEST_P(FtdiSoleDevice, SaysWhyUnlessExactlyOneIsAttached) {
     auto log = std::make_shared<ChipLog>();
-    log->attached = GetParam().attached;
+    attach(*log, GetParam().attached);
     const PortBackEnd row = rowOn(log);
     std::string why;
     EXPECT_EQ(row.soleDevice(why), GetParam().sole);
@@ -44,7 +44,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(SoleCase{"None", 0, false, "no FTDI adapter is attached"},
                       SoleCase{"One", 1, true, ""},
                       SoleCase{"Three", 3, false,
-                               "3 FTDI adapters attached: name one with --port=ftdi:SERIAL"},
+                               "3 FTDI adapters attached (serial numbers FT0, FT1, FT2): name "
+                               "one with --port=ftdi:SERIAL"},
                       SoleCase{"LibraryFailure", -1, false,
                                "cannot look for FTDI adapters: LIBUSB_ERROR_NO_DEVICE"}),
     [](const auto& row) { return std::string(row.param.name); });

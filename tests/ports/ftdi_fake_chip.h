@@ -16,10 +16,12 @@ using Bytes = std::vector<std::uint8_t>;
 // What the fake chip is to answer, and what it was asked, in order.
 struct ChipLog {
     FtdiOpenResult openResult = FtdiOpenResult::Opened;
-    int attached = 1;
+    std::vector<FtdiAdapter> adapters{{"FT4ZQ9", "FT232R USB UART"}};
+    bool listWorks = true;
     bool bitBangWorks = true;
     bool baudWorks = true;
     int writesThatWork = 1000;
+    int writesThatFail = 1000; // after those that work; then they work again
     bool readWorks = true;
     std::uint8_t pins = 0;
     FtdiUsbLocation location;
@@ -31,11 +33,24 @@ struct ChipLog {
     std::vector<std::string> calls; // "write", "read", "close", in order
 };
 
+// count adapters with serial numbers FT0, FT1... all described alike; a
+// negative count: the library cannot list them.
+inline void attach(ChipLog& log, int count) {
+    log.adapters.clear();
+    for (int i = 0; i < count; ++i) {
+        log.adapters.push_back({"FT" + std::to_string(i), "FT232R USB UART"});
+    }
+    log.listWorks = count >= 0;
+}
+
 // Stands for the USB library: records every call in a log the test keeps.
 class FakeChip : public FtdiChip {
 public:
     explicit FakeChip(std::shared_ptr<ChipLog> log) : log_(std::move(log)) {}
-    int countDevices() override { return log_->attached; }
+    bool listDevices(std::vector<FtdiAdapter>& adapters) override {
+        adapters = log_->adapters;
+        return log_->listWorks;
+    }
     FtdiOpenResult open(const std::string& name) override {
         log_->openedName = name;
         return log_->openResult;
@@ -50,7 +65,7 @@ public:
     }
     bool write(std::span<const std::uint8_t> bytes) override {
         log_->calls.push_back("write");
-        if (log_->writesThatWork-- <= 0) {
+        if (log_->writesThatWork-- <= 0 && log_->writesThatFail-- > 0) {
             return false;
         }
         log_->writes.emplace_back(bytes.begin(), bytes.end());

@@ -155,7 +155,7 @@ TEST_P(FtdiOpenFailure, GivesNoPortAndTheReason) {
     const OpenFailure& row = GetParam();
     auto log = std::make_shared<ChipLog>();
     log->openResult = row.result;
-    log->attached = row.attached;
+    attach(*log, row.attached);
     log->bitBangWorks = row.failingStep != 1;
     log->baudWorks = row.failingStep != 2;
     log->writesThatWork = row.failingStep == 3 ? 0 : 1000;
@@ -187,6 +187,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "the FTDI adapter \"X1\" is in use by another program or by the ftdi_sio "
                     "serial driver (close that program, or unload the driver: sudo modprobe "
                     "-r ftdi_sio)"},
+        OpenFailure{"CannotList", FtdiOpenResult::NotFound, -1, "", 0,
+                    "cannot look for FTDI adapters: LIBUSB_ERROR_NO_DEVICE"},
         OpenFailure{"LibraryFailure", FtdiOpenResult::Failed, 1, "", 0,
                     "cannot open the FTDI adapter: LIBUSB_ERROR_NO_DEVICE"},
         OpenFailure{"NoBitBang", FtdiOpenResult::Opened, 1, "", 1,
@@ -198,25 +200,84 @@ INSTANTIATE_TEST_SUITE_P(
                     "cannot write to the pins of the FTDI adapter: LIBUSB_ERROR_NO_DEVICE"}),
     [](const auto& row) { return std::string(row.param.name); });
 
-// Unplugged during a word: the fault is set once, with the first reason, and
-// nothing more reaches the chip, not even the drop at the end.
-TEST(FtdiPort, FailedWriteFaultsOnceAndNothingGoesAfter) {
+struct AdapterChoice {
+    const char* name;
+    std::vector<FtdiAdapter> attached;
+    const char* device;
+    const char* refusal; // empty: the named adapter is opened
+};
+
+class FtdiAdapterChoice : public ::testing::TestWithParam<AdapterChoice> {};
+
+// A name that fits several adapters (or none given with several attached) is
+// refused with their serial numbers before any adapter is opened: none has
+// its serial driver detached or its pins set.
+TEST_P(FtdiAdapterChoice, OpensOnlyAnAdapterTheNameSinglesOut) {
+    const AdapterChoice& row = GetParam();
+    const bool refused = *row.refusal != '\0';
+    auto log = std::make_shared<ChipLog>();
+    log->adapters = row.attached;
+    std::string error;
+    auto port = FtdiPort::open(std::make_unique<FakeChip>(log), row.device, kDefaultPins, error);
+    EXPECT_EQ(error, row.refusal);
+    EXPECT_EQ(port == nullptr, refused);
+    EXPECT_EQ(log->openedName, refused ? "not asked" : row.device);
+    EXPECT_EQ(log->calls.empty(), refused);
+}
+
+const FtdiAdapter kBoardA{"A1", "UART"};
+const FtdiAdapter kBoardB{"B2", "UART"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Choices, FtdiAdapterChoice,
+    ::testing::Values(
+        AdapterChoice{"TwoUnnamedOneUnreadable",
+                      {kBoardA, {"", ""}},
+                      "",
+                      "2 FTDI adapters attached (serial numbers A1, unknown): name one with "
+                      "--port=ftdi:SERIAL"},
+        AdapterChoice{"TwoOneNamedBySerial", {kBoardA, kBoardB}, "B2", ""},
+        AdapterChoice{"SharedDescription",
+                      {kBoardA, kBoardB},
+                      "UART",
+                      "2 attached FTDI adapters have the serial number or description \"UART\" "
+                      "(serial numbers A1, B2): name one with --port=ftdi:SERIAL"},
+        AdapterChoice{"SharedSerial",
+                      {{"A1", "X"}, {"A1", "Y"}, {"", ""}},
+                      "A1",
+                      "2 attached FTDI adapters have the serial number or description \"A1\" "
+                      "(serial numbers A1, A1): they share a serial number, so attach only the "
+                      "one to use"}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+// Stalled during a word: the fault is set once, with the first reason, and
+// nothing more reaches the chip but the tries of a 0: one at once, one when
+// asked (after the operator's answer) and one before closing. A chip that
+// only stalled keeps its outputs, so the first try that gets through drops
+// every pin.
+TEST(FtdiPort, FailedWriteFaultsOnceAndOnlyTheDropsAreTried) {
     auto log = std::make_shared<ChipLog>();
     auto port = openOn(log, kDefaultPins);
     port->out(kDataRegister, kTransmitLine);
+    port->tryDropAfterFault(); // working: nothing
     log->writesThatWork = 0;
-    port->out(kDataRegister, kTransmitLine | kFrameLine); // the adapter is gone
+    log->writesThatFail = 2; // the failed write and the try at once
+    port->out(kDataRegister, kTransmitLine | kFrameLine);
     clockOutWord(*port, kWord, 1, 0, true);
-    const std::string unplugged = "the FTDI adapter was unplugged or stopped answering while "
-                                  "writing to its pins (LIBUSB_ERROR_NO_DEVICE)";
-    EXPECT_EQ(port->fault(), unplugged);
+    EXPECT_EQ(port->fault(), "the FTDI adapter was unplugged or stopped answering while "
+                             "writing to its pins (LIBUSB_ERROR_NO_DEVICE)");
     EXPECT_EQ(port->in(kStatusRegister), 0);
     port->out(kDataRegister, 0);
-    port.reset();
-    EXPECT_EQ(log->calls, (std::vector<std::string>{"write", "write", "close"}));
+    EXPECT_EQ(log->calls, (std::vector<std::string>{"write", "write", "write"}));
     EXPECT_EQ(log->writes, std::vector<Bytes>{{0x08}});
+    port->tryDropAfterFault();
+    EXPECT_EQ(log->writes, (std::vector<Bytes>{{0x08}, {0}}));
+    port.reset();
+    EXPECT_EQ(log->calls,
+              (std::vector<std::string>{"write", "write", "write", "write", "write", "close"}));
 }
 
+// A failed read faults the port too, and tries the drop at once.
 TEST(FtdiPort, FailedReadFaultsAndReadsNoSignal) {
     auto log = std::make_shared<ChipLog>();
     auto port = openOn(log, kDefaultPins);
@@ -225,7 +286,8 @@ TEST(FtdiPort, FailedReadFaultsAndReadsNoSignal) {
     EXPECT_EQ(port->fault(), "the FTDI adapter was unplugged or stopped answering while "
                              "reading the busy pin (LIBUSB_ERROR_NO_DEVICE)");
     port->out(kDataRegister, kFrameLine);
-    EXPECT_EQ(log->calls, std::vector<std::string>{"read"});
+    EXPECT_EQ(log->calls, (std::vector<std::string>{"read", "write"}));
+    EXPECT_EQ(log->writes, std::vector<Bytes>{{0}});
 }
 
 // The end drops the transmit line, after sending what a batch still holds.

@@ -150,32 +150,39 @@ TEST(GpioPort, EmergencyDropNeedsTheRequestsDescriptor) {
     EXPECT_EQ(none.size(), 0);
 }
 
-// A failed set is reported once; later writes, reads and the closing drop
-// never reach the chip, and reads give 0.
-TEST(GpioPort, FailedSetFaultsOnceAndSilencesThePort) {
+// A failed set is reported once, and a set of every output to 0 is tried at
+// once; later writes and reads never reach the chip and reads give 0; the
+// set of 0 is tried again when asked and before the release. A chip that
+// only stalled keeps its outputs: the first try that gets through drops them.
+TEST(GpioPort, FailedSetFaultsOnceAndOnlyTheDropsAreTried) {
     GpioChipScript script;
     script.setsBeforeFailure = 2;
+    script.failingSets = 2; // the failed write and the try at once
     script.setError = ENODEV;
     auto port = openPort(script);
     port->out(kDataRegister, kFrameLine | kTransmitLine);
+    port->tryDropAfterFault(); // working: nothing
     port->out(kDataRegister, kFrameLine | kClockLine | kTransmitLine);
     EXPECT_EQ(port->fault(), "");
     port->out(kDataRegister, kFrameLine | kTransmitLine);
     EXPECT_EQ(port->fault(), kLostChip);
+    EXPECT_EQ(script.calls.back(), "set 0,0,0,0");
     const std::size_t calls = script.calls.size();
 
-    script.setError = EIO;
     port->out(kDataRegister, 0);
     script.busyHigh = 0;
     EXPECT_EQ(port->in(kStatusRegister), 0);
     EXPECT_EQ(script.calls.size(), calls);
-    EXPECT_EQ(port->fault(), kLostChip);
+    EXPECT_EQ(script.levels.size(), 2U);
+    port->tryDropAfterFault();
+    EXPECT_EQ(script.levels.back(), 0U);
     port.reset();
-    EXPECT_EQ(script.calls.size(), calls + 1);
-    EXPECT_EQ(script.calls.back(), "release");
+    EXPECT_EQ(std::vector<std::string>(script.calls.begin() + calls, script.calls.end()),
+              (std::vector<std::string>{"set 0,0,0,0", "set 0,0,0,0", "release"}));
 }
 
-// A failed read of the busy line faults the port with the reason.
+// A failed read of the busy line faults the port with the reason, and the
+// drop is tried at once.
 TEST(GpioPort, FailedReadFaultsThePort) {
     GpioChipScript script;
     auto port = openPort(script);
@@ -185,7 +192,8 @@ TEST(GpioPort, FailedReadFaultsThePort) {
     EXPECT_EQ(port->fault(),
               "cannot read the busy line of GPIO chip gpiochip0: Input/output error");
     port->out(kDataRegister, kFrameLine);
-    EXPECT_EQ(script.calls.back(), "read");
+    EXPECT_EQ(std::vector<std::string>(script.calls.end() - 2, script.calls.end()),
+              (std::vector<std::string>{"read", "set 0,0,0,0"}));
 }
 
 // A chip or lines that cannot be had, and the operator's reason.

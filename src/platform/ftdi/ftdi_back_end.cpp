@@ -15,18 +15,15 @@ constexpr PinMap kFtdiDefaultPins{0, 1, 2, 3, 7};
 // Whether exactly one adapter is attached, for the automatic choice.
 bool soleAdapter(const FtdiChipFactory& makeChip, std::string& why) {
     const std::unique_ptr<FtdiChip> chip = makeChip();
-    const int attached = chip->countDevices();
-    if (attached == 1) {
+    std::vector<FtdiAdapter> attached;
+    if (!chip->listDevices(attached)) {
+        why = "cannot look for FTDI adapters: " + chip->errorText();
+        return false;
+    }
+    if (attached.size() == 1) {
         return true;
     }
-    if (attached < 0) {
-        why = "cannot look for FTDI adapters: " + chip->errorText();
-    } else if (attached == 0) {
-        why = "no FTDI adapter is attached";
-    } else {
-        why =
-            std::to_string(attached) + " FTDI adapters attached: name one with --port=ftdi:SERIAL";
-    }
+    why = attached.empty() ? "no FTDI adapter is attached" : severalAdapters(attached);
     return false;
 }
 
@@ -35,7 +32,7 @@ bool soleAdapter(const FtdiChipFactory& makeChip, std::string& why) {
 PortBackEnd ftdiBackEnd(FtdiChipFactory makeChip) {
     PortBackEnd backEnd;
     backEnd.name = "ftdi";
-    // No device: the only (or first) adapter attached.
+    // No device: the only adapter attached.
     backEnd.deviceOptional = true;
     backEnd.help = "an FTDI USB adapter in bit-bang mode, DEV its serial number or "
                    "description (default: the only one attached); pins are D0 to D7";

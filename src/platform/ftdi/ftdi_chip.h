@@ -7,6 +7,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace volna {
 
@@ -28,13 +29,21 @@ struct FtdiUsbLocation {
     int outEndpoint = -1;
 };
 
+// An attached adapter's USB strings; empty where it has none, or where they
+// cannot be read (its device node is not this user's).
+struct FtdiAdapter {
+    std::string serial;
+    std::string description;
+};
+
 // One FTDI chip, opened or not, through the USB library.
 class FtdiChip {
 public:
     virtual ~FtdiChip() = default;
-    // How many FTDI adapters are attached; -1 when the USB library cannot tell
-    // (errorText() says why).
-    virtual int countDevices() = 0;
+    // Puts the FTDI adapters attached into adapters, in the order open()
+    // looks at them, without opening any. False when the USB library cannot
+    // tell (errorText() says why).
+    virtual bool listDevices(std::vector<FtdiAdapter>& adapters) = 0;
     // Opens the adapter whose serial number or description is name, or the
     // first one found when name is empty.
     virtual FtdiOpenResult open(const std::string& name) = 0;

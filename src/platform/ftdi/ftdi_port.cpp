@@ -3,6 +3,7 @@
 #include "platform/ftdi/usb_descriptor.h"
 
 #include <chrono>
+#include <set>
 #include <thread>
 
 namespace volna {
@@ -16,13 +17,61 @@ std::string adapterLabel(const std::string& device) {
     return device.empty() ? "the FTDI adapter" : "the FTDI adapter \"" + device + "\"";
 }
 
-std::string notFoundError(FtdiChip& chip, const std::string& device) {
-    const int attached = device.empty() ? 0 : chip.countDevices();
-    if (attached <= 0) {
+std::string notFoundError(std::size_t attached, const std::string& device) {
+    if (device.empty() || attached == 0) {
         return "no FTDI adapter is attached (is it plugged in?)";
     }
     return "no attached FTDI adapter has the serial number or description \"" + device + "\" (" +
            std::to_string(attached) + " attached)";
+}
+
+// The adapters' serial numbers, "unknown" where one cannot be read.
+std::string serialList(const std::vector<FtdiAdapter>& adapters) {
+    std::string list;
+    for (const FtdiAdapter& adapter : adapters) {
+        list += (list.empty() ? "" : ", ") + (adapter.serial.empty() ? "unknown" : adapter.serial);
+    }
+    return list;
+}
+
+// What the operator can do about several adapters that fit: name one by its
+// serial number, unless two of them share it.
+std::string choiceHint(const std::vector<FtdiAdapter>& adapters) {
+    std::set<std::string> serials;
+    for (const FtdiAdapter& adapter : adapters) {
+        if (!adapter.serial.empty() && !serials.insert(adapter.serial).second) {
+            return "they share a serial number, so attach only the one to use";
+        }
+    }
+    return "name one with --port=ftdi:SERIAL";
+}
+
+// The adapters device would pick: every one attached when it is empty, else
+// those whose serial number or description it is.
+std::vector<FtdiAdapter> candidates(const std::vector<FtdiAdapter>& attached,
+                                    const std::string& device) {
+    std::vector<FtdiAdapter> chosen;
+    for (const FtdiAdapter& adapter : attached) {
+        if (device.empty() || device == adapter.serial || device == adapter.description) {
+            chosen.push_back(adapter);
+        }
+    }
+    return chosen;
+}
+
+// Why device does not name one adapter of those attached; empty when it does
+// (or names none, which opening reports).
+std::string ambiguityError(const std::vector<FtdiAdapter>& attached, const std::string& device) {
+    const std::vector<FtdiAdapter> chosen = candidates(attached, device);
+    if (chosen.size() < 2) {
+        return {};
+    }
+    if (device.empty()) {
+        return severalAdapters(chosen);
+    }
+    return std::to_string(chosen.size()) +
+           " attached FTDI adapters have the serial number or description \"" + device +
+           "\" (serial numbers " + serialList(chosen) + "): " + choiceHint(chosen);
 }
 
 std::string permissionError() {
@@ -38,10 +87,11 @@ std::string busyError(const std::string& device) {
            "program, or unload the driver: sudo modprobe -r ftdi_sio)";
 }
 
-std::string openError(FtdiOpenResult result, FtdiChip& chip, const std::string& device) {
+std::string openError(FtdiOpenResult result, FtdiChip& chip, const std::string& device,
+                      std::size_t attached) {
     switch (result) {
     case FtdiOpenResult::NotFound:
-        return notFoundError(chip, device);
+        return notFoundError(attached, device);
     case FtdiOpenResult::NoPermission:
         return permissionError();
     case FtdiOpenResult::Busy:
@@ -74,11 +124,26 @@ std::string setUp(FtdiChip& chip, const std::string& device, const PinMap& pins)
 FtdiPort::FtdiPort(std::unique_ptr<FtdiChip> chip, const PinMap& pins)
     : chip_(std::move(chip)), pins_(pins) {}
 
+std::string severalAdapters(const std::vector<FtdiAdapter>& adapters) {
+    return std::to_string(adapters.size()) + " FTDI adapters attached (serial numbers " +
+           serialList(adapters) + "): " + choiceHint(adapters);
+}
+
 std::unique_ptr<FtdiPort> FtdiPort::open(std::unique_ptr<FtdiChip> chip, const std::string& device,
                                          const PinMap& pins, std::string& error) {
+    std::vector<FtdiAdapter> attached;
+    if (!chip->listDevices(attached)) {
+        error = "cannot look for FTDI adapters: " + chip->errorText();
+        return nullptr;
+    }
+    // Refused before anything is opened: opening detaches the serial driver
+    // and sets the pins of whichever adapter the library finds first.
+    if (error = ambiguityError(attached, device); !error.empty()) {
+        return nullptr;
+    }
     const FtdiOpenResult result = chip->open(device);
     if (result != FtdiOpenResult::Opened) {
-        error = openError(result, *chip, device);
+        error = openError(result, *chip, device, attached.size());
         return nullptr;
     }
     if (std::string failure = setUp(*chip, device, pins); !failure.empty()) {
@@ -92,10 +157,18 @@ std::unique_ptr<FtdiPort> FtdiPort::open(std::unique_ptr<FtdiChip> chip, const s
 
 FtdiPort::~FtdiPort() {
     flush();
-    if ((dataRegister_ & kTransmitLine) != 0) {
+    if (!fault_.empty()) {
+        writeZero();
+    } else if ((dataRegister_ & kTransmitLine) != 0) {
         send({static_cast<std::uint8_t>(pinLevels(pins_, dataRegister_ & ~kTransmitLine))});
     }
     chip_->close();
+}
+
+void FtdiPort::tryDropAfterFault() {
+    if (!fault_.empty()) {
+        writeZero();
+    }
 }
 
 void FtdiPort::out(int port, int value) {
@@ -171,7 +244,13 @@ void FtdiPort::setFault(const std::string& action) {
     if (fault_.empty()) {
         fault_ = "the FTDI adapter was unplugged or stopped answering while " + action + " (" +
                  chip_->errorText() + ")";
+        writeZero();
     }
+}
+
+void FtdiPort::writeZero() {
+    const std::uint8_t low = 0;
+    chip_->write({&low, 1});
 }
 
 } // namespace volna

@@ -34,13 +34,15 @@ inline constexpr const char* kOwnDescriptors = "/proc/self/fd";
 class FtdiPort : public ParallelPort {
 public:
     // Opens the adapter named by device (its serial number or description;
-    // empty: the first one) through chip, in bit-bang mode with the lines on
-    // pins, all of them low. nullptr, with an operator-readable reason in
-    // error, when it cannot.
+    // empty: the only one attached) through chip, in bit-bang mode with the
+    // lines on pins, all of them low. nullptr, with an operator-readable
+    // reason in error, when it cannot, and without touching any adapter when
+    // device fits more than one.
     static std::unique_ptr<FtdiPort> open(std::unique_ptr<FtdiChip> chip, const std::string& device,
                                           const PinMap& pins, std::string& error);
 
     // Sends what is gathered, drops the transmit line if it is high, closes.
+    // A faulted port tries one write of 0 before it closes.
     ~FtdiPort() override;
     FtdiPort(const FtdiPort&) = delete;
     FtdiPort& operator=(const FtdiPort&) = delete;
@@ -57,6 +59,8 @@ public:
     void beginBatch() override;
     void endBatch() override;
     std::string fault() const override { return fault_; }
+    // One write of 0 to the pins when the port has faulted.
+    void tryDropAfterFault() override;
 
 private:
     FtdiPort(std::unique_ptr<FtdiChip> chip, const PinMap& pins);
@@ -65,7 +69,12 @@ private:
     void flush();
     // Sends bytes unless the port has faulted; a failure faults it.
     void send(const std::vector<std::uint8_t>& bytes);
+    // Keeps the first reason, and tries once to put every pin low: a chip
+    // that only stalled still holds the transmit line as it was.
     void setFault(const std::string& action);
+    // One write of 0 to the pins, whatever the fault; its failure changes
+    // nothing.
+    void writeZero();
 
     std::unique_ptr<FtdiChip> chip_;
     PinMap pins_;
@@ -74,6 +83,10 @@ private:
     int dataRegister_ = 0; // the last value written, sent or pending
     std::string fault_;
 };
+
+// Why an adapter cannot be chosen without its serial number: how many are
+// attached and their serial numbers.
+std::string severalAdapters(const std::vector<FtdiAdapter>& adapters);
 
 // Makes the chip a port opens; nullptr in a build without the library.
 using FtdiChipFactory = std::function<std::unique_ptr<FtdiChip>()>;

@@ -140,10 +140,18 @@ std::unique_ptr<GpioPort> GpioPort::open(std::unique_ptr<GpioChip> chip, const s
 }
 
 GpioPort::~GpioPort() {
-    if (fault_.empty() && (dataRegister_ & kTransmitLine) != 0) {
+    if (!fault_.empty()) {
+        setZero();
+    } else if ((dataRegister_ & kTransmitLine) != 0) {
         setOutputs(dataRegister_ & ~kTransmitLine);
     }
     chip_->release();
+}
+
+void GpioPort::tryDropAfterFault() {
+    if (!fault_.empty()) {
+        setZero();
+    }
 }
 
 void GpioPort::out(int port, int value) {
@@ -189,6 +197,11 @@ void GpioPort::fail(const std::string& action, int error) {
     fault_ = error == ENODEV
                  ? lostDevice(device_)
                  : "cannot " + action + " GPIO chip " + device_ + ": " + std::strerror(error);
+    setZero();
+}
+
+void GpioPort::setZero() {
+    chip_->setOutputs({0, 0, 0, 0});
 }
 
 } // namespace volna

@@ -22,7 +22,8 @@ public:
     static std::unique_ptr<GpioPort> open(std::unique_ptr<GpioChip> chip, const std::string& device,
                                           const PinMap& pins, std::string& error);
 
-    // Drops the transmit line if it is high, then releases the lines.
+    // Drops the transmit line if it is high (a faulted port tries once to
+    // set every output to 0), then releases the lines.
     ~GpioPort() override;
     GpioPort(const GpioPort&) = delete;
     GpioPort& operator=(const GpioPort&) = delete;
@@ -35,6 +36,8 @@ public:
     int in(int port) override;
     void sleep(int ms) override;
     std::string fault() const override { return fault_; }
+    // One try of setting every output to 0 when the port has faulted.
+    void tryDropAfterFault() override;
     // One ioctl that puts 0 on all four outputs through the output request's
     // descriptor; nothing when the descriptor is not known.
     void addEmergencyDrop(EmergencyDrop& drop) const override;
@@ -44,7 +47,11 @@ private:
         : chip_(std::move(chip)), device_(device) {}
 
     void setOutputs(int value);
+    // Keeps the reason, and tries once to set every output to 0: a chip
+    // that only stalled still holds the transmit line as it was.
     void fail(const std::string& action, int error);
+    // One call that sets the four outputs to 0; its failure changes nothing.
+    void setZero();
 
     std::unique_ptr<GpioChip> chip_;
     std::string device_;

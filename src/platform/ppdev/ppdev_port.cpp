@@ -5,12 +5,9 @@
 #include <cstring>
 #include <thread>
 
-#include <fcntl.h>
 #include <linux/parport.h>
 #include <linux/ppdev.h>
 #include <sys/ioctl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace volna {
 
@@ -52,31 +49,29 @@ std::string claimError(const std::string& device, int error) {
     }
 }
 
-// Opens device and claims it exclusively; returns the descriptor, or -1 with
-// error filled in.
-int openAndClaim(const std::string& device, std::string& error) {
-    const int fd = ::open(device.c_str(), O_RDWR | O_CLOEXEC);
-    if (fd < 0) {
-        error = openError(device, errno);
-        return -1;
+std::string lostPort(const std::string& device) {
+    return "lost the parallel port " + device +
+           ": the port is gone (a USB adapter pulled out, or its driver unloaded)";
+}
+
+// Opens device and claims it exclusively; empty, or the reason it could not.
+std::string openAndClaim(PpdevDevice& node, const std::string& device) {
+    if (const int error = node.open(device); error != 0) {
+        return error == ENOTTY ? notParallelPort(device) : openError(device, error);
     }
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISCHR(info.st_mode)) {
-        ::close(fd);
-        error = notParallelPort(device);
-        return -1;
+    if (const int error = node.claim(); error != 0) {
+        return claimError(device, error);
     }
-    if (::ioctl(fd, PPEXCL) != 0 || ::ioctl(fd, PPCLAIM) != 0) {
-        const int failure = errno;
-        ::close(fd);
-        error = claimError(device, failure);
-        return -1;
+    // A program killed while keyed left its last value on the pins, and the
+    // start-up may ask the operator something before the first word.
+    if (const int error = node.writeData(0); error != 0) {
+        return "cannot write to the data register of " + device + ": " + std::strerror(error);
     }
-    return fd;
+    return {};
 }
 
 // Async-signal-safe: one ioctl.
-void writeZero(int fd) {
+void writeZeroOn(int fd) {
     unsigned char data = 0;
     ::ioctl(fd, PPWDATA, &data);
 }
@@ -84,50 +79,76 @@ void writeZero(int fd) {
 } // namespace
 
 std::unique_ptr<PpdevPort> PpdevPort::open(const std::string& device, std::string& error) {
-    const int fd = openAndClaim(device, error);
-    if (fd < 0) {
+    return open(makeSystemPpdevDevice(), device, error);
+}
+
+std::unique_ptr<PpdevPort> PpdevPort::open(std::unique_ptr<PpdevDevice> node,
+                                           const std::string& device, std::string& error) {
+    error = openAndClaim(*node, device);
+    if (!error.empty()) {
+        node->close();
         return nullptr;
     }
-    std::unique_ptr<PpdevPort> port(new PpdevPort(fd));
-    unsigned char data = 0;
-    if (::ioctl(fd, PPRDATA, &data) == 0) {
-        port->dataRegister_ = data;
-    }
-    error.clear();
-    return port;
+    return std::unique_ptr<PpdevPort>(new PpdevPort(std::move(node), device));
 }
 
 PpdevPort::~PpdevPort() {
-    if ((dataRegister_ & kTransmitLine) != 0) {
+    if (!fault_.empty()) {
+        writeZero();
+    } else if ((dataRegister_ & kTransmitLine) != 0) {
         out(kDataRegister, dataRegister_ & ~kTransmitLine);
     }
-    ::ioctl(fd_, PPRELEASE);
-    ::close(fd_);
+    node_->close();
 }
 
 void PpdevPort::out(int port, int value) {
-    if (port != kDataRegister) {
+    if (port != kDataRegister || !fault_.empty()) {
         return;
     }
-    unsigned char data = static_cast<unsigned char>(value & 0xFF);
-    if (::ioctl(fd_, PPWDATA, &data) == 0) {
-        dataRegister_ = data;
+    const int error = node_->writeData(static_cast<unsigned char>(value & 0xFF));
+    if (stillThere("write to the data register of", error)) {
+        dataRegister_ = value & 0xFF;
     }
 }
 
 int PpdevPort::in(int port) {
-    if (port != kStatusRegister) {
+    if (port != kStatusRegister || !fault_.empty()) {
         return 0;
     }
     unsigned char status = 0;
-    if (::ioctl(fd_, PPRSTATUS, &status) != 0) {
-        return 0;
-    }
-    return status;
+    const int error = node_->readStatus(status);
+    return stillThere("read the status register of", error) ? status : 0;
 }
 
 void PpdevPort::addEmergencyDrop(EmergencyDrop& drop) const {
-    drop.add(writeZero, fd_);
+    if (const int fd = node_->descriptor(); fd >= 0) {
+        drop.add(writeZeroOn, fd);
+    }
+}
+
+void PpdevPort::tryDropAfterFault() {
+    if (!fault_.empty()) {
+        writeZero();
+    }
+}
+
+bool PpdevPort::stillThere(const char* action, int error) {
+    if (error == 0 && node_->checkPresent() == ENODEV) {
+        error = ENODEV;
+    }
+    if (error == 0) {
+        return true;
+    }
+    fault_ = error == ENODEV ? lostPort(device_)
+                             : std::string("cannot ") + action + " the parallel port " + device_ +
+                                   ": " + std::strerror(error);
+    // A port that only stalled still holds the transmit line as it was.
+    writeZero();
+    return false;
+}
+
+void PpdevPort::writeZero() {
+    node_->writeData(0);
 }
 
 void PpdevPort::sleep(int ms) {

@@ -40,15 +40,7 @@ public:
     LibftdiChip(const LibftdiChip&) = delete;
     LibftdiChip& operator=(const LibftdiChip&) = delete;
 
-    int countDevices() override {
-        if (context_ == nullptr) {
-            return -1;
-        }
-        ftdi_device_list* list = nullptr;
-        const int count = ftdi_usb_find_all(context_, &list, 0, 0);
-        ftdi_list_free(&list);
-        return count;
-    }
+    bool listDevices(std::vector<FtdiAdapter>& adapters) override;
 
     FtdiOpenResult open(const std::string& name) override;
 
@@ -92,16 +84,16 @@ public:
     }
 
 private:
-    bool matches(libusb_device* dev, const std::string& name, bool& denied);
+    FtdiAdapter readStrings(libusb_device* dev, bool& denied);
     FtdiOpenResult openDevice(libusb_device* dev);
 
     ftdi_context* context_;
     bool opened_ = false;
 };
 
-// Whether dev's serial number or description is name. An adapter whose
-// strings cannot be read because its node is not ours sets denied.
-bool LibftdiChip::matches(libusb_device* dev, const std::string& name, bool& denied) {
+// dev's serial number and description. An adapter whose strings cannot be
+// read because its node is not ours sets denied.
+FtdiAdapter LibftdiChip::readStrings(libusb_device* dev, bool& denied) {
     std::array<char, 128> description{};
     std::array<char, 128> serial{};
     // The description comes before the serial number; an adapter without a
@@ -112,7 +104,22 @@ bool LibftdiChip::matches(libusb_device* dev, const std::string& name, bool& den
     if (result == -4 && accessDenied(dev)) {
         denied = true;
     }
-    return name == serial.data() || name == description.data();
+    return {serial.data(), description.data()};
+}
+
+bool LibftdiChip::listDevices(std::vector<FtdiAdapter>& adapters) {
+    adapters.clear();
+    ftdi_device_list* list = nullptr;
+    if (context_ == nullptr || ftdi_usb_find_all(context_, &list, 0, 0) < 0) {
+        ftdi_list_free(&list);
+        return false;
+    }
+    bool denied = false;
+    for (ftdi_device_list* entry = list; entry != nullptr; entry = entry->next) {
+        adapters.push_back(readStrings(entry->dev, denied));
+    }
+    ftdi_list_free(&list);
+    return true;
 }
 
 FtdiOpenResult LibftdiChip::openDevice(libusb_device* dev) {
@@ -147,7 +154,8 @@ FtdiOpenResult LibftdiChip::open(const std::string& name) {
     libusb_device* chosen = nullptr;
     for (ftdi_device_list* entry = list; entry != nullptr && chosen == nullptr;
          entry = entry->next) {
-        if (name.empty() || matches(entry->dev, name, denied)) {
+        const FtdiAdapter strings = name.empty() ? FtdiAdapter{} : readStrings(entry->dev, denied);
+        if (name.empty() || name == strings.serial || name == strings.description) {
             chosen = entry->dev;
         }
     }
