@@ -1,6 +1,8 @@
-// volna144: the console of the VHF radio. Reads the command line, opens the
-// port and the settings store, puts the console on screen and runs the event
-// loop; or, asked for a CSV export or import, does that without a window.
+// volna144: the console of the VHF radio. Reads the command line, takes the
+// settings store for this console (or brings the one already running on it
+// forward), opens the port and the store, puts the console on screen and runs
+// the event loop; or, asked for a CSV export or import, does that without a
+// window.
 // However the program ends, the transmit line is dropped and the store is
 // synced.
 
