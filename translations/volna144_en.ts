@@ -56,6 +56,22 @@
         <translation>Rows written: %1.</translation>
     </message>
     <message>
+        <source>VOLNA144 уже запущена: закройте её, затем повторите импорт</source>
+        <translation>VOLNA144 is already running: close it, then run the import again</translation>
+    </message>
+    <message>
+        <source>VOLNA144 уже запущена</source>
+        <translation>VOLNA144 is already running</translation>
+    </message>
+    <message>
+        <source>Порт не открыт: %1</source>
+        <translation>The port could not be opened: %1</translation>
+    </message>
+    <message>
+        <source>Управление по сети (rigctld) на %1 не запущено: %2</source>
+        <translation>Network rig control (rigctld) on %1 could not start: %2</translation>
+    </message>
+    <message>
         <source>Добавление канала</source>
         <translation>Adding a channel</translation>
     </message>

@@ -1,5 +1,6 @@
 #include "app/csv_command.h"
 
+#include "app/single_console.h"
 #include "channels/csv_transfer.h"
 #include "platform/qsettings/qsettings_store.h"
 #include "settings/first_run.h"
@@ -40,6 +41,8 @@ constexpr const char* kNothingWrittenNoRows = "ничего не записан�
 constexpr const char* kNothingWrittenAsk = "ничего не записано: чтобы записать, добавьте --yes";
 constexpr const char* kStoreNotWritten = "хранилище настроек не записано: импорт не сохранён";
 constexpr const char* kImported = "Записано строк: %1.";
+constexpr const char* kImportWhileRunning =
+    "VOLNA144 уже запущена: закройте её, затем повторите импорт";
 
 // The pattern in the program's language, its places filled.
 std::string text(const char* pattern, const QString& one) {
@@ -162,6 +165,12 @@ Answer StderrPrompter::ask(const Message& message) {
 
 int runCsvCommand(const Options& options, LanguageSwitch& languages) {
     languages.speak(options.language.value_or(Language::Russian));
+    // A running console would wipe the import at its next save.
+    std::unique_ptr<InstanceLock> importLock;
+    if (options.csvAction == CsvAction::Import &&
+        !(importLock = lockStoreForCommand(storeFilePath()))) {
+        return fail(kImportWhileRunning);
+    }
     StderrPrompter prompter;
     QSettingsStore store(prompter);
     if (!options.language) { // the kept choice, which the command line does not change

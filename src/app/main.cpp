@@ -1,12 +1,16 @@
-// volna144: the console of the VHF radio. Reads the command line, opens the
-// port and the settings store, puts the console on screen and runs the event
-// loop; or, asked for a CSV export or import, does that without a window.
+// volna144: the console of the VHF radio. Reads the command line, takes the
+// settings store for this console (or brings the one already running on it
+// forward), opens the port and the store, puts the console on screen and runs
+// the event loop; or, asked for a CSV export or import, does that without a
+// window.
 // However the program ends, the transmit line is dropped and the store is
 // synced.
 
 #include "app/csv_command.h"
 #include "app/options.h"
 #include "app/port_factory.h"
+#include "app/single_console.h"
+#include "app/start_errors.h"
 #include "app/stop_signals.h"
 #include "console/console.h"
 #include "console/port_loss.h"
@@ -48,6 +52,9 @@
 namespace {
 
 using namespace volna;
+
+constexpr const char* kPortNotOpened = "Порт не открыт: %1";
+constexpr const char* kNoRigControl = "Управление по сети (rigctld) на %1 не запущено: %2";
 
 // What the command line settles before any window opens: a refusal (2),
 // --help or --version (0). -1 when the program goes on.
@@ -160,7 +167,7 @@ void speak(LanguageSwitch& languages, Language language) {
 // the reason on standard error) when it cannot listen. A client's reply goes
 // out before the console is redrawn for it.
 std::unique_ptr<RigctldServer> startRigctld(const Options& options, RigControl& rig,
-                                            UiBinding& binding) {
+                                            UiBinding& binding, Prompter& prompter) {
     auto server = std::make_unique<RigctldServer>(rig);
     server->setRequestRunner(
         [&binding](const std::function<void()>& request) { binding.runRequest(request); });
@@ -168,6 +175,9 @@ std::unique_ptr<RigctldServer> startRigctld(const Options& options, RigControl& 
     if (!error.empty()) {
         std::fprintf(stderr, "volna144: no rig control on %s port %d: %s\n",
                      options.rigctldAddress.c_str(), options.rigctldPort, error.c_str());
+        const QString where = QString::fromStdString(options.rigctldAddress) + u':' +
+                              QString::number(options.rigctldPort);
+        showStartError(prompter, shown(kNoRigControl).arg(where, QString::fromStdString(error)));
         return nullptr;
     }
     std::fprintf(stderr, "volna144: rig control (rigctld protocol) on %s\n",
@@ -208,7 +218,8 @@ private:
 // language --lang asked for, and runs the event loop, with network rig
 // control when the options ask for it. Returns the exit status.
 int runConsole(const Options& options, Program& program, Form1& console, SettingsStore& store,
-               StoreSync& storeSync, UiBinding& binding, const std::string& portName) {
+               StoreSync& storeSync, UiBinding& binding, Prompter& prompter,
+               const std::string& portName) {
     if (!startConsole(console)) {
         return 0;
     }
@@ -219,11 +230,32 @@ int runConsole(const Options& options, Program& program, Form1& console, Setting
     }
     ConsoleRig rig(console, "VOLNA144 " VOLNA144_VERSION ", " + portName);
     std::unique_ptr<RigctldServer> rigctld;
-    if (options.rigctld && !(rigctld = startRigctld(options, rig, binding))) {
+    if (options.rigctld && !(rigctld = startRigctld(options, rig, binding, prompter))) {
         program.runEvent([&] { console.endProgram(); });
         return 1;
     }
     return QApplication::exec();
+}
+
+// Takes the store for this console before anything of it is opened. When
+// another console holds it, that one is brought forward (0), or, where it
+// cannot be reached, the operator is told the program is already running (1).
+// -1 when this start goes on.
+int claimStore(SingleConsole& single, Prompter& prompter) {
+    switch (single.claim()) {
+    case SingleConsole::Start::RaisedOther:
+        return 0;
+    case SingleConsole::Start::OtherUnreachable:
+        std::fprintf(stderr, "volna144: %s\n", shown(kAlreadyRunning).toStdString().c_str());
+        showStartError(prompter, shown(kAlreadyRunning));
+        return 1;
+    case SingleConsole::Start::First:
+        break;
+    }
+    if (!single.problem().empty()) {
+        std::fprintf(stderr, "volna144: %s\n", single.problem().c_str());
+    }
+    return -1;
 }
 
 } // namespace
@@ -240,14 +272,23 @@ int main(int argc, char** argv) {
         return runCsvCommand(options, languages);
     }
 
+    auto displayWatch = std::make_unique<DisplayWatch>(); // no display: one line, status 1
     QApplication app(argc, argv);
+    displayWatch.reset();
     // The language asked for speaks from the start (a damaged store is told
     // in it); the one kept in the store once the store is open.
     LanguageSwitch languages;
     speak(languages, options.language.value_or(Language::Russian));
+    MessageBoxPrompter prompter;
+    SingleConsole single(storeFilePath());
+    if (const int status = claimStore(single, prompter); status >= 0) {
+        return status;
+    }
 
     const RadioPort radio = openRadioPort(options, ports);
     if (!radio.hardware.port) {
+        showStartError(prompter,
+                       shown(kPortNotOpened).arg(QString::fromStdString(radio.hardware.message)));
         return 1;
     }
     ParallelPort& port = radio.port();
@@ -255,7 +296,6 @@ int main(int argc, char** argv) {
     port.addEmergencyDrop(drop);
     const TransmitLineGuard lineGuard(drop);
 
-    MessageBoxPrompter prompter;
     removeSaveLeftovers(storeFilePath());
     QSettingsStore store(prompter);
     if (const Language language = chooseLanguage(store, options.language);
@@ -282,6 +322,7 @@ int main(int argc, char** argv) {
     });
     const Subscription portCheck = program.addAfterEvent([&portLoss] { portLoss.check(); });
     ConsoleWindow consoleWindow(console);
+    single.onRequest([&consoleWindow] { bringForward(consoleWindow); });
     UiBinding binding(program);
     binding.addView(consoleWindow);
     std::unique_ptr<WireWindow> wireWindow;
@@ -310,8 +351,8 @@ int main(int argc, char** argv) {
     });
 
     repairStore(store, prompter);
-    const int result =
-        runConsole(options, program, console, store, storeSync, binding, radio.hardware.name);
+    const int result = runConsole(options, program, console, store, storeSync, binding, prompter,
+                                  radio.hardware.name);
     console.releaseTransmitLine();
     if (bandWindow && bandWindow->isVisible()) {
         bandWindow->keepPlace();

@@ -1,7 +1,11 @@
 #pragma once
 // Turns SIGINT and SIGTERM into a call on the event loop. The signal handler
 // only writes one byte to a socket pair; a socket notifier on the other end
-// runs the stop action, where Qt and the form models may be used.
+// runs the stop action, where Qt and the form models may be used. The first
+// stop signal also arms a watchdog: if the process has not ended a few
+// seconds later (the event thread is stuck in a transfer or a blocking call,
+// or the ending itself hangs), it drops the transmit line through the
+// TransmitLineGuard and ends the process as that signal would.
 
 #include <QSocketNotifier>
 
@@ -17,7 +21,7 @@ public:
     explicit StopSignals(std::function<void()> onStop);
     // Stops calling onStop. The handlers stay: a signal that arrives while the
     // program finishes its orderly ending is swallowed rather than cutting the
-    // ending short.
+    // ending short; an armed watchdog stays armed until the process ends.
     ~StopSignals();
     StopSignals(const StopSignals&) = delete;
     StopSignals& operator=(const StopSignals&) = delete;

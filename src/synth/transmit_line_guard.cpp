@@ -82,4 +82,8 @@ TransmitLineGuard::~TransmitLineGuard() {
     armed = 0;
 }
 
+void TransmitLineGuard::dropNow() noexcept {
+    dropIfArmed();
+}
+
 } // namespace volna

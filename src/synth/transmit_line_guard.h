@@ -22,6 +22,10 @@ public:
     ~TransmitLineGuard();
     TransmitLineGuard(const TransmitLineGuard&) = delete;
     TransmitLineGuard& operator=(const TransmitLineGuard&) = delete;
+
+    // Runs the armed guard's drop now, for a signal handler that ends the
+    // process itself; does nothing while no guard is armed. Async-signal-safe.
+    static void dropNow() noexcept;
 };
 
 } // namespace volna

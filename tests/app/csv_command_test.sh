@@ -2,7 +2,8 @@
 # The real program's --export-csv and --import-csv on a store in a temporary
 # XDG_CONFIG_HOME, with no display: a round trip of the channels and the
 # library through files, the dry run and --yes, refused rows, and every bad
-# file and store ending with exit status 1, a reason, and the store as it was.
+# file and store ending with exit status 1, a reason, and the store as it was;
+# and the console itself refusing in one line to start without a display.
 set -u
 program=${1:?usage: csv_command_test.sh PATH/TO/volna144}
 work=$(mktemp -d)
@@ -165,6 +166,22 @@ if mount -t tmpfs -o size=128k tmpfs "$tight" 2>/dev/null; then
 else
     echo "SKIP (one part): no tmpfs can be mounted here"
 fi
+
+# The console itself needs a display: without one, and with DISPLAY naming an
+# X server that is not there, one line and status 1 instead of Qt's abort.
+free=90
+while [ -e "/tmp/.X11-unix/X$free" ] || [ -e "/tmp/.X$free-lock" ]; do free=$((free + 1)); done
+for display in "" ":$free"; do
+    (
+        ulimit -c 0
+        [ -z "$display" ] || export DISPLAY=$display
+        XDG_CONFIG_HOME=$full timeout 20 "$program" --port=sim >"$work/stdout" 2>"$work/stderr"
+    )
+    status=$?
+    [ "$status" = 1 ] || fail "no display (DISPLAY=$display): exit status $status"
+    [ "$(wc -l <"$work/stderr")" = 1 ] && grep -q '^volna144: no display: ' "$work/stderr" ||
+        fail "no display (DISPLAY=$display): $(cat "$work/stderr")"
+done
 
 [ "$failures" = 0 ] || exit 1
 echo "CSV from the command line: all checks passed"

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # However the real program ends while the transmitter is keyed, the last write
 # on the port trace drops the transmit line: a hang-up (the terminal closed),
-# the signals whose default action ends a process, and the X server going
-# away. The program is keyed through its network rig control.
+# the signals whose default action ends a process, SIGTERM while the event
+# thread is stuck, and the X server going away. The program is keyed through
+# its network rig control.
 # Skipped (exit 77) where Xvfb or rigctl is missing.
 set -u
 program=${1:?usage: xvfb_ending_test.sh PATH/TO/volna144}
@@ -11,7 +12,8 @@ skip_without Xvfb rigctl
 session_start
 trace=$work/trace.txt
 
-# Starts the program on a fresh trace and keys it; sets pid.
+# Starts the program on a fresh trace and keys it; sets pid and port (its rig
+# control's).
 start_keyed() {
     write_store 145000 </dev/null
     : >"$trace"
@@ -21,7 +23,6 @@ start_keyed() {
     VOLNA144_PORT_TRACE=$trace env --default-signal=QUIT "$program" --port=sim --rigctld=127.0.0.1:0 2>"$work/stderr" &
     pid=$!
     pids="$pids $pid"
-    local port
     port=$(rig_port "$work/stderr")
     [ -n "$port" ] || { fail "no rig control notice: $(cat "$work/stderr")"; return 1; }
     timeout 10 rigctl -m 2 -r "127.0.0.1:$port" T 1 >/dev/null 2>&1
@@ -50,6 +51,25 @@ for signal in HUP QUIT ABRT SEGV USR1 ALRM; do
     [ "$status" = $((128 + $(kill -l "$signal"))) ] || fail "SIG$signal: exit status $status"
     [ "$(tail -n 1 "$trace")" = "out 888 0" ] || fail "SIG$signal left '$(tail -n 1 "$trace")' last"
 done
+
+# SIGTERM while the event thread is stuck in a read that never returns (the
+# simulated radio's status read from a FIFO nobody writes, asked for by
+# get_dcd, as a stalled transfer would be): the line is dropped and the
+# program ends as SIGTERM ends a process.
+echo 0 >"$work/status"
+export VOLNA144_SIM_STATUS=$work/status
+if start_keyed; then
+    rm "$work/status" && mkfifo "$work/status"
+    exec 3<>"/dev/tcp/127.0.0.1/$port"
+    printf '\\get_dcd\n' >&3
+    sleep 0.5
+    kill -TERM "$pid"
+    wait_end "SIGTERM while stuck"
+    [ "$status" = 143 ] || fail "SIGTERM while stuck: exit status $status"
+    [ "$(tail -n 1 "$trace")" = "out 888 0" ] || fail "SIGTERM while stuck left '$(tail -n 1 "$trace")' last"
+    exec 3>&-
+fi
+unset VOLNA144_SIM_STATUS
 
 # The display goes away: Qt ends the program with exit status 1.
 if start_keyed; then
