@@ -2,7 +2,8 @@
 # The real program in a real X server: the first-run question, the start-up
 # word on the port trace, "ADDition" and "Exit" clicked at their designed
 # places, the title that tells the simulated radio, a parallel port refused
-# (on standard error and in a box).
+# (on standard error and in a box), a save on a full disk told and the store
+# kept.
 # Skipped (exit 77) where Xvfb or xdotool is missing.
 set -u
 program=${1:?usage: xvfb_console_test.sh PATH/TO/volna144}
@@ -119,5 +120,33 @@ wait $pid
 [ $? = 1 ] || fail "a missing ppdev port did not end the program with 1"
 grep -q "^volna144: no parallel port at $work/no-port" "$work/ppdev.txt" ||
     fail "a missing ppdev port gives no clear message: $(cat "$work/ppdev.txt")"
+
+# --- A disk with one block left (where a tmpfs can be mounted) and a store
+# larger than that: a retune and "Exit" cannot be saved; one box says so, and
+# the store stays as it was. ---
+tight=$work/tight
+mkdir -p "$tight"
+if mount -t tmpfs -o size=128k tmpfs "$tight" 2>/dev/null; then
+    trap 'kill $xvfb $pids 2>/dev/null; umount -l "$tight"; rm -rf "$work"' EXIT
+    export XDG_CONFIG_HOME=$tight
+    for n in $(seq 100); do echo "\$$n=$((145000 + 25 * n)) - 145000 - entry $n of a full library"; done |
+        sed '1i [Library]' | write_store 145500
+    cp "$tight/VOLNA144/VOLNA144.conf" "$work/before.conf"
+    head -c 1M /dev/zero >"$tight/filler" 2>/dev/null
+    truncate -s $(($(stat -c %s "$tight/filler") - 4096)) "$tight/filler"
+    "$program" --port=sim 2>/dev/null &
+    pid=$!
+    pids="$pids $pid"
+    console=$(window '^VOLNA144  v2\.03 \(simulated radio\)$')
+    xdotool mousemove --window "$console" 104 176 click 1 # the slider's track: one page down
+    sleep 0.3
+    click_twips "$console" 9000 2640 2295 375 # "Exit"
+    box=$(window '^Ошибка$')
+    [ -n "$box" ] || fail "a save on a full disk showed no box"
+    [ -n "$box" ] && press_return "$box"
+    wait_exit $pid || fail "Exit on a full disk did not end the program"
+    cmp -s "$work/before.conf" "$tight/VOLNA144/VOLNA144.conf" || fail "a failed save changed the store"
+    ls -A "$tight/VOLNA144" | grep -q volna144-new && fail "a failed save left its temporary file"
+fi
 
 finish "console under Xvfb: all checks passed"
