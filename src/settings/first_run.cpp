@@ -94,14 +94,6 @@ bool usableBand(SettingsStore& store) {
     return numberOf(store, kKeyUpperBound) > toInt32(numberOf(store, kKeyLowerBound));
 }
 
-std::string joined(const std::vector<std::string>& names) {
-    std::string text;
-    for (const std::string& name : names) {
-        text += (text.empty() ? "" : ", ") + name;
-    }
-    return text;
-}
-
 } // namespace
 
 void writeStartingValues(SettingsStore& store) {
@@ -168,7 +160,7 @@ void repairStore(SettingsStore& store, Prompter& prompter) {
         return;
     }
     if (const std::vector<std::string> reset = resetUnusableValues(store); !reset.empty()) {
-        prompter.ask(errorBox(fillText(kValuesResetTemplate, {joined(reset)})));
+        prompter.ask(errorBox(fillText(kValuesResetTemplate, {joinedNames(reset)})));
     }
 }
 

@@ -23,4 +23,12 @@ std::string fillText(std::string_view templ, std::initializer_list<std::string> 
     return fillText(templ, std::vector<std::string>(args));
 }
 
+std::string joinedNames(const std::vector<std::string>& names) {
+    std::string text;
+    for (const std::string& name : names) {
+        text += (text.empty() ? "" : ", ") + name;
+    }
+    return text;
+}
+
 } // namespace volna

@@ -89,6 +89,9 @@ inline constexpr std::array<std::string_view, 23> kTextTemplates{
     kFaultAtTemplate,
 };
 
+// names joined by ", ", to fill one place with a list ("Flags/NEW, Flags/BACK").
+std::string joinedNames(const std::vector<std::string>& names);
+
 // templ with each %n (n from 1 to 9) replaced by the n-th of args; a place
 // without a piece and a % not followed by a digit stay as written.
 std::string fillText(std::string_view templ, const std::vector<std::string>& args);

@@ -79,15 +79,21 @@ start_console --rigctld=127.0.0.1:0
 second_start
 [ "$status" = 0 ] || fail "a second start after kill -9 exited $status: $(cat "$work/second.stderr")"
 
+# The start $1 shows the error box and, once it is answered, ends with 1.
+refused_in_a_box() {
+    local box
+    box=$(window '^Ошибка$')
+    [ -n "$box" ] || fail "no box for $2"
+    [ -n "$box" ] && xdotool windowfocus --sync "$box" key Return
+    wait "$1"
+    [ $? = 1 ] || fail "$2 did not end the start with 1"
+}
+
 # A console that cannot answer (stopped): the box, then status 1.
 kill -STOP "$pid"
 second_start &
 second=$!
-box=$(window '^Ошибка$')
-[ -n "$box" ] || fail "no box for a console that does not answer"
-[ -n "$box" ] && xdotool windowfocus --sync "$box" key Return
-wait "$second"
-[ $? = 1 ] || fail "a second start on a stopped console did not exit 1"
+refused_in_a_box "$second" "a console that does not answer"
 grep -q '^volna144: VOLNA144 уже запущена$' "$work/second.stderr" ||
     fail "the second start's reason: $(cat "$work/second.stderr")"
 kill -CONT "$pid"
@@ -99,11 +105,7 @@ XDG_CONFIG_HOME=$work/other write_store </dev/null
 XDG_CONFIG_HOME=$work/other timeout 20 "$program" --port=sim --rigctld=127.0.0.1:"$rig" \
     2>"$work/busy.stderr" &
 busy=$!
-box=$(window '^Ошибка$')
-[ -n "$box" ] || fail "no box for a rig-control port in use"
-[ -n "$box" ] && xdotool windowfocus --sync "$box" key Return
-wait "$busy"
-[ $? = 1 ] || fail "a rig-control port in use did not end the start with 1"
+refused_in_a_box "$busy" "a rig-control port in use"
 grep -q "no rig control on 127.0.0.1 port $rig" "$work/busy.stderr" ||
     fail "rig control in use: $(cat "$work/busy.stderr")"
 

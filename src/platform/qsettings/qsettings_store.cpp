@@ -115,14 +115,6 @@ bool sameValues(const MemoryStore& one, const MemoryStore& other) {
     return true;
 }
 
-std::string joined(const std::vector<std::string>& names) {
-    std::string text;
-    for (const std::string& name : names) {
-        text += (text.empty() ? "" : ", ") + name;
-    }
-    return text;
-}
-
 } // namespace
 
 // Worked out without a QSettings, which would open the file at once and block
@@ -206,7 +198,7 @@ void QSettingsStore::open() {
     damaged_ = true;
     damagedBytes_ = file.text;
     damagedLines_ = scan.damagedLines;
-    duplicates_ = joined(scan.duplicates);
+    duplicates_ = joinedNames(scan.duplicates);
 }
 
 // Whether the sound lines of a file that QSettings reported an error for read
