@@ -113,6 +113,21 @@ TEST_P(PpdevPortLoss, FaultsTriesTheDropAndGoesQuiet) {
               (Calls{"write 0", "write 0", "close"}));
 }
 
+// A word's writes are not each followed by the question: once at its end.
+TEST(PpdevPortWord, AsksWhetherThePortIsThereOncePerWord) {
+    PpdevScript script;
+    std::string error;
+    auto port = openParport(script, error);
+    ASSERT_NE(port, nullptr) << error;
+    script.calls.clear();
+    {
+        const PortBatch word(*port);
+        port->out(kDataRegister, kFrameLine);
+        port->out(kDataRegister, kFrameLine | kClockLine);
+    }
+    EXPECT_EQ(script.calls, (Calls{"write 1", "write 3", "present"}));
+}
+
 constexpr const char* kParportGone = "lost the parallel port /dev/parport0: the port is gone (a "
                                      "USB adapter pulled out, or its driver unloaded)";
 

@@ -106,7 +106,7 @@ void PpdevPort::out(int port, int value) {
         return;
     }
     const int error = node_->writeData(static_cast<unsigned char>(value & 0xFF));
-    if (stillThere("write to the data register of", error)) {
+    if (stillThere("write to the data register of", error, !inBatch_)) {
         dataRegister_ = value & 0xFF;
     }
 }
@@ -132,8 +132,15 @@ void PpdevPort::tryDropAfterFault() {
     }
 }
 
-bool PpdevPort::stillThere(const char* action, int error) {
-    if (error == 0 && node_->checkPresent() == ENODEV) {
+void PpdevPort::endBatch() {
+    inBatch_ = false;
+    if (fault_.empty()) {
+        stillThere("write to the data register of", 0);
+    }
+}
+
+bool PpdevPort::stillThere(const char* action, int error, bool askPresent) {
+    if (error == 0 && askPresent && node_->checkPresent() == ENODEV) {
         error = ENODEV;
     }
     if (error == 0) {
