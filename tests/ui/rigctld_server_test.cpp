@@ -15,6 +15,11 @@
 
 #include <gtest/gtest.h>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <sys/socket.h>
+
 #include <cctype>
 #include <memory>
 #include <string>
@@ -110,20 +115,61 @@ TEST_F(RigctldServerTest, ClosingAnIdleClientThatKeyedDropsTheTransmitter) {
     EXPECT_EQ(ask(newcomer, "t"), "0");
 }
 
-// A message box holds the switch; the keyer's transmitter goes back to
-// receive as soon as the box has closed.
-TEST_F(RigctldServerTest, AKeyerThatVanishesWhileABoxIsOpenIsUnkeyedWhenItCloses) {
+// A message box holds a client's key-up, never the way back to receive.
+TEST_F(RigctldServerTest, AKeyerThatVanishesWhileABoxIsOpenIsUnkeyedAtOnce) {
     QTcpSocket* keyer = connectClient();
     ASSERT_EQ(ask(keyer, "T 1"), "RPRT 0");
     QWidget box;
     box.setWindowModality(Qt::ApplicationModal);
     box.show();
     ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }));
+    EXPECT_EQ(ask(connectClient(), "T 1"), "RPRT 0") << "already keyed: taken as it is";
     keyer->abort();
-    QTest::qWait(300);
-    EXPECT_TRUE(rig.transmitting()) << "the switch is held while the box is open";
-    box.close();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !rig.transmitting(); }, 2000));
+    EXPECT_NE(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(ask(clients.back().get(), "T 1"), "RPRT -9")
+        << "keying is held while the box is open";
+}
+
+// The server's end of a connection from client: found among this process's
+// descriptors by its two addresses; -1 when there is none.
+int acceptedDescriptor(const QTcpSocket& client) {
+    for (int fd = 0; fd < 4096; ++fd) {
+        sockaddr_in local{};
+        sockaddr_in peer{};
+        socklen_t localSize = sizeof local;
+        socklen_t peerSize = sizeof peer;
+        if (getsockname(fd, reinterpret_cast<sockaddr*>(&local), &localSize) == 0 &&
+            getpeername(fd, reinterpret_cast<sockaddr*>(&peer), &peerSize) == 0 &&
+            local.sin_family == AF_INET && ntohs(local.sin_port) == client.peerPort() &&
+            ntohs(peer.sin_port) == client.localPort()) {
+            return fd;
+        }
+    }
+    return -1;
+}
+
+int socketOption(int fd, int level, int option) {
+    int value = -1;
+    socklen_t size = sizeof value;
+    EXPECT_EQ(getsockopt(fd, level, option, &value, &size), 0) << option;
+    return value;
+}
+
+TEST_F(RigctldServerTest, EveryConnectionNoticesALostClientWithinHalfAMinute) {
+    QTcpSocket* client = connectClient();
+    const int fd = acceptedDescriptor(*client);
+    ASSERT_GE(fd, 0);
+    EXPECT_EQ(socketOption(fd, SOL_SOCKET, SO_KEEPALIVE), 1);
+    const int idle = socketOption(fd, IPPROTO_TCP, TCP_KEEPIDLE);
+    const int interval = socketOption(fd, IPPROTO_TCP, TCP_KEEPINTVL);
+    const int probes = socketOption(fd, IPPROTO_TCP, TCP_KEEPCNT);
+    const int unacknowledgedMs = socketOption(fd, IPPROTO_TCP, TCP_USER_TIMEOUT);
+    EXPECT_GT(probes, 0);
+    EXPECT_LE(idle + interval * probes, 30) << "a silent lost client, s";
+    EXPECT_GT(unacknowledgedMs, 0);
+    EXPECT_LE(unacknowledgedMs, 30000) << "a lost client with replies in flight, ms";
+    EXPECT_EQ(ask(client, "f"), "145000000");
 }
 
 TEST_F(RigctldServerTest, AHundredClientsThatStayConnectedAreEachServed) {

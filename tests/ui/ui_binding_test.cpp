@@ -7,6 +7,7 @@
 #include "ui/console_window.h"
 #include "ui/ui_binding.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QSlider>
 #include <QTest>
@@ -68,6 +69,25 @@ TEST_F(UiBindingTest, TheIndicatorFollowsEveryKindOfEventWithoutItsTimerWaking) 
     program.advance(Form1::kIndicatorIntervalMs);
     EXPECT_EQ(indicatorTicks, 1);
     EXPECT_EQ(indicator(), QString::fromStdString(form.channelIndicator.caption));
+}
+
+// A box opened by a handler runs its own event loop: that handler has not
+// returned, so no event ends; a client's drop to receive served meanwhile is
+// drawn all the same.
+TEST_F(UiBindingTest, AClientsDropToReceiveIsDrawnWhileAMessageBoxWaits) {
+    program.scroll(form.tuningSlider, 40);
+    ConsoleRig rig(form, "VOLNA144 test");
+    ASSERT_EQ(rig.setTransmit(true), RigControl::Result::Ok);
+    program.runEvent([&] { binding->sync(); });
+    ASSERT_EQ(shown("Label5"), "TX");
+    program.runEvent([&] { // the handler that opened the box
+        QWidget box;
+        box.setWindowModality(Qt::ApplicationModal);
+        box.show();
+        binding->runRequest([&] { rig.setTransmit(false); });
+        EXPECT_TRUE(QTest::qWaitFor([&] { return shown("Label5") == "RX"; }, 1000));
+        EXPECT_EQ(view->findChild<QAbstractButton*>("Check4")->text(), "TX");
+    });
 }
 
 TEST_F(UiBindingTest, RedrawsAfterTicksWaitForTheFrameAndDrawTheLastState) {
