@@ -7,7 +7,9 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QGuiApplication>
+#include <QWidget>
 #include <QWindow>
 
 namespace volna {
@@ -19,6 +21,15 @@ UiBinding::UiBinding(Program& program) : program_(program) {
     afterEvent_ = program_.addAfterEvent([this] { afterEvent(); });
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this,
             [this](QWindow* window) { focusChanged(window); });
+    qApp->installEventFilter(this);
+}
+
+bool UiBinding::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->isModal() && !program_.quitting()) {
+        render();
+    }
+    return false;
 }
 
 void UiBinding::addView(FormView& view) {

@@ -90,6 +90,21 @@ TEST_F(UiBindingTest, AClientsDropToReceiveIsDrawnWhileAMessageBoxWaits) {
     });
 }
 
+// The time-out's tick drops to receive, then tells why in a box: the console
+// shows receive while the box waits, not once it is answered.
+TEST_F(UiBindingTest, TheWindowsAreDrawnAsTheModelStandsWhenABoxOpens) {
+    program.scroll(form.tuningSlider, 40);
+    program.click(form.transmitSwitch);
+    ASSERT_EQ(shown("Label5"), "TX");
+    program.runEvent([&] {
+        form.dropToReceive();
+        QWidget box;
+        box.setWindowModality(Qt::ApplicationModal);
+        box.show();
+        EXPECT_EQ(shown("Label5"), "RX");
+    });
+}
+
 TEST_F(UiBindingTest, RedrawsAfterTicksWaitForTheFrameAndDrawTheLastState) {
     program.click(form.bandScanButton);
     ASSERT_TRUE(form.bandScanRunning());
