@@ -1,11 +1,9 @@
-// The transmit time-out on the program's clock: any transmission, the
-// operator's or a network client's, ends once it has lasted the stored limit,
-// whatever holds the console, with a box saying why; 0 lets it last; and the
-// limit as the operator sets it in the settings dialog without touching what
-// the dialog's other values do.
+// The transmit time-out on the program's clock: any transmission ends once it
+// has lasted the stored limit, whatever holds the console, with a box saying
+// why; 0 lets it last; and the settings dialog sets the limit without touching
+// what its other values do.
 
 #include "channels/channel_editor.h"
-#include "channels/channel_library.h"
 #include "remote/console_rig.h"
 #include "settings/settings_dialog.h"
 #include "settings/store_layout.h"
@@ -16,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace volna::test {
@@ -23,139 +22,101 @@ namespace {
 
 constexpr std::int64_t kMinuteMs = 60 * 1000;
 
-struct MinutesCase {
-    const char* name;
-    const char* text;
-    std::optional<int> minutes;
-};
-
-class TransmitTimeoutTextTest : public ::testing::TestWithParam<MinutesCase> {};
-
-TEST_P(TransmitTimeoutTextTest, OnlyWholeMinutesUpTo999AreATimeOut) {
-    EXPECT_EQ(transmitTimeoutMinutes(GetParam().text), GetParam().minutes);
+TEST(TransmitTimeoutText, OnlyOneToThreeDigitsAreATimeOut) {
+    const std::vector<std::pair<const char*, std::optional<int>>> cases = {{"10", 10},
+                                                                           {" 0\t", 0},
+                                                                           {"999", 999},
+                                                                           {"1000", std::nullopt},
+                                                                           {"-1", std::nullopt},
+                                                                           {"1.5", std::nullopt},
+                                                                           {"5 min", std::nullopt},
+                                                                           {" ", std::nullopt}};
+    for (const auto& [text, minutes] : cases) {
+        EXPECT_EQ(transmitTimeoutMinutes(text), minutes) << '"' << text << '"';
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Texts, TransmitTimeoutTextTest,
-                         ::testing::Values(MinutesCase{"Ten", "10", 10}, MinutesCase{"Off", "0", 0},
-                                           MinutesCase{"Blanks", " 5\t", 5},
-                                           MinutesCase{"Most", "999", 999},
-                                           MinutesCase{"LeadingZeros", "007", 7},
-                                           MinutesCase{"TooMany", "1000", std::nullopt},
-                                           MinutesCase{"Negative", "-1", std::nullopt},
-                                           MinutesCase{"Fraction", "1.5", std::nullopt},
-                                           MinutesCase{"Word", "abc", std::nullopt},
-                                           MinutesCase{"Unit", "5 min", std::nullopt},
-                                           MinutesCase{"Empty", "", std::nullopt},
-                                           MinutesCase{"OnlyBlanks", "  ", std::nullopt}),
-                         rowNameOf<MinutesCase>);
-
-enum class Keyer { Operator, Client };
-enum class Hold { Nothing, Library, BoxOfTheEditor };
 
 struct TimeoutCase {
     const char* name;
-    const char* stored; // nullptr: no time-out stored
+    const char* stored; // nullptr: none stored
     std::int64_t limitMs;
-    Keyer keyer;
-    Hold hold;
+    bool byClient; // keyed by a network client, not the operator
+    bool boxWaits; // a box of the channel editor waits as the time-out falls due
 };
 
 class TransmitTimeoutTest : public ConsoleFixture,
                             public ::testing::WithParamInterface<TimeoutCase> {
 protected:
     void SetUp() override {
-        editor.openLibrary = [this] { library.show(); };
         start();
         program.scroll(form.tuningSlider, 40);
-        library.Form_Load();
     }
-    void key(Keyer keyer) {
-        if (keyer == Keyer::Operator) {
-            ASSERT_TRUE(program.click(form.transmitSwitch));
-        } else {
-            ASSERT_EQ(rig.setTransmit(true), RigControl::Result::Ok);
-        }
+    void key(bool byClient) {
+        ASSERT_TRUE(byClient ? rig.setTransmit(true) == RigControl::Result::Ok
+                             : program.click(form.transmitSwitch));
         ASSERT_TRUE(radio.transmitting());
     }
-    // Lets ms pass: with a box of the editor open when the row says so.
-    void pass(Hold hold, std::int64_t ms) {
-        if (hold == Hold::Nothing) {
-            program.advance(ms);
-            return;
-        }
+    // Lets ms pass inside a box of the channel editor.
+    void passInABox(std::int64_t ms) {
         program.runEvent([&] { editor.show(); });
-        if (hold == Hold::Library) {
-            ASSERT_TRUE(program.click(editor.libraryButton));
-            ASSERT_FALSE(form.enabled);
-            program.advance(ms);
-            return;
-        }
         boxes.whileNextBoxOpen = [&] { program.advance(ms); };
         ASSERT_TRUE(program.type(editor.transmitBox(1), "150000")); // out of band: a box
         ASSERT_TRUE(program.click(editor.saveButton));
         ASSERT_EQ(boxes.shown.size(), 1u);
     }
-    void setTimeout(const char* text) {
+    void storeTimeout(const char* text) {
         store.writeSetting(kSectionProgram, kKeyTransmitTimeout, text);
     }
 
     BoxWithEvents boxes;
     Form2 editor{program, store, boxes};
-    Form6 library{program, store, boxes};
     ConsoleRig rig{form, "VOLNA144 test"};
 };
 
 TEST_P(TransmitTimeoutTest, ATransmissionEndsAtTheTimeOutWithABoxSayingWhy) {
     const TimeoutCase& c = GetParam();
     if (c.stored != nullptr) {
-        setTimeout(c.stored);
+        storeTimeout(c.stored);
     }
-    key(c.keyer);
+    key(c.byClient);
     program.advance(c.limitMs - 1);
     ASSERT_TRUE(radio.transmitting()) << "ended early";
     prompter.expect(kMessageTitle, kTransmitTimedOut);
-    pass(c.hold, 1);
+    if (c.boxWaits) {
+        passInABox(1);
+    } else {
+        program.advance(1);
+    }
     EXPECT_TRUE(prompter.done());
-    EXPECT_FALSE(radio.transmitting());
     EXPECT_EQ(radio.dataRegister(), 0);
     EXPECT_EQ(form.modeIndicator.caption, "RX");
     EXPECT_EQ(form.transmitSwitch.caption, "TX");
-    EXPECT_FALSE(form.transmitSwitch.checked());
     EXPECT_TRUE(form.tuningSlider.enabled);
-    EXPECT_FALSE(rig.transmitting());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Transmissions, TransmitTimeoutTest,
-    ::testing::Values(
-        TimeoutCase{"StartingValue", nullptr, 10 * kMinuteMs, Keyer::Operator, Hold::Nothing},
-        TimeoutCase{"StoredNotAValue", "abc", 10 * kMinuteMs, Keyer::Operator, Hold::Nothing},
-        TimeoutCase{"OneMinute", "1", kMinuteMs, Keyer::Operator, Hold::Nothing},
-        TimeoutCase{"AClientsTransmission", "3", 3 * kMinuteMs, Keyer::Client, Hold::Nothing},
-        TimeoutCase{"WhileTheLibraryIsOpen", "2", 2 * kMinuteMs, Keyer::Operator, Hold::Library},
-        TimeoutCase{"WhileABoxWaits", "2", 2 * kMinuteMs, Keyer::Client, Hold::BoxOfTheEditor}),
+    ::testing::Values(TimeoutCase{"StartingValue", nullptr, 10 * kMinuteMs, false, false},
+                      TimeoutCase{"AClients", "3", 3 * kMinuteMs, true, false},
+                      TimeoutCase{"WhileABoxWaits", "2", 2 * kMinuteMs, true, true}),
     rowNameOf<TimeoutCase>);
 
-TEST_F(TransmitTimeoutTest, ZeroLetsATransmissionLast) {
-    setTimeout("0");
-    key(Keyer::Operator);
-    program.advance(24 * 60 * kMinuteMs);
-    EXPECT_TRUE(radio.transmitting());
-    EXPECT_TRUE(prompter.shown().empty());
-}
-
-TEST_F(TransmitTimeoutTest, EachTransmissionCountsFromItsStartWithTheLimitStoredThen) {
-    setTimeout("2");
-    key(Keyer::Operator);
+TEST_F(TransmitTimeoutTest, EachTransmissionCountsFromItsStartWithTheLimitStoredThenZeroForNone) {
+    storeTimeout("2");
+    key(false);
     program.advance(90 * 1000);
     program.click(form.transmitSwitch); // to receive before the time-out
-    setTimeout("1");
-    key(Keyer::Client);
+    storeTimeout("1");
+    key(true);
     program.advance(kMinuteMs - 1);
     EXPECT_TRUE(radio.transmitting());
     prompter.expect(kMessageTitle, kTransmitTimedOut);
     program.advance(1);
     EXPECT_FALSE(radio.transmitting());
+    storeTimeout("0");
+    key(false);
+    program.advance(12 * 60 * kMinuteMs);
+    EXPECT_TRUE(radio.transmitting());
 }
 
 // The settings dialog opened from the console, as "Config" does.
@@ -165,6 +126,7 @@ protected:
         store.writeSetting(kSectionFlags, kKeyBack, "145500"); // slider at 60
         start();
         dialog.Form_Load();
+        open();
         store.clearLog();
     }
     void open() {
@@ -172,7 +134,6 @@ protected:
             form.hide();
             dialog.show();
         });
-        ASSERT_EQ(program.activeWindow(), &dialog);
     }
     void saveWith(const char* timeout) {
         ASSERT_TRUE(program.type(dialog.transmitTimeoutBox, timeout));
@@ -182,36 +143,11 @@ protected:
     Form5 dialog{program, store, prompter, form};
 };
 
-struct ShownCase {
-    const char* name;
-    const char* stored; // nullptr: none
-    const char* shown;
-};
-
-class TimeoutDialogShownTest : public TimeoutDialogTest,
-                               public ::testing::WithParamInterface<ShownCase> {};
-
-TEST_P(TimeoutDialogShownTest, TheBoxShowsTheTimeOutInForce) {
-    if (GetParam().stored != nullptr) {
-        store.writeSetting(kSectionProgram, kKeyTransmitTimeout, GetParam().stored);
-    }
-    open();
-    EXPECT_EQ(dialog.transmitTimeoutBox.text(), GetParam().shown);
-}
-
-INSTANTIATE_TEST_SUITE_P(Stored, TimeoutDialogShownTest,
-                         ::testing::Values(ShownCase{"None", nullptr, "10"},
-                                           ShownCase{"Off", "0", "0"},
-                                           ShownCase{"Blanks", " 25 ", "25"},
-                                           ShownCase{"NotAValue", "ten", "10"}),
-                         rowNameOf<ShownCase>);
-
 TEST_F(TimeoutDialogTest, AChangeOfTheTimeOutAloneWritesOnlyItAndKeepsTheTuning) {
-    open();
-    saveWith("3");
-    const std::vector<MemoryStore::Write> expected = {{"Program", "TransmitTimeout", "3"}};
-    EXPECT_EQ(store.writes(), expected);
-    EXPECT_FALSE(dialog.shown());
+    EXPECT_EQ(dialog.transmitTimeoutBox.text(), "10"); // none stored: the starting value
+    saveWith(" 3");
+    EXPECT_EQ(store.writes(),
+              (std::vector<MemoryStore::Write>{{"Program", "TransmitTimeout", "3"}}));
     EXPECT_EQ(program.activeWindow(), &form);
     EXPECT_EQ(form.tuningSlider.value(), 60);
     store.clearLog();
@@ -221,48 +157,28 @@ TEST_F(TimeoutDialogTest, AChangeOfTheTimeOutAloneWritesOnlyItAndKeepsTheTuning)
     EXPECT_TRUE(store.writes().empty());
 }
 
-class TimeoutDialogRefusedTest : public TimeoutDialogTest,
-                                 public ::testing::WithParamInterface<const char*> {};
-
-TEST_P(TimeoutDialogRefusedTest, ATimeOutThatIsNotWholeMinutesUpTo999IsRefused) {
-    open();
-    prompter.expectError(kTransmitTimeoutInvalid);
-    saveWith(GetParam());
+TEST_F(TimeoutDialogTest, ATimeOutThatIsNotWholeMinutesIsRefusedAfterTheOtherChecks) {
+    for (const char* text : {"", "abc", "1.5"}) {
+        prompter.expectError(kTransmitTimeoutInvalid);
+        saveWith(text);
+        EXPECT_TRUE(store.writes().empty()) << text;
+        EXPECT_EQ(dialog.focused(), &dialog.transmitTimeoutBox) << text;
+    }
+    ASSERT_TRUE(program.type(dialog.lowerBoundBox, "0"));
+    prompter.expectError(kBoundaryInvalid);
+    saveWith("abc");
     EXPECT_TRUE(store.writes().empty());
-    EXPECT_TRUE(dialog.shown());
-    EXPECT_EQ(dialog.focused(), &dialog.transmitTimeoutBox);
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, TimeoutDialogRefusedTest,
-                         ::testing::Values("", "abc", "-1", "1.5", "99x"),
-                         [](const ::testing::TestParamInfo<const char*>& row) {
-                             return rowName(row.param);
-                         });
-
-TEST_F(TimeoutDialogTest, WithTheOtherValuesTheTimeOutIsCheckedAndWrittenAfterThem) {
-    open();
-    ASSERT_TRUE(program.type(dialog.lowerBoundBox, "0"));
-    prompter.expectError(kBoundaryInvalid); // the dialog's own checks come first
-    saveWith("abc");
-    prompter.verify();
+TEST_F(TimeoutDialogTest, WithTheOtherValuesTheTimeOutIsWrittenAfterThemAndBeforeTheLock) {
     ASSERT_TRUE(program.type(dialog.lowerBoundBox, "145000"));
     saveWith("0");
-    const std::vector<MemoryStore::Write> expected = {
-        {"Settings", "Scan_speed", "400"},
-        {"Settings", "Scan_speed_from_and_up_to", "400"},
-        {"Settings", "Channel_scanspeed", "400"},
-        {"Settings", "Top_boundary", "146000"},
-        {"Settings", "Buttom_boundary", "145000"},
-        {"Settings", "Delay1", "0"},
-        {"Settings", "Delay2", "0"},
-        {"Settings", "FR_", "-600"},
-        {"Settings", "GUN", "-10700"},
-        {"Program", "TransmitTimeout", "0"},
-        {"Flags", "LOCK", "0"},
-        {"Flags", "LOCK", "1"},
-    };
-    EXPECT_EQ(store.writes(), expected);
-    EXPECT_EQ(form.tuningSlider.value(), 0) << "the bound changed: re-ranged";
+    const std::vector<MemoryStore::Write> after(store.writes().begin() + 8, store.writes().end());
+    EXPECT_EQ(after, (std::vector<MemoryStore::Write>{{"Settings", "GUN", "-10700"},
+                                                      {"Program", "TransmitTimeout", "0"},
+                                                      {"Flags", "LOCK", "0"},
+                                                      {"Flags", "LOCK", "1"}}));
+    EXPECT_EQ(form.tuningSlider.value(), 0) << "the band changed: re-ranged";
 }
 
 } // namespace

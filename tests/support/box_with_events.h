@@ -1,9 +1,7 @@
 #pragma once
-// A prompter for scenarios in which the platform delivers events while a box
-// waits for its answer (a network client's request, a timer's tick), as a
-// message box's own event loop does: the handler that opened the box has not
-// returned meanwhile. The next box runs the events the test gives, then is
-// answered: OK, or No to a question.
+// A prompter whose next box runs the events a test gives (a client's request,
+// a tick) while it waits for its answer, as a box's own event loop does with
+// the handler that opened it not returned; then it answers OK, or No.
 
 #include "toolkit/prompter.h"
 
