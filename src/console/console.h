@@ -235,7 +235,7 @@ public:
     // (tick, captions, controls, the receive word, the transmit line dropped),
     // whatever holds the console's input now: a message box waiting for its
     // answer, a window that disables the console. Nothing while receiving.
-    // Holding a transmission back is never safe; holding a key-up is.
+    // Holding back the end of a transmission is never safe; holding keying is.
     void dropToReceive();
     // The transmission on the air: the count of switches to transmit since the
     // start, so a later transmission never has the number of an earlier one;

@@ -1,7 +1,7 @@
 #pragma once
 // The console's rig as network clients reach it: while a message box is open
 // the operator cannot touch the console and the handler that opened the box
-// has not returned, so a tune or a key-up that would change something is
+// has not returned, so a tune or keying that would change something is
 // refused then; a tune to the notch on the slider, a switch to the state in
 // force, every read and the switch back to receive go through: a box never
 // holds a transmission on the air.

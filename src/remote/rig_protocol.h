@@ -33,7 +33,7 @@ public:
     virtual bool onCurrentNotch(double hz) = 0;
     virtual bool transmitting() = 0;
     // The transmission on the air, 0 while receiving; no later transmission
-    // has the number of an earlier one, so a key-up is told from the next.
+    // has the number of an earlier one, so one transmission is told from the next.
     virtual std::uint64_t transmission() = 0;
     // Switches to transmit (on) or back to receive.
     virtual Result setTransmit(bool on) = 0;

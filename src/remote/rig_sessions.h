@@ -35,7 +35,7 @@ public:
         std::optional<SessionId> evicted;
     };
 
-    // boxOpen tells whether a message box is open now: tunes and key-ups
+    // boxOpen tells whether a message box is open now: tunes and keying
     // are refused meanwhile.
     RigSessions(RigControl& rig, std::function<bool()> boxOpen, MakeProtocol makeProtocol);
 

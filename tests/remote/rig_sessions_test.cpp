@@ -1,7 +1,7 @@
 // The network clients' sessions without sockets: a keyer that vanishes leaves
 // the transmitter in receive (at once, a message box open or not) if its own
 // transmission is still on the air, anyone else leaving or a "q" changes
-// nothing, tunes and key-ups that would change something are refused while a
+// nothing, tunes and keying that would change something are refused while a
 // box is open but the way back to receive never is, and a full table closes
 // the session idle longest.
 

@@ -115,7 +115,7 @@ TEST_F(RigctldServerTest, ClosingAnIdleClientThatKeyedDropsTheTransmitter) {
     EXPECT_EQ(ask(newcomer, "t"), "0");
 }
 
-// A message box holds a client's key-up, never the way back to receive.
+// A message box holds a client's keying, never the way back to receive.
 TEST_F(RigctldServerTest, AKeyerThatVanishesWhileABoxIsOpenIsUnkeyedAtOnce) {
     QTcpSocket* keyer = connectClient();
     ASSERT_EQ(ask(keyer, "T 1"), "RPRT 0");
