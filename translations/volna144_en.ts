@@ -280,6 +280,10 @@
         <translation>This channel is outside the band set!</translation>
     </message>
     <message>
+        <source>Передача прекращена: она длилась дольше тайм-аута передачи, заданного в «Config».</source>
+        <translation>Transmission stopped: it lasted longer than the transmit time-out set in “Config”.</translation>
+    </message>
+    <message>
         <source>Диаграмма передачи</source>
         <translation>Transfer diagram</translation>
     </message>
@@ -424,6 +428,10 @@
         <translation>A delay cannot be negative!</translation>
     </message>
     <message>
+        <source>Тайм-аут передачи задаётся целым числом минут от 0 до 999!</source>
+        <translation>The transmit time-out is a whole number of minutes from 0 to 999!</translation>
+    </message>
+    <message>
         <source>Настройки:</source>
         <translation>Settings:</translation>
     </message>
@@ -486,6 +494,18 @@
     <message>
         <source>Внимание! При больших значениях задержки программа может зависнуть.</source>
         <translation>Caution! With long delays the program may stop responding.</translation>
+    </message>
+    <message>
+        <source>Передача:</source>
+        <translation>Transmit:</translation>
+    </message>
+    <message>
+        <source>Тайм-аут передачи, мин:</source>
+        <translation>Transmit time-out, min:</translation>
+    </message>
+    <message>
+        <source>Передача длиннее прекращается; 0 — без тайм-аута.</source>
+        <translation>A longer transmission is stopped; 0: no time-out.</translation>
     </message>
     <message>
         <source>Ошибка</source>

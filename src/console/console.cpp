@@ -47,6 +47,7 @@ Form1::Form1(Program& program, ParallelPort& port, SettingsStore& store, Prompte
     nextChannelButton.onClick = [this] { Command16_Click(); };
     addChannelButton.onClick = [this] { Command14_Click(); };
     transmitSwitch.onClick = [this] { Check4_Click(); };
+    transmitTimer.onTick = [this] { transmitTimer_Timer(); };
     rangeScanMode.onClick = [this] { Check1_Click(); };
     bandScanButton.onClick = [this] { Command2_Click(); };
     bandScanTimer.onTick = [this] { Timer1_Timer(); };

@@ -33,6 +33,9 @@ inline constexpr const char* kSimulatedConsoleTitle =
 // The channel indicator when no memory channel is on the read-out.
 inline constexpr const char* kNoChannel = "NONE";
 inline constexpr const char* kChannelOutOfBand = "Данный канал не входит в заданный диапазан!";
+// The box after the transmit time-out has ended a transmission.
+inline constexpr const char* kTransmitTimedOut =
+    "Передача прекращена: она длилась дольше тайм-аута передачи, заданного в «Config».";
 // Scan status in Label9 and the caption of a scan button while its scan runs.
 inline constexpr const char* kScanning = "Scanning...";
 inline constexpr const char* kStopCaption = "Stop";
@@ -131,6 +134,8 @@ public:
     Timer Timer2{*this, "Timer2"}; // from/to scan
     Timer Timer3{*this, "Timer3"}; // channel scan
     Timer Timer5{*this, "Timer5"}; // channel indicator
+    // Ends a transmission at the transmit time-out (console/transmit_timeout.cpp).
+    Timer transmitTimer{*this, "TransmitTimer"};
     // Readable names over the control names: alias, control, role. The
     // handlers and the tests use the aliases; the control names stay the
     // object names the windows and the store know.
@@ -226,6 +231,20 @@ public:
     // Reads the status register: true while the receiver reports a signal.
     // Shows nothing.
     bool receiverBusy();
+    // Back to receive exactly as the transmit switch's click to receive does
+    // (tick, captions, controls, the receive word, the transmit line dropped),
+    // whatever holds the console's input now: a message box waiting for its
+    // answer, a window that disables the console. Nothing while receiving.
+    // Holding back the end of a transmission is never safe; holding keying is.
+    void dropToReceive();
+    // The transmission on the air: the count of switches to transmit since the
+    // start, so a later transmission never has the number of an earlier one;
+    // 0 while receiving.
+    std::uint64_t transmission() const;
+
+    // --- the transmit time-out ---
+    // Ends the transmission on the air and says why in a box.
+    void transmitTimer_Timer();
 
     // --- band scans ---
     void Check1_Click();   // "Сканирование "от" и "до""
@@ -301,6 +320,9 @@ private:
     // The slider position the transmit word is built for.
     std::int32_t transmitPosition() const;
     void switchToReceive();
+    // Starts the time-out's count for the transmission just begun, from the
+    // limit stored now; no count while the limit is 0.
+    void startTransmitTimeout();
     void startBandScan();
     void stopBandScan();
     void startRangeScan();
@@ -317,7 +339,8 @@ private:
     void disableEmptyChannelButtons();
 
     ParallelPort& port_;
-    int dataRegister_ = 0; // the data register as this program last left it
+    int dataRegister_ = 0;                 // the data register as this program last left it
+    std::uint64_t switchesToTransmit_ = 0; // numbers the transmissions
     SettingsStore& store_;
     ChannelStore channelStore_;
     Prompter& prompter_;

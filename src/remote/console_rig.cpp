@@ -42,15 +42,23 @@ bool ConsoleRig::transmitting() {
     return form_.transmitting();
 }
 
+std::uint64_t ConsoleRig::transmission() {
+    return form_.transmission();
+}
+
 RigControl::Result ConsoleRig::setTransmit(bool on) {
     if (form_.transmitting() == on) {
         return Result::Ok;
     }
-    if (!form_.transmitSwitch.takesInput() || (on && !form_.transmitAllowed())) {
+    if (!on) {
+        form_.program().runEvent([this] { form_.dropToReceive(); });
+        return form_.transmitting() ? Result::Rejected : Result::Ok; // refused only once ending
+    }
+    if (!form_.transmitSwitch.takesInput() || !form_.transmitAllowed()) {
         return Result::Rejected;
     }
     form_.program().click(form_.transmitSwitch);
-    return form_.transmitting() == on ? Result::Ok : Result::Rejected;
+    return form_.transmitting() ? Result::Ok : Result::Rejected;
 }
 
 bool ConsoleRig::busy() {

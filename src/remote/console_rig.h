@@ -26,10 +26,12 @@ public:
     Result tune(double hz) override;
     bool onCurrentNotch(double hz) override;
     bool transmitting() override;
-    // Through the transmit switch; rejected while the switch takes no input and,
-    // to transmit, when the transmit frequency is not in the band (before the
-    // click, so no message box is shown). The state already
-    // asked for is taken as it is.
+    std::uint64_t transmission() override;
+    // To transmit through the transmit switch: rejected while the switch takes
+    // no input and when the transmit frequency is not in the band (before the
+    // click, so no message box is shown). Back to receive as the switch's
+    // click does, whatever holds the console's input: never refused. The
+    // state already asked for is taken as it is.
     Result setTransmit(bool on) override;
     // Reads the status register; the console shows nothing.
     bool busy() override;

@@ -1,9 +1,10 @@
 #pragma once
 // The console's rig as network clients reach it: while a message box is open
 // the operator cannot touch the console and the handler that opened the box
-// has not returned, so a tune or a switch that would change something is
+// has not returned, so a tune or keying that would change something is
 // refused then; a tune to the notch on the slider, a switch to the state in
-// force and every read go through.
+// force, every read and the switch back to receive go through: a box never
+// holds a transmission on the air.
 
 #include "remote/rig_protocol.h"
 
@@ -27,8 +28,10 @@ public:
     }
     bool onCurrentNotch(double hz) override { return rig_.onCurrentNotch(hz); }
     bool transmitting() override { return rig_.transmitting(); }
+    std::uint64_t transmission() override { return rig_.transmission(); }
     Result setTransmit(bool on) override {
-        if (boxOpen_()) {
+        const bool dropToReceive = !on && rig_.transmitting();
+        if (boxOpen_() && !dropToReceive) {
             return rig_.transmitting() == on ? Result::Ok : Result::Rejected;
         }
         return rig_.setTransmit(on);

@@ -32,6 +32,9 @@ public:
     // that tuning there changes nothing.
     virtual bool onCurrentNotch(double hz) = 0;
     virtual bool transmitting() = 0;
+    // The transmission on the air, 0 while receiving; no later transmission
+    // has the number of an earlier one, so one transmission is told from the next.
+    virtual std::uint64_t transmission() = 0;
     // Switches to transmit (on) or back to receive.
     virtual Result setTransmit(bool on) = 0;
     // True while the receiver reports a signal on the status register.

@@ -34,10 +34,11 @@ std::string RigSessions::feed(SessionId id, std::string_view bytes) {
         return {};
     }
     found->second.lastActive = ++activity_;
-    const bool wasTransmitting = rig_.transmitting();
+    const std::uint64_t before = rig_.transmission();
     std::string reply = found->second.protocol->feed(bytes);
-    if (rig_.transmitting() != wasTransmitting) {
-        keyer_ = rig_.transmitting() ? std::optional(id) : std::nullopt;
+    const std::uint64_t after = rig_.transmission();
+    if (after != before) {
+        keyer_ = after != 0 ? std::optional(Keyer{id, after}) : std::nullopt;
     }
     return reply;
 }
@@ -52,27 +53,16 @@ void RigSessions::close(SessionId id) {
     if (found == sessions_.end()) {
         return;
     }
-    const bool abandoned = keyer_ == id && !found->second.protocol->closing();
-    if (keyer_ == id) {
+    const bool keyed = keyer_ && keyer_->session == id;
+    const bool abandoned =
+        keyed && !found->second.protocol->closing() && rig_.transmission() == keyer_->transmission;
+    if (keyed) {
         keyer_.reset();
     }
     sessions_.erase(found);
     if (abandoned) {
-        unkeyPending_ = true;
-        retryPendingUnkey();
+        rig_.setTransmit(false);
     }
-}
-
-bool RigSessions::retryPendingUnkey() {
-    if (!unkeyPending_) {
-        return false;
-    }
-    if (keyer_ || !rig_.transmitting()) {
-        unkeyPending_ = false;
-        return false;
-    }
-    unkeyPending_ = rig_.setTransmit(false) == RigControl::Result::Rejected;
-    return unkeyPending_;
 }
 
 } // namespace volna

@@ -1,7 +1,8 @@
 #pragma once
 // The network clients of the radio, one session each, without sockets: the
-// bounded table of sessions, which one keyed the transmitter, and the rule that
-// a keyer that vanishes leaves the transmitter in receive.
+// bounded table of sessions, which one keyed which transmission, and the rule
+// that a keyer that vanishes leaves the transmitter in receive if its own
+// transmission is still on the air.
 
 #include "remote/held_while_modal.h"
 #include "remote/line_protocol.h"
@@ -34,7 +35,7 @@ public:
         std::optional<SessionId> evicted;
     };
 
-    // boxOpen tells whether a message box is open now: tunes and switching
+    // boxOpen tells whether a message box is open now: tunes and keying
     // are refused meanwhile.
     RigSessions(RigControl& rig, std::function<bool()> boxOpen, MakeProtocol makeProtocol);
 
@@ -46,21 +47,23 @@ public:
     std::string feed(SessionId id, std::string_view bytes);
     // The client asked to close ("q"): write its last reply, then close.
     bool closing(SessionId id) const;
-    // The client is gone. If it keyed the transmitter and did not ask to close
-    // (it crashed, or its network went away), nobody is left to unkey it: the
-    // transmitter goes back to receive, or as soon as the box holding the
-    // switch has closed (see retryPendingUnkey).
+    // The client is gone. If it keyed the transmission still on the air and
+    // did not ask to close (it crashed, or its network went away), nobody is
+    // left to unkey it: the transmitter goes back to receive at once, whatever
+    // window or box is open. A transmission keyed after its own (by the
+    // operator, or another client) stays on.
     void close(SessionId id);
-    // Tries a held unkey again; true while it is still held. It is given up
-    // when a client has keyed again meanwhile or the transmitter is off.
-    bool retryPendingUnkey();
-    bool unkeyPending() const { return unkeyPending_; }
     std::size_t size() const { return sessions_.size(); }
 
 private:
     struct Session {
         std::unique_ptr<LineProtocol> protocol;
         std::uint64_t lastActive = 0; // activity_ when opened or last fed
+    };
+    // The session whose "T 1" keyed a transmission, and that transmission.
+    struct Keyer {
+        SessionId session = 0;
+        std::uint64_t transmission = 0;
     };
 
     SessionId idlest() const;
@@ -69,9 +72,8 @@ private:
     MakeProtocol makeProtocol_;
     std::map<SessionId, Session> sessions_;
     SessionId lastId_ = 0;
-    std::uint64_t activity_ = 0;     // counts opened sessions and fed batches
-    std::optional<SessionId> keyer_; // the session whose "T 1" keyed the transmitter
-    bool unkeyPending_ = false;      // a vanished keyer's unkey waits for the box to close
+    std::uint64_t activity_ = 0; // counts opened sessions and fed batches
+    std::optional<Keyer> keyer_; // the last transmission a session keyed
 };
 
 } // namespace volna

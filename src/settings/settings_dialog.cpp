@@ -1,5 +1,6 @@
 // The settings dialog: filling the boxes from the store, the no-change test,
-// the checks in their order, and the writes that end a save.
+// the checks in their order, and the writes that end a save; and the transmit
+// time-out beside them.
 
 #include "settings/settings_dialog.h"
 
@@ -7,6 +8,9 @@
 #include "settings/settings_store.h"
 #include "settings/store_layout.h"
 #include "toolkit/prompter.h"
+
+#include <algorithm>
+#include <string>
 
 namespace volna {
 
@@ -22,6 +26,23 @@ double number(const TextBox& box) {
 }
 
 } // namespace
+
+std::optional<int> transmitTimeoutMinutes(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const std::string_view digits = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    if (digits.size() > 3 || !std::all_of(digits.begin(), digits.end(), isDigit)) {
+        return std::nullopt;
+    }
+    return toInt32(leadingNumber(digits));
+}
+
+int storedTransmitTimeoutMinutes(SettingsStore& store) {
+    return transmitTimeoutMinutes(store.readSetting(kSectionProgram, kKeyTransmitTimeout, ""))
+        .value_or(kDefaultTransmitTimeoutMinutes);
+}
 
 Form5::Form5(Program& program, SettingsStore& store, Prompter& prompter, Window& console)
     : Window(program, "Form5"), store_(store), prompter_(prompter), console_(console) {
@@ -51,8 +72,15 @@ void Form5::fillBoxes() {
     bandScanSpeedBox.setText(read(kKeyBandScanSpeed));
 }
 
+// The time-out in force, as a plain number: what a save compares against.
+void Form5::fillTimeoutBox() {
+    loadedTimeoutMinutes_ = storedTransmitTimeoutMinutes(store_);
+    transmitTimeoutBox.setText(std::to_string(loadedTimeoutMinutes_));
+}
+
 void Form5::Form_Load() {
     fillBoxes();
+    fillTimeoutBox();
 }
 
 void Form5::Form_Activate() {
@@ -69,6 +97,7 @@ void Form5::Form_Activate() {
     loadedSettings.txShift = read(kKeyTxShift);
     loadedSettings.ifOffset = toInt32(read(kKeyIfOffset));
     fillBoxes();
+    fillTimeoutBox();
 }
 
 bool Form5::unchanged() const {
@@ -144,20 +173,34 @@ void Form5::closeDialog() {
 }
 
 void Form5::Command1_Click() {
-    if (unchanged()) {
+    const bool settingsChanged = !unchanged();
+    const std::optional<int> timeout = transmitTimeoutMinutes(transmitTimeoutBox.text());
+    const bool timeoutChanged = timeout != loadedTimeoutMinutes_;
+    if (!settingsChanged && !timeoutChanged) {
         closeDialog();
         return;
     }
-    if (const std::optional<Refusal> refusal = firstFailedCheck()) {
+    std::optional<Refusal> refusal = settingsChanged ? firstFailedCheck() : std::nullopt;
+    if (!refusal && !timeout) {
+        refusal = Refusal{kTransmitTimeoutInvalid, &transmitTimeoutBox};
+    }
+    if (refusal) {
         prompter_.ask(errorBox(refusal->message));
         refusal->focus->setFocus();
         return;
     }
-    writeBoxes();
+    if (settingsChanged) {
+        writeBoxes();
+    }
+    if (timeoutChanged) {
+        store_.writeSetting(kSectionProgram, kKeyTransmitTimeout, std::to_string(*timeout));
+    }
     closeDialog();
     // Last, after the console is shown again: its activation, which runs once
     // this click has returned, finds the flag and re-ranges the slider.
-    store_.writeSetting(kSectionFlags, kKeyLock, "0");
+    if (settingsChanged) {
+        store_.writeSetting(kSectionFlags, kKeyLock, "0");
+    }
 }
 
 void Form5::Command2_Click() {

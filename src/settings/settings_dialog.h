@@ -1,14 +1,17 @@
 #pragma once
 // The settings dialog Form5: edits the nine values of "Settings" (band, offsets,
 // scan speeds, transfer delays), checks them, writes them as typed and raises
-// "LOCK" so that the console re-ranges its slider. It talks to the settings
-// store, to the operator's message boxes, and shows the console again on closing.
+// "LOCK" so that the console re-ranges its slider; beside them, the transmit
+// time-out of the program's own section, which changes nothing of that. It
+// talks to the settings store, to the operator's message boxes, and shows the
+// console again on closing.
 
 #include "toolkit/controls.h"
 #include "toolkit/window.h"
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 namespace volna {
 
@@ -18,7 +21,7 @@ class SettingsStore;
 inline constexpr const char* kSettingsTitle = "Настройки";
 // Client area of the dialog, twips.
 inline constexpr int kSettingsWidthTwips = 8355;
-inline constexpr int kSettingsHeightTwips = 6300;
+inline constexpr int kSettingsHeightTwips = 7140;
 
 // What the checks of "Сохранить и выйти" tell the operator.
 inline constexpr const char* kBoundaryInvalid = "Частота границ задана неверно!";
@@ -29,6 +32,19 @@ inline constexpr const char* kIfOffsetInvalid =
     "Значение промежуточной частоты не соответствует формату!";
 inline constexpr const char* kScanSpeedInvalid = "Скорость сканирования не соответствует формату!";
 inline constexpr const char* kDelayNegative = "Задержка не может быть отрицательна!";
+inline constexpr const char* kTransmitTimeoutInvalid =
+    "Тайм-аут передачи задаётся целым числом минут от 0 до 999!";
+
+// The transmit time-out: a transmission that lasts this many minutes is
+// ended; 0 lets transmissions last. Kept in "Program"/"TransmitTimeout".
+inline constexpr int kDefaultTransmitTimeoutMinutes = 10;
+// Minutes of a time-out text: one to three digits, blanks around them
+// allowed; nothing for any other text, so that a typing slip never turns the
+// time-out off.
+std::optional<int> transmitTimeoutMinutes(std::string_view text);
+// The stored time-out in minutes; the starting value when none is stored or
+// the stored text is not one.
+int storedTransmitTimeoutMinutes(SettingsStore& store);
 
 class Form5 : public Window {
 public:
@@ -76,6 +92,10 @@ public:
     TextBox Text9{*this, "Text9"}; // second transfer delay, ms
     Label Label13{*this, "Label13",
                   "Внимание! При больших значениях задержки программа может зависнуть."};
+    Frame Frame5{*this, "Frame5", "Передача:"};
+    Label Label14{*this, "Label14", "Тайм-аут передачи, мин:"};
+    TextBox Text10{*this, "Text10", 3}; // transmit time-out, whole minutes
+    Label Label15{*this, "Label15", "Передача длиннее прекращается; 0 — без тайм-аута."};
     Button Command1{*this, "Command1", "Сохранить и выйти"};
     Button Command2{*this, "Command2", kExitCaption};
     // Readable names over the control names: alias, control, role. The
@@ -91,6 +111,7 @@ public:
     TextBox& channelScanSpeedBox = Text7;    // channel scan interval, ms
     TextBox& delay1Box           = Text8;    // first transfer delay, ms
     TextBox& delay2Box           = Text9;    // second transfer delay, ms
+    TextBox& transmitTimeoutBox  = Text10;   // transmit time-out, whole minutes
     Button& saveButton           = Command1; // "Сохранить и выйти"
     Button& exitButton           = Command2; // "Выход"
     // clang-format on
@@ -100,7 +121,9 @@ public:
     // Records loadedSettings, then fills the boxes again.
     void Form_Activate() override;
     // "Сохранить и выйти": nothing changed closes; otherwise the checks, the
-    // writes, the close and "LOCK" = "0".
+    // writes, the close and "LOCK" = "0". The time-out is checked after the
+    // nine values and written after them; a change of the time-out alone writes
+    // only the time-out and leaves "LOCK" alone, so the slider stays.
     void Command1_Click();
     // "Выход": closes without writing.
     void Command2_Click();
@@ -115,6 +138,7 @@ private:
     };
     std::optional<Refusal> firstFailedCheck();
     bool unchanged() const;
+    void fillTimeoutBox();
     void fillBoxes();
     void writeBoxes();
     void closeDialog();
@@ -122,6 +146,7 @@ private:
     SettingsStore& store_;
     Prompter& prompter_;
     Window& console_;
+    int loadedTimeoutMinutes_ = kDefaultTransmitTimeoutMinutes; // at the last activation
 };
 
 } // namespace volna

@@ -16,6 +16,8 @@ inline constexpr std::string_view kSectionSettings = "Settings";
 // sections depends on it.
 inline constexpr std::string_view kSectionProgram = "Program";
 inline constexpr std::string_view kKeyLanguage = "Language";
+// The transmit time-out in whole minutes, "0" for none (settings_dialog.h).
+inline constexpr std::string_view kKeyTransmitTimeout = "TransmitTimeout";
 
 // "Flags": first-run marker ("1" once initialised), pending re-range of the
 // tuning slider ("0" pending, "1" idle), and the read-out's frequency at the last

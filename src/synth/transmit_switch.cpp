@@ -2,7 +2,9 @@
 // switches to ("TX" while receiving, "RX" while transmitting); the tick is
 // never read. Going to transmit raises the transmit line, locks the tuning and
 // channel controls and sends the transmit word; coming back unlocks them,
-// drops the line and sends the receive word.
+// drops the line and sends the receive word. While transmitting, the switch
+// takes the click even when another window disables the console: the way back
+// to receive is never held.
 
 #include "console/console.h"
 #include "toolkit/prompter.h"
@@ -18,6 +20,17 @@ constexpr const char* kToReceive = "RX";
 
 bool Form1::transmitting() const {
     return transmitSwitch.caption == kToReceive;
+}
+
+std::uint64_t Form1::transmission() const {
+    return transmitting() ? switchesToTransmit_ : 0;
+}
+
+// A change of the tick from code runs the click handler, as the operator's click does.
+void Form1::dropToReceive() {
+    if (transmitting()) {
+        transmitSwitch.setChecked(!transmitSwitch.checked());
+    }
 }
 
 void Form1::Check4_Click() {
@@ -60,9 +73,12 @@ void Form1::switchToTransmit() {
         return;
     }
     writeDataRegister(kTransmitLine);
+    ++switchesToTransmit_;
+    startTransmitTimeout();
     modeIndicator.caption = "TX";
     tuningSlider.enabled = false;
     transmitSwitch.caption = kToReceive;
+    transmitSwitch.usableInDisabledWindow = true;
     for (Control* control : std::initializer_list<Control*>{&step50,
                                                             &step25,
                                                             &step100,
@@ -89,6 +105,8 @@ void Form1::switchToTransmit() {
 }
 
 void Form1::switchToReceive() {
+    transmitTimer.setEnabled(false);
+    transmitSwitch.usableInDisabledWindow = false;
     transmitSwitch.caption = kToTransmit;
     modeIndicator.caption = "RX";
     for (Control* control : std::initializer_list<Control*>{

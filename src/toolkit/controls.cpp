@@ -35,7 +35,11 @@ Control::Control(Window& owner, std::string name) : owner_(owner), name_(std::mo
 }
 
 bool Control::takesInput() const {
-    return enabled && visible && owner_.shown() && owner_.enabled;
+    return drawnEnabled() && visible && owner_.shown();
+}
+
+bool Control::drawnEnabled() const {
+    return enabled && (owner_.enabled || usableInDisabledWindow);
 }
 
 Label::Label(Window& owner, std::string name, std::string text)

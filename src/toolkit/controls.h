@@ -34,11 +34,18 @@ public:
 
     const std::string& name() const { return name_; }
     Window& window() const { return owner_; }
-    // Takes operator input: enabled, visible, and its window shown and enabled.
+    // Takes operator input: enabled, visible, and its window shown and enabled
+    // (or the control usable while its window is disabled).
     bool takesInput() const;
+    // Enabled as drawn: the control's own flag, and its window enabled unless
+    // the control stays usable while its window is disabled.
+    bool drawnEnabled() const;
 
     bool enabled = true;
     bool visible = true;
+    // Takes input while another window disables this one (the transmit switch
+    // while it offers the way back to receive); false for every other control.
+    bool usableInDisabledWindow = false;
     std::string toolTip;
 
 private:

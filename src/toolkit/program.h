@@ -4,7 +4,8 @@
 // explicit: one event at a time; a window's activation is posted and runs after
 // the handler that showed or hid windows has returned, and only when the active
 // window changes between the program's own windows; timer ticks run between
-// events; a disabled window or a hidden or disabled control takes no input.
+// events; a disabled window or a hidden or disabled control takes no input,
+// except a control marked usable in a disabled window (controls.h).
 // Tests drive it with a virtual clock; the Qt layer drives it from real events.
 
 #include "toolkit/event.h"

@@ -310,7 +310,7 @@ constexpr std::array<Binder, 8> kBinders{
 
 void BoundControl::render() {
     widget_->setVisible(control_.visible);
-    widget_->setEnabled(control_.enabled);
+    widget_->setEnabled(control_.drawnEnabled());
     if (!drawn_ || shownToolTip_ != control_.toolTip) {
         shownToolTip_ = control_.toolTip;
         widget_->setToolTip(shown(control_.toolTip));

@@ -21,6 +21,16 @@ QString qt(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+// A disabled window whose control is usable all the same stays enabled as a
+// widget; each of its widgets is then disabled but that control's.
+bool widgetEnabled(const Window& model) {
+    return model.enabled ||
+           std::any_of(model.controls().begin(), model.controls().end(),
+                       [](const Control* control) {
+                           return control->enabled && control->usableInDisabledWindow;
+                       });
+}
+
 bool hasTimer(const Window& model, const std::string& name) {
     return std::any_of(model.timers().begin(), model.timers().end(),
                        [&name](const Timer* timer) { return timer->name() == name; });
@@ -122,7 +132,7 @@ void FormView::resizeToModel() {
 void FormView::render() {
     rendering_ = true;
     setWindowTitle(shown(model_.caption));
-    setEnabled(model_.enabled);
+    setEnabled(widgetEnabled(model_));
     resizeToModel();
     for (const std::unique_ptr<BoundControl>& bound : bound_) {
         bound->render();

@@ -5,8 +5,16 @@
 #include <QApplication>
 #include <QHostAddress>
 #include <QTcpSocket>
+#include <QTimer>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <memory>
+
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <sys/socket.h>
 
 namespace volna {
 
@@ -16,9 +24,6 @@ namespace {
 constexpr qint64 kChunkBytes = 4096;
 // Replies a client has not read yet; beyond this its input waits.
 constexpr qint64 kWriteBacklogBytes = 64 * 1024;
-// How often a transmitter left keyed by a vanished client is tried again while
-// a message box holds the switch, in ms.
-constexpr int kUnkeyRetryMs = 100;
 
 bool messageBoxOpen() {
     return QApplication::activeModalWidget() != nullptr;
@@ -30,15 +35,23 @@ std::unique_ptr<LineProtocol> rigctldProtocol(RigControl& rig) {
     return std::make_unique<RigProtocol>(rig);
 }
 
+std::string keepAliveOnLostPeers(qintptr descriptor) {
+    const auto fd = static_cast<int>(descriptor);
+    auto set = [fd](int level, int option, int value) {
+        return setsockopt(fd, level, option, &value, sizeof value) == 0;
+    };
+    if (set(SOL_SOCKET, SO_KEEPALIVE, 1) && set(IPPROTO_TCP, TCP_KEEPIDLE, kKeepAliveIdleSeconds) &&
+        set(IPPROTO_TCP, TCP_KEEPINTVL, kKeepAliveIntervalSeconds) &&
+        set(IPPROTO_TCP, TCP_KEEPCNT, kKeepAliveProbes) &&
+        set(IPPROTO_TCP, TCP_USER_TIMEOUT, kUnacknowledgedLimitMs)) {
+        return {};
+    }
+    return std::strerror(errno);
+}
+
 RigctldServer::RigctldServer(RigControl& rig, RigSessions::MakeProtocol makeProtocol)
     : sessions_(rig, messageBoxOpen, std::move(makeProtocol)) {
     connect(&server_, &QTcpServer::newConnection, this, [this] { accept(); });
-    unkeyRetry_.setInterval(kUnkeyRetryMs);
-    connect(&unkeyRetry_, &QTimer::timeout, this, [this] {
-        if (!sessions_.retryPendingUnkey()) {
-            unkeyRetry_.stop();
-        }
-    });
 }
 
 RigctldServer::~RigctldServer() {
@@ -85,6 +98,11 @@ void RigctldServer::accept() {
         }
         socket->setParent(nullptr);
         socket->setReadBufferSize(4 * kChunkBytes);
+        if (const std::string error = keepAliveOnLostPeers(socket->socketDescriptor());
+            !error.empty()) {
+            std::fprintf(stderr, "volna144: rig control: a lost client may go unnoticed: %s\n",
+                         error.c_str());
+        }
         const SessionId id = opened.id;
         sockets_.emplace(id, socket);
         connect(socket, &QTcpSocket::readyRead, this, [this, id] { serve(id); });
@@ -92,7 +110,6 @@ void RigctldServer::accept() {
         connect(socket, &QTcpSocket::disconnected, this, [this, id] { drop(id); });
         connect(socket, &QTcpSocket::errorOccurred, this, [this, id] { drop(id); });
     }
-    retryUnkeyWhilePending();
 }
 
 // Answers one chunk of the client's input; the rest waits for the next turn.
@@ -129,7 +146,6 @@ void RigctldServer::drop(SessionId id) {
         found->second->deleteLater();
         sockets_.erase(found);
     }
-    retryUnkeyWhilePending();
 }
 
 // Closes the connection of a session the sessions have already closed.
@@ -143,12 +159,6 @@ void RigctldServer::closeSocket(SessionId id) {
     socket->disconnect(this);
     socket->disconnectFromHost();
     socket->deleteLater();
-}
-
-void RigctldServer::retryUnkeyWhilePending() {
-    if (sessions_.unkeyPending() && !unkeyRetry_.isActive()) {
-        unkeyRetry_.start();
-    }
 }
 
 } // namespace volna

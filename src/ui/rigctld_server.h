@@ -1,13 +1,14 @@
 #pragma once
 // The TCP side of network rig control, on the program's one event thread: it
 // accepts, reads, writes and closes connections for RigSessions, which holds
-// every rule; a message box is any open Qt modal widget.
+// every rule; a message box is any open Qt modal widget. Every connection
+// carries TCP keepalive, so a client whose network went away is noticed and
+// its session closed like any vanished client's.
 
 #include "remote/rig_sessions.h"
 
 #include <QObject>
 #include <QTcpServer>
-#include <QTimer>
 
 #include <cstdint>
 #include <functional>
@@ -23,6 +24,16 @@ class RigControl;
 
 // A session speaking the rigctld protocol (Hamlib's NET rigctl).
 std::unique_ptr<LineProtocol> rigctldProtocol(RigControl& rig);
+
+// A connection that has been silent this long is probed; after this many
+// unanswered probes this far apart, or data unacknowledged for the limit, the
+// system closes it with an error: a lost client is noticed within about 25 s.
+inline constexpr int kKeepAliveIdleSeconds = 10;
+inline constexpr int kKeepAliveIntervalSeconds = 5;
+inline constexpr int kKeepAliveProbes = 3;
+inline constexpr int kUnacknowledgedLimitMs = 25000;
+// Sets those on a connected TCP socket; empty, or why the system refused.
+std::string keepAliveOnLostPeers(qintptr descriptor);
 
 class RigctldServer : public QObject {
 public:
@@ -56,12 +67,10 @@ private:
     void serve(SessionId id);
     void drop(SessionId id);
     void closeSocket(SessionId id);
-    void retryUnkeyWhilePending();
 
     RigSessions sessions_;
     QTcpServer server_;
     RequestRunner runRequest_ = [](const std::function<void()>& request) { request(); };
-    QTimer unkeyRetry_; // while a vanished keyer's unkey is held by a message box
     std::map<SessionId, QTcpSocket*> sockets_;
 };
 

@@ -25,7 +25,7 @@ constexpr int kFrameLeft = 240;
 constexpr int kFrameWidth = 7575;
 constexpr int kHeadingTop = 240;
 constexpr int kHeadingWidth = 3000;
-constexpr int kButtonTop = 5640;
+constexpr int kButtonTop = 6480;
 constexpr int kButtonWidth = 1695;
 constexpr int kButtonHeight = 495;
 
@@ -42,7 +42,7 @@ constexpr Placement box(const char* name, int left, int top, const char* frame) 
 // Frames before what they hold; within a frame, label and box in the order the
 // tab key walks them.
 constexpr std::array kLayout{
-    Placement{"Frame1", 120, 120, 8055, 5295},
+    Placement{"Frame1", 120, 120, 8055, 6135},
     Placement{"Frame2", kFrameLeft, 360, kFrameWidth, 1335, "Frame1"},
     firstColumn("Label2", 360, "Frame2"),
     box("Text1", kFirstColumn, 360, "Frame2"),
@@ -67,13 +67,18 @@ constexpr std::array kLayout{
     firstColumn("Label11", 1080, "Frame4"),
     box("Text9", kFirstColumn, 1080, "Frame4"),
     Placement{"Label13", 3480, 600, 3855, 735, "Frame4"},
+    // Below the designed frames: the transmit time-out.
+    Placement{"Frame5", kFrameLeft, 5160, kFrameWidth, 735, "Frame1"},
+    firstColumn("Label14", 300, "Frame5"),
+    box("Text10", kFirstColumn, 300, "Frame5"),
+    Placement{"Label15", 3480, 240, 3855, 435, "Frame5"},
     Placement{"Command1", 1440, kButtonTop, kButtonWidth, kButtonHeight},
     Placement{"Command2", 5280, kButtonTop, kButtonWidth, kButtonHeight},
 };
 
 // The labels that name a box, right-aligned against it.
-constexpr std::array kBoxLabels{"Label2", "Label3", "Label4",  "Label5", "Label6",
-                                "Label8", "Label9", "Label10", "Label11"};
+constexpr std::array kBoxLabels{"Label2", "Label3", "Label4",  "Label5",  "Label6",
+                                "Label8", "Label9", "Label10", "Label11", "Label14"};
 
 // Makes a label's text, leading blanks aside, fit its width: a fallback face
 // wider than the designed one gets a smaller size rather than a clipped word.
@@ -97,9 +102,11 @@ SettingsWindow::SettingsWindow(Form5& dialog)
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         shrinkToFit(label);
     }
-    auto* warning = static_cast<QLabel*>(widget("Label13"));
-    warning->setWordWrap(true);
-    warning->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    for (const char* name : {"Label13", "Label15"}) {
+        auto* note = static_cast<QLabel*>(widget(name));
+        note->setWordWrap(true);
+        note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
 }
 
 } // namespace volna

@@ -1,7 +1,8 @@
 #pragma once
 // The settings dialog drawn as designed: inside the frame "Настройки:" the band
 // and offsets, the scan speeds and the transfer delays, each in its own frame
-// with every box on its label's row, and the two command buttons below.
+// with every box on its label's row, then the transmit time-out in a frame of
+// its own, and the two command buttons below.
 
 #include "ui/form_view.h"
 

@@ -5,8 +5,11 @@
 #include "toolkit/window.h"
 #include "ui/form_view.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QGuiApplication>
+#include <QWidget>
 #include <QWindow>
 
 namespace volna {
@@ -18,6 +21,15 @@ UiBinding::UiBinding(Program& program) : program_(program) {
     afterEvent_ = program_.addAfterEvent([this] { afterEvent(); });
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this,
             [this](QWindow* window) { focusChanged(window); });
+    qApp->installEventFilter(this);
+}
+
+bool UiBinding::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->isModal() && !program_.quitting()) {
+        render();
+    }
+    return false;
 }
 
 void UiBinding::addView(FormView& view) {
@@ -59,12 +71,18 @@ void UiBinding::deliverTick(Timer& timer) {
 }
 
 // A message box opened inside may run further events; each keeps the way of
-// drawing of the event it runs in.
+// drawing of the event it runs in. While a box is open, the handler that
+// opened it has not returned, so no event ends and nothing else redraws: a
+// request or tick served then (a client's or the time-out's drop to receive)
+// is drawn at the next frame.
 void UiBinding::runRequest(const std::function<void()>& request) {
     const bool outer = drawAtFrame_;
     drawAtFrame_ = true;
     request();
     drawAtFrame_ = outer;
+    if (QApplication::activeModalWidget() != nullptr && !frame_.isActive()) {
+        frame_.start();
+    }
 }
 
 void UiBinding::syncTimers() {

@@ -1,7 +1,7 @@
 #pragma once
 // Runs the program's form models on Qt's event loop: redraws every window
 // after each event (after a timer's tick or a client's request at most once a
-// frame), mirrors the
+// frame) and as a message box opens, mirrors the
 // models' timers with deadline timers, turns Qt's focus
 // changes into the program's activations (only between its own windows), and
 // leaves the event loop when the program ends.
@@ -46,6 +46,12 @@ public:
 
     // The longest a redraw waits after a timer's tick: about one screen frame.
     static constexpr int kFrameMs = 16;
+
+protected:
+    // A message box about to show: the handler that opens it has not
+    // returned, so the windows are drawn now, as the model stands, rather
+    // than once the box has been answered.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct TimerMirror {

@@ -111,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(Frequencies, ConsoleRigNotchTest,
                                            NotchCase{"NotANumber", std::nan(""), false}),
                          rowNameOf<NotchCase>);
 
-TEST_F(ConsoleRigTest, WhileABoxIsOpenAClientMayRepeatTheConsolesStateButNotChangeIt) {
+TEST_F(ConsoleRigTest, WhileABoxIsOpenAClientMayRepeatTheConsolesStateOrDropToReceiveOnly) {
     start();
     program.scroll(form.tuningSlider, 40);
     bool boxOpen = true;
@@ -125,8 +125,9 @@ TEST_F(ConsoleRigTest, WhileABoxIsOpenAClientMayRepeatTheConsolesStateButNotChan
     boxOpen = false;
     EXPECT_EQ(session.feed("F 145025000\nT 1\n"), "RPRT 0\nRPRT 0\n");
     boxOpen = true;
-    EXPECT_EQ(session.feed("F 145025000\nT 1\nT 0\n"), "RPRT 0\nRPRT 0\nRPRT -9\n");
-    EXPECT_TRUE(radio.transmitting());
+    EXPECT_EQ(session.feed("F 145025000\nT 1\nT 0\nT 1\n"), "RPRT 0\nRPRT 0\nRPRT 0\nRPRT -9\n");
+    EXPECT_FALSE(radio.transmitting());
+    EXPECT_EQ(form.modeIndicator.caption, "RX");
     EXPECT_EQ(form.readOut.caption, "145025");
 }
 

@@ -1,8 +1,9 @@
 // The network clients' sessions without sockets: a keyer that vanishes leaves
-// the transmitter in receive (at once, or as soon as a message box that holds
-// the switch has closed), anyone else leaving or a "q" changes nothing, tunes
-// and switching that would change something are refused while a box is open,
-// and a full table closes the session idle longest.
+// the transmitter in receive (at once, a message box open or not) if its own
+// transmission is still on the air, anyone else leaving or a "q" changes
+// nothing, tunes and keying that would change something are refused while a
+// box is open but the way back to receive never is, and a full table closes
+// the session idle longest.
 
 #include "remote/rig_protocol.h"
 #include "remote/rig_sessions.h"
@@ -40,7 +41,6 @@ TEST_F(RigSessionsTest, AKeyerThatVanishesIsUnkeyedAndOthersLeavingChangeNothing
     EXPECT_TRUE(rig.transmit);
     sessions.close(keyer);
     EXPECT_FALSE(rig.transmit);
-    EXPECT_FALSE(sessions.unkeyPending());
     EXPECT_EQ(sessions.size(), 0u);
 }
 
@@ -52,7 +52,6 @@ TEST_F(RigSessionsTest, AKeyerThatSaysQuitEndsNormallyAndLeavesTheTransmitterAsI
     sessions.close(keyer);
     EXPECT_TRUE(rig.transmit);
     EXPECT_EQ(rig.switches, 1);
-    EXPECT_FALSE(sessions.unkeyPending());
 }
 
 TEST_F(RigSessionsTest, AnUnkeyedClientVanishingLeavesTheOperatorsTransmitterKeyed) {
@@ -114,44 +113,48 @@ INSTANTIATE_TEST_SUITE_P(
                       HeldCase{"KeyWhileReceiving", "T 1\n", "RPRT -9\n"},
                       HeldCase{"KeyWhileTransmitting", "T 1\n", "RPRT 0\n", true},
                       HeldCase{"DataKeyWhileTransmitting", ";T 3\n", "set_ptt: 3;RPRT 0\n", true},
-                      HeldCase{"ReceiveWhileTransmitting", "\\set_ptt 0\n", "RPRT -9\n", true},
                       HeldCase{"PollWhileTransmitting", "f\nt\n", "145000000\n1\n", true}),
     rowNameOf<HeldCase>);
 
-TEST_F(RigSessionsTest, AKeyerThatVanishesWhileABoxIsOpenIsUnkeyedOnTheFirstRetryAfterIt) {
-    const SessionId keyer = keyed();
+TEST_F(RigSessionsTest, WhileABoxIsOpenTheWayBackToReceiveIsNeverRefused) {
+    const SessionId id = keyed();
     boxOpen = true;
-    sessions.close(keyer);
-    EXPECT_TRUE(sessions.unkeyPending());
-    EXPECT_TRUE(sessions.retryPendingUnkey());
-    EXPECT_TRUE(rig.transmit) << "the switch is held while the box is open";
-    boxOpen = false;
-    EXPECT_FALSE(sessions.retryPendingUnkey());
+    EXPECT_EQ(sessions.feed(id, "\\set_ptt 0\nT 1\n"), "RPRT 0\nRPRT -9\n");
     EXPECT_FALSE(rig.transmit);
-    EXPECT_FALSE(sessions.unkeyPending());
-    EXPECT_FALSE(sessions.retryPendingUnkey());
-    EXPECT_EQ(rig.switches, 2);
 }
 
-TEST_F(RigSessionsTest, AHeldUnkeyIsGivenUpWhenAnotherClientKeysOrTheTransmitterIsOff) {
+// What happens between a client's "T 1" and its vanishing.
+struct VanishCase {
+    const char* name;
+    const char* otherClient; // what another client sends meanwhile
+    bool operatorRekeys;     // the operator switches to receive and back
+    bool boxOpen;            // a message box is open as the keyer vanishes
+    bool keyedAfter;         // the transmitter still keyed once the keyer has gone
+};
+
+class RigSessionsVanishTest : public RigSessionsTest,
+                              public ::testing::WithParamInterface<VanishCase> {};
+
+TEST_P(RigSessionsVanishTest, AVanishedKeyerUnkeysOnlyItsOwnTransmission) {
+    const VanishCase& c = GetParam();
     const SessionId keyer = keyed();
-    boxOpen = true;
+    sessions.feed(sessions.open().id, c.otherClient);
+    if (c.operatorRekeys) {
+        rig.setTransmit(false);
+        rig.setTransmit(true);
+    }
+    boxOpen = c.boxOpen;
     sessions.close(keyer);
-    boxOpen = false;
-    const SessionId next = sessions.open().id;
-    EXPECT_EQ(sessions.feed(next, "T 0\n"), "RPRT 0\n");
-    EXPECT_EQ(sessions.feed(next, "T 1\n"), "RPRT 0\n");
-    EXPECT_FALSE(sessions.retryPendingUnkey());
-    EXPECT_TRUE(rig.transmit) << "the new keyer keeps the transmitter";
-
-    boxOpen = true;
-    sessions.close(next);
-    ASSERT_TRUE(sessions.unkeyPending());
-    rig.transmit = false; // the operator unkeyed by hand
-    const int switches = rig.switches;
-    EXPECT_FALSE(sessions.retryPendingUnkey());
-    EXPECT_EQ(rig.switches, switches);
+    EXPECT_EQ(rig.transmit, c.keyedAfter);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Between, RigSessionsVanishTest,
+    ::testing::Values(VanishCase{"NothingAndABoxIsOpen", "", false, true, false},
+                      VanishCase{"AnotherClientRepeatedTheKey", "T 1\n", false, false, false},
+                      VanishCase{"AnotherClientKeyedAfterIt", "T 0\nT 1\n", false, false, true},
+                      VanishCase{"TheOperatorSwitchedToReceiveAndBack", "", true, true, true}),
+    rowNameOf<VanishCase>);
 
 TEST_F(RigSessionsTest, AFullTableClosesTheSessionIdleLongestAsIfItHadVanished) {
     const SessionId keyer = keyed();

@@ -1,6 +1,7 @@
 #pragma once
 // A radio for the network tests that takes every tune and switch and counts
 // them: 145 MHz on the read-out, the 2 m band at 25 kHz a notch, never busy.
+// Each switch from receive to transmit starts a transmission with a new number.
 
 #include "remote/rig_protocol.h"
 
@@ -21,8 +22,10 @@ public:
         return std::abs(hz - static_cast<double>(frequencyHz())) < stepHz() / 2.0;
     }
     bool transmitting() override { return transmit; }
+    std::uint64_t transmission() override { return transmit ? number : 0; }
     Result setTransmit(bool on) override {
         ++switches;
+        number += on && !transmit ? 1 : 0;
         transmit = on;
         return Result::Ok;
     }
@@ -34,6 +37,7 @@ public:
     std::string info() const override { return "VOLNA144 test rig"; }
 
     bool transmit = false;
+    std::uint64_t number = 1; // of the transmission on the air or the last one
     int tunes = 0;
     int switches = 0;
 };

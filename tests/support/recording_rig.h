@@ -20,6 +20,7 @@ public:
     }
     bool onCurrentNotch(double) override { return false; }
     bool transmitting() override { return transmit; }
+    std::uint64_t transmission() override { return transmit ? 1 : 0; }
     Result setTransmit(bool on) override {
         switches.push_back(on);
         return result;

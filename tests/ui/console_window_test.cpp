@@ -106,6 +106,20 @@ TEST_F(ConsoleWindowTest, ExitClickedStoresTheReadOutAndEndsTheProgram) {
     EXPECT_EQ(store.readSetting("Flags", "BACK", "?"), "144000");
 }
 
+// Another window (the library) disables the console: while transmitting, its
+// "RX" alone still takes the click; "TX" does not.
+TEST_F(ConsoleWindowTest, OnlyTheWayBackToReceiveTakesAClickInADisabledConsole) {
+    program.scroll(form.tuningSlider, 40);
+    program.click(form.transmitSwitch);
+    program.runEvent([&] { form.enabled = false; });
+    EXPECT_FALSE(widget("Command1")->isEnabled());
+    QTest::mouseClick(widget("Check4"), Qt::LeftButton);
+    EXPECT_FALSE(radio.transmitting());
+    EXPECT_FALSE(widget("Check4")->isEnabled());
+    QTest::mouseClick(widget("Check4"), Qt::LeftButton);
+    EXPECT_FALSE(radio.transmitting());
+}
+
 TEST_F(ConsoleWindowTest, ClosingTheConsoleFrameEndsTheProgramWithTheTransmitLineDown) {
     program.runEvent([&] { form.sent2(0); });
     ASSERT_TRUE(radio.transmitting());

@@ -51,7 +51,7 @@ TEST_F(SettingsWindowTest, EveryControlIsAWidgetOfItsNameInItsFrame) {
     }
     EXPECT_EQ(widget("Text9")->parentWidget(), widget("Frame4"));
     EXPECT_EQ(widget("Frame4")->parentWidget(), widget("Frame1"));
-    EXPECT_EQ(view.size(), QSize(557, 420));
+    EXPECT_EQ(view.size(), QSize(557, 476)); // with the time-out's frame below the others
     EXPECT_EQ(view.windowTitle(), QString::fromUtf8(kSettingsTitle));
 }
 
@@ -72,11 +72,12 @@ TEST_P(SettingsWindowPlacementTest, ControlsSitAtTheirDesignedPlaces) {
 
 INSTANTIATE_TEST_SUITE_P(
     Controls, SettingsWindowPlacementTest,
-    ::testing::Values(Geometry{"Frame1", {8, 8, 537, 353}}, Geometry{"Frame3", {16, 120, 505, 105}},
+    ::testing::Values(Geometry{"Frame1", {8, 8, 537, 409}}, Geometry{"Frame3", {16, 120, 505, 105}},
                       Geometry{"Text1", {168, 24, 49, 19}}, Geometry{"Text4", {440, 48, 49, 19}},
                       Geometry{"Text7", {440, 40, 49, 19}}, Geometry{"Text9", {168, 72, 49, 19}},
                       Geometry{"Label13", {232, 40, 257, 49}},
-                      Geometry{"Command2", {352, 376, 113, 33}}),
+                      Geometry{"Frame5", {16, 344, 505, 49}}, Geometry{"Text10", {168, 20, 49, 19}},
+                      Geometry{"Command2", {352, 432, 113, 33}}),
     rowNameOf<Geometry>);
 
 struct LabelRow {

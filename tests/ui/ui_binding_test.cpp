@@ -70,6 +70,23 @@ TEST_F(UiBindingTest, TheIndicatorFollowsEveryKindOfEventWithoutItsTimerWaking) 
     EXPECT_EQ(indicator(), QString::fromStdString(form.channelIndicator.caption));
 }
 
+// While a box waits for its answer, the handler that opened it has not
+// returned: the console is drawn as the box opens (the time-out's drop comes
+// before its box), and after each client's request served meanwhile.
+TEST_F(UiBindingTest, WhileABoxWaitsTheConsoleIsDrawnAsItStands) {
+    program.scroll(form.tuningSlider, 40);
+    ConsoleRig rig(form, "VOLNA144 test");
+    program.runEvent([&] {
+        ASSERT_EQ(rig.setTransmit(true), RigControl::Result::Ok);
+        QWidget box;
+        box.setWindowModality(Qt::ApplicationModal);
+        box.show();
+        EXPECT_EQ(shown("Label5"), "TX");
+        binding->runRequest([&] { rig.setTransmit(false); });
+        EXPECT_TRUE(QTest::qWaitFor([&] { return shown("Label5") == "RX"; }, 1000));
+    });
+}
+
 TEST_F(UiBindingTest, RedrawsAfterTicksWaitForTheFrameAndDrawTheLastState) {
     program.click(form.bandScanButton);
     ASSERT_TRUE(form.bandScanRunning());

@@ -86,7 +86,7 @@ click_twips 10560 1320 615 615
 settings=$(window '^Настройки$')
 [ -n "$settings" ] || fail "no settings dialog"
 xdotool mousemove --window "$settings" 216 65 click 1 key ctrl+a type 145000
-click_in "$settings" 1440 5640 1695 495 # "Сохранить и выйти"
+click_in "$settings" 1440 6480 1695 495 # "Сохранить и выйти", below the time-out
 grep -q '^Buttom_boundary=145000$' "$work/VOLNA144/VOLNA144.conf" || fail "the band was not stored"
 [ "$(last_divider)" = $(((145000 - 10700) / 25)) ] || fail "after the new band: divider $(last_divider)"
 [ -n "$(window '^VOLNA144  v2\.03 \(simulated radio\)$')" ] || fail "the console did not come back"
