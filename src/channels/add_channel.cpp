@@ -74,9 +74,6 @@ Band Form3::band() const {
 }
 
 void Form3::readStore() {
-    auto read = [this](std::string_view section, std::string_view key) {
-        return store_.readSetting(section, key, kMissingKeyText);
-    };
     const Band band = storedBand(store_);
     lowerBound = band.lowerKHz;
     upperBound = band.upperKHz;
