@@ -160,55 +160,47 @@ INSTANTIATE_TEST_SUITE_P(Markers, FirstRunMarker,
 TEST(RepairStore, GivesLostAndUnusableValuesTheirStartingValues) {
     const struct {
         const char* name;
-        std::vector<Write> edits; // written over a set-up store; "<erase>" drops the key
-        std::vector<std::string> reset;
+        std::vector<Write> edits; // over a set-up store; a value of "-" drops the key
+        const char* reset;
     } cases[] = {
-        {"Sound", {}, {}},
-        {"FlagsLost",
-         {{"Flags", "NEW", "<erase>"}, {"Flags", "BACK", "<erase>"}},
-         {"Flags/BACK", "Flags/NEW"}},
+        {"Sound", {}, ""},
+        {"FlagsLost", {{"Flags", "NEW", "-"}, {"Flags", "BACK", "-"}}, "Flags/BACK, Flags/NEW"},
         {"NoNumber",
          {{"Settings", "GUN", "abc"}, {"Settings", "Delay2", ""}},
-         {"Settings/Delay2", "Settings/GUN"}},
-        {"ScanTickOfZero", {{"Settings", "Scan_speed", "0.4"}}, {"Settings/Scan_speed"}},
+         "Settings/Delay2, Settings/GUN"},
+        {"ScanTickOfZero", {{"Settings", "Scan_speed", "0.4"}}, "Settings/Scan_speed"},
         {"UpperEdgeBelowLower",
          {{"Settings", "Top_boundary", "143000"}},
-         {"Settings/Top_boundary", "Settings/Buttom_boundary"}},
+         "Settings/Top_boundary, Settings/Buttom_boundary"},
         {"LowerEdgeLostAboveTheUpper",
-         {{"Settings", "Buttom_boundary", "<erase>"}, {"Settings", "Top_boundary", "143900"}},
-         {"Settings/Top_boundary", "Settings/Buttom_boundary"}},
+         {{"Settings", "Buttom_boundary", "-"}, {"Settings", "Top_boundary", "143900"}},
+         "Settings/Top_boundary, Settings/Buttom_boundary"},
     };
+    MemoryStore full;
+    writeStartingValues(full);
+    full.writeSetting("Channels(RX)", "$1", "145500");
     for (const auto& row : cases) {
-        MemoryStore full;
-        writeStartingValues(full);
-        full.writeSetting("Channels(RX)", "$1", "145500");
         MemoryStore store;
-        for (const MemoryStore::Entry& entry : full.entries()) {
-            const Write* edit = nullptr;
-            for (const Write& candidate : row.edits) {
-                edit = candidate.key == entry.key ? &candidate : edit;
+        for (MemoryStore::Entry entry : full.entries()) {
+            for (const Write& edit : row.edits) {
+                entry.value = edit.key == entry.key ? edit.value : entry.value;
             }
-            if (edit == nullptr || edit->value != "<erase>") {
-                store.writeSetting(entry.section, entry.key, edit ? edit->value : entry.value);
+            if (entry.value != "-") {
+                store.writeSetting(entry.section, entry.key, entry.value);
             }
         }
         ScriptedPrompter prompter;
-        if (!row.reset.empty()) {
-            std::string names;
-            for (const std::string& name : row.reset) {
-                names += (names.empty() ? "" : ", ") + name;
-            }
-            prompter.expectError("В файле настроек не было или не удалось прочитать: " + names +
-                                 ". Им даны начальные значения.");
+        if (*row.reset != '\0') {
+            prompter.expectError(
+                std::string("В файле настроек не было или не удалось прочитать: ") + row.reset +
+                ". Им даны начальные значения.");
         }
         EXPECT_TRUE(initialiseStoreOnFirstRun(store, prompter)) << row.name << ": no question";
-
         repairStore(store, prompter);
-
         prompter.verify();
         for (const MemoryStore::Entry& entry : full.entries()) {
             EXPECT_EQ(entry.value, store.readSetting(entry.section, entry.key, "<missing>"))
-                << row.name << ": " << entry.section << "/" << entry.key;
+                << row.name << ": " << entry.key;
         }
     }
 }
