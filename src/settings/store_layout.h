@@ -10,9 +10,9 @@ namespace volna {
 inline constexpr std::string_view kSectionFlags = "Flags";
 inline constexpr std::string_view kSectionSettings = "Settings";
 
-// "Program": the program's own section beside the described ones, for what
+// "Program": the program's own section beside the ones its windows share, for what
 // no other section holds: where its extra windows were left (window_place.h)
-// and the language it speaks ("ru" or "en"). Nothing in the described
+// and the language it speaks ("ru" or "en"). Nothing in the shared
 // sections depends on it.
 inline constexpr std::string_view kSectionProgram = "Program";
 inline constexpr std::string_view kKeyLanguage = "Language";

@@ -1,6 +1,6 @@
 #pragma once
 // Where the program's own extra windows were last left on the screen, kept in
-// a section of the store that belongs to the program alone (the described
+// a section of the store that belongs to the program alone (the shared
 // sections and keys stay as they are): left, top, width and height in pixels.
 
 #include "settings/store_layout.h"

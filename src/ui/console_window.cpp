@@ -84,7 +84,7 @@ constexpr std::array kLayout{
     Placement{"Label15", 120, 480, 1695, 255, "Frame3"},
     Placement{"Label16", 1800, 480, 615, 255, "Frame3"},
     Placement{"Label19", 4920, 240, 2535, 255, "Frame3"},
-    // Outside the visible area, as designed.
+    // Outside the visible area: a hidden helper box.
     Placement{"Text990", 12000, 0, 855, 375},
 };
 

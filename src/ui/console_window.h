@@ -1,5 +1,5 @@
 #pragma once
-// The console drawn as designed: the black display panel with its LCD-style
+// The console window: the black display panel with its LCD-style
 // read-outs on the left, the step options and channel buttons in the middle,
 // the scan and exit controls on the right, and the lower panel below.
 

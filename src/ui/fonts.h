@@ -1,6 +1,6 @@
 #pragma once
 // The display fonts of the console. Each names the LCD-style or classic face
-// the design asks for and falls back to a readable face of the system when it
+// the windows are laid out for and falls back to a readable face of the system when it
 // is missing, never failing.
 
 #include <QFont>

@@ -1,5 +1,5 @@
 #pragma once
-// The settings dialog drawn as designed: inside the frame "Настройки:" the band
+// The settings dialog window: inside the frame "Настройки:" the band
 // and offsets, the scan speeds and the transfer delays, each in its own frame
 // with every box on its label's row, then the transmit time-out in a frame of
 // its own, and the two command buttons below.

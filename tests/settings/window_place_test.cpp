@@ -19,7 +19,7 @@ TEST(WindowPlaceTest, APlaceComesBackAsItWasKept) {
     writeWindowPlace(store, "BandActivity", {-1200, 35, 820, 190}); // a screen left of the main one
     EXPECT_EQ(readWindowPlace(store, "BandActivity"), (WindowPlace{-1200, 35, 820, 190}));
     EXPECT_EQ(store.readSetting(kSectionProgram, "BandActivityWidth", ""), "820");
-    // The described sections stay untouched.
+    // The shared sections stay untouched.
     EXPECT_EQ(store.readSetting(kSectionSettings, "BandActivityWidth", "none"), "none");
     EXPECT_EQ(store.readSetting(kSectionFlags, "BandActivityWidth", "none"), "none");
 }

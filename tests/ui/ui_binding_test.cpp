@@ -64,7 +64,7 @@ TEST_F(UiBindingTest, TheIndicatorFollowsEveryKindOfEventWithoutItsTimerWaking) 
     // Several of its intervals pass untouched: the indicator's timer never ran.
     QTest::qWait(3 * Form1::kIndicatorIntervalMs);
     EXPECT_EQ(indicatorTicks, 0);
-    // The model's own clock still ticks it, as the description gives it.
+    // The model's own clock still ticks it.
     program.advance(Form1::kIndicatorIntervalMs);
     EXPECT_EQ(indicatorTicks, 1);
     EXPECT_EQ(indicator(), QString::fromStdString(form.channelIndicator.caption));

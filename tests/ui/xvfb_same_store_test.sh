@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The language never reaches the described keys: the real program run in
+# The language never reaches the shared keys: the real program run in
 # Russian and then with --lang=en on the same starting store, doing the same
 # things (a tune through rig control, "add channel" saved, "Exit"), leaves the
 # same store file byte for byte, but for the Language key of its own
