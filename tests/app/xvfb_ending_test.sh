@@ -12,8 +12,7 @@ skip_without Xvfb rigctl
 session_start
 trace=$work/trace.txt
 
-# Starts the program on a fresh trace and keys it; sets pid and port (its rig
-# control's).
+# Starts the program on a fresh trace and keys it; sets pid and port (rig control's).
 start_keyed() {
     write_store 145000 </dev/null
     : >"$trace"
@@ -44,32 +43,20 @@ wait_end() {
 }
 
 ulimit -c 0
-for signal in HUP QUIT ABRT SEGV USR1 ALRM; do
-    start_keyed || continue
+echo 0 >"$work/status"
+for signal in HUP QUIT ABRT SEGV USR1 ALRM TERM; do
+    VOLNA144_SIM_STATUS=$work/status start_keyed || continue
+    if [ "$signal" = TERM ]; then # the event thread stuck: get_dcd reads a FIFO nobody writes
+        rm "$work/status" && mkfifo "$work/status"
+        exec 3<>"/dev/tcp/127.0.0.1/$port"
+        printf '\\get_dcd\n' >&3
+        sleep 0.5
+    fi
     kill -"$signal" "$pid"
     wait_end "SIG$signal"
     [ "$status" = $((128 + $(kill -l "$signal"))) ] || fail "SIG$signal: exit status $status"
     [ "$(tail -n 1 "$trace")" = "out 888 0" ] || fail "SIG$signal left '$(tail -n 1 "$trace")' last"
 done
-
-# SIGTERM while the event thread is stuck in a read that never returns (the
-# simulated radio's status read from a FIFO nobody writes, asked for by
-# get_dcd, as a stalled transfer would be): the line is dropped and the
-# program ends as SIGTERM ends a process.
-echo 0 >"$work/status"
-export VOLNA144_SIM_STATUS=$work/status
-if start_keyed; then
-    rm "$work/status" && mkfifo "$work/status"
-    exec 3<>"/dev/tcp/127.0.0.1/$port"
-    printf '\\get_dcd\n' >&3
-    sleep 0.5
-    kill -TERM "$pid"
-    wait_end "SIGTERM while stuck"
-    [ "$status" = 143 ] || fail "SIGTERM while stuck: exit status $status"
-    [ "$(tail -n 1 "$trace")" = "out 888 0" ] || fail "SIGTERM while stuck left '$(tail -n 1 "$trace")' last"
-    exec 3>&-
-fi
-unset VOLNA144_SIM_STATUS
 
 # The display goes away: Qt ends the program with exit status 1.
 if start_keyed; then

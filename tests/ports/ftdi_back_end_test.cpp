@@ -32,7 +32,7 @@ class FtdiSoleDevice : public ::testing::TestWithParam<SoleCase> {};
 // The automatic choice takes the adapter only when it is the only one.
 TEST_P(FtdiSoleDevice, SaysWhyUnlessExactlyOneIsAttached) {
     auto log = std::make_shared<ChipLog>();
-    attach(*log, GetParam().attached);
+    log->attached = GetParam().attached;
     const PortBackEnd row = rowOn(log);
     std::string why;
     EXPECT_EQ(row.soleDevice(why), GetParam().sole);

@@ -16,12 +16,11 @@ using Bytes = std::vector<std::uint8_t>;
 // What the fake chip is to answer, and what it was asked, in order.
 struct ChipLog {
     FtdiOpenResult openResult = FtdiOpenResult::Opened;
-    std::vector<FtdiAdapter> adapters{{"FT4ZQ9", "FT232R USB UART"}};
-    bool listWorks = true;
+    int attached = 1;
+    std::vector<FtdiAdapter> adapters; // else FT0, FT1...; attached < 0: the listing fails
     bool bitBangWorks = true;
     bool baudWorks = true;
     int writesThatWork = 1000;
-    int writesThatFail = 1000; // after those that work; then they work again
     bool readWorks = true;
     std::uint8_t pins = 0;
     FtdiUsbLocation location;
@@ -33,23 +32,16 @@ struct ChipLog {
     std::vector<std::string> calls; // "write", "read", "close", in order
 };
 
-// count adapters with serial numbers FT0, FT1... all described alike; a
-// negative count: the library cannot list them.
-inline void attach(ChipLog& log, int count) {
-    log.adapters.clear();
-    for (int i = 0; i < count; ++i) {
-        log.adapters.push_back({"FT" + std::to_string(i), "FT232R USB UART"});
-    }
-    log.listWorks = count >= 0;
-}
-
 // Stands for the USB library: records every call in a log the test keeps.
 class FakeChip : public FtdiChip {
 public:
     explicit FakeChip(std::shared_ptr<ChipLog> log) : log_(std::move(log)) {}
     bool listDevices(std::vector<FtdiAdapter>& adapters) override {
         adapters = log_->adapters;
-        return log_->listWorks;
+        for (int i = 0; i < log_->attached && log_->adapters.empty(); ++i) {
+            adapters.push_back({"FT" + std::to_string(i), "FT232R USB UART"});
+        }
+        return log_->attached >= 0;
     }
     FtdiOpenResult open(const std::string& name) override {
         log_->openedName = name;
@@ -65,7 +57,7 @@ public:
     }
     bool write(std::span<const std::uint8_t> bytes) override {
         log_->calls.push_back("write");
-        if (log_->writesThatWork-- <= 0 && log_->writesThatFail-- > 0) {
+        if (log_->writesThatWork-- <= 0) {
             return false;
         }
         log_->writes.emplace_back(bytes.begin(), bytes.end());

@@ -22,7 +22,6 @@ struct GpioChipScript {
     int inputError = 0;
     std::map<int, std::string> heldByOthers; // offset -> consumer
     int setsBeforeFailure = -1;              // the set after this many fails
-    int failingSets = -1;                    // how many fail then; -1: all
     int setError = 0;
     int readError = 0;
     int busyHigh = 1;
@@ -87,9 +86,7 @@ private:
 inline int RecordingGpioChip::setOutputs(const GpioOutputs& levels) {
     script_.calls.push_back("set " + joined(levels));
     const int sets = static_cast<int>(script_.levels.size());
-    if (script_.setsBeforeFailure >= 0 && sets >= script_.setsBeforeFailure &&
-        script_.failingSets != 0) {
-        script_.failingSets -= script_.failingSets > 0 ? 1 : 0;
+    if (script_.setsBeforeFailure >= 0 && sets >= script_.setsBeforeFailure) {
         return script_.setError;
     }
     std::uint64_t lines = 0;
