@@ -1,15 +1,13 @@
-// The way back to receive on the real console, whatever holds its input: the
-// library that disables the console, or a message box of the library or the
-// channel editor waiting for its answer. A client's "T 0", a keyer's vanishing and the
-// operator's click on "RX" (a message box takes its answer first) all leave
-// the console as the transmit switch's click to receive does; keying stays
-// held, and a vanishing keyer drops only its own transmission.
+// The way back to receive on the real console: a client's "T 0", a keyer's
+// vanishing and the transmit time-out do what the switch's click to receive
+// does, also while the library or its box holds the console, where keying is
+// held; and the time-out as the settings dialog sets it.
 
-#include "channels/channel_editor.h"
 #include "channels/channel_library.h"
 #include "remote/console_rig.h"
 #include "remote/rig_sessions.h"
-#include "support/box_with_events.h"
+#include "settings/settings_dialog.h"
+#include "settings/store_layout.h"
 #include "support/console_fixture.h"
 #include "support/row_names.h"
 
@@ -17,6 +15,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -24,113 +23,174 @@
 namespace volna::test {
 namespace {
 
-enum class Holder { Library, BoxOfTheEditor, BoxOfTheLibrary };
-enum class DropWay { ClientSendsReceive, ClientVanishes, OperatorClicks };
+constexpr std::int64_t kMinuteMs = 60 * 1000;
 
-struct HolderCase {
-    const char* name;
-    Holder holder;
-    DropWay way;
+// A prompter whose next box runs whileNextBoxOpen, as a box's event loop runs
+// events while the handler that opened it has not returned; then OK, or No.
+class BoxWithEvents : public Prompter {
+public:
+    Answer ask(const Message& message) override {
+        ++open;
+        if (const std::function<void()> events = std::exchange(whileNextBoxOpen, nullptr)) {
+            events();
+        }
+        --open;
+        return message.buttons == MessageButtons::YesNo ? Answer::No : Answer::Ok;
+    }
+    std::function<void()> whileNextBoxOpen;
+    int open = 0; // boxes waiting for their answer now
 };
 
-class DropToReceiveTest : public ConsoleFixture, public ::testing::WithParamInterface<HolderCase> {
+enum class Drop { ClientSendsReceive, ClientVanishes, TimeOut };
+
+struct DropCase {
+    const char* name;
+    bool inABox; // run inside a box of the library, else with the library open
+    Drop drop;
+};
+
+class TransmitLineTest : public ConsoleFixture, public ::testing::WithParamInterface<DropCase> {
 protected:
     void SetUp() override {
         setChannel(1, "145500", "144900");
-        editor.openLibrary = [this] { library.show(); };
+        form.openSettings = [this] { dialog.show(); };
         start();
         program.scroll(form.tuningSlider, 40);
         library.Form_Load();
+        dialog.Form_Load();
+        store.clearLog();
     }
-    // The console's controls as the operator sees them, and the port's
-    // operations since they were last cleared.
-    std::vector<std::string> consoleState() {
-        std::vector<std::string> state;
+    // Every control as the operator sees it, and the port's operations since
+    // they were last cleared.
+    std::string consoleState() {
+        std::string state = form.modeIndicator.caption + " " + form.transmitSwitch.caption +
+                            (form.transmitSwitch.checked() ? " ticked" : "");
         for (const Control* control : form.controls()) {
-            std::string line = control->name() + (control->enabled ? " on " : " off ");
-            if (const auto* label = dynamic_cast<const Label*>(control)) {
-                line += label->caption;
-            } else if (const auto* box = dynamic_cast<const CheckBox*>(control)) {
-                line += box->caption + (box->checked() ? " ticked" : "");
-            }
-            state.push_back(line);
+            state += " " + control->name() + (control->enabled ? "+" : "-");
         }
         for (const PortOp& op : radio.operations()) {
-            state.push_back(std::to_string(op.port) + " " + std::to_string(op.value));
+            state += " " + std::to_string(op.port) + ":" + std::to_string(op.value);
         }
         return state;
     }
-    // Opens what holds the console and runs drop there: inside its box while
-    // the box waits for its answer, when the row names a box.
-    void holdAndRun(Holder holder, const std::function<void()>& drop) {
-        program.runEvent([&] { editor.show(); });
-        if (holder == Holder::Library || holder == Holder::BoxOfTheLibrary) {
-            ASSERT_TRUE(program.click(editor.libraryButton));
-            ASSERT_FALSE(form.enabled);
-        }
-        boxes.whileNextBoxOpen = drop;
-        if (holder == Holder::BoxOfTheEditor) {
-            ASSERT_TRUE(program.type(editor.transmitBox(2), "150000")); // out of band
-            ASSERT_TRUE(program.click(editor.saveButton));
-        } else if (holder == Holder::BoxOfTheLibrary) {
-            ASSERT_TRUE(program.select(library.channelList, 0));
-            ASSERT_TRUE(program.click(library.toLibraryButton));
-            ASSERT_TRUE(program.click(library.toLibraryButton)); // "already there?"
-        } else {
-            std::exchange(boxes.whileNextBoxOpen, nullptr)();
-        }
-        ASSERT_EQ(boxes.whileNextBoxOpen, nullptr) << "no box ran the drop";
-    }
 
     BoxWithEvents boxes;
-    Form2 editor{program, store, boxes};
     Form6 library{program, store, boxes};
+    Form5 dialog{program, store, prompter, form};
     ConsoleRig rig{form, "VOLNA144 test"};
     RigSessions sessions{rig, [this] { return boxes.open > 0; },
                          [](RigControl& r) { return std::make_unique<RigProtocol>(r); }};
+    const SessionId client = sessions.open().id;
 };
 
-TEST_P(DropToReceiveTest, TheWayBackToReceiveIsTheSwitchsClickWhateverHoldsTheConsole) {
-    const HolderCase& c = GetParam();
+TEST_P(TransmitLineTest, TheWayBackToReceiveIsTheSwitchsClickWhateverHoldsTheConsole) {
+    const DropCase& c = GetParam();
     program.click(form.transmitSwitch);
     radio.clearOperations();
     program.click(form.transmitSwitch);
-    const std::vector<std::string> expected = consoleState();
-    const SessionId client = sessions.open().id;
+    const std::string expected = consoleState();
     ASSERT_EQ(sessions.feed(client, "T 1\n"), "RPRT 0\n");
-    holdAndRun(c.holder, [&] {
+    const std::function<void()> drop = [&] {
         radio.clearOperations();
-        if (c.way == DropWay::ClientSendsReceive) {
+        if (c.drop == Drop::ClientSendsReceive) {
             EXPECT_EQ(sessions.feed(client, "T 0\nT 1\n"), "RPRT 0\nRPRT -9\n");
-        } else if (c.way == DropWay::ClientVanishes) {
+        } else if (c.drop == Drop::ClientVanishes) {
             sessions.close(client);
         } else {
-            EXPECT_TRUE(program.click(form.transmitSwitch));
-            EXPECT_FALSE(program.click(form.transmitSwitch)) << "keying is held";
+            program.advance(10 * kMinuteMs - 1); // none stored: ten minutes
+            ASSERT_TRUE(radio.transmitting()) << "ended early";
+            prompter.expect(kMessageTitle, kTransmitTimedOut);
+            program.advance(1);
         }
-    });
+    };
+    program.runEvent([&] { library.show(); });
+    ASSERT_FALSE(form.enabled);
+    if (c.inABox) {
+        boxes.whileNextBoxOpen = drop;
+        ASSERT_TRUE(program.select(library.channelList, 0));
+        ASSERT_TRUE(program.click(library.toLibraryButton));
+        ASSERT_TRUE(program.click(library.toLibraryButton)); // "already there?"
+        ASSERT_EQ(boxes.whileNextBoxOpen, nullptr) << "no box ran the drop";
+    } else {
+        drop();
+    }
     EXPECT_EQ(consoleState(), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Holders, DropToReceiveTest,
-    ::testing::Values(
-        HolderCase{"Library", Holder::Library, DropWay::ClientSendsReceive},
-        HolderCase{"BoxOfTheEditor", Holder::BoxOfTheEditor, DropWay::ClientSendsReceive},
-        HolderCase{"BoxOfTheLibrary", Holder::BoxOfTheLibrary, DropWay::ClientSendsReceive},
-        HolderCase{"LibraryAndTheClientVanishes", Holder::Library, DropWay::ClientVanishes},
-        HolderCase{"BoxOfTheLibraryAndTheClientVanishes", Holder::BoxOfTheLibrary,
-                   DropWay::ClientVanishes},
-        HolderCase{"LibraryAndTheOperatorClicks", Holder::Library, DropWay::OperatorClicks}),
-    rowNameOf<HolderCase>);
+    Drops, TransmitLineTest,
+    ::testing::Values(DropCase{"ClientSendsReceive", false, Drop::ClientSendsReceive},
+                      DropCase{"ClientSendsReceiveInABox", true, Drop::ClientSendsReceive},
+                      DropCase{"ClientVanishesInABox", true, Drop::ClientVanishes},
+                      DropCase{"TimeOutInABox", true, Drop::TimeOut}),
+    rowNameOf<DropCase>);
 
-TEST_F(DropToReceiveTest, AVanishedClientLeavesTheOperatorsNextTransmissionOnTheAir) {
-    const SessionId client = sessions.open().id;
+TEST_F(TransmitLineTest, AVanishedClientLeavesTheOperatorsNextTransmissionOnTheAir) {
     ASSERT_EQ(sessions.feed(client, "T 1\n"), "RPRT 0\n");
     program.click(form.transmitSwitch); // the operator: to receive
     program.click(form.transmitSwitch); // and keys again
     sessions.close(client);
     EXPECT_TRUE(radio.transmitting());
+}
+
+TEST_F(TransmitLineTest, EachTransmissionCountsFromItsStartWithTheLimitStoredThenZeroForNone) {
+    store.writeSetting(kSectionProgram, kKeyTransmitTimeout, "2");
+    program.click(form.transmitSwitch);
+    program.advance(90 * 1000);
+    program.click(form.transmitSwitch); // to receive before the time-out
+    store.writeSetting(kSectionProgram, kKeyTransmitTimeout, "1");
+    program.click(form.transmitSwitch);
+    program.advance(kMinuteMs - 1);
+    EXPECT_TRUE(radio.transmitting());
+    prompter.expect(kMessageTitle, kTransmitTimedOut);
+    program.advance(1);
+    EXPECT_FALSE(radio.transmitting());
+    store.writeSetting(kSectionProgram, kKeyTransmitTimeout, "0");
+    program.click(form.transmitSwitch);
+    program.advance(12 * 60 * kMinuteMs);
+    EXPECT_TRUE(radio.transmitting());
+}
+
+TEST(TransmitTimeoutText, OnlyOneToThreeDigitsAreATimeOut) {
+    EXPECT_EQ(transmitTimeoutMinutes(" 999\t"), 999);
+    for (const char* text : {"1000", "-1", "1.5", "5 min", " "}) {
+        EXPECT_EQ(transmitTimeoutMinutes(text), std::nullopt) << '"' << text << '"';
+    }
+}
+
+TEST_F(TransmitLineTest, AChangeOfTheTimeOutAloneWritesOnlyItAndKeepsTheTuning) {
+    ASSERT_TRUE(program.click(form.configButton));
+    EXPECT_EQ(dialog.transmitTimeoutBox.text(), "10"); // none stored: the starting value
+    ASSERT_TRUE(program.type(dialog.transmitTimeoutBox, " 3"));
+    ASSERT_TRUE(program.click(dialog.saveButton));
+    const std::vector<MemoryStore::Write> written{{"Program", "TransmitTimeout", "3"}};
+    EXPECT_EQ(store.writes(), written);
+    EXPECT_EQ(program.activeWindow(), &form);
+    EXPECT_EQ(form.tuningSlider.value(), 40);
+    ASSERT_TRUE(program.click(form.configButton));
+    EXPECT_EQ(dialog.transmitTimeoutBox.text(), "3");
+    ASSERT_TRUE(program.click(dialog.saveButton));
+    EXPECT_EQ(store.writes(), written) << "an unchanged save writes nothing";
+}
+
+TEST_F(TransmitLineTest, TheTimeOutIsCheckedAfterTheOtherValuesAndWrittenBeforeTheLock) {
+    ASSERT_TRUE(program.click(form.configButton));
+    prompter.expectError(kTransmitTimeoutInvalid);
+    ASSERT_TRUE(program.type(dialog.transmitTimeoutBox, "1.5"));
+    ASSERT_TRUE(program.click(dialog.saveButton));
+    EXPECT_EQ(dialog.focused(), &dialog.transmitTimeoutBox);
+    ASSERT_TRUE(program.type(dialog.lowerBoundBox, "0"));
+    prompter.expectError(kBoundaryInvalid);
+    ASSERT_TRUE(program.click(dialog.saveButton));
+    EXPECT_TRUE(store.writes().empty());
+    ASSERT_TRUE(program.type(dialog.lowerBoundBox, "145000"));
+    ASSERT_TRUE(program.type(dialog.transmitTimeoutBox, "0"));
+    ASSERT_TRUE(program.click(dialog.saveButton));
+    const std::vector<MemoryStore::Write> after(store.writes().end() - 4, store.writes().end());
+    EXPECT_EQ(after, (std::vector<MemoryStore::Write>{{"Settings", "GUN", "-10700"},
+                                                      {"Program", "TransmitTimeout", "0"},
+                                                      {"Flags", "LOCK", "0"},
+                                                      {"Flags", "LOCK", "1"}}));
 }
 
 } // namespace

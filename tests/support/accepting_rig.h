@@ -1,7 +1,6 @@
 #pragma once
 // A radio for the network tests that takes every tune and switch and counts
 // them: 145 MHz on the read-out, the 2 m band at 25 kHz a notch, never busy.
-// Each switch from receive to transmit starts a transmission with a new number.
 
 #include "remote/rig_protocol.h"
 
@@ -37,7 +36,7 @@ public:
     std::string info() const override { return "VOLNA144 test rig"; }
 
     bool transmit = false;
-    std::uint64_t number = 1; // of the transmission on the air or the last one
+    std::uint64_t number = 1; // the transmission on the air or the last; each key starts a new one
     int tunes = 0;
     int switches = 0;
 };

@@ -70,9 +70,8 @@ TEST_F(UiBindingTest, TheIndicatorFollowsEveryKindOfEventWithoutItsTimerWaking) 
     EXPECT_EQ(indicator(), QString::fromStdString(form.channelIndicator.caption));
 }
 
-// While a box waits for its answer, the handler that opened it has not
-// returned: the console is drawn as the box opens (the time-out's drop comes
-// before its box), and after each client's request served meanwhile.
+// The handler that opened a box has not returned while it waits: the console
+// is drawn as the box opens and after each request served meanwhile.
 TEST_F(UiBindingTest, WhileABoxWaitsTheConsoleIsDrawnAsItStands) {
     program.scroll(form.tuningSlider, 40);
     ConsoleRig rig(form, "VOLNA144 test");
