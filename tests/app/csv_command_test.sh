@@ -6,6 +6,7 @@
 # and the console itself refusing in one line to start without a display.
 set -u
 program=${1:?usage: csv_command_test.sh PATH/TO/volna144}
+. "$(dirname "$0")/../support/session.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
@@ -145,17 +146,12 @@ said "не найден"
 # store (a full library, larger than the block) and an old CSV file stay as
 # they were, and both commands end with status 1.
 tight=$work/tight
-mkdir -p "$tight"
-if mount -t tmpfs -o size=128k tmpfs "$tight" 2>/dev/null; then
+if mount_small_disk "$tight"; then
     trap 'umount -l "$tight"; rm -rf "$work"' EXIT
     make_store "$tight"
-    {
-        echo '[Library]'
-        for n in $(seq 100); do echo "\$$n=$((145000 + 25 * n)) - 145000 - entry $n of a full library"; done
-    } >>"$tight/VOLNA144/VOLNA144.conf"
+    full_library >>"$tight/VOLNA144/VOLNA144.conf"
     echo "old,csv" >"$tight/old.csv"
-    head -c 1M /dev/zero >"$tight/filler" 2>/dev/null
-    truncate -s $(($(stat -c %s "$tight/filler") - 4096)) "$tight/filler"
+    fill_but_one_block "$tight"
     before=$(md5sum <"$tight/VOLNA144/VOLNA144.conf")
     run "$tight" 1 --export-csv=library "$tight/old.csv"
     [ "$(cat "$tight/old.csv")" = old,csv ] || fail "a failed export changed the old CSV file"

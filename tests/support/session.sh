@@ -59,6 +59,22 @@ CONF
     } >"$XDG_CONFIG_HOME/VOLNA144/VOLNA144.conf"
 }
 
+# Mounts a 128 KiB tmpfs on folder $1 (the caller unmounts it); false where
+# none can be mounted (not root).
+mount_small_disk() { mkdir -p "$1" && mount -t tmpfs -o size=128k tmpfs "$1" 2>/dev/null; }
+
+# Fills the file system of folder $1 up to one free 4 KiB block.
+fill_but_one_block() {
+    head -c 1M /dev/zero >"$1/filler" 2>/dev/null
+    truncate -s $(($(stat -c %s "$1/filler") - 4096)) "$1/filler"
+}
+
+# A full library section, some 5 KB: more than one block.
+full_library() {
+    echo '[Library]'
+    for n in $(seq 100); do echo "\$$n=$((145000 + 25 * n)) - 145000 - entry $n of a full library"; done
+}
+
 # The divider of the last complete word on the port trace $trace: a word
 # starts when the frame line rises, each rising clock samples the data line
 # (least significant bit first), and the falling frame line ends it.

@@ -125,15 +125,12 @@ grep -q "^volna144: no parallel port at $work/no-port" "$work/ppdev.txt" ||
 # larger than that: a retune and "Exit" cannot be saved; one box says so, and
 # the store stays as it was. ---
 tight=$work/tight
-mkdir -p "$tight"
-if mount -t tmpfs -o size=128k tmpfs "$tight" 2>/dev/null; then
+if mount_small_disk "$tight"; then
     trap 'kill $xvfb $pids 2>/dev/null; umount -l "$tight"; rm -rf "$work"' EXIT
     export XDG_CONFIG_HOME=$tight
-    for n in $(seq 100); do echo "\$$n=$((145000 + 25 * n)) - 145000 - entry $n of a full library"; done |
-        sed '1i [Library]' | write_store 145500
+    full_library | write_store 145500
     cp "$tight/VOLNA144/VOLNA144.conf" "$work/before.conf"
-    head -c 1M /dev/zero >"$tight/filler" 2>/dev/null
-    truncate -s $(($(stat -c %s "$tight/filler") - 4096)) "$tight/filler"
+    fill_but_one_block "$tight"
     "$program" --port=sim 2>/dev/null &
     pid=$!
     pids="$pids $pid"
