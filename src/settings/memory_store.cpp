@@ -41,6 +41,11 @@ bool MemoryStore::contains(std::string_view section, std::string_view key) const
     return find(section, key) != nullptr;
 }
 
+const std::string* MemoryStore::valueOf(std::string_view section, std::string_view key) const {
+    const Entry* entry = find(section, key);
+    return entry != nullptr ? &entry->value : nullptr;
+}
+
 void MemoryStore::clearLog() {
     writes_.clear();
     syncCount_ = 0;

@@ -38,6 +38,8 @@ public:
     void failSyncs(bool fail) { failSyncs_ = fail; }
 
     bool contains(std::string_view section, std::string_view key) const;
+    // The stored value, nullptr when the key does not exist.
+    const std::string* valueOf(std::string_view section, std::string_view key) const;
     // Number of distinct keys stored.
     std::size_t size() const { return entries_.size(); }
     // Every stored value, in the order its key was first written.

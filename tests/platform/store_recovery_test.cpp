@@ -10,6 +10,7 @@
 #include <QSettings>
 #include <QString>
 
+#include <cerrno>
 #include <functional>
 #include <ostream>
 #include <random>
@@ -221,6 +222,25 @@ TEST_F(QSettingsStoreTest, ARepeatedKeyIsNamedAndTheFileKeptAside) {
     QSettingsStore reopened(prompter);
     EXPECT_EQ("145600", reopened.readSetting("Channels(RX)", "$1", kNoValue));
     EXPECT_EQ("2", reopened.readSetting("Settings", "Delay2", kNoValue));
+}
+
+// The sound values replace a damaged file at its first write; when that
+// fails, a write of a value the store already holds is not taken for saved.
+TEST_F(QSettingsStoreTest, ADamagedFileThatCannotBeReplacedIsNotTakenForSaved) {
+    writeBytes(storeFile(), "[Flags]\nLOCK=1\nbroken line\n");
+    struct RefusingRename : FileCalls {
+        int rename(const char* from, const char* to) override {
+            const bool store = std::string(to).ends_with("VOLNA144.conf");
+            return refuse && store ? (errno = EACCES, -1) : FileCalls::rename(from, to);
+        }
+        bool refuse = true;
+    } calls;
+    QSettingsStore store(prompter, calls);
+    store.writeSetting("Flags", "LOCK", "1");
+    EXPECT_FALSE(store.sync());
+    calls.refuse = false;
+    EXPECT_TRUE(store.sync());
+    EXPECT_EQ("[Flags]\nLOCK=1\n", fileBytes(storeFile()));
 }
 
 } // namespace

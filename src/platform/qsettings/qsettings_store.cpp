@@ -7,6 +7,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
@@ -81,11 +82,15 @@ void takeValues(QSettings& settings, MemoryStore& values) {
 // when no such file can be made.
 std::optional<QSettings::Status> readText(const std::string& text, MemoryStore& values) {
     const QTemporaryDir dir;
-    const QString copy = dir.filePath(QStringLiteral("store.conf"));
-    if (!dir.isValid() || !writeTextFile(copy.toStdString(), text).ok) {
+    // A scratch file: written plainly, nothing is lost if it does not last.
+    QFile copy(dir.filePath(QStringLiteral("store.conf")));
+    const auto size = static_cast<qint64>(text.size());
+    if (!dir.isValid() || !copy.open(QIODevice::WriteOnly) ||
+        copy.write(text.data(), size) != size || !copy.flush()) {
         return std::nullopt;
     }
-    QSettings settings(copy, QSettings::IniFormat);
+    copy.close();
+    QSettings settings(copy.fileName(), QSettings::IniFormat);
     takeValues(settings, values);
     return settings.status();
 }
@@ -106,9 +111,8 @@ bool sameValues(const MemoryStore& one, const MemoryStore& other) {
         return false;
     }
     for (const MemoryStore::Entry& entry : one.entries()) {
-        if (!other.contains(entry.section, entry.key) ||
-            const_cast<MemoryStore&>(other).readSetting(entry.section, entry.key, {}) !=
-                entry.value) {
+        const std::string* value = other.valueOf(entry.section, entry.key);
+        if (value == nullptr || *value != entry.value) {
             return false;
         }
     }
@@ -142,7 +146,7 @@ void QSettingsStore::writeSetting(std::string_view section, std::string_view key
     setAsideDamagedFile();
     // The same text again (the start writes "LOCK" = "1" every time) changes
     // nothing and costs no save.
-    if (values_.contains(section, key) && values_.readSetting(section, key, {}) == value) {
+    if (const std::string* stored = values_.valueOf(section, key); stored && *stored == value) {
         return;
     }
     unsaved_ = true;
@@ -180,17 +184,18 @@ void QSettingsStore::open() {
         return;
     }
     const StoreFileScan scan = scanStoreFile(file.text);
-    if (scan.damagedLines == 0 && scan.duplicates.empty()) {
-        // QSettings also reports a format error for a byte order mark, which
-        // loses nothing: such a file is damaged only if it reads otherwise
-        // than its lines.
-        if (readFile(path_, file.text, values_) == QSettings::NoError ||
-            soundLinesReadTheSame(scan.soundText)) {
-            return;
-        }
+    const bool soundLines = scan.damagedLines == 0 && scan.duplicates.empty();
+    if (soundLines && readFile(path_, file.text, values_) == QSettings::NoError) {
+        return;
     }
     MemoryStore sound;
-    if (readText(scan.soundText, sound)) {
+    const bool soundRead = readText(scan.soundText, sound).has_value();
+    // QSettings also reports a format error for a byte order mark, which loses
+    // nothing: such a file is damaged only if it reads otherwise than its lines.
+    if (soundLines && soundRead && sameValues(sound, values_)) {
+        return;
+    }
+    if (soundRead) {
         values_ = sound;
     } else if (values_.size() == 0) { // what QSettings reads of the whole file has to do
         readFile(path_, file.text, values_);
@@ -199,13 +204,6 @@ void QSettingsStore::open() {
     damagedBytes_ = file.text;
     damagedLines_ = scan.damagedLines;
     duplicates_ = joinedNames(scan.duplicates);
-}
-
-// Whether the sound lines of a file that QSettings reported an error for read
-// the same as the whole file.
-bool QSettingsStore::soundLinesReadTheSame(const std::string& soundText) {
-    MemoryStore sound;
-    return readText(soundText, sound) && sameValues(sound, values_);
 }
 
 // The run goes on with the first-run values in memory, and the file is left as
@@ -244,8 +242,9 @@ void QSettingsStore::setAsideDamagedFile() {
     }
     prompter_->ask(errorBox(report));
     // The sound values replace the damaged file at once, so that what is on
-    // the disk reads whole even if the program ends before its next sync.
-    writeFile();
+    // the disk reads whole even if the program ends before its next sync; if
+    // they cannot, the next sync tries again.
+    unsaved_ = changed_ = !writeFile();
 }
 
 // The whole store, as it is in memory, replaces the file. The first failure

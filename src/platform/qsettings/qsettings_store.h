@@ -57,7 +57,6 @@ public:
 
 private:
     void open();
-    bool soundLinesReadTheSame(const std::string& soundText);
     void runWithoutFile(const std::string& reason);
     void setAsideDamagedFile();
     bool writeFile();
