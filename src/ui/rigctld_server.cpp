@@ -92,7 +92,8 @@ std::string RigctldServer::where() const {
 
 void RigctldServer::accept() {
     while (QTcpSocket* socket = server_.nextPendingConnection()) {
-        const RigSessions::Opened opened = sessions_.open();
+        RigSessions::Opened opened;
+        runRequest_([&] { opened = sessions_.open(); }); // may end an evicted keyer's transmission
         if (opened.evicted) {
             closeSocket(*opened.evicted);
         }
@@ -139,7 +140,9 @@ void RigctldServer::serve(SessionId id) {
 
 // The connection is gone (or failed): its session ends.
 void RigctldServer::drop(SessionId id) {
-    sessions_.close(id);
+    // As a request: a vanished keyer's drop to receive is drawn even while a
+    // message box is open.
+    runRequest_([&] { sessions_.close(id); });
     const auto found = sockets_.find(id);
     if (found != sockets_.end()) {
         found->second->disconnect(this);

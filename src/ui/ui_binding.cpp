@@ -80,7 +80,7 @@ void UiBinding::runRequest(const std::function<void()>& request) {
     drawAtFrame_ = true;
     request();
     drawAtFrame_ = outer;
-    if (QApplication::activeModalWidget() != nullptr && !frame_.isActive()) {
+    if (!frame_.isActive() && QApplication::activeModalWidget() != nullptr) {
         frame_.start();
     }
 }
