@@ -63,18 +63,24 @@ int fail(const char* message) {
     return fail(shown(message).toStdString());
 }
 
-// Why a file could not be read or written, in the program's language.
+QString reasonOf(const TextFileResult& result) {
+    return QString::fromLocal8Bit(std::strerror(result.errorNumber));
+}
+
+// Why a file could not be read (otherwise: kFileUnreadable) or written
+// (kFileUnwritable), in the program's language.
 std::string fileFault(const QString& path, const TextFileResult& result, const char* otherwise) {
+    const bool reading = otherwise == kFileUnreadable;
     switch (result.errorNumber) {
-    case ENOENT:
-        return text(kFileMissing, path);
     case EINVAL: // a pipe or a device would block or never end
     case EISDIR:
         return text(kFileNotRegular, path);
+    case ENOENT:
+        return reading ? text(kFileMissing, path) : text(otherwise, path, reasonOf(result));
     case EFBIG:
-        return text(kFileTooLarge, path);
+        return reading ? text(kFileTooLarge, path) : text(otherwise, path, reasonOf(result));
     default:
-        return text(otherwise, path, QString::fromLocal8Bit(std::strerror(result.errorNumber)));
+        return text(otherwise, path, reasonOf(result));
     }
 }
 
