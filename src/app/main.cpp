@@ -280,7 +280,8 @@ int main(int argc, char** argv) {
     LanguageSwitch languages;
     speak(languages, options.language.value_or(Language::Russian));
     MessageBoxPrompter prompter;
-    SingleConsole single(storeFilePath());
+    const QString storeFile = storeFilePath();
+    SingleConsole single(storeFile);
     if (const int status = claimStore(single, prompter); status >= 0) {
         return status;
     }
@@ -296,7 +297,9 @@ int main(int argc, char** argv) {
     port.addEmergencyDrop(drop);
     const TransmitLineGuard lineGuard(drop);
 
-    removeSaveLeftovers(storeFilePath());
+    if (single.holdsStore()) { // another console's temporary file may be a save in progress
+        removeSaveLeftovers(storeFile);
+    }
     QSettingsStore store(prompter);
     if (const Language language = chooseLanguage(store, options.language);
         language != options.language.value_or(Language::Russian)) {

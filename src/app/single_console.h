@@ -19,13 +19,13 @@ class QWidget;
 namespace volna {
 
 // What a start tells the operator when the console on its store cannot be
-// reached; and the reason a CSV import is refused.
+// reached.
 inline constexpr const char* kAlreadyRunning = "VOLNA144 уже запущена";
 
 class SingleConsole {
 public:
     enum class Start {
-        First,           // this start holds the store (or runs without a lock, see lockError)
+        First,           // this start holds the store (or runs without a lock, see problem())
         RaisedOther,     // the running console came to the front: end with status 0
         OtherUnreachable // the store is held, and its holder did not answer in time
     };
@@ -50,6 +50,8 @@ public:
     // Why this start runs without the lock or cannot be reached by later
     // starts; empty when all is well.
     const std::string& problem() const { return problem_; }
+    // Whether this start holds the store's lock.
+    bool holdsStore() const { return lock_ && lock_->state() == InstanceLock::State::Taken; }
 
 private:
     void listen();
