@@ -106,7 +106,7 @@ void PpdevPort::out(int port, int value) {
         return;
     }
     const int error = node_->writeData(static_cast<unsigned char>(value & 0xFF));
-    if (stillThere("write to the data register of", error, !inBatch_)) {
+    if (stillThere("write to the data register of", error, batchDepth_ == 0)) {
         dataRegister_ = value & 0xFF;
     }
 }
@@ -133,8 +133,7 @@ void PpdevPort::tryDropAfterFault() {
 }
 
 void PpdevPort::endBatch() {
-    inBatch_ = false;
-    if (fault_.empty()) {
+    if (--batchDepth_ == 0 && fault_.empty()) {
         stillThere("write to the data register of", 0);
     }
 }

@@ -47,7 +47,7 @@ public:
     // A word's writes go out one by one as ever; whether the port is still
     // there is asked once at the end of the word instead of after each of
     // its writes (a scan at 1 ms writes some 75 000 a second).
-    void beginBatch() override { inBatch_ = true; }
+    void beginBatch() override { ++batchDepth_; }
     void endBatch() override;
 
 private:
@@ -63,7 +63,7 @@ private:
     std::string device_;
     int dataRegister_ = 0;
     std::string fault_;
-    bool inBatch_ = false;
+    int batchDepth_ = 0; // batches nest: a recorder's inside a trace's
 };
 
 // The parallel port as the command line offers it: --port=ppdev[:DEVICE], by
