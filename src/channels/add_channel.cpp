@@ -74,7 +74,7 @@ Band Form3::band() const {
 }
 
 void Form3::readStore() {
-    const Band band = storedBand(store_);
+    const Band band = storedBand(store_, kChannelRasterKHz);
     lowerBound = band.lowerKHz;
     upperBound = band.upperKHz;
     for (int n = 1; n <= kChannelCount; ++n) {

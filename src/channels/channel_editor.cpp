@@ -68,7 +68,7 @@ bool Form2::tableEdited() {
 }
 
 void Form2::readBand() {
-    const Band band = storedBand(store_);
+    const Band band = storedBand(store_, kChannelRasterKHz);
     lowerBound = static_cast<std::int32_t>(band.lowerKHz);
     upperBound = band.upperKHz;
 }

@@ -83,7 +83,7 @@ void Form1::loadSettings() {
     auto number = [this](std::string_view key) {
         return leadingNumber(store_.readSetting(kSectionSettings, key, ""));
     };
-    const Band stored = storedBand(store_);
+    const Band stored = storedBand(store_, rasterKHz, stepFactor);
     lowerBound = static_cast<std::int32_t>(stored.lowerKHz);
     upperBound = stored.upperKHz;
     ifOffset = number(kKeyIfOffset);

@@ -10,6 +10,7 @@
 
 namespace volna {
 
-Band storedBand(SettingsStore& store, int rasterKHz = 25, int stepFactor = 1);
+// The edges from the store, with the raster and step the caller tunes in.
+Band storedBand(SettingsStore& store, int rasterKHz, int stepFactor = 1);
 
 } // namespace volna

@@ -29,9 +29,10 @@ public:
     bool onCurrentNotch(double hz) override { return rig_.onCurrentNotch(hz); }
     bool transmitting() override { return rig_.transmitting(); }
     std::uint64_t transmission() override { return rig_.transmission(); }
+    // Keying waits for the box, and a switch to the state in force is
+    // answered without asking the rig; the way back to receive never waits.
     Result setTransmit(bool on) override {
-        const bool dropToReceive = !on && rig_.transmitting();
-        if (boxOpen_() && !dropToReceive) {
+        if (boxOpen_() && (on || !rig_.transmitting())) {
             return rig_.transmitting() == on ? Result::Ok : Result::Rejected;
         }
         return rig_.setTransmit(on);

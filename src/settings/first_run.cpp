@@ -4,6 +4,7 @@
 #include "settings/numbers.h"
 #include "settings/store_layout.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace volna {
@@ -113,27 +114,25 @@ bool storeNeedsFirstRun(SettingsStore& store) {
 }
 
 std::vector<std::string> resetUnusableValues(SettingsStore& store) {
-    std::vector<bool> reset;
-    for (const StartingValue& value : kStartingValues) {
-        reset.push_back(!usable(store, value.section, value.key));
-    }
     std::vector<std::string> names;
-    for (std::size_t i = 0; i < reset.size(); ++i) {
-        if (reset[i]) {
-            const StartingValue& value = kStartingValues[i];
+    auto reset = [&store, &names](const StartingValue& value) {
+        const std::string name = std::string(value.section) + "/" + std::string(value.key);
+        if (std::find(names.begin(), names.end(), name) == names.end()) {
             store.writeSetting(value.section, value.key, value.value);
+            names.push_back(name);
+        }
+    };
+    for (const StartingValue& value : kStartingValues) {
+        if (!usable(store, value.section, value.key)) {
+            reset(value);
         }
     }
     // The edges go together: one reset alone may leave the band upside down.
-    const bool band = !usableBand(store);
-    for (std::size_t i = 0; i < reset.size(); ++i) {
-        const StartingValue& value = kStartingValues[i];
-        if (band && (value.key == kKeyLowerBound || value.key == kKeyUpperBound)) {
-            store.writeSetting(value.section, value.key, value.value);
-            reset[i] = true;
-        }
-        if (reset[i]) {
-            names.push_back(std::string(value.section) + "/" + std::string(value.key));
+    if (!usableBand(store)) {
+        for (const StartingValue& value : kStartingValues) {
+            if (value.key == kKeyLowerBound || value.key == kKeyUpperBound) {
+                reset(value);
+            }
         }
     }
     return names;

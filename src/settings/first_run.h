@@ -44,8 +44,8 @@ void repairStore(SettingsStore& store, Prompter& prompter);
 // The flags and settings the store lacks, or holds as a text that is no
 // number, or as a number the console cannot work with (a scan tick of 0 ms or
 // less, an upper band edge not above the lower), each written with its
-// starting value; their names, "section/key", in the order of the starting
-// values. Nothing else is touched.
+// starting value; their names, "section/key", each once. Nothing else is
+// touched.
 std::vector<std::string> resetUnusableValues(SettingsStore& store);
 
 } // namespace volna

@@ -70,6 +70,7 @@ void Form5::fillBoxes() {
     delay1Box.setText(read(kKeyDelay1));
     delay2Box.setText(read(kKeyDelay2Read));
     bandScanSpeedBox.setText(read(kKeyBandScanSpeed));
+    fillTimeoutBox();
 }
 
 // The time-out in force, as a plain number: what a save compares against.
@@ -80,7 +81,6 @@ void Form5::fillTimeoutBox() {
 
 void Form5::Form_Load() {
     fillBoxes();
-    fillTimeoutBox();
 }
 
 void Form5::Form_Activate() {
@@ -97,7 +97,6 @@ void Form5::Form_Activate() {
     loadedSettings.txShift = read(kKeyTxShift);
     loadedSettings.ifOffset = toInt32(read(kKeyIfOffset));
     fillBoxes();
-    fillTimeoutBox();
 }
 
 bool Form5::unchanged() const {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace volna {
 
@@ -188,7 +189,7 @@ class SoundLines {
 public:
     void header(std::string_view line) {
         section_ = sectionOf(line);
-        if (!sections_.emplace(foldedCase(section_), true).second) {
+        if (!sections_.insert(foldedCase(section_)).second) {
             note("[" + section_ + "]");
         }
         const std::string_view header = trimmed(line);
@@ -228,7 +229,7 @@ private:
 
     std::string section_; // keys before any header are in the unnamed section
     std::vector<std::string> lines_;
-    std::unordered_map<std::string, bool> sections_;
+    std::unordered_set<std::string> sections_;
     std::unordered_map<std::string, std::size_t> keys_; // folded name to its line
     std::vector<std::string> duplicates_;
 };

@@ -58,6 +58,11 @@ bool readAll(int fd, std::size_t size, std::string& text) {
     return true;
 }
 
+// EISDIR for a folder, EINVAL for a pipe or a device, 0 for a regular file.
+int notRegular(const struct stat& info) {
+    return S_ISREG(info.st_mode) ? 0 : S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+}
+
 // Why a file that opened cannot be read as a whole: not a regular file, or
 // larger than maxBytes; 0 when it can.
 int unreadable(int fd, std::size_t maxBytes, std::size_t& size) {
@@ -65,11 +70,8 @@ int unreadable(int fd, std::size_t maxBytes, std::size_t& size) {
     if (::fstat(fd, &info) != 0) {
         return errno;
     }
-    if (S_ISDIR(info.st_mode)) {
-        return EISDIR;
-    }
-    if (!S_ISREG(info.st_mode)) {
-        return EINVAL;
+    if (const int error = notRegular(info); error != 0) {
+        return error;
     }
     size = static_cast<std::size_t>(info.st_size);
     return size > maxBytes ? EFBIG : 0;
@@ -147,7 +149,7 @@ TextFileResult readTextFile(const std::string& path, std::size_t maxBytes) {
     // without a writer would wait for one, and with it the whole program.
     struct stat info {};
     if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
-        return failure(kCannotReadTemplate, path, S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
+        return failure(kCannotReadTemplate, path, notRegular(info));
     }
     // O_NONBLOCK still, should a pipe take the file's place in between.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
@@ -176,7 +178,7 @@ TextFileResult writeTextFile(const std::string& path, const std::string& text, F
     struct stat info {};
     const bool exists = ::stat(target.c_str(), &info) == 0;
     if (exists && !S_ISREG(info.st_mode)) { // a rename would put a file in place of a device
-        return failure(kCannotWriteTemplate, path, S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
+        return failure(kCannotWriteTemplate, path, notRegular(info));
     }
     std::string temporary = target + kTemporarySuffix + "XXXXXX";
     const int fd = calls.createTemporary(temporary.data());

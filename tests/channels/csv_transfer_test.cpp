@@ -82,7 +82,7 @@ TEST_F(CsvTransferTest, FullListsExportedAndImportedIntoAnEmptyStoreCompareEqual
 }
 
 TEST_F(CsvTransferTest, TheBandComesFromTheSettings) {
-    const Band band = storedBand(store);
+    const Band band = storedBand(store, kChannelRasterKHz);
     EXPECT_EQ(band.lowerKHz, 144000);
     EXPECT_EQ(band.upperKHz, 146000);
     EXPECT_EQ(band.rasterKHz, 25);

@@ -174,7 +174,7 @@ TEST(RepairStore, GivesLostAndUnusableValuesTheirStartingValues) {
          "Settings/Top_boundary, Settings/Buttom_boundary"},
         {"LowerEdgeLostAboveTheUpper",
          {{"Settings", "Buttom_boundary", "-"}, {"Settings", "Top_boundary", "143900"}},
-         "Settings/Top_boundary, Settings/Buttom_boundary"},
+         "Settings/Buttom_boundary, Settings/Top_boundary"},
     };
     MemoryStore full;
     writeStartingValues(full);

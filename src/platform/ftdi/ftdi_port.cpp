@@ -1,6 +1,7 @@
 #include "platform/ftdi/ftdi_port.h"
 
 #include "platform/ftdi/usb_descriptor.h"
+#include "toolkit/text_templates.h"
 
 #include <chrono>
 #include <set>
@@ -27,11 +28,11 @@ std::string notFoundError(std::size_t attached, const std::string& device) {
 
 // The adapters' serial numbers, "unknown" where one cannot be read.
 std::string serialList(const std::vector<FtdiAdapter>& adapters) {
-    std::string list;
+    std::vector<std::string> serials;
     for (const FtdiAdapter& adapter : adapters) {
-        list += (list.empty() ? "" : ", ") + (adapter.serial.empty() ? "unknown" : adapter.serial);
+        serials.push_back(adapter.serial.empty() ? "unknown" : adapter.serial);
     }
-    return list;
+    return joinedNames(serials);
 }
 
 // What the operator can do about several adapters that fit: name one by its
