@@ -4,8 +4,8 @@
 
 #include "channels/add_channel.h"
 
-#include "console/stored_band.h"
-#include "settings/numbers.h"
+#include "settings/stored_band.h"
+#include "domain/numbers.h"
 #include "settings/settings_store.h"
 #include "settings/store_layout.h"
 #include "toolkit/prompter.h"

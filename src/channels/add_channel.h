@@ -2,7 +2,7 @@
 // The add-channel dialog Form3 and its working copy of the ten channels.
 
 #include "channels/channel_editor.h"
-#include "console/band.h"
+#include "domain/band.h"
 #include "settings/channel_store.h"
 #include "toolkit/controls.h"
 #include "toolkit/window.h"

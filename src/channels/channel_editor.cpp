@@ -6,8 +6,8 @@
 #include "channels/channel_editor.h"
 
 #include "channels/csv_transfer.h"
-#include "console/stored_band.h"
-#include "settings/numbers.h"
+#include "settings/stored_band.h"
+#include "domain/numbers.h"
 #include "settings/settings_store.h"
 #include "settings/store_layout.h"
 #include "toolkit/file_chooser.h"

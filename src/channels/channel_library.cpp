@@ -4,7 +4,7 @@
 #include "channels/channel_library.h"
 
 #include "channels/library_entry.h"
-#include "settings/numbers.h"
+#include "domain/numbers.h"
 #include "toolkit/program.h"
 #include "toolkit/prompter.h"
 

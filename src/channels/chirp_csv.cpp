@@ -6,7 +6,7 @@
 
 #include "channels/channel_editor.h"
 #include "channels/library_entry.h"
-#include "settings/numbers.h"
+#include "domain/numbers.h"
 #include "toolkit/text_templates.h"
 
 #include <algorithm>

@@ -4,7 +4,7 @@
 // channels' texts, and rows read back, each checked as the channel windows
 // check what an operator types. Text in, text out: no files and no store here.
 
-#include "console/band.h"
+#include "domain/band.h"
 #include "settings/channel_store.h"
 
 #include <string>

@@ -2,9 +2,9 @@
 
 #include "channels/channel_editor.h"
 #include "channels/library_entry.h"
-#include "console/stored_band.h"
+#include "settings/stored_band.h"
 #include "settings/channel_store.h"
-#include "settings/numbers.h"
+#include "domain/numbers.h"
 #include "settings/store_layout.h"
 #include "toolkit/text_templates.h"
 

@@ -6,7 +6,7 @@
 // command line and by the channel windows alike; no files and no windows here.
 
 #include "channels/chirp_csv.h"
-#include "console/band.h"
+#include "domain/band.h"
 #include "settings/settings_store.h"
 
 #include <limits>

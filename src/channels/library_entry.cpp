@@ -1,6 +1,6 @@
 #include "channels/library_entry.h"
 
-#include "settings/numbers.h"
+#include "domain/numbers.h"
 
 namespace volna {
 

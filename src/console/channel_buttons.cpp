@@ -3,7 +3,7 @@
 // two step buttons follow different rules from "NONE" and wrap around.
 
 #include "console/console.h"
-#include "settings/numbers.h"
+#include "domain/numbers.h"
 #include "toolkit/prompter.h"
 
 #include <string>

@@ -4,7 +4,7 @@
 // the indicator follows a retune at once without the timer polling fast.
 
 #include "console/console.h"
-#include "settings/numbers.h"
+#include "domain/numbers.h"
 
 #include <string>
 

@@ -3,9 +3,9 @@
 
 #include "console/console.h"
 
-#include "console/stored_band.h"
+#include "settings/stored_band.h"
 #include "settings/first_run.h"
-#include "settings/numbers.h"
+#include "domain/numbers.h"
 #include "settings/settings_store.h"
 #include "settings/store_layout.h"
 #include "toolkit/program.h"

@@ -6,7 +6,7 @@
 // radio through the parallel port, the operator through the prompter, and the
 // other windows only through the settings store.
 
-#include "console/band.h"
+#include "domain/band.h"
 #include "settings/channel_store.h"
 #include "settings/store_layout.h"
 #include "synth/control_word.h"

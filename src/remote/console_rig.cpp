@@ -1,7 +1,7 @@
 #include "remote/console_rig.h"
 
 #include "console/console.h"
-#include "settings/numbers.h"
+#include "domain/numbers.h"
 #include "toolkit/program.h"
 
 #include <cmath>

@@ -5,7 +5,7 @@
 
 #include "remote/rig_commands.h"
 
-#include "settings/numbers.h"
+#include "domain/numbers.h"
 
 #include <algorithm>
 #include <array>

@@ -3,7 +3,7 @@
 // counts in a fixed grid of notches by time bins, and the queries a picture of
 // the band needs. Pure model: no window, no clock of its own.
 
-#include "console/band.h"
+#include "domain/band.h"
 #include "toolkit/event.h"
 
 #include <cstddef>

@@ -3,7 +3,7 @@
 // Each tick reads the busy signal first and holds while the receiver is busy.
 
 #include "console/console.h"
-#include "settings/numbers.h"
+#include "domain/numbers.h"
 #include "settings/store_layout.h"
 #include "toolkit/prompter.h"
 

@@ -3,7 +3,7 @@
 // tick, always at the 25 kHz step, holding while the receiver is busy.
 
 #include "console/console.h"
-#include "settings/numbers.h"
+#include "domain/numbers.h"
 #include "toolkit/prompter.h"
 
 #include <string>

@@ -4,7 +4,7 @@
 
 #include "settings/settings_dialog.h"
 
-#include "settings/numbers.h"
+#include "domain/numbers.h"
 #include "settings/settings_store.h"
 #include "settings/store_layout.h"
 #include "toolkit/prompter.h"

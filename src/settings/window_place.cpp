@@ -1,6 +1,6 @@
 #include "settings/window_place.h"
 
-#include "settings/numbers.h"
+#include "domain/numbers.h"
 #include "settings/settings_store.h"
 
 #include <string>

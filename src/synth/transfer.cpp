@@ -3,7 +3,7 @@
 // and clocks it out on the parallel port.
 
 #include "console/console.h"
-#include "settings/numbers.h"
+#include "domain/numbers.h"
 #include "synth/control_word.h"
 
 #include <string>

@@ -2,7 +2,7 @@
 // CSV: what an export reads, what an import plans, and what it writes.
 
 #include "channels/csv_transfer.h"
-#include "console/stored_band.h"
+#include "settings/stored_band.h"
 
 #include "channels/library_entry.h"
 #include "settings/channel_store.h"

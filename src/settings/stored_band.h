@@ -5,7 +5,7 @@
 // inside it for all: the lower edge rounded to a whole kHz (it is slider
 // position 0), the upper edge as stored; a missing edge reads as 0.
 
-#include "console/band.h"
+#include "domain/band.h"
 #include "settings/settings_store.h"
 
 namespace volna {

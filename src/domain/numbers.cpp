@@ -1,4 +1,4 @@
-#include "settings/numbers.h"
+#include "domain/numbers.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,6 +1,6 @@
-#include "console/band.h"
+#include "domain/band.h"
 
-#include "settings/numbers.h"
+#include "domain/numbers.h"
 
 namespace volna {
 

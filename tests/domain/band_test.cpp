@@ -1,4 +1,4 @@
-#include "console/band.h"
+#include "domain/band.h"
 
 #include <gtest/gtest.h>
 

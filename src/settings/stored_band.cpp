@@ -1,6 +1,6 @@
-#include "console/stored_band.h"
+#include "settings/stored_band.h"
 
-#include "settings/numbers.h"
+#include "domain/numbers.h"
 #include "settings/store_layout.h"
 
 #include <string_view>

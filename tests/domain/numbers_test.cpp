@@ -1,4 +1,4 @@
-#include "settings/numbers.h"
+#include "domain/numbers.h"
 
 #include "support/row_names.h"
 
