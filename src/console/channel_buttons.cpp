@@ -27,7 +27,7 @@ void Form1::selectChannel(int k) {
     CoMMent();
     statusLine.caption = rxComments[k - 1];
     sent1(positionOf(frequency));
-    channelIndicator.caption = std::to_string(k);
+    showChannel(k);
 }
 
 // Tunes channel j for "<-" and "->"; the current channel is left as it was.
@@ -40,7 +40,7 @@ void Form1::stepToChannel(int j) {
     CoMMent();
     statusLine.caption = rxComments[j - 1];
     sent1(positionOf(frequency));
-    channelIndicator.caption = std::to_string(j);
+    showChannel(j);
 }
 
 int Form1::firstStored(int from, int to, int step) const {
@@ -56,10 +56,10 @@ int Form1::firstStored(int from, int to, int step) const {
 // downwards, round from 10, never the current one itself.
 void Form1::Command15_Click() {
     int next = 0;
-    if (shownChannel() == 0) {
+    if (shownChannel_ == 0) {
         next = firstStored(1, kChannelCount, +1);
     } else {
-        const int k = shownChannel();
+        const int k = shownChannel_;
         next = firstStored(k - 1, 1, -1);
         if (next == 0) {
             next = firstStored(kChannelCount, k + 1, -1);
@@ -75,10 +75,9 @@ void Form1::Command15_Click() {
 // one last.
 void Form1::Command16_Click() {
     int next = 0;
-    if (shownChannel() == 0) {
-        const double tunedKHz = readOutKHz();
+    if (shownChannel_ == 0) {
         for (int n = 1; n <= kChannelCount && next == 0; ++n) {
-            if (storedChannel(n) && rxChannels[n - 1] > tunedKHz) {
+            if (storedChannel(n) && rxChannels[n - 1] > tunedKHz_) {
                 next = n;
             }
         }
@@ -86,7 +85,7 @@ void Form1::Command16_Click() {
             next = firstStored(1, kChannelCount, +1);
         }
     } else {
-        const int k = shownChannel();
+        const int k = shownChannel_;
         next = firstStored(k + 1, kChannelCount, +1);
         if (next == 0) {
             next = firstStored(1, k, +1);

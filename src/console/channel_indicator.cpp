@@ -4,43 +4,25 @@
 // the indicator follows a retune at once without the timer polling fast.
 
 #include "console/console.h"
-#include "domain/numbers.h"
-
-#include <string>
 
 namespace volna {
 
-double Form1::readOutKHz() const {
-    return leadingNumber(readOut.caption);
-}
-
-int Form1::shownChannel() const {
-    if (channelIndicator.caption == kNoChannel) {
-        return 0;
-    }
-    return static_cast<int>(leadingNumber(channelIndicator.caption));
-}
-
 void Form1::Timer5_Timer() {
-    const double tunedKHz = readOutKHz();
-    if (channelIndicator.caption != kNoChannel) {
-        const int shown = shownChannel();
-        if (shown >= 1 && shown <= kChannelCount) {
-            const std::int32_t channel = rxChannels[shown - 1];
-            if (channel != 0 && channel == tunedKHz) {
-                return;
-            }
+    if (shownChannel_ != 0) {
+        const std::int32_t channel = rxChannels[shownChannel_ - 1];
+        if (channel != 0 && channel == tunedKHz_) {
+            return;
         }
         statusLine.caption.clear();
     }
     for (int i = 0; i < kChannelCount; ++i) {
-        if (rxChannels[i] != 0 && rxChannels[i] == tunedKHz) {
-            channelIndicator.caption = std::to_string(i + 1);
+        if (rxChannels[i] != 0 && rxChannels[i] == tunedKHz_) {
+            showChannel(i + 1);
             statusLine.caption = rxComments[i];
             return;
         }
     }
-    channelIndicator.caption = kNoChannel;
+    showChannel(0);
 }
 
 } // namespace volna

@@ -3,11 +3,11 @@
 
 #include "console/console.h"
 
-#include "settings/stored_band.h"
-#include "settings/first_run.h"
 #include "domain/numbers.h"
+#include "settings/first_run.h"
 #include "settings/settings_store.h"
 #include "settings/store_layout.h"
+#include "settings/stored_band.h"
 #include "toolkit/program.h"
 
 #include <cmath>
@@ -15,7 +15,7 @@
 namespace volna {
 
 Form1::Form1(Program& program, ParallelPort& port, SettingsStore& store, Prompter& prompter)
-    : Window(program, "Form1"), port_(port), store_(store), channelStore_(store),
+    : Window(program, "Form1"), link_(port), store_(store), channelStore_(store),
       prompter_(prompter), channelButtons_{&Command3,  &Command5, &Command6,  &Command7,
                                            &Command8,  &Command9, &Command10, &Command11,
                                            &Command12, &Command13} {
@@ -86,12 +86,12 @@ void Form1::loadSettings() {
     const Band stored = storedBand(store_, rasterKHz, stepFactor);
     lowerBound = static_cast<std::int32_t>(stored.lowerKHz);
     upperBound = stored.upperKHz;
-    ifOffset = number(kKeyIfOffset);
-    txShift = toInt16(number(kKeyTxShift));
+    link_.ifOffset = number(kKeyIfOffset);
+    link_.txShift = toInt16(number(kKeyTxShift));
     rangeScanTimer.setInterval(toInt32(number(kKeyRangeScanSpeed)));
     channelScanTimer.setInterval(toInt32(number(kKeyChannelScanSpeed)));
-    delay1 = number(kKeyDelay1);
-    delay2 = number(kKeyDelay2Read);
+    link_.delay1 = number(kKeyDelay1);
+    link_.delay2 = number(kKeyDelay2Read);
     bandScanTimer.setInterval(toInt32(number(kKeyBandScanSpeed)));
 }
 
@@ -123,11 +123,11 @@ void Form1::Form_Load() {
         channelScanBoxes[i].visible = false;
     }
     channelScanButton.enabled = false;
-    readOut.caption = std::to_string(lowerBound);
+    showTuned(lowerBound);
     positionReadOut.caption = "0";
     stepReadOut.caption = "25";
     Label4.caption = "kHz";
-    modeIndicator.caption = "RX";
+    showMode(Mode::Receive);
     rasterKHz = 25;
     stepFactor = 1;
     tuningSlider.setMaximum(sliderMaximum(band()));
@@ -135,7 +135,7 @@ void Form1::Form_Load() {
     if (!(back < lowerBound) && !(back > upperBound)) {
         tuningSlider.setValue(positionOf(back));
     }
-    outputEnabled = 1;
+    link_.outputEnabled = true;
     sent1(tuningSlider.value());
 }
 
@@ -195,7 +195,7 @@ void Form1::CoMMent() {
 }
 
 void Form1::Command1_Click() {
-    store_.writeSetting(kSectionFlags, kKeyBack, readOut.caption);
+    store_.writeSetting(kSectionFlags, kKeyBack, std::to_string(tunedKHz_));
     endProgram();
 }
 

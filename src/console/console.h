@@ -1,16 +1,19 @@
 #pragma once
 // The operator console Form1: the console state shared by tuning, channels,
 // transmit and scanning, the controls of the main window, and their handlers.
-// Handlers are defined in the folder of their subsystem (synth/transfer.cpp,
-// console/, scan/); every member is declared here. The console reaches the
-// radio through the parallel port, the operator through the prompter, and the
-// other windows only through the settings store.
+// Handlers are defined in the folder of their subsystem (console/, scan/);
+// every member is declared here. What the console does now (receive or
+// transmit, the running scan, the tuned frequency, the indicated channel) is
+// held as values, and the captions that show it are drawn from them
+// (console/console_state.cpp). The console reaches the radio through its
+// synthesizer link, the operator through the prompter, and the other windows
+// only through the settings store.
 
 #include "domain/band.h"
 #include "settings/channel_store.h"
 #include "settings/store_layout.h"
-#include "synth/control_word.h"
 #include "synth/parallel_port.h"
+#include "synth/synth_link.h"
 #include "toolkit/controls.h"
 #include "toolkit/event.h"
 #include "toolkit/window.h"
@@ -39,6 +42,9 @@ inline constexpr const char* kTransmitTimedOut =
 // Scan status in Label9 and the caption of a scan button while its scan runs.
 inline constexpr const char* kScanning = "Scanning...";
 inline constexpr const char* kStopCaption = "Stop";
+// The two scan buttons while no scan runs.
+inline constexpr const char* kScanCaption = "Scan";
+inline constexpr const char* kChannelScanCaption = "Channel scan";
 // The lower panel's link to the wire diagram, and that window's title.
 inline constexpr const char* kWireDiagramTitle = "Диаграмма передачи";
 // Window height with the lower panel hidden and shown, in twips.
@@ -51,24 +57,18 @@ public:
     Form1(Program& program, ParallelPort& port, SettingsStore& store, Prompter& prompter);
 
     // --- console state ---
-    int outputEnabled = 0;       // port output allowed when non-zero
     double upperBound = 0;       // kHz
     std::int32_t lowerBound = 0; // kHz, frequency of slider position 0
     int scanCount = 0;           // entries of scanList in use
     int scanIndex = 0;           // entry of scanList the next channel-scan tick tunes
     std::int16_t stepFactor = 1; // rasters per slider notch: 1, 2 or 4
     int rasterKHz = 25;          // synthesizer raster, kHz
-    ControlBits controlBits{};   // the control word of the last transfer
     std::array<std::int32_t, kChannelCount> scanList{}; // kHz
     std::array<std::string, kChannelCount> rxComments;
     std::array<std::int32_t, kChannelCount> rxChannels{}; // kHz, 0 = empty
     std::array<std::int32_t, kChannelCount> txChannels{}; // kHz, 0 = none
-    double delay1 = 0;                                    // ms, first wait of each clocked bit
-    double delay2 = 0;                                    // ms, second wait of each clocked bit
-    double ifOffset = 0;           // kHz, local-oscillator offset added on receive
     int currentChannel = 0;        // channel last chosen with a channel button, 0 = none
     std::int32_t scanPosition = 0; // next slider position of the whole-band scan
-    std::int16_t txShift = 0;      // kHz, offset added on transmit
     bool extraPanelShown = false;  // lower panel "Дополнительно" revealed
 
     // The caption every activation sets.
@@ -122,8 +122,8 @@ public:
     TextBox Text2{*this, "Text2", 6};
     Frame Frame2{*this, "Frame2", "до"};
     TextBox Text6{*this, "Text6", 6};
-    Button Command2{*this, "Command2", "Scan"};
-    Button Command4{*this, "Command4", "Channel scan"};
+    Button Command2{*this, "Command2", kScanCaption};
+    Button Command4{*this, "Command4", kChannelScanCaption};
     Button Command17{*this, "Command17", "Config"};
     Button Command15{*this, "Command15", "<-"};
     Button Command16{*this, "Command16", "->"};
@@ -182,14 +182,22 @@ public:
 
     // The button of channel k (1..10).
     Button& channelButton(int k);
-    // The memory channel (1..10) the channel indicator shows; 0 for "NONE".
-    int shownChannel() const;
-    // The frequency on the read-out, kHz, as its text reads.
-    double readOutKHz() const;
+
+    // --- what the console does now ---
+    enum class Mode { Receive, Transmit };
+    // The scan started last and not stopped since: the whole-band or from/to
+    // scan of "Scan", or the channel scan. "Config" pauses a scan's timer
+    // without ending the scan.
+    enum class Scan { None, Band, Range, Channel };
+    Scan runningScan() const { return scan_; }
     // A whole-band or from/to scan runs (its button offers "Stop").
-    bool bandScanRunning() const { return bandScanButton.caption == kStopCaption; }
+    bool bandScanRunning() const { return scan_ == Scan::Band || scan_ == Scan::Range; }
     // The channel scan runs (its button offers "Stop").
-    bool channelScanRunning() const { return channelScanButton.caption == kStopCaption; }
+    bool channelScanRunning() const { return scan_ == Scan::Channel; }
+    // The frequency of the last transfer, kHz: the one on the read-out.
+    std::int64_t tunedKHz() const { return tunedKHz_; }
+    // The memory channel (1..10) the channel indicator shows; 0 for "NONE".
+    int shownChannel() const { return shownChannel_; }
 
     // --- start-up, activation, exit ---
     void Form_Load();
@@ -223,14 +231,14 @@ public:
     void Check4_Click();
     // True while the console is in transmit (the switch offers "RX").
     bool transmitting() const;
+    // The synthesizer link the console tunes and keys through.
+    SynthLink& link() { return link_; }
+    const SynthLink& link() const { return link_; }
     // Whether switching to transmit now would key the transmitter: false when
     // the current channel has no transmit frequency inside the band, or when
     // the frequency on the air (the channel's transmit frequency, or the tuned
     // one, plus txShift) lies outside it.
     bool transmitAllowed() const;
-    // Reads the status register: true while the receiver reports a signal.
-    // Shows nothing.
-    bool receiverBusy();
     // Back to receive exactly as the transmit switch's click to receive does
     // (tick, captions, controls, the receive word, the transmit line dropped),
     // whatever holds the console's input now: a message box waiting for its
@@ -304,6 +312,11 @@ public:
     SliderMove moveSliderTo(std::int32_t position);
 
 private:
+    // Keep the value and draw the captions that show it.
+    void showMode(Mode mode);
+    void showScan(Scan scan);
+    void showTuned(std::int64_t kHz);
+    void showChannel(int k);
     void transfer(bool transmit);
     void chooseStep(std::int16_t factor, const char* stepText);
     bool outsideBand(double kHz) const { return volna::outsideBand(band(), kHz); }
@@ -332,14 +345,16 @@ private:
     bool anyChannelOffReadOut() const;
     void stopChannelScan();
     void startChannelScan();
-    // Writes value to the data register and remembers it.
-    void writeDataRegister(int value);
     void loadSettings();
     void loadReceiveChannels();
     void disableEmptyChannelButtons();
 
-    ParallelPort& port_;
-    int dataRegister_ = 0;                 // the data register as this program last left it
+    SynthLink link_;
+    Mode mode_ = Mode::Receive;
+    Scan scan_ = Scan::None;
+    std::int64_t tunedKHz_ = 0;
+    int shownChannel_ = 0;
+    bool channelScanStopped_ = false;      // "Channel Scan" from its first stop on
     std::uint64_t switchesToTransmit_ = 0; // numbers the transmissions
     SettingsStore& store_;
     ChannelStore channelStore_;

@@ -1,26 +1,14 @@
-// The transmit switch transmitSwitch. Its caption names the mode the next click
-// switches to ("TX" while receiving, "RX" while transmitting); the tick is
-// never read. Going to transmit raises the transmit line, locks the tuning and
-// channel controls and sends the transmit word; coming back unlocks them,
-// drops the line and sends the receive word. While transmitting, the switch
-// takes the click even when another window disables the console: the way back
-// to receive is never held.
+// The transmit switch transmitSwitch. The console's mode says whether it
+// transmits; the switch's caption names the mode the next click switches to
+// ("TX" while receiving, "RX" while transmitting); the tick is never read. Going to transmit raises
+// the transmit line, locks the tuning and channel controls and sends the transmit word; coming back
+// unlocks them, drops the line and sends the receive word. While transmitting, the switch takes the
+// click even when another window disables the console: the way back to receive is never held.
 
 #include "console/console.h"
 #include "toolkit/prompter.h"
 
 namespace volna {
-
-namespace {
-
-constexpr const char* kToTransmit = "TX";
-constexpr const char* kToReceive = "RX";
-
-} // namespace
-
-bool Form1::transmitting() const {
-    return transmitSwitch.caption == kToReceive;
-}
 
 std::uint64_t Form1::transmission() const {
     return transmitting() ? switchesToTransmit_ : 0;
@@ -60,7 +48,7 @@ bool Form1::transmitAllowed() const {
             return false;
         }
     }
-    const std::int64_t onAir = frequencyAt(transmitPosition()) + txShift;
+    const std::int64_t onAir = frequencyAt(transmitPosition()) + link_.txShift;
     return !outsideBand(static_cast<double>(onAir));
 }
 
@@ -72,12 +60,11 @@ void Form1::switchToTransmit() {
         prompter_.ask(errorBox(kChannelOutOfBand));
         return;
     }
-    writeDataRegister(kTransmitLine);
+    link_.key();
     ++switchesToTransmit_;
     startTransmitTimeout();
-    modeIndicator.caption = "TX";
+    showMode(Mode::Transmit);
     tuningSlider.enabled = false;
-    transmitSwitch.caption = kToReceive;
     transmitSwitch.usableInDisabledWindow = true;
     for (Control* control : std::initializer_list<Control*>{&step50,
                                                             &step25,
@@ -107,8 +94,7 @@ void Form1::switchToTransmit() {
 void Form1::switchToReceive() {
     transmitTimer.setEnabled(false);
     transmitSwitch.usableInDisabledWindow = false;
-    transmitSwitch.caption = kToTransmit;
-    modeIndicator.caption = "RX";
+    showMode(Mode::Receive);
     for (Control* control : std::initializer_list<Control*>{
              &step50, &step25, &step100, &tuningSlider, &channelScanMode, &previousChannelButton,
              &configButton, &nextChannelButton, &rangeScanMode, &bandScanButton}) {
@@ -123,7 +109,7 @@ void Form1::switchToReceive() {
     if (onChannel()) {
         sent1(positionOf(rxChannels[currentChannel - 1]));
     }
-    writeDataRegister(0);
+    link_.unkey();
     sent1(tuningSlider.value());
 }
 

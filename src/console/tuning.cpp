@@ -41,7 +41,7 @@ void Form1::chooseStep(std::int16_t factor, const char* stepText) {
     scanFrom.setText("");
     scanTo.setText("");
     positionReadOut.caption = "0";
-    readOut.caption = std::to_string(lowerBound);
+    showTuned(lowerBound);
     tuningSlider.setValue(0);
     stepReadOut.caption = stepText;
     rasterKHz = 25;

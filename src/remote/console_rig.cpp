@@ -17,7 +17,7 @@ std::int64_t kHzToHz(double kHz) {
 } // namespace
 
 std::int64_t ConsoleRig::frequencyHz() {
-    return kHzToHz(form_.readOutKHz());
+    return kHzToHz(static_cast<double>(form_.tunedKHz()));
 }
 
 RigControl::Result ConsoleRig::tune(double hz) {
@@ -62,7 +62,7 @@ RigControl::Result ConsoleRig::setTransmit(bool on) {
 }
 
 bool ConsoleRig::busy() {
-    return form_.receiverBusy();
+    return form_.link().receiverBusy();
 }
 
 std::int64_t ConsoleRig::lowestHz() const {
@@ -78,7 +78,7 @@ std::int64_t ConsoleRig::stepHz() const {
 }
 
 std::int64_t ConsoleRig::transmitShiftHz() const {
-    return std::int64_t{form_.txShift} * 1000;
+    return std::int64_t{form_.link().txShift} * 1000;
 }
 
 } // namespace volna

@@ -44,7 +44,7 @@ std::vector<double> BandPicture::pixelBrightness(int width) const {
 }
 
 std::optional<std::int32_t> BandPicture::tunedColumn() const {
-    return activity_.notchOf(form_.readOutKHz());
+    return activity_.notchOf(static_cast<double>(form_.tunedKHz()));
 }
 
 std::vector<std::int32_t> BandPicture::channelColumns() const {

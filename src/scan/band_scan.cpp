@@ -15,7 +15,6 @@ namespace {
 
 constexpr const char* kScanningRange = "Сканирование...";
 constexpr const char* kBusy = "BUSY";
-constexpr const char* kScanCaption = "Scan";
 constexpr const char* kLowerLimitInvalid = "Нижняя граница не соответствует формату!";
 constexpr const char* kUpperLimitInvalid = "Верхняя граница не соответствует формату!";
 constexpr const char* kLimitsEqual = "Нижняя и верхняя граници совпадают!";
@@ -66,13 +65,13 @@ void Form1::startBandScan() {
                 &configButton, &previousChannelButton, &nextChannelButton, &addChannelButton,
                 &tuningSlider},
                false);
-    bandScanButton.caption = kStopCaption;
+    showScan(Scan::Band);
 }
 
 void Form1::stopBandScan() {
     bandScanTimer.setEnabled(false);
     statusLine.caption.clear();
-    bandScanButton.caption = kScanCaption;
+    showScan(Scan::None);
     setEnabled({&step50, &step25, &step100, &scanTo, &scanFrom, &rangeScanMode, &transmitSwitch,
                 &channelScanMode, &configButton, &previousChannelButton, &nextChannelButton,
                 &addChannelButton},
@@ -126,40 +125,34 @@ void Form1::startRangeScan() {
                false);
     busyIndicator.caption.clear();
     channelScanMode.enabled = false;
-    bandScanButton.caption = kStopCaption;
+    showScan(Scan::Range);
 }
 
 void Form1::stopRangeScan() {
     rangeScanTimer.setEnabled(false);
     busyIndicator.caption.clear();
     statusLine.caption.clear();
-    bandScanButton.caption = kScanCaption;
+    showScan(Scan::None);
     setEnabled({&scanTo, &addChannelButton, &previousChannelButton, &nextChannelButton,
                 &configButton, &scanFrom, &rangeScanMode},
                true);
     busyIndicator.caption.clear();
 }
 
-bool Form1::receiverBusy() {
-    const auto status = static_cast<std::int16_t>(port_.in(kStatusRegister));
-    return status > kBusyThreshold;
-}
-
 bool Form1::busyTest() {
     busyIndicator.caption.clear();
-    const bool busy = receiverBusy();
+    const bool busy = link_.receiverBusy();
     if (busy) {
         busyIndicator.caption = kBusy;
     }
-    scanStep.raise(readOutKHz(), busy);
+    scanStep.raise(static_cast<double>(tunedKHz_), busy);
     return busy;
 }
 
 // "Scanning..." unless every channel sits on the read-out frequency.
 bool Form1::anyChannelOffReadOut() const {
-    const double tunedKHz = readOutKHz();
     for (std::int32_t channel : rxChannels) {
-        if (channel != tunedKHz) {
+        if (channel != tunedKHz_) {
             return true;
         }
     }

@@ -12,7 +12,6 @@ namespace volna {
 
 namespace {
 
-constexpr const char* kRestartCaption = "Channel Scan";
 constexpr const char* kNoChannelTicked = "Нужно выбрать хотябы отдин канал!";
 
 } // namespace
@@ -86,7 +85,8 @@ void Form1::stopChannelScan() {
                 &channelScanMode},
                true);
     statusLine.caption.clear();
-    channelScanButton.caption = kRestartCaption;
+    channelScanStopped_ = true;
+    showScan(Scan::None);
 }
 
 void Form1::startChannelScan() {
@@ -104,7 +104,7 @@ void Form1::startChannelScan() {
                 &channelScanMode},
                false);
     statusLine.caption = kScanning;
-    channelScanButton.caption = kStopCaption;
+    showScan(Scan::Channel);
 }
 
 void Form1::Timer3_Timer() {

@@ -206,7 +206,7 @@ TEST_F(StartupTest, StoredNumbersBeyondTheirWidthsSaturateAndIntervalsStayPositi
     setSetting(kKeyChannelScanSpeed, "-5");
     setSetting(kKeyLowerBound, "144000.5"); // rounds half to even
     start();
-    EXPECT_EQ(form.txShift, 32767);
+    EXPECT_EQ(form.link().txShift, 32767);
     EXPECT_EQ(form.bandScanTimer.interval(), 1);
     EXPECT_EQ(form.rangeScanTimer.interval(), 2147483647);
     EXPECT_EQ(form.channelScanTimer.interval(), 1);
@@ -243,7 +243,7 @@ namespace {
 
 TEST_F(StartupTest, BeforeTheLoadHasFinishedATransferShowsButNeverReachesThePort) {
     form.lowerBound = 144000;
-    form.ifOffset = -10700;
+    form.link().ifOffset = -10700;
     form.tuningSlider.setMaximum(80);
     program.runEvent([&] { form.sent1(40); });
     EXPECT_EQ(form.readOut.caption, "145000");
