@@ -71,7 +71,7 @@ run_once() {
     port=$(rig_port "$work/stderr")
 }
 
-# Clicks "Exit" at its designed place in twips (left, top, width, height) on
+# Clicks "Exit" at its place in the console's layout, in twips (left, top, width, height) on
 # the console window $console.
 find_console() {
     console=$(window '^VOLNA144  v2\.03')

@@ -111,7 +111,7 @@ public:
     OptionButton(Window& owner, std::string name, OptionGroup& group, std::string caption = {});
     bool selected() const { return selected_; }
     void select();
-    // Marks the option selected without running anything (the design-time state).
+    // Marks the option selected without running anything (the state a window opens with).
     void setInitiallySelected();
     std::string caption;
     std::function<void()> onClick;

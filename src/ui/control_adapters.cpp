@@ -45,8 +45,8 @@ protected:
 };
 
 // A caption as a button of the given width can show it: when it does not fit
-// on one line, it breaks at the blank nearest the middle, as the design's
-// buttons and boxes wrap their captions, where two lines have room.
+// on one line, it breaks at the blank nearest the middle, as the
+// console's buttons and boxes have always wrapped their captions, where two lines have room.
 QString fitted(const QString& caption, const QFontMetrics& metrics, int width, int height) {
     if (metrics.horizontalAdvance(caption) <= width || height < 2 * metrics.lineSpacing() - 4) {
         return caption;

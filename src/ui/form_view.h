@@ -1,6 +1,6 @@
 #pragma once
 // A window of the program drawn from its form model: one widget per control,
-// named as the control, placed at its designed geometry, and redrawn from the
+// named as the control, placed where its window's layout table puts it, and redrawn from the
 // model after every event. Clicks, typing and slider moves go to the Program as
 // operator input; the widgets hold no behaviour of their own.
 

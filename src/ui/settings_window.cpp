@@ -10,7 +10,7 @@ namespace volna {
 
 namespace {
 
-// Twips. The boxes sit where the design puts them; each label fills its row
+// Twips. The boxes keep their places of old, which operators know; each label fills its row
 // from the frame's margin, or from the first column's boxes, up to its box.
 constexpr int kBoxWidth = 735;
 constexpr int kBoxHeight = 285;
@@ -67,7 +67,7 @@ constexpr std::array kLayout{
     firstColumn("Label11", 1080, "Frame4"),
     box("Text9", kFirstColumn, 1080, "Frame4"),
     Placement{"Label13", 3480, 600, 3855, 735, "Frame4"},
-    // Below the designed frames: the transmit time-out.
+    // Below the frames of the other settings: the transmit time-out.
     Placement{"Frame5", kFrameLeft, 5160, kFrameWidth, 735, "Frame1"},
     firstColumn("Label14", 300, "Frame5"),
     box("Text10", kFirstColumn, 300, "Frame5"),
@@ -81,7 +81,7 @@ constexpr std::array kBoxLabels{"Label2", "Label3", "Label4",  "Label5",  "Label
                                 "Label8", "Label9", "Label10", "Label11", "Label14"};
 
 // Makes a label's text, leading blanks aside, fit its width: a fallback face
-// wider than the designed one gets a smaller size rather than a clipped word.
+// wider than the one the layout was made for gets a smaller size rather than a clipped word.
 void shrinkToFit(QLabel* label) {
     constexpr int kSmallestPixels = 8;
     QFont font = label->font();

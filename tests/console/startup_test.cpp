@@ -61,7 +61,7 @@ TEST(FirstStart, NoEndsTheProgramWithTheStoreAndThePortUntouched) {
     EXPECT_TRUE(radio.operations().empty());
 }
 
-TEST_F(StartupTest, StartsWithTheDesignedControlStates) {
+TEST_F(StartupTest, StartsWithTheControlStatesOfAFreshConsole) {
     setChannel(2, "145600", "145000", "repeater");
     start();
     EXPECT_EQ(form.stepReadOut.caption, "25");

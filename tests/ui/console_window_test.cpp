@@ -1,5 +1,5 @@
 // The console as drawn: every control of the model is a widget of the same
-// name at its designed place, shows what the model holds, and passes the
+// name at its place in the layout, shows what the model holds, and passes the
 // operator's clicks to the model's handlers.
 
 #include "support/console_fixture.h"
@@ -51,7 +51,7 @@ struct Geometry {
 class ConsoleWindowPlacementTest : public ConsoleWindowTest,
                                    public ::testing::WithParamInterface<Geometry> {};
 
-TEST_P(ConsoleWindowPlacementTest, ControlsSitAtTheirDesignedPlaces) {
+TEST_P(ConsoleWindowPlacementTest, ControlsSitAtTheirLayoutPlaces) {
     QWidget* found = widget(GetParam().name);
     ASSERT_NE(found, nullptr);
     EXPECT_EQ(found->geometry(), GetParam().pixels);
@@ -68,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
         Geometry{"Frame3", {16, 216, 737, 57}}, Geometry{"Label14", {120, 16, 193, 17}}),
     rowNameOf<Geometry>);
 
-TEST_F(ConsoleWindowTest, TheWindowHasItsDesignedSizeAndTheSpareBoxSitsOutsideIt) {
+TEST_F(ConsoleWindowTest, TheWindowHasItsLayoutSizeAndTheSpareBoxSitsOutsideIt) {
     EXPECT_EQ(view->size(), QSize(766, 216));
     EXPECT_GT(widget("Text990")->x(), view->width()); // outside the visible area
 }

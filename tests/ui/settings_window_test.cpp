@@ -1,5 +1,5 @@
 // The settings dialog as drawn: every control is a widget of its name at its
-// designed place, labels read whole beside their boxes, typing reaches the
+// place in the layout, labels read whole beside their boxes, typing reaches the
 // model, a refused save puts the keyboard focus into the named box, and the
 // window frame brings the console back.
 
@@ -64,7 +64,7 @@ struct Geometry {
 class SettingsWindowPlacementTest : public SettingsWindowTest,
                                     public ::testing::WithParamInterface<Geometry> {};
 
-TEST_P(SettingsWindowPlacementTest, ControlsSitAtTheirDesignedPlaces) {
+TEST_P(SettingsWindowPlacementTest, ControlsSitAtTheirLayoutPlaces) {
     QWidget* found = widget(GetParam().name);
     ASSERT_NE(found, nullptr);
     EXPECT_EQ(found->geometry(), GetParam().pixels);

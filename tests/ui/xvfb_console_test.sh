@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The real program in a real X server: the first-run question, the start-up
-# word on the port trace, "ADDition" and "Exit" clicked at their designed
+# word on the port trace, "ADDition" and "Exit" clicked at their layout
 # places, the title that tells the simulated radio, a parallel port refused
 # (on standard error and in a box), a save on a full disk told and the store
 # kept.
