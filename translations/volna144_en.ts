@@ -12,8 +12,8 @@
         <translation>%1 is not a regular file</translation>
     </message>
     <message>
-        <source>файл %1 больше 64 МБ: это не список каналов</source>
-        <translation>file %1 is larger than 64 MB: it is not a channel list</translation>
+        <source>файл %1 больше 16 МБ: это не список каналов</source>
+        <translation>file %1 is larger than 16 MB: it is not a channel list</translation>
     </message>
     <message>
         <source>не удалось прочитать файл %1: %2</source>

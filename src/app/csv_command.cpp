@@ -4,9 +4,8 @@
 #include "channels/csv_transfer.h"
 #include "platform/qsettings/qsettings_store.h"
 #include "settings/first_run.h"
-#include "ui/translate.h"
-
 #include "toolkit/text_file.h"
+#include "ui/translate.h"
 
 #include <QFile>
 #include <QString>
@@ -21,12 +20,9 @@ namespace volna {
 
 namespace {
 
-// No list of a hundred entries comes near this; a larger file is not one.
-constexpr std::size_t kLargestFile = 64 * 1024 * 1024;
-
 constexpr const char* kFileMissing = "файл %1 не найден";
 constexpr const char* kFileNotRegular = "%1 — не обычный файл";
-constexpr const char* kFileTooLarge = "файл %1 больше 64 МБ: это не список каналов";
+constexpr const char* kFileTooLarge = "файл %1 больше 16 МБ: это не список каналов";
 constexpr const char* kFileUnreadable = "не удалось прочитать файл %1: %2";
 constexpr const char* kFileUnwritable = "не удалось записать файл %1: %2";
 constexpr const char* kNotCsv = "%1: %2";
@@ -86,7 +82,7 @@ std::string fileFault(const QString& path, const TextFileResult& result, const c
 
 // The whole file at path; false with the reason in error.
 bool readWholeFile(const QString& path, std::string& bytes, std::string& error) {
-    TextFileResult read = readTextFile(QFile::encodeName(path).toStdString(), kLargestFile);
+    TextFileResult read = readTextFile(QFile::encodeName(path).toStdString(), kMaxCsvFileBytes);
     if (!read.ok) {
         error = fileFault(path, read, kFileUnreadable);
         return false;

@@ -4,11 +4,12 @@
 
 #include "channels/add_channel.h"
 
-#include "settings/stored_band.h"
 #include "domain/numbers.h"
 #include "settings/settings_store.h"
 #include "settings/store_layout.h"
+#include "settings/stored_band.h"
 #include "toolkit/prompter.h"
+#include "toolkit/text.h"
 
 #include <cmath>
 #include <string_view>
@@ -20,11 +21,10 @@ namespace {
 // Whether text, blanks around it aside, is one decimal number: an optional
 // sign, digits and an optional fraction, at least one digit.
 bool isNumericText(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
+    text = trimmed(text);
+    if (text.empty()) {
         return false;
     }
-    text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
     if (text.front() == '+' || text.front() == '-') {
         text.remove_prefix(1);
     }

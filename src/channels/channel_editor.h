@@ -8,7 +8,6 @@
 #include "toolkit/window.h"
 
 #include <array>
-#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -47,8 +46,6 @@ inline constexpr const char* kCsvFilter = "CSV (*.csv)";
 inline constexpr const char* kCsvUnsavedMessage =
     "В окне есть незаписанные изменения. Запишите их или выйдите без записи, затем повторите.";
 inline constexpr const char* kCsvImportQuestion = "Импортировать?";
-// A CSV file larger than this is refused unread; a full library takes a few kB.
-inline constexpr std::size_t kMaxCsvFileBytes = 16 * 1024 * 1024;
 
 // "Импорт CSV..." and "Экспорт CSV..." of one list: asks the operator for the
 // file, reads or writes it, shows an import's report for a Yes/No and writes

@@ -27,6 +27,9 @@ struct CsvEntry {
     bool operator==(const CsvEntry&) const = default;
 };
 
+// Whether an entry holds something an export would write: a receive frequency.
+bool isFilled(const ChannelTexts& texts);
+
 // The file for the filled entries of a list (an entry is filled when its
 // receive text holds a frequency), in location order: the current CHIRP
 // header, CRLF line ends, UTF-8; rasterKHz is written as TStep. Name is the

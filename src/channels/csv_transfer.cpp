@@ -2,13 +2,11 @@
 
 #include "channels/channel_editor.h"
 #include "channels/library_entry.h"
-#include "settings/stored_band.h"
 #include "settings/channel_store.h"
-#include "domain/numbers.h"
 #include "settings/store_layout.h"
+#include "settings/stored_band.h"
+#include "toolkit/text.h"
 #include "toolkit/text_templates.h"
-
-#include <cmath>
 
 namespace volna {
 
@@ -19,18 +17,15 @@ constexpr const char* kNoRows = "в файле нет ни одной строк
 constexpr const char* kMoreFaults =
     "… и другие строки с ошибками; они тоже не будут импортированы.";
 
-bool allDigits(std::string_view text) {
-    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
-}
-
 bool insideList(const CsvEntry& row, std::size_t size) {
     return row.location >= 1 && static_cast<std::size_t>(row.location) <= size;
 }
 
 // "Location 7: why", or "строка 12: why" for a row without a Location.
 std::string faultLine(const CsvRowFault& fault) {
-    const std::string_view templ =
-        allDigits(fault.location) ? kFaultAtLocationTemplate : kFaultAtTemplate;
+    const std::string_view templ = !fault.location.empty() && allDigits(fault.location)
+                                       ? kFaultAtLocationTemplate
+                                       : kFaultAtTemplate;
     return fillText(templ, {fault.location, fault.reason}) + "\n";
 }
 
@@ -97,11 +92,6 @@ std::vector<CsvEntry> storedEntries(SettingsStore& store, ChannelList list) {
 
 std::string exportStoredList(SettingsStore& store, ChannelList list) {
     return exportCsv(storedEntries(store, list), kChannelRasterKHz);
-}
-
-bool isFilled(const ChannelTexts& texts) {
-    const double kHz = leadingNumber(texts.receive);
-    return kHz != 0 && std::isfinite(kHz);
 }
 
 CsvImportPlan planImport(SettingsStore& store, ChannelList list, std::string_view text) {

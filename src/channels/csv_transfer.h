@@ -9,12 +9,17 @@
 #include "domain/band.h"
 #include "settings/settings_store.h"
 
+#include <cstddef>
 #include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace volna {
+
+// A CSV file larger than this is refused unread, by the channel windows and the
+// command line alike; a full library takes a few kB.
+inline constexpr std::size_t kMaxCsvFileBytes = 16 * 1024 * 1024;
 
 // The name of a list as the operator reads it in a report ("Каналы").
 const char* listName(ChannelList list);
@@ -26,9 +31,6 @@ std::vector<CsvEntry> storedEntries(SettingsStore& store, ChannelList list);
 
 // The file text for list as the store holds it now.
 std::string exportStoredList(SettingsStore& store, ChannelList list);
-
-// Whether an entry holds something an export would write: a receive frequency.
-bool isFilled(const ChannelTexts& texts);
 
 // What an import of one file into one list would do, worked out before
 // anything is written.

@@ -1,14 +1,11 @@
 #include "channels/library_entry.h"
 
 #include "domain/numbers.h"
+#include "toolkit/text.h"
 
 namespace volna {
 
 namespace {
-
-bool isContinuationByte(char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
 
 // The text before the first separator at or after from, and where the text
 // after that separator starts (npos when there is no separator).
@@ -24,17 +21,6 @@ std::string_view upToSeparator(std::string_view text, std::size_t& from) {
 }
 
 } // namespace
-
-std::string firstCharacters(std::string_view text, int count) {
-    std::size_t end = 0;
-    for (int taken = 0; end < text.size() && taken < count; ++taken) {
-        ++end;
-        while (end < text.size() && isContinuationByte(text[end])) {
-            ++end;
-        }
-    }
-    return std::string(text.substr(0, end));
-}
 
 std::string entryText(const ChannelTexts& channel) {
     std::string entry = channel.receive;

@@ -17,10 +17,6 @@ inline constexpr int kCommentLimit = 70;
 // frequency, kHz.
 inline constexpr int kSearchKeyLength = 6;
 
-// The first count characters of a UTF-8 text (a character is a lead byte with
-// its continuation bytes), or the whole text when it is shorter.
-std::string firstCharacters(std::string_view text, int count);
-
 // "145500 - 144900 - repeater" from its three texts.
 std::string entryText(const ChannelTexts& channel);
 

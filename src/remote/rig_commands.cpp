@@ -6,6 +6,7 @@
 #include "remote/rig_commands.h"
 
 #include "domain/numbers.h"
+#include "toolkit/text.h"
 
 #include <algorithm>
 #include <array>
@@ -46,7 +47,7 @@ bool isInteger(std::string_view text) {
     if (!text.empty() && text.front() == '-') {
         text.remove_prefix(1);
     }
-    return !text.empty() && std::all_of(text.begin(), text.end(), isDigit);
+    return !text.empty() && allDigits(text);
 }
 
 // A plain decimal as clients write frequencies: "145500000", "145500000.000000".
@@ -58,8 +59,7 @@ bool isDecimal(std::string_view text) {
     const std::string_view whole = text.substr(0, point);
     const std::string_view fraction =
         point == std::string_view::npos ? std::string_view{} : text.substr(point + 1);
-    return !whole.empty() && std::all_of(whole.begin(), whole.end(), isDigit) &&
-           std::all_of(fraction.begin(), fraction.end(), isDigit);
+    return !whole.empty() && allDigits(whole) && allDigits(fraction);
 }
 
 bool isVfoName(std::string_view name) {
@@ -96,7 +96,7 @@ RigAnswer getFreq(RigControl& rig, const RigArgs&) {
 }
 
 RigAnswer setFreq(RigControl& rig, const RigArgs& args) {
-    if (args.size() != 1 || !isDecimal(args[0])) {
+    if (!isDecimal(args[0])) {
         return status(kRigInvalidArgument);
     }
     return status(statusOf(rig.tune(leadingNumber(args[0]))));
@@ -109,7 +109,7 @@ RigAnswer getPtt(RigControl& rig, const RigArgs&) {
 // 0 is receive; 1 and the microphone and data variants 2 and 3 all transmit.
 RigAnswer setPtt(RigControl& rig, const RigArgs& args) {
     constexpr std::array<std::string_view, 4> kLevels = {"0", "1", "2", "3"};
-    if (args.size() != 1 || std::find(kLevels.begin(), kLevels.end(), args[0]) == kLevels.end()) {
+    if (std::find(kLevels.begin(), kLevels.end(), args[0]) == kLevels.end()) {
         return status(kRigInvalidArgument);
     }
     return status(statusOf(rig.setTransmit(args[0] != "0")));
@@ -125,8 +125,8 @@ RigAnswer getMode(RigControl&, const RigArgs&) {
 // FM, wide or narrow, with or without a passband: the radio has FM only and
 // its filter is its own, so every one of them leaves it as it is.
 RigAnswer setMode(RigControl&, const RigArgs& args) {
-    const bool fm = !args.empty() && (args[0] == kMode || args[0] == kNarrowMode);
-    const bool passbandOk = args.size() == 1 || (args.size() == 2 && isInteger(args[1]));
+    const bool fm = args[0] == kMode || args[0] == kNarrowMode;
+    const bool passbandOk = args.size() == 1 || isInteger(args[1]);
     return status(fm && passbandOk ? kRigOk : kRigInvalidArgument);
 }
 
@@ -136,7 +136,7 @@ RigAnswer getVfo(RigControl&, const RigArgs&) {
 
 // The one VFO is taken; a VFO the radio does not have is not available.
 RigAnswer setVfo(RigControl&, const RigArgs& args) {
-    if (args.size() != 1 || !isVfoName(args[0])) {
+    if (!isVfoName(args[0])) {
         return status(kRigInvalidArgument);
     }
     return status(isOwnVfo(args[0]) ? kRigOk : kRigNotAvailable);
@@ -151,7 +151,7 @@ RigAnswer getSplit(RigControl&, const RigArgs&) {
 // Split off is all there is, whichever VFO a client names with it; split on
 // is not available with any.
 RigAnswer setSplit(RigControl&, const RigArgs& args) {
-    if (args.empty() || args.size() > 2 || (args.size() == 2 && !isVfoName(args[1]))) {
+    if (args.size() == 2 && !isVfoName(args[1])) {
         return status(kRigInvalidArgument);
     }
     if (args[0] == "1") {
@@ -173,7 +173,7 @@ RigAnswer powerStatus(RigControl&, const RigArgs&) {
 // The radio is on while the program runs and cannot be switched off or to
 // standby from here: "on" is taken as it is, any other state is not available.
 RigAnswer setPowerStatus(RigControl&, const RigArgs& args) {
-    if (args.size() != 1 || !isInteger(args[0])) {
+    if (!isInteger(args[0])) {
         return status(kRigInvalidArgument);
     }
     return status(args[0] == kPowerOn ? kRigOk : kRigNotAvailable);
@@ -206,10 +206,10 @@ RigAnswer info(RigControl& rig, const RigArgs&) {
     return value("Info", rig.info());
 }
 
-// The one VFO as rigctld describes one: frequency, mode, passband, split, and
-// satellite mode.
+// What a client learns of one VFO in one answer: for the radio's one VFO its
+// frequency, FM, the passband, no split and no satellite mode.
 RigAnswer vfoInfo(RigControl& rig, const RigArgs& args) {
-    if (args.size() != 1 || !isVfoName(args[0])) {
+    if (!isVfoName(args[0])) {
         return status(kRigInvalidArgument);
     }
     if (!isOwnVfo(args[0])) {
@@ -223,7 +223,8 @@ RigAnswer vfoInfo(RigControl& rig, const RigArgs& args) {
              {"SatMode", "0"}}};
 }
 
-// The CRC-32 (as zlib computes it) that ends rigctld's rig description.
+// The CRC-32 (as zlib computes it) that ends the rig's summary, so that a
+// client can tell a whole one from a cut one.
 std::uint32_t crc32(std::string_view text) {
     std::uint32_t crc = 0xFFFFFFFFu;
     for (const unsigned char byte : text) {
@@ -243,9 +244,9 @@ std::string hex8(std::uint32_t number) {
     return text;
 }
 
-// rigctld's rig description, lines of key=value ending in a checksum of the
-// lines before it: the main VFO receives and transmits, the radio has no sub
-// VFO (no frequency, no mode), no split and no satellite mode.
+// The rig's summary a client reads in one go, lines of key=value ending in a
+// checksum of the lines before it: the main VFO receives and transmits, the
+// radio has no sub VFO (no frequency, no mode), no split and no satellite mode.
 RigAnswer rigInfo(RigControl& rig, const RigArgs&) {
     std::string text = "VFO=Main Freq=" + std::to_string(rig.frequencyHz()) +
                        " Mode=" + std::string(kMode) + " Width=" + std::string(kPassbandHz) +
@@ -318,62 +319,90 @@ RigAnswer dumpState(RigControl& rig, const RigArgs&) {
 
 using Form = RigReplyForm;
 
-constexpr std::array<RigCommand, 21> kCommands = {{
-    {"get_freq", Form::Values, getFreq},
-    {"set_freq", Form::Status, setFreq},
-    {"get_ptt", Form::Values, getPtt},
-    {"set_ptt", Form::Status, setPtt},
-    {"get_mode", Form::Values, getMode},
-    {"set_mode", Form::Status, setMode},
-    {"get_vfo", Form::Values, getVfo},
-    {"set_vfo", Form::Status, setVfo},
-    {"get_split_vfo", Form::Values, getSplit},
-    {"set_split_vfo", Form::Status, setSplit},
-    {"get_rptr_shift", Form::Values, repeaterShift},
-    {"get_rptr_offs", Form::Values, repeaterOffset},
-    {"chk_vfo", Form::Bare, checkVfo},
-    {"dump_state", Form::Values, dumpState},
-    {"get_powerstat", Form::Values, powerStatus},
-    {"set_powerstat", Form::Status, setPowerStatus},
-    {"get_lock_mode", Form::Values, lockMode},
-    {"get_dcd", Form::Values, carrierDetect},
-    {"get_info", Form::Values, info},
-    {"get_vfo_info", Form::Values, vfoInfo},
-    {"get_rig_info", Form::Values, rigInfo},
-}};
-
-// rigctld's one-byte commands and their long names.
-struct ShortName {
-    unsigned char byte;
-    std::string_view longName;
+// Every command of the rigctld language, by its one-byte name and its long
+// name. A row with a handler is a command the radio answers: how the answer
+// is written, what works it out, and the fewest and most arguments it takes
+// (reads take any). The radio answers the others "not available".
+constexpr RigCommand kCommands[] = {
+    {'1', "dump_caps"},
+    {'2', "power2mW"},
+    {'4', "mW2power"},
+    {'A', "set_trn"},
+    {'B', "set_bank"},
+    {'C', "set_ctcss_tone"},
+    {'D', "set_dcs_code"},
+    {'E', "set_mem"},
+    {'F', "set_freq", Form::Status, setFreq, 1, 1},
+    {'G', "vfo_op"},
+    {'H', "set_channel"},
+    {'I', "set_split_freq"},
+    {'J', "set_rit"},
+    {'L', "set_level"},
+    {'M', "set_mode", Form::Status, setMode, 1, 2},
+    {'N', "set_ts"},
+    {'O', "set_rptr_offs"},
+    {'P', "set_parm"},
+    {'R', "set_rptr_shift"},
+    {'S', "set_split_vfo", Form::Status, setSplit, 1, 2},
+    {'T', "set_ptt", Form::Status, setPtt, 1, 1},
+    {'U', "set_func"},
+    {'V', "set_vfo", Form::Status, setVfo, 1, 1},
+    {'W', "send_cmd_rx"},
+    {'X', "set_split_mode"},
+    {'Y', "set_ant"},
+    {'Z', "set_xit"},
+    {'_', "get_info", Form::Values, info},
+    {'a', "get_trn"},
+    {'b', "send_morse"},
+    {'c', "get_ctcss_tone"},
+    {'d', "get_dcs_code"},
+    {'e', "get_mem"},
+    {'f', "get_freq", Form::Values, getFreq},
+    {'g', "scan"},
+    {'h', "get_channel"},
+    {'i', "get_split_freq"},
+    {'j', "get_rit"},
+    {'l', "get_level"},
+    {'m', "get_mode", Form::Values, getMode},
+    {'n', "get_ts"},
+    {'o', "get_rptr_offs", Form::Values, repeaterOffset},
+    {'p', "get_parm"},
+    {'r', "get_rptr_shift", Form::Values, repeaterShift},
+    {'s', "get_split_vfo", Form::Values, getSplit},
+    {'t', "get_ptt", Form::Values, getPtt},
+    {'u', "get_func"},
+    {'v', "get_vfo", Form::Values, getVfo},
+    {'w', "send_cmd"},
+    {'x', "get_split_mode"},
+    {'y', "get_ant"},
+    {'z', "get_xit"},
+    {'*', "reset"},
+    {0x87, "set_powerstat", Form::Status, setPowerStatus, 1, 1},
+    {0x88, "get_powerstat", Form::Values, powerStatus},
+    {0x89, "send_dtmf"},
+    {0x8A, "recv_dtmf"},
+    {0x8B, "get_dcd", Form::Values, carrierDetect},
+    {0x90, "set_ctcss_sql"},
+    {0x91, "get_ctcss_sql"},
+    {0x92, "set_dcs_sql"},
+    {0x93, "get_dcs_sql"},
+    {0xBB, "stop_morse"},
+    {0xBC, "wait_morse"},
+    {0xF3, "get_vfo_info", Form::Values, vfoInfo, 1, 1},
+    {0xF5, "get_rig_info", Form::Values, rigInfo},
+    {kNoShortName, "chk_vfo", Form::Bare, checkVfo},
+    {kNoShortName, "dump_state", Form::Values, dumpState},
+    {kNoShortName, "get_lock_mode", Form::Values, lockMode},
 };
 
-constexpr std::array<ShortName, 66> kShortNames = {{
-    {'1', "dump_caps"},      {'2', "power2mW"},       {'4', "mW2power"},
-    {'A', "set_trn"},        {'B', "set_bank"},       {'C', "set_ctcss_tone"},
-    {'D', "set_dcs_code"},   {'E', "set_mem"},        {'F', "set_freq"},
-    {'G', "vfo_op"},         {'H', "set_channel"},    {'I', "set_split_freq"},
-    {'J', "set_rit"},        {'L', "set_level"},      {'M', "set_mode"},
-    {'N', "set_ts"},         {'O', "set_rptr_offs"},  {'P', "set_parm"},
-    {'R', "set_rptr_shift"}, {'S', "set_split_vfo"},  {'T', "set_ptt"},
-    {'U', "set_func"},       {'V', "set_vfo"},        {'W', "send_cmd_rx"},
-    {'X', "set_split_mode"}, {'Y', "set_ant"},        {'Z', "set_xit"},
-    {'_', "get_info"},       {'a', "get_trn"},        {'b', "send_morse"},
-    {'c', "get_ctcss_tone"}, {'d', "get_dcs_code"},   {'e', "get_mem"},
-    {'f', "get_freq"},       {'g', "scan"},           {'h', "get_channel"},
-    {'i', "get_split_freq"}, {'j', "get_rit"},        {'l', "get_level"},
-    {'m', "get_mode"},       {'n', "get_ts"},         {'o', "get_rptr_offs"},
-    {'p', "get_parm"},       {'r', "get_rptr_shift"}, {'s', "get_split_vfo"},
-    {'t', "get_ptt"},        {'u', "get_func"},       {'v', "get_vfo"},
-    {'w', "send_cmd"},       {'x', "get_split_mode"}, {'y', "get_ant"},
-    {'z', "get_xit"},        {'*', "reset"},          {0x87, "set_powerstat"},
-    {0x88, "get_powerstat"}, {0x89, "send_dtmf"},     {0x8A, "recv_dtmf"},
-    {0x8B, "get_dcd"},       {0x90, "set_ctcss_sql"}, {0x91, "get_ctcss_sql"},
-    {0x92, "set_dcs_sql"},   {0x93, "get_dcs_sql"},   {0xBB, "stop_morse"},
-    {0xBC, "wait_morse"},    {0xF3, "get_vfo_info"},  {0xF5, "get_rig_info"},
-}};
-
 } // namespace
+
+RigAnswer RigCommand::run(RigControl& rig, const RigArgs& args) const {
+    if (args.size() < fewestArgs || args.size() > mostArgs) {
+        return status(kRigInvalidArgument);
+    }
+    return handler(rig, args);
+}
 
 std::string_view rigctldLongName(std::string_view word) {
     if (word.size() > 1 && word.front() == '\\') {
@@ -382,9 +411,10 @@ std::string_view rigctldLongName(std::string_view word) {
     if (word.size() != 1) {
         return {};
     }
-    for (const ShortName& name : kShortNames) {
-        if (static_cast<unsigned char>(word.front()) == name.byte) {
-            return name.longName;
+    const auto byte = static_cast<unsigned char>(word.front());
+    for (const RigCommand& command : kCommands) {
+        if (command.shortName != kNoShortName && command.shortName == byte) {
+            return command.longName;
         }
     }
     return {};
@@ -393,7 +423,7 @@ std::string_view rigctldLongName(std::string_view word) {
 const RigCommand* findRigCommand(std::string_view word) {
     const std::string_view name = rigctldLongName(word);
     for (const RigCommand& command : kCommands) {
-        if (!name.empty() && command.longName == name) {
+        if (!name.empty() && command.handler != nullptr && command.longName == name) {
             return &command;
         }
     }

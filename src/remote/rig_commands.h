@@ -6,6 +6,8 @@
 
 #include "remote/rig_protocol.h"
 
+#include <cstddef>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -32,10 +34,26 @@ enum class RigReplyForm {
     Bare,   // the VFO-mode check: a value line and nothing else in either form
 };
 
+// The short name of a command that has only a long one.
+inline constexpr unsigned char kNoShortName = 0;
+// The most arguments of a command that reads them all or none.
+inline constexpr std::size_t kAnyArgCount = std::numeric_limits<std::size_t>::max();
+
+// One command of the rigctld language, a row of the one table that lookup by
+// either name uses: its one-byte name, its long name, and for a command the
+// radio answers how its answer is written, what works it out and how many
+// arguments it takes. The radio's answer to the others is "not available".
 struct RigCommand {
+    unsigned char shortName = kNoShortName;
     std::string_view longName;
-    RigReplyForm form;
-    RigAnswer (*run)(RigControl& rig, const RigArgs& args);
+    RigReplyForm form = RigReplyForm::Values;
+    RigAnswer (*handler)(RigControl& rig, const RigArgs& args) = nullptr;
+    std::size_t fewestArgs = 0;
+    std::size_t mostArgs = kAnyArgCount;
+
+    // The handler's answer to args; invalid argument, without running it,
+    // when there are fewer than fewestArgs or more than mostArgs.
+    RigAnswer run(RigControl& rig, const RigArgs& args) const;
 };
 
 // The command a word names: "\get_freq" by its long name, "f" by its one

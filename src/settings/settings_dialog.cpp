@@ -8,8 +8,8 @@
 #include "settings/settings_store.h"
 #include "settings/store_layout.h"
 #include "toolkit/prompter.h"
+#include "toolkit/text.h"
 
-#include <algorithm>
 #include <string>
 
 namespace volna {
@@ -28,12 +28,8 @@ double number(const TextBox& box) {
 } // namespace
 
 std::optional<int> transmitTimeoutMinutes(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return std::nullopt;
-    }
-    const std::string_view digits = text.substr(first, text.find_last_not_of(" \t") - first + 1);
-    if (digits.size() > 3 || !std::all_of(digits.begin(), digits.end(), isDigit)) {
+    const std::string_view digits = trimmed(text);
+    if (digits.empty() || digits.size() > 3 || !allDigits(digits)) {
         return std::nullopt;
     }
     return toInt32(leadingNumber(digits));

@@ -1,5 +1,7 @@
 #include "settings/store_file_scan.h"
 
+#include "toolkit/text.h"
+
 #include <cstdint>
 #include <unordered_map>
 #include <unordered_set>
@@ -11,14 +13,6 @@ namespace {
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 enum class LineKind { Blank, Header, BrokenHeader, Pair, Damaged };
-
-std::string_view trimmed(std::string_view line) {
-    const auto first = line.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return line.substr(first, line.find_last_not_of(" \t") - first + 1);
-}
 
 // Length of the UTF-8 sequence that starts with lead, 0 for a byte that cannot
 // start one.

@@ -1,34 +1,11 @@
 #include "toolkit/controls.h"
 
+#include "toolkit/text.h"
 #include "toolkit/window.h"
 
 #include <algorithm>
 
 namespace volna {
-
-namespace {
-
-// The first count characters of a UTF-8 text.
-std::string firstCharacters(const std::string& text, int count) {
-    std::size_t end = 0;
-    for (int taken = 0; end < text.size() && taken < count; ++taken) {
-        ++end;
-        while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) {
-            ++end;
-        }
-    }
-    return text.substr(0, end);
-}
-
-} // namespace
-
-int characterCount(const std::string& text) {
-    int count = 0;
-    for (char c : text) {
-        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
-    }
-    return count;
-}
 
 Control::Control(Window& owner, std::string name) : owner_(owner), name_(std::move(name)) {
     owner_.controls_.push_back(this);

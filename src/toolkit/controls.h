@@ -121,9 +121,6 @@ private:
     bool selected_ = false;
 };
 
-// The number of characters (not bytes) of a UTF-8 text.
-int characterCount(const std::string& text);
-
 // A text box. maxLength (in characters, 0 = no limit) limits what the operator
 // types, not what the program sets: a longer text from the store is kept whole,
 // and typing may shorten it but not lengthen it. A change of text from anywhere

@@ -7,7 +7,6 @@
 
 #include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
@@ -76,21 +75,18 @@ void takeValues(QSettings& settings, MemoryStore& values) {
     values.clearLog();
 }
 
-// What QSettings reads of text, and whether it met an error: text is put in
-// a file of its own in a temporary folder (a name QSettings has never cached),
-// which QSettings parses as it parses the store. Nothing, and nothing read,
-// when no such file can be made.
+// What QSettings reads of text, and whether it met an error: QSettings reads
+// only files, so text is put in a file of its own in a temporary folder (a
+// name QSettings has never cached), written through the file seam, which
+// QSettings parses as it parses the store. Nothing, and nothing read, when no
+// such file can be made.
 std::optional<QSettings::Status> readText(const std::string& text, MemoryStore& values) {
     const QTemporaryDir dir;
-    // A scratch file: written plainly, nothing is lost if it does not last.
-    QFile copy(dir.filePath(QStringLiteral("store.conf")));
-    const auto size = static_cast<qint64>(text.size());
-    if (!dir.isValid() || !copy.open(QIODevice::WriteOnly) ||
-        copy.write(text.data(), size) != size || !copy.flush()) {
+    const QString copy = dir.filePath(QStringLiteral("store.conf"));
+    if (!dir.isValid() || !writeTextFile(copy.toStdString(), text).ok) {
         return std::nullopt;
     }
-    copy.close();
-    QSettings settings(copy.fileName(), QSettings::IniFormat);
+    QSettings settings(copy, QSettings::IniFormat);
     takeValues(settings, values);
     return settings.status();
 }

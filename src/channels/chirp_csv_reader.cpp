@@ -1,17 +1,15 @@
-// CHIRP CSV rows to and from the channels' texts: the writer of the current
-// header and its rows, a record reader that walks the text one row at a time,
-// and the checks each imported row goes through before it becomes an entry.
+// CHIRP CSV read back into the channels' texts: a record reader that walks
+// the text one row at a time, and the checks each row goes through, in the
+// channel windows' words, before it becomes an entry.
 
 #include "channels/chirp_csv.h"
 
 #include "channels/channel_editor.h"
 #include "channels/library_entry.h"
-#include "domain/numbers.h"
+#include "toolkit/text.h"
 #include "toolkit/text_templates.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <set>
@@ -20,21 +18,7 @@ namespace volna {
 
 namespace {
 
-// The current CHIRP header; the columns this program has no value for are
-// written with the values CHIRP writes for a memory without tones, since its
-// reader refuses an empty tone frequency.
-constexpr std::string_view kHeader =
-    "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
-    "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE";
-constexpr std::string_view kNoToneColumns = "88.5,88.5,023,NN,023,Tone->Tone";
-constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-// CHIRP's Name column as radios take it, characters.
-constexpr int kNameLength = 16;
-// A difference between receive and transmit above this is written as a split
-// (the transmit frequency itself) rather than a repeater shift: the limit
-// CHIRP's own radio drivers use to tell the two apart, Hz.
-constexpr std::int64_t kLargestShiftHz = 70'000'000;
 // Faulty rows listed one by one; the rest are counted in one more line.
 constexpr std::size_t kListedFaults = 50;
 
@@ -50,88 +34,6 @@ constexpr const char* kNoTransmitMessage =
 constexpr const char* kCommentLineBreakMessage = "Комментарий содержит перевод строки!";
 constexpr const char* kNotUtf8Message = "Текст не в кодировке UTF-8!";
 constexpr const char* kOpenQuoteMessage = "Кавычка не закрыта до конца файла!";
-
-// --- writing ---------------------------------------------------------------
-
-// Hz as MHz with six decimals ("145.500000"), with no locale involved.
-std::string megahertz(std::int64_t hz) {
-    std::string text = hz < 0 ? "-" : "";
-    const std::int64_t magnitude = hz < 0 ? -hz : hz;
-    std::string fraction = std::to_string(magnitude % 1'000'000);
-    fraction.insert(0, 6 - fraction.size(), '0');
-    return text + std::to_string(magnitude / 1'000'000) + '.' + fraction;
-}
-
-// kHz in Hz; a text with more digits than any frequency is held at 10^15 Hz
-// so that the rounding stays defined.
-std::int64_t hertz(double kHz) {
-    constexpr double kLargestHz = 1e15;
-    return std::llround(std::clamp(kHz * 1000.0, -kLargestHz, kLargestHz));
-}
-
-std::string fixedTwo(double value) {
-    char text[64];
-    const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 2);
-    return std::string(text, result.ptr);
-}
-
-// A field as CSV needs it: quoted, inner quotes doubled, when it holds a
-// comma, a quote or a line break.
-std::string csvField(std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
-        return std::string(text);
-    }
-    std::string quoted = "\"";
-    for (char c : text) {
-        quoted += c;
-        if (c == '"') {
-            quoted += '"';
-        }
-    }
-    return quoted + '"';
-}
-
-struct DuplexFields {
-    std::string duplex;
-    std::string offset;
-};
-
-DuplexFields duplexFields(std::int64_t rxHz, const std::string& transmit) {
-    const double txKHz = leadingNumber(transmit);
-    if (txKHz == 0 || !std::isfinite(txKHz)) {
-        return {"off", megahertz(0)};
-    }
-    const std::int64_t txHz = hertz(txKHz);
-    const std::int64_t shift = txHz - rxHz;
-    if (shift == 0) {
-        return {"", megahertz(0)};
-    }
-    if (shift > kLargestShiftHz || shift < -kLargestShiftHz) {
-        return {"split", megahertz(txHz)};
-    }
-    return {shift > 0 ? "+" : "-", megahertz(shift > 0 ? shift : -shift)};
-}
-
-std::string csvRow(const CsvEntry& entry, const std::string& tuningStep) {
-    const std::int64_t rxHz = hertz(leadingNumber(entry.texts.receive));
-    const DuplexFields duplex = duplexFields(rxHz, entry.texts.transmit);
-    std::string row = std::to_string(entry.location);
-    row += ',' + csvField(firstCharacters(entry.texts.comment, kNameLength));
-    row += ',' + megahertz(rxHz) + ',' + duplex.duplex + ',' + duplex.offset;
-    row += ",,";
-    row += kNoToneColumns;
-    row += ",FM," + tuningStep + ",,,";
-    row += csvField(entry.texts.comment);
-    row += ",,,,";
-    return row;
-}
-
-bool isFilled(const CsvEntry& entry) {
-    const double kHz = leadingNumber(entry.texts.receive);
-    return kHz != 0 && std::isfinite(kHz);
-}
-
-// --- reading records -------------------------------------------------------
 
 // Walks a CSV text one record at a time: fields split at commas, quoted
 // fields with doubled quotes and line breaks inside, CRLF, LF or CR ends.
@@ -200,20 +102,6 @@ private:
     bool openQuote_ = false;
 };
 
-// --- checking rows ---------------------------------------------------------
-
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-bool allDigits(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
 // A frequency as CHIRP writes it, MHz with up to six decimals ("145.5",
 // "145.500000", "146"), in Hz; nothing for anything else. An empty text is 0.
 std::optional<std::int64_t> parseHertz(std::string_view text) {
@@ -256,19 +144,13 @@ bool isUtf8(std::string_view text) {
             return false;
         }
         for (std::size_t k = 1; k < length; ++k) {
-            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) {
+            if (!isContinuationByte(text[i + k])) {
                 return false;
             }
         }
         i += length;
     }
     return true;
-}
-
-int characterCount(std::string_view text) {
-    return static_cast<int>(std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
 }
 
 // Where the columns this program reads stand in the header; -1 when absent.
@@ -457,21 +339,6 @@ void addFault(CsvImport& result, std::size_t& unlisted, CsvRowFault fault) {
 
 int locationCount(ChannelList list) {
     return list == ChannelList::Channels ? kChannelCount : kLibraryCapacity;
-}
-
-std::string exportCsv(const std::vector<CsvEntry>& entries, double rasterKHz) {
-    std::vector<CsvEntry> filled;
-    std::copy_if(entries.begin(), entries.end(), std::back_inserter(filled), isFilled);
-    std::stable_sort(filled.begin(), filled.end(),
-                     [](const CsvEntry& a, const CsvEntry& b) { return a.location < b.location; });
-    const std::string tuningStep = fixedTwo(rasterKHz);
-    std::string text(kHeader);
-    text += kLineEnd;
-    for (const CsvEntry& entry : filled) {
-        text += csvRow(entry, tuningStep);
-        text += kLineEnd;
-    }
-    return text;
 }
 
 CsvImport importCsv(std::string_view text, ChannelList list, const Band& band) {
