@@ -6,10 +6,10 @@
 #include "channels/channel_editor.h"
 
 #include "channels/csv_transfer.h"
-#include "settings/stored_band.h"
 #include "domain/numbers.h"
 #include "settings/settings_store.h"
 #include "settings/store_layout.h"
+#include "settings/stored_band.h"
 #include "toolkit/file_chooser.h"
 #include "toolkit/prompter.h"
 #include "toolkit/text_file.h"

@@ -1,7 +1,7 @@
 #include "settings/first_run.h"
 
-#include "settings/channel_store.h"
 #include "domain/numbers.h"
+#include "settings/channel_store.h"
 #include "settings/store_layout.h"
 
 #include <algorithm>
