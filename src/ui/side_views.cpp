@@ -11,20 +11,20 @@
 
 namespace volna {
 
-std::unique_ptr<FormView> makeSideView(Window& window) {
-    if (auto* editor = dynamic_cast<Form2*>(&window)) {
-        return std::make_unique<ChannelEditorWindow>(*editor);
-    }
-    if (auto* dialog = dynamic_cast<Form3*>(&window)) {
-        return std::make_unique<AddChannelWindow>(*dialog);
-    }
-    if (auto* settings = dynamic_cast<Form5*>(&window)) {
-        return std::make_unique<SettingsWindow>(*settings);
-    }
-    if (auto* library = dynamic_cast<Form6*>(&window)) {
-        return std::make_unique<ChannelLibraryWindow>(*library);
-    }
-    return nullptr;
+std::unique_ptr<FormView> makeSideView(Form2& channelEditor) {
+    return std::make_unique<ChannelEditorWindow>(channelEditor);
+}
+
+std::unique_ptr<FormView> makeSideView(Form3& addChannelDialog) {
+    return std::make_unique<AddChannelWindow>(addChannelDialog);
+}
+
+std::unique_ptr<FormView> makeSideView(Form5& settingsDialog) {
+    return std::make_unique<SettingsWindow>(settingsDialog);
+}
+
+std::unique_ptr<FormView> makeSideView(Form6& channelLibrary) {
+    return std::make_unique<ChannelLibraryWindow>(channelLibrary);
 }
 
 } // namespace volna

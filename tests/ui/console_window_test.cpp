@@ -8,9 +8,11 @@
 #include "ui/ui_binding.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QSlider>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -24,6 +26,16 @@ protected:
         binding = std::make_unique<UiBinding>(program);
         binding->addView(*view);
         start();
+    }
+    // A program that ended asked Qt's event loop to leave (the binding calls
+    // QCoreApplication::exit); with no loop running, Qt keeps that request and
+    // the next loop any later test starts would leave at once. One loop run
+    // here takes the request up.
+    void TearDown() override {
+        if (program.quitting()) {
+            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+            QCoreApplication::exec();
+        }
     }
     template <class T = QWidget> T* widget(const char* name) {
         T* found = view->findChild<T*>(name);

@@ -4,7 +4,11 @@
 // while a placement without a widget is accepted. Every window of the program
 // builds from its own layout with a widget for each of its controls.
 
-#include "console/side_windows.h"
+#include "app/side_windows.h"
+#include "channels/add_channel.h"
+#include "channels/channel_editor.h"
+#include "channels/channel_library.h"
+#include "settings/settings_dialog.h"
 #include "support/console_fixture.h"
 #include "toolkit/controls.h"
 #include "ui/console_window.h"
@@ -117,18 +121,40 @@ void expectEveryControlDrawn(const FormView& view) {
 // window's view as the side window is created.
 class ProgramWindowsTest : public ConsoleFixture {};
 
+// Makes each side window's view as the program does, by the window's type,
+// and checks that the view draws the window created.
+class SideViewMaker final : public SideWindows::Observer {
+public:
+    void created(Form2& channelEditor) override { add(makeSideView(channelEditor), channelEditor); }
+    void created(Form3& addChannelDialog) override {
+        add(makeSideView(addChannelDialog), addChannelDialog);
+    }
+    void created(Form5& settingsDialog) override {
+        add(makeSideView(settingsDialog), settingsDialog);
+    }
+    void created(Form6& channelLibrary) override {
+        add(makeSideView(channelLibrary), channelLibrary);
+    }
+
+    std::vector<std::unique_ptr<FormView>> views;
+
+private:
+    void add(std::unique_ptr<FormView> view, Window& window) {
+        ASSERT_NE(view, nullptr) << window.name();
+        EXPECT_EQ(&view->model(), &window) << window.name();
+        views.push_back(std::move(view));
+    }
+};
+
 TEST_F(ProgramWindowsTest, EveryWindowBuildsFromItsLayout) {
     std::unique_ptr<ConsoleWindow> console;
     ASSERT_NO_THROW(console = std::make_unique<ConsoleWindow>(form));
     expectEveryControlDrawn(*console);
 
     SideWindows sides(form, store, prompter);
-    std::vector<std::unique_ptr<FormView>> views;
-    sides.onCreated = [&views](Window& window) {
-        std::unique_ptr<FormView> view = makeSideView(window);
-        ASSERT_NE(view, nullptr) << window.name();
-        views.push_back(std::move(view));
-    };
+    SideViewMaker maker;
+    std::vector<std::unique_ptr<FormView>>& views = maker.views;
+    sides.setObserver(&maker);
     ASSERT_NO_THROW({
         sides.channelEditor();
         sides.addChannelDialog();

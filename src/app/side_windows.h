@@ -5,7 +5,6 @@
 // them ("Config", "Channel", "Добавить канал", "Каналы", "Библиотека"); the
 // windows themselves only talk through the settings store.
 
-#include <functional>
 #include <memory>
 
 namespace volna {
@@ -18,10 +17,22 @@ class Form6;
 class FileChooser;
 class Prompter;
 class SettingsStore;
-class Window;
 
 class SideWindows {
 public:
+    // Told of every window when it is created, before it is first shown (the
+    // Qt layer draws it from then on), by the window's own type.
+    class Observer {
+    public:
+        virtual void created(Form2& channelEditor) = 0;
+        virtual void created(Form3& addChannelDialog) = 0;
+        virtual void created(Form5& settingsDialog) = 0;
+        virtual void created(Form6& channelLibrary) = 0;
+
+    protected:
+        ~Observer() = default;
+    };
+
     // chooser is the file dialog of the channel windows' CSV buttons; without
     // one those buttons do nothing.
     SideWindows(Form1& console, SettingsStore& store, Prompter& prompter,
@@ -35,17 +46,17 @@ public:
     Form5& settingsDialog();
     Form6& channelLibrary();
 
-    // Told of every window when it is created, before it is first shown (the
-    // Qt layer draws it from then on).
-    std::function<void(Window&)> onCreated;
+    // From here on observer is told of each window created; nullptr: nobody is.
+    void setObserver(Observer* observer) { observer_ = observer; }
 
 private:
-    void created(Window& window);
+    template <class Form> void created(Form& window);
 
     Form1& console_;
     SettingsStore& store_;
     Prompter& prompter_;
     FileChooser* chooser_;
+    Observer* observer_ = nullptr;
     std::unique_ptr<Form2> channelEditor_;
     std::unique_ptr<Form3> addChannelDialog_;
     std::unique_ptr<Form5> settingsDialog_;

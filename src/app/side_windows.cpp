@@ -1,4 +1,4 @@
-#include "console/side_windows.h"
+#include "app/side_windows.h"
 
 #include "channels/add_channel.h"
 #include "channels/channel_editor.h"
@@ -26,9 +26,9 @@ SideWindows::~SideWindows() {
     console_.openAddChannel = nullptr;
 }
 
-void SideWindows::created(Window& window) {
-    if (onCreated) {
-        onCreated(window);
+template <class Form> void SideWindows::created(Form& window) {
+    if (observer_ != nullptr) {
+        observer_->created(window);
     }
 }
 

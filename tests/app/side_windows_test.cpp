@@ -2,10 +2,10 @@
 // "Добавить канал" and "Библиотека", each window created once, and the
 // console taking over what they store at its next activation.
 
+#include "app/side_windows.h"
 #include "channels/add_channel.h"
 #include "channels/channel_editor.h"
 #include "channels/channel_library.h"
-#include "console/side_windows.h"
 #include "settings/settings_dialog.h"
 #include "support/console_fixture.h"
 

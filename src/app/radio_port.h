@@ -1,0 +1,31 @@
+#pragma once
+// The port the console drives: the back end the options chose, which can be
+// swapped for the simulated radio when its hardware is lost, the recorder of
+// the last transfer for the wire diagram, and the trace that
+// VOLNA144_PORT_TRACE asks for, outermost. Talks to the port table and
+// standard error.
+
+#include "app/options.h"
+#include "app/port_factory.h"
+#include "synth/port_trace.h"
+#include "synth/switchable_port.h"
+#include "synth/wire_recorder.h"
+
+#include <memory>
+
+namespace volna {
+
+struct RadioPort {
+    OpenedPort hardware;
+    std::unique_ptr<SwitchablePort> switchable;
+    std::unique_ptr<WireRecorder> recorder;
+    std::unique_ptr<PortTrace> trace;
+
+    ParallelPort& port() const { return trace ? static_cast<ParallelPort&>(*trace) : *recorder; }
+};
+
+// Opens the port, saying on standard error why it did not open or why auto
+// fell back to the simulated radio. hardware.port is nullptr when it did not.
+RadioPort openRadioPort(const Options& options, const PortTable& ports);
+
+} // namespace volna
