@@ -1,5 +1,7 @@
 #include "ui/control_adapters.h"
 
+#include "ui/caption_fit.h"
+
 #include "toolkit/controls.h"
 #include "toolkit/program.h"
 #include "ui/translate.h"
@@ -320,6 +322,7 @@ void BoundControl::render() {
         if (!drawn_ || shownCaption_ != *shown) {
             shownCaption_ = *shown;
             renderCaption();
+            refitCaption(widget_);
         }
     }
     drawn_ = true;

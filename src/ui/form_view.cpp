@@ -3,6 +3,7 @@
 #include "toolkit/controls.h"
 #include "toolkit/program.h"
 #include "toolkit/window.h"
+#include "ui/caption_fit.h"
 #include "ui/control_adapters.h"
 #include "ui/fonts.h"
 #include "ui/translate.h"
@@ -145,6 +146,21 @@ void FormView::render() {
     }
     setVisible(model_.shown());
     rendering_ = false;
+}
+
+void FormView::showEvent(QShowEvent* event) {
+    if (!fitted_) {
+        fitCaptions();
+    }
+    QWidget::showEvent(event);
+}
+
+void FormView::fitCaptions() {
+    fitted_ = true;
+    for (const auto& [name, widget] : widgets_) {
+        widget->ensurePolished(); // the style's own font first
+        fitCaption(widget, FitFrom::PresentFont);
+    }
 }
 
 void FormView::closeEvent(QCloseEvent* event) {

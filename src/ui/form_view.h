@@ -63,6 +63,11 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Fits every caption to its control before the window first shows.
+    void showEvent(QShowEvent* event) override;
+    // Fits every caption to its control from the font each has now: for a
+    // window that sets its own fonts after the view was made.
+    void fitCaptions();
 
 private:
     void place(const Placement& placement);
@@ -76,6 +81,7 @@ private:
     std::map<std::string, QWidget*> widgets_;
     std::vector<std::unique_ptr<BoundControl>> bound_;
     bool rendering_ = false;
+    bool fitted_ = false; // captions fitted to their controls (at the first show)
     unsigned long appliedFocusRequests_ = 0;
 };
 
