@@ -3,6 +3,7 @@
 #include "toolkit/controls.h"
 #include "toolkit/program.h"
 #include "toolkit/window.h"
+#include "ui/accessibility.h"
 #include "ui/caption_fit.h"
 #include "ui/control_adapters.h"
 #include "ui/fonts.h"
@@ -90,6 +91,7 @@ FormView::FormView(Window& model, std::span<const Placement> layout, int clientW
     for (const Placement& placement : layout) {
         place(placement);
     }
+    accessible_ = std::make_unique<AccessibleTexts>(model_, widgets_);
     resizeToModel();
     render();
 }
@@ -144,6 +146,7 @@ void FormView::render() {
             view->setFocus();
         }
     }
+    accessible_->update();
     setVisible(model_.shown());
     rendering_ = false;
 }

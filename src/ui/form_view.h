@@ -14,6 +14,7 @@
 
 namespace volna {
 
+class AccessibleTexts;
 class BoundControl;
 class Program;
 class Window;
@@ -80,6 +81,7 @@ private:
     int captionTwips_;
     std::map<std::string, QWidget*> widgets_;
     std::vector<std::unique_ptr<BoundControl>> bound_;
+    std::unique_ptr<AccessibleTexts> accessible_; // what a screen reader says of the widgets
     bool rendering_ = false;
     bool fitted_ = false; // captions fitted to their controls (at the first show)
     unsigned long appliedFocusRequests_ = 0;
