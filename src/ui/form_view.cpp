@@ -5,9 +5,12 @@
 #include "toolkit/window.h"
 #include "ui/control_adapters.h"
 #include "ui/fonts.h"
+#include "ui/keyboard.h"
 #include "ui/translate.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 
 #include <algorithm>
 #include <set>
@@ -90,6 +93,11 @@ FormView::FormView(Window& model, std::span<const Placement> layout, int clientW
         place(placement);
     }
     resizeToModel();
+    installShortcuts(*this, model, [this](KeyAction action) {
+        if (keyAction) {
+            keyAction(action);
+        }
+    });
     render();
 }
 
@@ -145,6 +153,14 @@ void FormView::render() {
     }
     setVisible(model_.shown());
     rendering_ = false;
+}
+
+void FormView::keyPressEvent(QKeyEvent* event) {
+    if (pressUnusedKey(model_, *event, QApplication::focusWidget())) {
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void FormView::closeEvent(QCloseEvent* event) {
