@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -90,6 +91,25 @@ TEST_F(KeyboardTest, PageUpMovesTheSliderTenNotchesThroughItsScrollHandler) {
     QTest::keyClick(widget(consoleView, "Slider1"), Qt::Key_PageDown);
     EXPECT_EQ(form.tuningSlider.value(), 0); // held at the end
     EXPECT_EQ(form.tunedKHz(), 144000);
+}
+
+TEST_F(KeyboardTest, TheWheelOverTheReadOutTunesANotchAStepUnlessTheSliderIsLocked) {
+    QWidget* readOut = widget(consoleView, "Label1");
+    auto wheel = [readOut](int angle) {
+        QWheelEvent event(QPointF(5, 5), readOut->mapToGlobal(QPointF(5, 5)), QPoint(),
+                          QPoint(0, angle), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(readOut, &event);
+    };
+    program.scroll(form.tuningSlider, 44);
+    wheel(240);
+    EXPECT_EQ(form.tunedKHz(), 145150);
+    wheel(-60);
+    wheel(-60);
+    EXPECT_EQ(form.tunedKHz(), 145125); // two half steps make one
+    program.click(form.transmitSwitch);
+    wheel(120);
+    EXPECT_EQ(form.tuningSlider.value(), 45);
+    program.click(form.transmitSwitch);
 }
 
 TEST_F(KeyboardTest, ShortcutsClickTheirControls) {
