@@ -4,9 +4,9 @@
 #include "toolkit/program.h"
 #include "toolkit/window.h"
 
-#include <QAbstractButton>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QPushButton>
 #include <QShortcut>
 #include <QWidget>
 
@@ -76,7 +76,7 @@ bool pressUnusedKey(Window& model, const QKeyEvent& event, QWidget* focused) {
     if (key == nullptr || event.isAutoRepeat()) {
         return false;
     }
-    auto* button = qobject_cast<QAbstractButton*>(focused);
+    auto* button = qobject_cast<QPushButton*>(focused);
     if (button != nullptr && std::string_view(key) == "Return") {
         button->click();
         return true;

@@ -26,7 +26,8 @@ bool clickControl(Program& program, Control& control);
 // clicks its control; a row of another action calls other with it.
 void installShortcuts(QWidget& view, Window& model, const std::function<void(KeyAction)>& other);
 
-// Enter or Escape that reached the window unused: a focused button takes Enter
+// Enter or Escape that reached the window unused: a focused push button (not a
+// check box: the "TX" switch keys only on a click, Space or its shortcut) takes Enter
 // as a click; otherwise the window's row for the key (for the focused control
 // when it has one) clicks its control. False when nothing took the key.
 bool pressUnusedKey(Window& model, const QKeyEvent& event, QWidget* focused);

@@ -125,6 +125,10 @@ TEST_F(KeyboardTest, ShortcutsClickTheirControls) {
     EXPECT_TRUE(form.transmitting());
     QTest::keyClick(&consoleView, Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_FALSE(form.transmitting());
+    QTest::keyClick(widget(consoleView, "Check4"), Qt::Key_Return); // no stray Enter keys
+    EXPECT_FALSE(form.transmitting());
+    QTest::keyClick(&consoleView, Qt::Key_T, Qt::ShiftModifier);
+    EXPECT_FALSE(form.transmitting());
 }
 
 TEST_F(KeyboardTest, EscapeAndEnterInTheSettingsRunTheirButtonsHandlers) {
