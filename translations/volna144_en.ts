@@ -280,6 +280,34 @@
         <translation>This channel is outside the band set!</translation>
     </message>
     <message>
+        <source>Частота не распознана. Введите её в kHz (145500) или в MHz (145.5).</source>
+        <translation>Frequency not understood. Type it in kHz (145500) or in MHz (145.5).</translation>
+    </message>
+    <message>
+        <source>Эта частота не входит в заданный диапазон.</source>
+        <translation>This frequency is outside the band set.</translation>
+    </message>
+    <message>
+        <source>Эта частота не попадает на шаг настройки.</source>
+        <translation>This frequency is not on a tuning step.</translation>
+    </message>
+    <message>
+        <source>Во время сканирования частоту не ввести: сначала остановите сканирование.</source>
+        <translation>No frequency can be typed during a scan: stop the scan first.</translation>
+    </message>
+    <message>
+        <source>Во время передачи частоту не ввести: сначала вернитесь на приём.</source>
+        <translation>No frequency can be typed while transmitting: go back to receive first.</translation>
+    </message>
+    <message>
+        <source>Ввод частоты</source>
+        <translation>Type a frequency</translation>
+    </message>
+    <message>
+        <source>Частота в kHz (145500) или в MHz (145.5):</source>
+        <translation>Frequency in kHz (145500) or in MHz (145.5):</translation>
+    </message>
+    <message>
         <source>Передача прекращена: она длилась дольше тайм-аута передачи, заданного в «Config».</source>
         <translation>Transmission stopped: it lasted longer than the transmit time-out set in “Config”.</translation>
     </message>

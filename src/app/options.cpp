@@ -1,5 +1,6 @@
 #include "app/options.h"
 
+#include "app/shortcut_help.h"
 #include <string_view>
 
 namespace volna {
@@ -157,7 +158,8 @@ std::string usage(const PortTable& ports) {
            "\n"
            "Environment: VOLNA144_PORT_TRACE=FILE appends every port operation to FILE;\n"
            "VOLNA144_SIM_STATUS=FILE makes the simulated radio's status register read the\n"
-           "first integer in FILE.\n";
+           "first integer in FILE.\n" +
+           shortcutHelp();
 }
 
 } // namespace volna

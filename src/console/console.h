@@ -24,6 +24,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace volna {
 
@@ -222,6 +223,13 @@ public:
     void Option1_Click(int index); // "Шаг 50 kHz" (element 0 of its array)
     void Option2_Click();          // "Шаг 25 kHz"
     void Option3_Click();          // "Шаг 100 kHz"
+    // Tunes to a frequency the operator typed, as a drag of the slider to its
+    // notch would. The text is a number alone: kHz ("145500"), or MHz when the
+    // value is below 1000 ("145.5", "145,5"). Refused with an error box during a
+    // transmission or a scan, for a text that is no such number, outside the
+    // band and off the step's notches. True when the slider moved or already
+    // stood on that notch.
+    bool tuneTypedFrequency(std::string_view text);
 
     // --- channel buttons ---
     // Tunes memory channel k (1..10): the handler of all ten channel buttons.

@@ -1,11 +1,17 @@
 #include "ui/console_window.h"
 
 #include "console/console.h"
+#include "toolkit/program.h"
 #include "ui/fonts.h"
+#include "ui/translate.h"
 
+#include <QFocusEvent>
 #include <QFrame>
+#include <QInputDialog>
 #include <QLabel>
+#include <QWheelEvent>
 
+#include <algorithm>
 #include <array>
 
 namespace volna {
@@ -88,20 +94,99 @@ constexpr std::array kLayout{
     Placement{"Text990", 12000, 0, 855, 375},
 };
 
+// The tab key's way through the console: the read-out and the slider first,
+// then the display's links, then the rest column by column, top to bottom.
+// Each channel's button and scan box sit in one place and only one shows.
+constexpr std::array kTabOrder{
+    "Label1",    "Slider1",   "Label7",    "Label12",  "Label18",   "Option2",  "Option1_0",
+    "Option3",   "Check3",    "Command3",  "Check2_0", "Command5",  "Check2_1", "Command6",
+    "Check2_2",  "Command7",  "Check2_3",  "Command8", "Check2_4",  "Command9", "Check2_5",
+    "Command10", "Check2_6",  "Command11", "Check2_7", "Command12", "Check2_8", "Command13",
+    "Check2_9",  "Command14", "Check1",    "Text2",    "Text6",     "Command2", "Command4",
+    "Command17", "Command15", "Command16", "Check4",   "Command1",  "Label19",
+};
+
+// The small box that asks for a frequency.
+constexpr const char* kTypeFrequencyTitle = "Ввод частоты";
+constexpr const char* kTypeFrequencyPrompt = "Частота в kHz (145500) или в MHz (145.5):";
+
+// Eighths of a degree in one step of a common mouse wheel.
+constexpr int kWheelStep = 120;
+
 constexpr int kClientHeightTwips = 3240;
 constexpr int kCaptionTwips = kConsoleHeightTwips - kClientHeightTwips;
 
 } // namespace
 
 ConsoleWindow::ConsoleWindow(Form1& console)
-    : FormView(console, kLayout, kConsoleWidthTwips, kClientHeightTwips, kCaptionTwips) {
+    : FormView(console, kLayout, kConsoleWidthTwips, kClientHeightTwips, kCaptionTwips),
+      console_(console) {
     addOutline(240, 120, 6735, 2055);   // display panel
     addOutline(240, 2280, 6735, 735);   // slider
     addOutline(7080, 120, 1815, 975);   // step options
     addOutline(9000, 1200, 2295, 1335); // scan buttons
     styleDisplay();
     fitCaptions(); // the display's own faces are set only now
+    orderTabs();
+    widget("Label1")->installEventFilter(this);
+    widget("Label19")->installEventFilter(this);
+    keyAction = [this](KeyAction action) {
+        if (action == KeyAction::TypeFrequency) {
+            typeFrequency();
+        }
+    };
     render();
+}
+
+void ConsoleWindow::orderTabs() {
+    for (std::size_t i = 1; i < kTabOrder.size(); ++i) {
+        QWidget::setTabOrder(widget(kTabOrder[i - 1]), widget(kTabOrder[i]));
+    }
+}
+
+// Nothing while the console takes no input (a dialog holds it); the console's
+// handler refuses what it must and says why.
+void ConsoleWindow::typeFrequency() {
+    if (!console_.enabled || !console_.shown()) {
+        return;
+    }
+    bool accepted = false;
+    const QString typed =
+        QInputDialog::getText(this, shown(kTypeFrequencyTitle), shown(kTypeFrequencyPrompt),
+                              QLineEdit::Normal, QString(), &accepted);
+    if (accepted) {
+        console_.program().runEvent(
+            [this, text = typed.toStdString()] { console_.tuneTypedFrequency(text); });
+    }
+}
+
+bool ConsoleWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel && watched == widget("Label1")) {
+        wheelTune(static_cast<QWheelEvent*>(event)->angleDelta().y());
+        return true;
+    }
+    // The lower panel lies below the window's edge until "ADDition" shows it:
+    // the tab key passes its link by meanwhile.
+    if (event->type() == QEvent::FocusIn && watched == widget("Label19") &&
+        !console_.extraPanelShown) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        focusNextPrevChild(reason != Qt::BacktabFocusReason);
+        return false;
+    }
+    return FormView::eventFilter(watched, event);
+}
+
+// One notch per whole wheel step, up for a higher frequency, as the slider's
+// arrow keys move it; the slider's ends hold it.
+void ConsoleWindow::wheelTune(int angleDelta) {
+    wheelRemainder_ += angleDelta;
+    const int steps = wheelRemainder_ / kWheelStep;
+    wheelRemainder_ %= kWheelStep;
+    if (steps == 0) {
+        return;
+    }
+    const Slider& slider = console_.tuningSlider;
+    console_.moveSliderTo(std::clamp(slider.value() + steps, 0, std::max(0, slider.maximum())));
 }
 
 void ConsoleWindow::addOutline(int left, int top, int width, int height) {

@@ -9,16 +9,19 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QValidator>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <functional>
@@ -32,7 +35,10 @@ QString qt(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// A label that reports a press of the left mouse button as a click.
+// A label that reports a press of the left mouse button as a click. A label
+// that opens something takes the keyboard focus too, shows it with a dotted
+// frame in its own colour (the display is black), and takes Enter and Space
+// as a click.
 class ClickLabel : public QLabel {
 public:
     using QLabel::QLabel;
@@ -44,6 +50,45 @@ protected:
             onClick();
         }
         QLabel::mousePressEvent(event);
+    }
+    void keyPressEvent(QKeyEvent* event) override {
+        const bool press = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+                           event->key() == Qt::Key_Space;
+        if (press && onClick && !event->isAutoRepeat() &&
+            (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            event->accept();
+            onClick();
+            return;
+        }
+        QLabel::keyPressEvent(event);
+    }
+    void paintEvent(QPaintEvent* event) override {
+        QLabel::paintEvent(event);
+        if (hasFocus()) {
+            QPainter painter(this);
+            painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+            painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        }
+    }
+};
+
+// A slider whose Page Up and Page Down move by kPageNotches: onPage gets the
+// notches (+ up, - down) and moves the slider through the program, as a drag.
+class KeySlider : public QSlider {
+public:
+    static constexpr int kPageNotches = 10;
+    using QSlider::QSlider;
+    std::function<void(int)> onPage;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const int key = event->key();
+        if ((key == Qt::Key_PageUp || key == Qt::Key_PageDown) && onPage) {
+            event->accept();
+            onPage(key == Qt::Key_PageUp ? kPageNotches : -kPageNotches);
+            return;
+        }
+        QSlider::keyPressEvent(event);
     }
 };
 
@@ -141,6 +186,9 @@ public:
     LabelAdapter(Label& label, QWidget* parent) : KindAdapter(label, new ClickLabel(parent)) {}
     void connectInput(const InputRoute& route) override {
         view_->onClick = [&program = route.program, &label = control_] { program.click(label); };
+        if (control_.onClick) {
+            view_->setFocusPolicy(Qt::StrongFocus);
+        }
     }
 
 protected:
@@ -280,10 +328,10 @@ protected:
 
 // A horizontal slider moved one step at a time; only the operator's moves
 // are reported, not the ones a redraw makes.
-class SliderAdapter : public KindAdapter<Slider, QSlider> {
+class SliderAdapter : public KindAdapter<Slider, KeySlider> {
 public:
     SliderAdapter(Slider& slider, QWidget* parent)
-        : KindAdapter(slider, new QSlider(Qt::Horizontal, parent)) {
+        : KindAdapter(slider, new KeySlider(Qt::Horizontal, parent)) {
         view_->setMinimum(0);
         view_->setSingleStep(1);
         view_->setPageStep(1);
@@ -296,6 +344,13 @@ public:
                                  program.scroll(slider, value);
                              }
                          });
+        view_->onPage = [&program = route.program, &slider = control_](int notches) {
+            const int target =
+                std::clamp(slider.value() + notches, 0, std::max(0, slider.maximum()));
+            if (target != slider.value()) {
+                program.scroll(slider, target);
+            }
+        };
     }
 
 protected:

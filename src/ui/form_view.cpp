@@ -7,9 +7,12 @@
 #include "ui/caption_fit.h"
 #include "ui/control_adapters.h"
 #include "ui/fonts.h"
+#include "ui/keyboard.h"
 #include "ui/translate.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 
 #include <algorithm>
 #include <set>
@@ -93,6 +96,11 @@ FormView::FormView(Window& model, std::span<const Placement> layout, int clientW
     }
     accessible_ = std::make_unique<AccessibleTexts>(model_, widgets_);
     resizeToModel();
+    installShortcuts(*this, model, [this](KeyAction action) {
+        if (keyAction) {
+            keyAction(action);
+        }
+    });
     render();
 }
 
@@ -164,6 +172,14 @@ void FormView::fitCaptions() {
         widget->ensurePolished(); // the style's own font first
         fitCaption(widget, FitFrom::PresentFont);
     }
+}
+
+void FormView::keyPressEvent(QKeyEvent* event) {
+    if (pressUnusedKey(model_, *event, QApplication::focusWidget())) {
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void FormView::closeEvent(QCloseEvent* event) {

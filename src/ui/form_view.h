@@ -4,8 +4,11 @@
 // model after every event. Clicks, typing and slider moves go to the Program as
 // operator input; the widgets hold no behaviour of their own.
 
+#include "console/keyboard_shortcuts.h"
+
 #include <QWidget>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <span>
@@ -69,6 +72,12 @@ protected:
     // Fits every caption to its control from the font each has now: for a
     // window that sets its own fonts after the view was made.
     void fitCaptions();
+    // Enter and Escape the focused control left unused: the window's keys
+    // (ui/keyboard.h).
+    void keyPressEvent(QKeyEvent* event) override;
+    // What a shortcut of the window's keyboard map does when it is no click:
+    // set by the window that has such a row.
+    std::function<void(KeyAction)> keyAction;
 
 private:
     void place(const Placement& placement);

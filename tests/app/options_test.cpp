@@ -2,6 +2,7 @@
 // and import, and refusals.
 
 #include "app/options.h"
+#include "app/shortcut_help.h"
 
 #include <gtest/gtest.h>
 
@@ -140,7 +141,8 @@ TEST(Options, UsageListsThePortTable) {
               "\n"
               "Environment: VOLNA144_PORT_TRACE=FILE appends every port operation to FILE;\n"
               "VOLNA144_SIM_STATUS=FILE makes the simulated radio's status register read the\n"
-              "first integer in FILE.\n");
+              "first integer in FILE.\n" +
+                  shortcutHelp());
 }
 
 INSTANTIATE_TEST_SUITE_P(
