@@ -58,29 +58,29 @@ int textRoom(const QAbstractButton* button, QStyle::SubElement contents) {
 // Every visible caption of the window that is wider than its room, named.
 std::vector<std::string> clipped(const QWidget& window) {
     std::vector<std::string> faults;
-    auto check = [&](const QWidget* widget, const QString& text, int room) {
+    for (const QWidget* widget : window.findChildren<QWidget*>()) {
+        QString text;
+        int room = 0;
+        if (const auto* label = qobject_cast<const QLabel*>(widget); label && !label->wordWrap()) {
+            text = label->text().trimmed();
+            room = label->contentsRect().width();
+        } else if (const auto* box = qobject_cast<const QCheckBox*>(widget)) {
+            text = box->text();
+            room = textRoom(box, QStyle::SE_CheckBoxContents);
+        } else if (const auto* option = qobject_cast<const QRadioButton*>(widget)) {
+            text = option->text();
+            room = textRoom(option, QStyle::SE_RadioButtonContents);
+        } else if (const auto* button = qobject_cast<const QPushButton*>(widget)) {
+            text = button->text();
+            room = button->width() - 4;
+        } else if (const auto* frame = qobject_cast<const QGroupBox*>(widget)) {
+            text = frame->title();
+            room = frame->width() - 8;
+        }
         if (widget->isVisible() && widestLine(text, widget->fontMetrics()) > room) {
-            faults.push_back(window.objectName().toStdString() + "." +
-                             widget->objectName().toStdString() + " \"" + text.toStdString() +
+            faults.push_back(widget->objectName().toStdString() + " \"" + text.toStdString() +
                              "\"");
         }
-    };
-    for (const QLabel* label : window.findChildren<QLabel*>()) {
-        if (!label->wordWrap()) {
-            check(label, label->text().trimmed(), label->contentsRect().width());
-        }
-    }
-    for (const QCheckBox* box : window.findChildren<QCheckBox*>()) {
-        check(box, box->text(), textRoom(box, QStyle::SE_CheckBoxContents));
-    }
-    for (const QRadioButton* option : window.findChildren<QRadioButton*>()) {
-        check(option, option->text(), textRoom(option, QStyle::SE_RadioButtonContents));
-    }
-    for (const QPushButton* button : window.findChildren<QPushButton*>()) {
-        check(button, button->text(), button->width() - 4);
-    }
-    for (const QGroupBox* frame : window.findChildren<QGroupBox*>()) {
-        check(frame, frame->title(), frame->width() - 8);
     }
     return faults;
 }
