@@ -525,7 +525,7 @@
     </message>
     <message>
         <source>Импорт в список «%1»: строк к записи — %2, заполненных записей они заменят — %3.</source>
-        <translation>Import into the list “%1”: %2 rows to write, replacing %3 filled entries.</translation>
+        <translation>Import into the list “%1”: %2 {row|rows} to write, replacing %3 filled {entry|entries}.</translation>
     </message>
     <message>
         <source>Импорт в список «%1»: %2</source>
@@ -536,8 +536,8 @@
         <translation>line %1</translation>
     </message>
     <message>
-        <source>и ещё %1 строк с ошибками не импортируются</source>
-        <translation>and %1 more rows with errors are not imported</translation>
+        <source>и ещё %1 {строка|строки|строк} с ошибками не {импортируется|импортируются|импортируются}</source>
+        <translation>and %1 more {row|rows} with errors {is|are} not imported</translation>
     </message>
     <message>
         <source>Номер ячейки (Location) вне 1..%1!</source>

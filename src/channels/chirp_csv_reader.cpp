@@ -6,6 +6,7 @@
 
 #include "channels/channel_editor.h"
 #include "channels/library_entry.h"
+#include "toolkit/plural.h"
 #include "toolkit/text.h"
 #include "toolkit/text_templates.h"
 
@@ -371,7 +372,7 @@ CsvImport importCsv(std::string_view text, ChannelList list, const Band& band) {
         addFault(result, unlisted, {where, reason});
     }
     if (unlisted > 0) {
-        result.faults.push_back({"…", fillText(kMoreFaultsTemplate, {std::to_string(unlisted)})});
+        result.faults.push_back({"…", countText(kMoreFaultsTemplate, {std::to_string(unlisted)})});
     }
     return result;
 }

@@ -19,8 +19,9 @@ inline constexpr std::string_view kImportEmptyTemplate = "Импорт в спи
 inline constexpr std::string_view kFaultAtLocationTemplate = "  Location %1: %2";
 inline constexpr std::string_view kFaultAtTemplate = "  %1: %2";
 inline constexpr std::string_view kFaultLineTemplate = "строка %1";
+// Its plural groups are chosen by toolkit/plural.h.
 inline constexpr std::string_view kMoreFaultsTemplate =
-    "и ещё %1 строк с ошибками не импортируются";
+    "и ещё %1 {строка|строки|строк} с ошибками не {импортируется|импортируются|импортируются}";
 inline constexpr std::string_view kLocationRangeTemplate = "Номер ячейки (Location) вне 1..%1!";
 inline constexpr std::string_view kFrequencyDigitsTemplate = "В частоте больше %1 цифр (кГц)!";
 inline constexpr std::string_view kCommentLengthTemplate = "Комментарий длиннее %1 символов!";

@@ -130,7 +130,7 @@ ls "$empty/VOLNA144" | grep -q 'VOLNA144.conf.damaged-' || fail "no copy of the 
 run "$work/none" 1 --export-csv=channels "$work/none.csv" --lang=en
 said "has not been created yet: start volna144 once"
 run "$empty" 1 --import-csv=channels "$work/refused.csv" --lang=en
-said "Import into the list “Channels”: 1 rows to write, replacing 0 filled entries."
+said "Import into the list “Channels”: 1 row to write, replacing 0 filled entries."
 said "These rows will not be imported:"
 said "  Location 4: The frequency entered has the wrong format (it must be a multiple of 25)!"
 said "nothing written: correct or delete the rows"
