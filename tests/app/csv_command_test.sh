@@ -175,5 +175,15 @@ for display in "" ":$free"; do
         fail "no display (DISPLAY=$display): $(cat "$work/stderr")"
 done
 
+# The command line's refusals and --help follow --lang, else Russian.
+run "$full" 2 --bogus
+said "volna144: неизвестный параметр «--bogus»"
+run "$full" 2 --bogus --lang=en
+said "volna144: unknown option '--bogus'"
+run "$full" 0 --help
+said "Запуск: volna144 [--port="
+run "$full" 0 --help --lang=en
+said "Usage: volna144 [--port="
+
 [ "$failures" = 0 ] || exit 1
 echo "CSV from the command line: all checks passed"
