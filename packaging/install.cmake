@@ -75,6 +75,6 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${VOLNA144_MAINTAINER})
 # are built in) from dpkg-shlibdeps; what the program loads at run time
 # besides: the display's digits and the Russian texts of Qt's own buttons.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dseg, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dseg, fonts-dejavu-core, fonts-dejavu-extra, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -711,5 +711,397 @@
         <source>NONE</source>
         <translation>NONE</translation>
     </message>
+    <message>
+        <source>Частота %1 kHz</source>
+        <translation>Frequency %1 kHz</translation>
+    </message>
+    <message>
+        <source>Частота приёма или передачи</source>
+        <translation>Receive or transmit frequency</translation>
+    </message>
+    <message>
+        <source>Положение ползунка %1</source>
+        <translation>Slider position %1</translation>
+    </message>
+    <message>
+        <source>Номер шага настройки в диапазоне</source>
+        <translation>Tuning step number within the band</translation>
+    </message>
+    <message>
+        <source>Шаг %1 kHz</source>
+        <translation>Step %1 kHz</translation>
+    </message>
+    <message>
+        <source>Шаг настройки</source>
+        <translation>Tuning step</translation>
+    </message>
+    <message>
+        <source>Единица частоты</source>
+        <translation>Frequency unit</translation>
+    </message>
+    <message>
+        <source>Режим %1</source>
+        <translation>Mode %1</translation>
+    </message>
+    <message>
+        <source>RX — приём, TX — передача</source>
+        <translation>RX is receive, TX is transmit</translation>
+    </message>
+    <message>
+        <source>Табло</source>
+        <translation>Display</translation>
+    </message>
+    <message>
+        <source>Фон табло</source>
+        <translation>Display background</translation>
+    </message>
+    <message>
+        <source>Открывает редактор каналов</source>
+        <translation>Opens the channel editor</translation>
+    </message>
+    <message>
+        <source>Комментарий канала</source>
+        <translation>Channel comment</translation>
+    </message>
+    <message>
+        <source>Строка состояния: %1</source>
+        <translation>Status line: %1</translation>
+    </message>
+    <message>
+        <source>Комментарий канала или ход сканирования</source>
+        <translation>Channel comment or scan progress</translation>
+    </message>
+    <message>
+        <source>Занятость: %1</source>
+        <translation>Busy: %1</translation>
+    </message>
+    <message>
+        <source>BUSY, когда приёмник слышит сигнал</source>
+        <translation>BUSY while the receiver hears a signal</translation>
+    </message>
+    <message>
+        <source>Единица шага</source>
+        <translation>Step unit</translation>
+    </message>
+    <message>
+        <source>Показывает или скрывает дополнительную панель</source>
+        <translation>Shows or hides the additional panel</translation>
+    </message>
+    <message>
+        <source>Канал %1</source>
+        <translation>Channel %1</translation>
+    </message>
+    <message>
+        <source>Канал памяти на табло, NONE — без канала</source>
+        <translation>Memory channel on the display, NONE for no channel</translation>
+    </message>
+    <message>
+        <source>Открывает активность диапазона</source>
+        <translation>Opens the band activity</translation>
+    </message>
+    <message>
+        <source>Управляющее слово и частота гетеродина</source>
+        <translation>Control word and oscillator frequency</translation>
+    </message>
+    <message>
+        <source>Управляющее слово</source>
+        <translation>Control word</translation>
+    </message>
+    <message>
+        <source>Управляющее слово %1</source>
+        <translation>Control word %1</translation>
+    </message>
+    <message>
+        <source>Последнее посланное слово</source>
+        <translation>The last word sent</translation>
+    </message>
+    <message>
+        <source>Частота гетеродина</source>
+        <translation>Oscillator frequency</translation>
+    </message>
+    <message>
+        <source>Частота гетеродина %1 kHz</source>
+        <translation>Oscillator frequency %1 kHz</translation>
+    </message>
+    <message>
+        <source>Частота синтезатора</source>
+        <translation>Synthesizer frequency</translation>
+    </message>
+    <message>
+        <source>Открывает диаграмму передачи</source>
+        <translation>Opens the transfer diagram</translation>
+    </message>
+    <message>
+        <source>Настройка частоты</source>
+        <translation>Frequency tuning</translation>
+    </message>
+    <message>
+        <source>Показывает флажки каналов для сканирования</source>
+        <translation>Shows the channel boxes for the scan</translation>
+    </message>
+    <message>
+        <source>Записывает частоту на табло в канал памяти</source>
+        <translation>Stores the displayed frequency in a memory channel</translation>
+    </message>
+    <message>
+        <source>Сканирует только между частотами от и до</source>
+        <translation>Scans only between the from and to frequencies</translation>
+    </message>
+    <message>
+        <source>Первая частота сканирования</source>
+        <translation>First scan frequency</translation>
+    </message>
+    <message>
+        <source>Последняя частота сканирования</source>
+        <translation>Last scan frequency</translation>
+    </message>
+    <message>
+        <source>Сканирование от, kHz</source>
+        <translation>Scan from, kHz</translation>
+    </message>
+    <message>
+        <source>Сканирование до, kHz</source>
+        <translation>Scan to, kHz</translation>
+    </message>
+    <message>
+        <source>Сканирует весь диапазон или от и до</source>
+        <translation>Scans the whole band or from and to</translation>
+    </message>
+    <message>
+        <source>Сканирует отмеченные каналы</source>
+        <translation>Scans the ticked channels</translation>
+    </message>
+    <message>
+        <source>Открывает настройки</source>
+        <translation>Opens the settings</translation>
+    </message>
+    <message>
+        <source>Предыдущий канал</source>
+        <translation>Previous channel</translation>
+    </message>
+    <message>
+        <source>Настраивает на предыдущий канал</source>
+        <translation>Tunes to the previous channel</translation>
+    </message>
+    <message>
+        <source>Следующий канал</source>
+        <translation>Next channel</translation>
+    </message>
+    <message>
+        <source>Настраивает на следующий канал</source>
+        <translation>Tunes to the next channel</translation>
+    </message>
+    <message>
+        <source>Передача %1</source>
+        <translation>Transmit %1</translation>
+    </message>
+    <message>
+        <source>Включает и выключает передатчик</source>
+        <translation>Switches the transmitter on and off</translation>
+    </message>
+    <message>
+        <source>Закрывает программу</source>
+        <translation>Closes the program</translation>
+    </message>
+    <message>
+        <source>Следующий канал сканирования</source>
+        <translation>Next channel of the scan</translation>
+    </message>
+    <message>
+        <source>Служебное поле</source>
+        <translation>Internal box</translation>
+    </message>
+    <message>
+        <source>Канал %2</source>
+        <translation>Channel %2</translation>
+    </message>
+    <message>
+        <source>Настраивает на канал памяти</source>
+        <translation>Tunes to the memory channel</translation>
+    </message>
+    <message>
+        <source>Сканировать канал %2</source>
+        <translation>Scan channel %2</translation>
+    </message>
+    <message>
+        <source>Канал входит в сканирование по каналам</source>
+        <translation>The channel is part of the channel scan</translation>
+    </message>
+    <message>
+        <source>Очистить канал %2</source>
+        <translation>Clear channel %2</translation>
+    </message>
+    <message>
+        <source>Стирает частоты и комментарий канала</source>
+        <translation>Clears the channel's frequencies and comment</translation>
+    </message>
+    <message>
+        <source>Канал %2, приём, kHz</source>
+        <translation>Channel %2, receive, kHz</translation>
+    </message>
+    <message>
+        <source>Частота приёма</source>
+        <translation>Receive frequency</translation>
+    </message>
+    <message>
+        <source>Канал %2, передача, kHz</source>
+        <translation>Channel %2, transmit, kHz</translation>
+    </message>
+    <message>
+        <source>Частота передачи</source>
+        <translation>Transmit frequency</translation>
+    </message>
+    <message>
+        <source>Канал %2, комментарий</source>
+        <translation>Channel %2, comment</translation>
+    </message>
+    <message>
+        <source>Каналы памяти</source>
+        <translation>Memory channels</translation>
+    </message>
+    <message>
+        <source>Записывает каналы и закрывает окно</source>
+        <translation>Saves the channels and closes the window</translation>
+    </message>
+    <message>
+        <source>Стирает все каналы</source>
+        <translation>Clears all channels</translation>
+    </message>
+    <message>
+        <source>Закрывает окно без записи</source>
+        <translation>Closes the window without saving</translation>
+    </message>
+    <message>
+        <source>Открывает библиотеку каналов</source>
+        <translation>Opens the channel library</translation>
+    </message>
+    <message>
+        <source>Читает каналы из файла CSV</source>
+        <translation>Reads the channels from a CSV file</translation>
+    </message>
+    <message>
+        <source>Записывает каналы в файл CSV</source>
+        <translation>Writes the channels to a CSV file</translation>
+    </message>
+    <message>
+        <source>Новый канал</source>
+        <translation>New channel</translation>
+    </message>
+    <message>
+        <source>Приём, kHz</source>
+        <translation>Receive, kHz</translation>
+    </message>
+    <message>
+        <source>Передача, kHz</source>
+        <translation>Transmit, kHz</translation>
+    </message>
+    <message>
+        <source>Записывает канал и закрывает окно</source>
+        <translation>Saves the channel and closes the window</translation>
+    </message>
+    <message>
+        <source>Каналы библиотеки</source>
+        <translation>Library channels</translation>
+    </message>
+    <message>
+        <source>Из каналов в библиотеку</source>
+        <translation>From the channels to the library</translation>
+    </message>
+    <message>
+        <source>Из библиотеки в каналы</source>
+        <translation>From the library to the channels</translation>
+    </message>
+    <message>
+        <source>Частота для поиска, kHz</source>
+        <translation>Frequency to find, kHz</translation>
+    </message>
+    <message>
+        <source>Счётчики</source>
+        <translation>Counters</translation>
+    </message>
+    <message>
+        <source>Счётчик</source>
+        <translation>Counter</translation>
+    </message>
+    <message>
+        <source>Каналов в библиотеке: %1</source>
+        <translation>Channels in the library: %1</translation>
+    </message>
+    <message>
+        <source>Каналов в списке: %1</source>
+        <translation>Channels in the list: %1</translation>
+    </message>
+    <message>
+        <source>Записывает библиотеку</source>
+        <translation>Saves the library</translation>
+    </message>
+    <message>
+        <source>Закрывает окно</source>
+        <translation>Closes the window</translation>
+    </message>
+    <message>
+        <source>Читает библиотеку из файла CSV</source>
+        <translation>Reads the library from a CSV file</translation>
+    </message>
+    <message>
+        <source>Записывает библиотеку в файл CSV</source>
+        <translation>Writes the library to a CSV file</translation>
+    </message>
+    <message>
+        <source>Нижняя граница диапазона, kHz</source>
+        <translation>Lower band boundary, kHz</translation>
+    </message>
+    <message>
+        <source>Верхняя граница диапазона, kHz</source>
+        <translation>Upper band boundary, kHz</translation>
+    </message>
+    <message>
+        <source>Промежуточная частота, kHz</source>
+        <translation>Intermediate frequency, kHz</translation>
+    </message>
+    <message>
+        <source>Разница частот приёма и передачи, kHz</source>
+        <translation>Receive to transmit offset, kHz</translation>
+    </message>
+    <message>
+        <source>Скорость общего сканирования, мс</source>
+        <translation>Whole-band scan speed, ms</translation>
+    </message>
+    <message>
+        <source>Сканирование</source>
+        <translation>Scanning</translation>
+    </message>
+    <message>
+        <source>Скорость сканирования от и до, мс</source>
+        <translation>From/to scan speed, ms</translation>
+    </message>
+    <message>
+        <source>Скорость сканирования по каналам, мс</source>
+        <translation>Channel scan speed, ms</translation>
+    </message>
+    <message>
+        <source>Задержка 1, мс</source>
+        <translation>Delay 1, ms</translation>
+    </message>
+    <message>
+        <source>Засылаемый сигнал</source>
+        <translation>Signal sent</translation>
+    </message>
+    <message>
+        <source>Задержка 2, мс</source>
+        <translation>Delay 2, ms</translation>
+    </message>
+    <message>
+        <source>Тайм-аут передачи, мин</source>
+        <translation>Transmit time-out, min</translation>
+    </message>
+    <message>
+        <source>Передача</source>
+        <translation>Transmit</translation>
+    </message>
+    <message>
+        <source>Записывает настройки и закрывает окно</source>
+        <translation>Saves the settings and closes the window</translation>
+    </message>
 </context>
 </TS>

@@ -22,6 +22,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace volna {
@@ -194,7 +195,9 @@ public:
     bool bandScanRunning() const { return scan_ == Scan::Band || scan_ == Scan::Range; }
     // The channel scan runs (its button offers "Stop").
     bool channelScanRunning() const { return scan_ == Scan::Channel; }
-    // The frequency of the last transfer, kHz: the one on the read-out.
+    // The frequency of the last transfer's slider position, kHz: the one on
+    // the read-out while receiving (while transmitting the read-out shows the
+    // carrier, this plus the transmit offset).
     std::int64_t tunedKHz() const { return tunedKHz_; }
     // The memory channel (1..10) the channel indicator shows; 0 for "NONE".
     int shownChannel() const { return shownChannel_; }
@@ -315,7 +318,9 @@ private:
     // Keep the value and draw the captions that show it.
     void showMode(Mode mode);
     void showScan(Scan scan);
-    void showTuned(std::int64_t kHz);
+    // kHz is the slider position's frequency; onAirKHz, given while
+    // transmitting, is the carrier, which the read-out shows instead.
+    void showTuned(std::int64_t kHz, std::optional<std::int64_t> onAirKHz = std::nullopt);
     void showChannel(int k);
     void transfer(bool transmit);
     void chooseStep(std::int16_t factor, const char* stepText);

@@ -40,9 +40,9 @@ void Form1::showScan(Scan scan) {
     }
 }
 
-void Form1::showTuned(std::int64_t kHz) {
+void Form1::showTuned(std::int64_t kHz, std::optional<std::int64_t> onAirKHz) {
     tunedKHz_ = kHz;
-    readOut.caption = std::to_string(kHz);
+    readOut.caption = std::to_string(onAirKHz.value_or(kHz));
 }
 
 void Form1::showChannel(int k) {

@@ -23,11 +23,14 @@ void Form1::receiveTransfer() {
     transfer(false);
 }
 
+// While transmitting, the read-out and the synthesizer's frequency both show
+// the carrier: the frequency on the air, not the tuned one.
 void Form1::transfer(bool transmit) {
     const std::int32_t position = tuningSlider.value();
-    showTuned(frequencyAt(position));
-    positionReadOut.caption = std::to_string(position);
     const SynthLink::Sent sent = link_.send(band(), position, transmit);
+    const auto carrier = static_cast<std::int64_t>(sent.synthesizerKHz);
+    showTuned(frequencyAt(position), transmit ? std::optional(carrier) : std::nullopt);
+    positionReadOut.caption = std::to_string(position);
     controlWordReadOut.caption = wordText(sent.word);
     synthesizerReadOut.caption = formatNumber(sent.synthesizerKHz);
 }

@@ -1,5 +1,7 @@
 #include "synth/synth_link.h"
 
+#include <cmath>
+
 namespace volna {
 
 SynthLink::Sent SynthLink::send(const Band& band, std::int32_t position, bool transmit) {
@@ -9,7 +11,9 @@ SynthLink::Sent SynthLink::send(const Band& band, std::int32_t position, bool tr
                  : receiveDivider(lower, ifOffset, band.rasterKHz, band.stepFactor, position);
     // Whole kHz, as the read-out shows the tuned frequency.
     const auto tuned = static_cast<double>(static_cast<std::int64_t>(frequencyAt(band, position)));
-    const Sent sent{buildControlWord(divider), transmit ? tuned : tuned + ifOffset};
+    // The synthesizer takes the divider's whole part, as the word carries it.
+    const double carrier = std::floor(static_cast<double>(divider)) * band.rasterKHz;
+    const Sent sent{buildControlWord(divider), transmit ? carrier : tuned + ifOffset};
     if (outputEnabled) {
         clockOutWord(port_, sent.word, roundDelay(delay1), roundDelay(delay2), transmit);
         dataRegister_ = transmit ? kTransmitLine : 0; // how every transfer leaves the port

@@ -28,8 +28,11 @@ public:
 
     // What a transfer put on the synthesizer.
     struct Sent {
-        ControlBits word{};        // the control word, sending order
-        double synthesizerKHz = 0; // the synthesizer's frequency
+        ControlBits word{}; // the control word, sending order
+        // On receive the local oscillator, the tuned frequency plus ifOffset;
+        // on transmit the frequency the word sets the synthesizer to (the
+        // divider's whole part times the raster), which is the carrier.
+        double synthesizerKHz = 0;
     };
     // Builds the word for slider position `position` of band, with the receive
     // divider (the local oscillator ifOffset kHz off) or the transmit one (the

@@ -100,6 +100,7 @@ ConsoleWindow::ConsoleWindow(Form1& console)
     addOutline(7080, 120, 1815, 975);   // step options
     addOutline(9000, 1200, 2295, 1335); // scan buttons
     styleDisplay();
+    fitCaptions(); // the display's own faces are set only now
     render();
 }
 

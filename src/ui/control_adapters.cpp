@@ -1,9 +1,12 @@
 #include "ui/control_adapters.h"
 
+#include "ui/caption_fit.h"
+
 #include "toolkit/controls.h"
 #include "toolkit/program.h"
 #include "ui/translate.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -191,12 +194,25 @@ protected:
     void renderState() override { view_->setChecked(control_.checked()); }
 };
 
+// The option buttons' group of a container: not exclusive, since the model
+// keeps the choice. The buttons stay auto-exclusive for what they are: Qt
+// tells a screen reader that an auto-exclusive button is a radio button and
+// any other a check box, and a group's exclusivity overrides theirs.
+QButtonGroup* optionButtonsOf(QWidget* parent) {
+    auto* group = parent->findChild<QButtonGroup*>(QString(), Qt::FindDirectChildrenOnly);
+    if (group == nullptr) {
+        group = new QButtonGroup(parent);
+        group->setExclusive(false);
+    }
+    return group;
+}
+
 // An option button. The model keeps the group, so Qt's own exclusivity is off.
 class OptionAdapter : public KindAdapter<OptionButton, QRadioButton> {
 public:
     OptionAdapter(OptionButton& option, QWidget* parent)
         : KindAdapter(option, new QRadioButton(parent)) {
-        view_->setAutoExclusive(false);
+        optionButtonsOf(parent)->addButton(view_);
     }
     void connectInput(const InputRoute& route) override {
         QObject::connect(view_, &QRadioButton::clicked, route.context,
@@ -320,6 +336,7 @@ void BoundControl::render() {
         if (!drawn_ || shownCaption_ != *shown) {
             shownCaption_ = *shown;
             renderCaption();
+            refitCaption(widget_);
         }
     }
     drawn_ = true;

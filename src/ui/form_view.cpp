@@ -3,6 +3,8 @@
 #include "toolkit/controls.h"
 #include "toolkit/program.h"
 #include "toolkit/window.h"
+#include "ui/accessibility.h"
+#include "ui/caption_fit.h"
 #include "ui/control_adapters.h"
 #include "ui/fonts.h"
 #include "ui/translate.h"
@@ -89,6 +91,7 @@ FormView::FormView(Window& model, std::span<const Placement> layout, int clientW
     for (const Placement& placement : layout) {
         place(placement);
     }
+    accessible_ = std::make_unique<AccessibleTexts>(model_, widgets_);
     resizeToModel();
     render();
 }
@@ -143,8 +146,24 @@ void FormView::render() {
             view->setFocus();
         }
     }
+    accessible_->update();
     setVisible(model_.shown());
     rendering_ = false;
+}
+
+void FormView::showEvent(QShowEvent* event) {
+    if (!fitted_) {
+        fitCaptions();
+    }
+    QWidget::showEvent(event);
+}
+
+void FormView::fitCaptions() {
+    fitted_ = true;
+    for (const auto& [name, widget] : widgets_) {
+        widget->ensurePolished(); // the style's own font first
+        fitCaption(widget, FitFrom::PresentFont);
+    }
 }
 
 void FormView::closeEvent(QCloseEvent* event) {

@@ -14,6 +14,7 @@
 
 namespace volna {
 
+class AccessibleTexts;
 class BoundControl;
 class Program;
 class Window;
@@ -63,6 +64,11 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Fits every caption to its control before the window first shows.
+    void showEvent(QShowEvent* event) override;
+    // Fits every caption to its control from the font each has now: for a
+    // window that sets its own fonts after the view was made.
+    void fitCaptions();
 
 private:
     void place(const Placement& placement);
@@ -75,7 +81,9 @@ private:
     int captionTwips_;
     std::map<std::string, QWidget*> widgets_;
     std::vector<std::unique_ptr<BoundControl>> bound_;
+    std::unique_ptr<AccessibleTexts> accessible_; // what a screen reader says of the widgets
     bool rendering_ = false;
+    bool fitted_ = false; // captions fitted to their controls (at the first show)
     unsigned long appliedFocusRequests_ = 0;
 };
 

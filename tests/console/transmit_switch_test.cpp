@@ -49,8 +49,10 @@ TEST_F(TransmitSwitchTest, WithoutAChannelItKeysTheSlidersFrequency) {
     EXPECT_TRUE(radio.transmitting());
     EXPECT_EQ(form.modeIndicator.caption, "TX");
     EXPECT_EQ(form.transmitSwitch.caption, "RX");
-    EXPECT_EQ(form.readOut.caption, "145000");
-    EXPECT_EQ(form.synthesizerReadOut.caption, "145000");
+    // The frequency on the air, and the carrier the synthesizer was set to.
+    EXPECT_EQ(form.readOut.caption, "144400");
+    EXPECT_EQ(form.synthesizerReadOut.caption, "144400");
+    EXPECT_EQ(form.tunedKHz(), 145000);
 }
 
 TEST_F(TransmitSwitchTest, LocksExactlyTheTuningAndChannelControls) {
@@ -204,6 +206,10 @@ TEST_P(TransmitSwitchShiftTest, WithoutAChannelTheShiftedFrequencyMustLieInTheBa
     EXPECT_EQ(form.transmitting(), keyed);
     if (keyed) {
         EXPECT_EQ(radio.lastDivider(), c.divider);
+        // The read-out shows the carrier the word set, and back on receive the tuned frequency.
+        EXPECT_EQ(form.readOut.caption, std::to_string(c.divider * 25));
+        program.click(form.transmitSwitch);
+        EXPECT_EQ(form.readOut.caption, std::to_string(c.tuned));
     } else {
         EXPECT_TRUE(radio.operations().empty());
         EXPECT_EQ(form.modeIndicator.caption, "RX");
@@ -222,7 +228,9 @@ INSTANTIATE_TEST_SUITE_P(
         ShiftCase{"PlusShiftLandingOnTheUpperEdge", "144000", "146000", "600", 145400, 5840},
         ShiftCase{"NoShiftAtTheLowerEdge", "144000", "146000", "0", 144000, 5760},
         ShiftCase{"MinusShiftInsideAWiderBand", "143000", "146000", "-600", 144000, 5736},
-        ShiftCase{"PlusShiftAboveANarrowerBand", "144000", "145000", "600", 144500, 0}),
+        ShiftCase{"PlusShiftAboveANarrowerBand", "144000", "145000", "600", 144500, 0},
+        // Off the raster: the synthesizer takes the divider's whole part.
+        ShiftCase{"ShiftOffTheRaster", "144000", "146000", "-610", 145000, 5775}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(TransmitSwitchTest, AnActivationWhileTransmittingKeepsTheChannelButtonsLocked) {
