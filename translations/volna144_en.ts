@@ -536,6 +536,10 @@
         <translation>line %1</translation>
     </message>
     <message>
+        <source>Канал %1: %2</source>
+        <translation>Channel %1: %2</translation>
+    </message>
+    <message>
         <source>и ещё %1 {строка|строки|строк} с ошибками не {импортируется|импортируются|импортируются}</source>
         <translation>and %1 more {row|rows} with errors {is|are} not imported</translation>
     </message>

@@ -19,6 +19,8 @@ inline constexpr std::string_view kImportEmptyTemplate = "Импорт в спи
 inline constexpr std::string_view kFaultAtLocationTemplate = "  Location %1: %2";
 inline constexpr std::string_view kFaultAtTemplate = "  %1: %2";
 inline constexpr std::string_view kFaultLineTemplate = "строка %1";
+// The channel editor's refusal of a save: the channel number, then the check's message.
+inline constexpr std::string_view kChannelFaultTemplate = "Канал %1: %2";
 // Its plural groups are chosen by toolkit/plural.h.
 inline constexpr std::string_view kMoreFaultsTemplate =
     "и ещё %1 {строка|строки|строк} с ошибками не {импортируется|импортируются|импортируются}";
@@ -64,7 +66,7 @@ inline constexpr std::string_view kFirstRunQuestionTemplate =
 
 // Every template above, the more particular before the more general: a text
 // is matched against them in this order and the first match wins.
-inline constexpr std::array<std::string_view, 23> kTextTemplates{
+inline constexpr std::array<std::string_view, 24> kTextTemplates{
     kDamagedFileSetAsideTemplate,
     kDuplicateKeysSetAsideTemplate,
     kDamagedFileNotSetAsideTemplate,
@@ -78,6 +80,7 @@ inline constexpr std::array<std::string_view, 23> kTextTemplates{
     kImportEmptyTemplate,
     kFaultAtLocationTemplate,
     kFaultLineTemplate,
+    kChannelFaultTemplate,
     kMoreFaultsTemplate,
     kLocationRangeTemplate,
     kFrequencyDigitsTemplate,
