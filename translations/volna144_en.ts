@@ -540,6 +540,14 @@
         <translation>Channel %1: %2</translation>
     </message>
     <message>
+        <source>Частота приёма %1 кГц вне диапазона %2–%3 кГц!</source>
+        <translation>The receive frequency %1 kHz is outside the band %2–%3 kHz!</translation>
+    </message>
+    <message>
+        <source>Частота передачи %1 кГц вне диапазона %2–%3 кГц!</source>
+        <translation>The transmit frequency %1 kHz is outside the band %2–%3 kHz!</translation>
+    </message>
+    <message>
         <source>и ещё %1 {строка|строки|строк} с ошибками не {импортируется|импортируются|импортируются}</source>
         <translation>and %1 more {row|rows} with errors {is|are} not imported</translation>
     </message>

@@ -11,9 +11,11 @@
 #include "toolkit/text_templates.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <set>
+#include <string>
 
 namespace volna {
 
@@ -256,7 +258,7 @@ private:
             return sizedFault.c_str();
         }
         if (outsideBand(band_, static_cast<double>(kHz))) {
-            return isReceive ? kOutOfBandReceiveMessage : kOutOfBandMessage;
+            return outOfBand(kHz, isReceive);
         }
         return kHz % kChannelRasterKHz != 0 ? raster : nullptr;
     }
@@ -288,9 +290,17 @@ private:
                                   : duplex == "split" ? *offset
                                                       : rxHz_;
         if (txHz < 0) {
-            return kOutOfBandMessage;
+            return outOfBand(txHz / 1000, false);
         }
         return frequencyText(txHz, false, kHzText);
+    }
+
+    // Names the frequency at fault, receive or transmit, and the band.
+    const char* outOfBand(std::int64_t kHz, bool isReceive) {
+        auto whole = [](double value) { return std::to_string(std::llround(value)); };
+        sizedFault = fillText(isReceive ? kReceiveOutOfBandTemplate : kTransmitOutOfBandTemplate,
+                              {std::to_string(kHz), whole(band_.lowerKHz), whole(band_.upperKHz)});
+        return sizedFault.c_str();
     }
 
     const char* commentFault(const std::string& comment) {

@@ -27,6 +27,11 @@ inline constexpr std::string_view kMoreFaultsTemplate =
 inline constexpr std::string_view kLocationRangeTemplate = "Номер ячейки (Location) вне 1..%1!";
 inline constexpr std::string_view kFrequencyDigitsTemplate = "В частоте больше %1 цифр (кГц)!";
 inline constexpr std::string_view kCommentLengthTemplate = "Комментарий длиннее %1 символов!";
+// A CSV row refused for its band: the frequency at fault and the band, in kHz.
+inline constexpr std::string_view kReceiveOutOfBandTemplate =
+    "Частота приёма %1 кГц вне диапазона %2–%3 кГц!";
+inline constexpr std::string_view kTransmitOutOfBandTemplate =
+    "Частота передачи %1 кГц вне диапазона %2–%3 кГц!";
 // A column of the band-activity picture and how long ago it was busy.
 inline constexpr std::string_view kNeverBusyTemplate = "%1 kHz: занятым не было";
 inline constexpr std::string_view kBusyAgoTemplate = "%1 kHz: занято %2";
@@ -66,7 +71,7 @@ inline constexpr std::string_view kFirstRunQuestionTemplate =
 
 // Every template above, the more particular before the more general: a text
 // is matched against them in this order and the first match wins.
-inline constexpr std::array<std::string_view, 24> kTextTemplates{
+inline constexpr std::array<std::string_view, 26> kTextTemplates{
     kDamagedFileSetAsideTemplate,
     kDuplicateKeysSetAsideTemplate,
     kDamagedFileNotSetAsideTemplate,
@@ -85,6 +90,8 @@ inline constexpr std::array<std::string_view, 24> kTextTemplates{
     kLocationRangeTemplate,
     kFrequencyDigitsTemplate,
     kCommentLengthTemplate,
+    kReceiveOutOfBandTemplate,
+    kTransmitOutOfBandTemplate,
     kNeverBusyTemplate,
     kBusyAgoTemplate,
     kMinutesAgoTemplate,
