@@ -536,6 +536,18 @@
         <translation>line %1</translation>
     </message>
     <message>
+        <source>строка %1 импортирована как FM</source>
+        <translation>%1 row imported as FM</translation>
+    </message>
+    <message>
+        <source>тон отброшен</source>
+        <translation>tone dropped</translation>
+    </message>
+    <message>
+        <source>Будут импортированы с изменениями:</source>
+        <translation>These rows will be imported with changes:</translation>
+    </message>
+    <message>
         <source>Канал %1: %2</source>
         <translation>Channel %1: %2</translation>
     </message>

@@ -34,6 +34,7 @@ constexpr const char* kOffsetUnreadableMessage = "Сдвиг частоты пе
 constexpr const char* kDuplexUnknownMessage = "Неизвестный вид частоты передачи (Duplex)!";
 constexpr const char* kNoTransmitMessage =
     "Канал без частоты передачи (Duplex off); введите частоту передачи!";
+constexpr const char* kToneDroppedMessage = "тон отброшен";
 constexpr const char* kCommentLineBreakMessage = "Комментарий содержит перевод строки!";
 constexpr const char* kNotUtf8Message = "Текст не в кодировке UTF-8!";
 constexpr const char* kOpenQuoteMessage = "Кавычка не закрыта до конца файла!";
@@ -164,6 +165,8 @@ struct Columns {
     int offset = -1;
     int name = -1;
     int comment = -1;
+    int mode = -1;
+    int tone = -1;
 };
 
 Columns findColumns(const std::vector<std::string>& header) {
@@ -176,6 +179,8 @@ Columns findColumns(const std::vector<std::string>& header) {
                       : name == "Offset"    ? &columns.offset
                       : name == "Name"      ? &columns.name
                       : name == "Comment"   ? &columns.comment
+                      : name == "Mode"      ? &columns.mode
+                      : name == "Tone"      ? &columns.tone
                                             : nullptr;
         if (column != nullptr && *column < 0) {
             *column = i;
@@ -338,6 +343,19 @@ std::string faultLocation(const std::vector<std::string>& row, const Columns& co
     return std::string(location);
 }
 
+// What an imported row loses: a Mode other than FM (every channel is FM) and
+// a Tone (the radio sends none).
+void noteChanges(const std::vector<std::string>& row, const Columns& columns,
+                 const std::string& where, std::vector<CsvRowFault>& changes) {
+    const std::string mode(trimmed(field(row, columns.mode)));
+    if (!mode.empty() && mode != "FM") {
+        changes.push_back({where, fillText(kModeChangedTemplate, {mode})});
+    }
+    if (!trimmed(field(row, columns.tone)).empty()) {
+        changes.push_back({where, kToneDroppedMessage});
+    }
+}
+
 void addFault(CsvImport& result, std::size_t& unlisted, CsvRowFault fault) {
     if (result.faults.size() < kListedFaults) {
         result.faults.push_back(std::move(fault));
@@ -376,6 +394,7 @@ CsvImport importCsv(std::string_view text, ChannelList list, const Band& band) {
         if (!reader.openQuote()) {
             if (auto entry = checker.check(row, columns, reason)) {
                 result.entries.push_back(std::move(*entry));
+                noteChanges(row, columns, where, result.changes);
                 continue;
             }
         }

@@ -19,6 +19,8 @@ inline constexpr std::string_view kImportEmptyTemplate = "Импорт в спи
 inline constexpr std::string_view kFaultAtLocationTemplate = "  Location %1: %2";
 inline constexpr std::string_view kFaultAtTemplate = "  %1: %2";
 inline constexpr std::string_view kFaultLineTemplate = "строка %1";
+// An imported CSV row whose Mode the radio cannot take; %1 is the mode.
+inline constexpr std::string_view kModeChangedTemplate = "строка %1 импортирована как FM";
 // The channel editor's refusal of a save: the channel number, then the check's message.
 inline constexpr std::string_view kChannelFaultTemplate = "Канал %1: %2";
 // Its plural groups are chosen by toolkit/plural.h.
@@ -71,7 +73,7 @@ inline constexpr std::string_view kFirstRunQuestionTemplate =
 
 // Every template above, the more particular before the more general: a text
 // is matched against them in this order and the first match wins.
-inline constexpr std::array<std::string_view, 26> kTextTemplates{
+inline constexpr std::array<std::string_view, 27> kTextTemplates{
     kDamagedFileSetAsideTemplate,
     kDuplicateKeysSetAsideTemplate,
     kDamagedFileNotSetAsideTemplate,
@@ -84,6 +86,7 @@ inline constexpr std::array<std::string_view, 26> kTextTemplates{
     kImportCountsTemplate,
     kImportEmptyTemplate,
     kFaultAtLocationTemplate,
+    kModeChangedTemplate,
     kFaultLineTemplate,
     kChannelFaultTemplate,
     kMoreFaultsTemplate,

@@ -172,6 +172,38 @@ INSTANTIATE_TEST_SUITE_P(
 
 #undef ROW
 
+struct ChangeCase {
+    const char* name;
+    const char* tone; // the Tone column
+    const char* mode; // the Mode column
+    std::vector<std::string> changes;
+};
+
+class ChirpCsvChanges : public ::testing::TestWithParam<ChangeCase> {};
+
+TEST_P(ChirpCsvChanges, ARowIsImportedAndWhatItLosesIsReported) {
+    const ChangeCase& c = GetParam();
+    const std::string row =
+        std::string("5,n,145.500000,,,") + c.tone + ",,,,,,," + c.mode + ",,,,,,,,\r\n";
+    const CsvImport result = importCsv(kHeaderLine + row, ChannelList::Channels, kBand);
+    EXPECT_EQ(result.entries, (std::vector<CsvEntry>{{5, {"145500", "145500", "n"}}}));
+    std::vector<CsvRowFault> expected;
+    for (const std::string& change : c.changes) {
+        expected.push_back({"5", change});
+    }
+    EXPECT_EQ(result.changes, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ChirpCsvChanges,
+    ::testing::Values(
+        ChangeCase{"FmWithoutTone", "", "FM", {}}, ChangeCase{"NoModeColumnValue", "", "", {}},
+        ChangeCase{"Am", "", "AM", {"строка AM импортирована как FM"}},
+        ChangeCase{"NarrowFm", "", "NFM", {"строка NFM импортирована как FM"}},
+        ChangeCase{"Tone", "Tone", "FM", {"тон отброшен"}},
+        ChangeCase{"TsqlOnAm", "TSQL", "AM", {"строка AM импортирована как FM", "тон отброшен"}}),
+    test::rowNameOf<ChangeCase>);
+
 std::string simplexRow(const std::string& location, const std::string& comment = "") {
     return location + ",,145.500000,,,,,,,,,,,,,," + comment + ",,,,\r\n";
 }
