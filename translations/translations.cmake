@@ -4,7 +4,10 @@
 # :/i18n/volna144_en.qm. Qt's LinguistTools (Debian: qt6-tools-dev and
 # qt6-l10n-tools) do it; without their CMake files, lrelease is run directly.
 
-set(VOLNA144_TS_FILES ${CMAKE_SOURCE_DIR}/translations/volna144_en.ts)
+# volna144_ru.ts goes the other way: the few texts kept in English in the
+# sources ("Scanning...", the command line's messages) with their Russian.
+set(VOLNA144_TS_FILES ${CMAKE_SOURCE_DIR}/translations/volna144_en.ts
+                      ${CMAKE_SOURCE_DIR}/translations/volna144_ru.ts)
 find_package(Qt6 QUIET COMPONENTS LinguistTools)
 if(Qt6LinguistTools_FOUND)
     qt_add_lrelease(volna_ui TS_FILES ${VOLNA144_TS_FILES} QM_FILES_OUTPUT_VARIABLE VOLNA144_QM_FILES)

@@ -553,7 +553,7 @@
     </message>
     <message>
         <source>Импорт в список «%1»: строк к записи — %2, заполненных записей они заменят — %3.</source>
-        <translation>Import into the list “%1”: %2 rows to write, replacing %3 filled entries.</translation>
+        <translation>Import into the list “%1”: %2 {row|rows} to write, replacing %3 filled {entry|entries}.</translation>
     </message>
     <message>
         <source>Импорт в список «%1»: %2</source>
@@ -564,8 +564,32 @@
         <translation>line %1</translation>
     </message>
     <message>
-        <source>и ещё %1 строк с ошибками не импортируются</source>
-        <translation>and %1 more rows with errors are not imported</translation>
+        <source>строка %1 импортирована как FM</source>
+        <translation>%1 row imported as FM</translation>
+    </message>
+    <message>
+        <source>тон отброшен</source>
+        <translation>tone dropped</translation>
+    </message>
+    <message>
+        <source>Будут импортированы с изменениями:</source>
+        <translation>These rows will be imported with changes:</translation>
+    </message>
+    <message>
+        <source>Канал %1: %2</source>
+        <translation>Channel %1: %2</translation>
+    </message>
+    <message>
+        <source>Частота приёма %1 кГц вне диапазона %2–%3 кГц!</source>
+        <translation>The receive frequency %1 kHz is outside the band %2–%3 kHz!</translation>
+    </message>
+    <message>
+        <source>Частота передачи %1 кГц вне диапазона %2–%3 кГц!</source>
+        <translation>The transmit frequency %1 kHz is outside the band %2–%3 kHz!</translation>
+    </message>
+    <message>
+        <source>и ещё %1 {строка|строки|строк} с ошибками не {импортируется|импортируются|импортируются}</source>
+        <translation>and %1 more {row|rows} with errors {is|are} not imported</translation>
     </message>
     <message>
         <source>Номер ячейки (Location) вне 1..%1!</source>

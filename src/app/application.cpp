@@ -55,7 +55,9 @@ std::function<std::int64_t()> monotonicClock() {
 // Speaks language, or says on standard error why it stays Russian.
 void speak(LanguageSwitch& languages, Language language) {
     if (!languages.speak(language)) {
-        std::fprintf(stderr, "volna144: the English translation is missing from this build\n");
+        std::fprintf(
+            stderr, "volna144: %s\n",
+            shown("the English translation is missing from this build").toStdString().c_str());
         languages.speak(Language::Russian);
     }
 }
@@ -71,20 +73,28 @@ std::unique_ptr<RigctldServer> startRigctld(const Options& options, RigControl& 
         [&binding](const std::function<void()>& request) { binding.runRequest(request); });
     const std::string error = server->listen(options.rigctldAddress, options.rigctldPort);
     if (!error.empty()) {
-        std::fprintf(stderr, "volna144: no rig control on %s port %d: %s\n",
-                     options.rigctldAddress.c_str(), options.rigctldPort, error.c_str());
+        std::fprintf(stderr, "volna144: %s\n",
+                     shown("no rig control on %1 port %2: %3")
+                         .arg(QString::fromStdString(options.rigctldAddress))
+                         .arg(options.rigctldPort)
+                         .arg(QString::fromStdString(error))
+                         .toStdString()
+                         .c_str());
         const QString where = QString::fromStdString(options.rigctldAddress) + u':' +
                               QString::number(options.rigctldPort);
         showStartError(prompter, shown(kNoRigControl).arg(where, QString::fromStdString(error)));
         return nullptr;
     }
-    std::fprintf(stderr, "volna144: rig control (rigctld protocol) on %s\n",
-                 server->where().c_str());
+    const QString where = QString::fromStdString(server->where());
+    std::fprintf(stderr, "volna144: %s\n",
+                 shown("rig control (rigctld protocol) on %1").arg(where).toStdString().c_str());
     if (!server->loopbackOnly()) {
-        std::fprintf(stderr,
-                     "volna144: warning: %s is not a loopback address: anyone who can reach "
-                     "it over the network can tune the radio and key the transmitter\n",
-                     server->where().c_str());
+        std::fprintf(stderr, "volna144: %s\n",
+                     shown("warning: %1 is not a loopback address: anyone who can reach it over "
+                           "the network can tune the radio and key the transmitter")
+                         .arg(where)
+                         .toStdString()
+                         .c_str());
     }
     return server;
 }

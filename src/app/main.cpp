@@ -10,6 +10,7 @@
 #include "app/options.h"
 #include "app/port_factory.h"
 #include "app/start_errors.h"
+#include "toolkit/text_templates.h"
 #include "ui/translate.h"
 #include "version.h"
 
@@ -18,6 +19,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,16 +27,31 @@ namespace {
 
 using namespace volna;
 
-// What the command line settles before any window opens: a refusal (2),
-// --help or --version (0). -1 when the program goes on.
-int answerCommandLine(const Options& options, const PortTable& ports) {
-    if (!options.error.empty()) {
-        std::fprintf(stderr, "volna144: %s\n\n%s", options.error.c_str(), usage(ports).c_str());
-        return 2;
+// The refusal or the --help text in the language chosen: a QCoreApplication
+// carries the translation for as long as it is printed.
+void printAnswer(const Options& options, const PortTable& ports, std::optional<Language> language,
+                 int argc, char** argv) {
+    const QCoreApplication app(argc, argv);
+    LanguageSwitch languages;
+    languages.speak(language.value_or(Language::Russian));
+    const std::string help = shown(usage(ports)).toStdString();
+    if (options.error.empty()) {
+        std::printf("%s", help.c_str());
+        return;
     }
-    if (options.help) {
-        std::printf("%s", usage(ports).c_str());
-        return 0;
+    const std::string refusal =
+        fillText(shown(options.errorTemplate).toStdString(), options.errorPieces);
+    std::fprintf(stderr, "volna144: %s\n\n%s", refusal.c_str(), help.c_str());
+}
+
+// What the command line settles before any window opens: a refusal (2),
+// --help or --version (0). -1 when the program goes on. Before any store is
+// read the language is the one --lang asks for, else Russian.
+int answerCommandLine(const Options& options, const PortTable& ports,
+                      const std::vector<std::string>& arguments, int argc, char** argv) {
+    if (!options.error.empty() || options.help) {
+        printAnswer(options, ports, languageAsked(arguments), argc, argv);
+        return options.error.empty() ? 0 : 2;
     }
     if (options.version) {
         std::printf("volna144 %s\n", VOLNA144_VERSION);
@@ -47,8 +64,9 @@ int answerCommandLine(const Options& options, const PortTable& ports) {
 
 int main(int argc, char** argv) {
     const PortTable ports = portBackEnds();
-    const Options options = parseOptions(std::vector<std::string>(argv + 1, argv + argc), ports);
-    if (const int status = answerCommandLine(options, ports); status >= 0) {
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const Options options = parseOptions(arguments, ports);
+    if (const int status = answerCommandLine(options, ports, arguments, argc, argv); status >= 0) {
         return status;
     }
     if (options.csvAction != CsvAction::None) {

@@ -1,11 +1,20 @@
 #include "app/options.h"
 
 #include "app/shortcut_help.h"
+#include "toolkit/text_templates.h"
+
 #include <string_view>
 
 namespace volna {
 
 namespace {
+
+// Refuses the command line with templ filled by pieces.
+void refuse(Options& options, const char* templ, std::vector<std::string> pieces = {}) {
+    options.error = fillText(templ, pieces);
+    options.errorTemplate = templ;
+    options.errorPieces = std::move(pieces);
+}
 
 // NAME or NAME:DEVICE, where NAME takes a device.
 void parsePort(const std::string& value, const PortTable& ports, Options& options) {
@@ -18,7 +27,7 @@ void parsePort(const std::string& value, const PortTable& ports, Options& option
     const PortBackEnd* backEnd = findBackEnd(ports, value.substr(0, colon));
     const bool named = colon == std::string::npos;
     if (backEnd == nullptr || (!named && (!backEnd->takesDevice() || colon + 1 == value.size()))) {
-        options.error = "unknown port '" + value + "' (use " + portSpellings(ports, "") + ")";
+        refuse(options, "unknown port '%1' (use %2)", {value, portSpellings(ports, "")});
         return;
     }
     options.port = backEnd->name;
@@ -38,7 +47,7 @@ void parseRigctld(const std::string& value, Options& options) {
                         port.find_first_not_of("0123456789") == std::string::npos &&
                         std::stoi(port) <= 65535;
     if (address.empty() || !portOk) {
-        options.error = "bad rig control address '" + value + "' (use ADDRESS:PORT)";
+        refuse(options, "bad rig control address '%1' (use ADDRESS:PORT)", {value});
         return;
     }
     options.rigctldAddress = address;
@@ -62,11 +71,11 @@ void parseCsv(CsvAction action, const std::string& option, const std::string* fi
     const std::string name = option.substr(0, option.find('='));
     const std::string list = option.size() > name.size() ? option.substr(name.size() + 1) : "";
     if (options.csvAction != CsvAction::None) {
-        options.error = "only one of --export-csv and --import-csv can be given";
+        refuse(options, "only one of --export-csv and --import-csv can be given");
     } else if (list != "channels" && list != "library") {
-        options.error = name + " takes channels or library";
+        refuse(options, "%1 takes channels or library", {name});
     } else if (file == nullptr || file->empty()) {
-        options.error = name + "=" + list + " needs a FILE";
+        refuse(options, "%1=%2 needs a FILE", {name, list});
     } else {
         options.csvAction = action;
         options.csvList = list == "channels" ? ChannelList::Channels : ChannelList::Library;
@@ -89,7 +98,7 @@ void parseArgument(const std::vector<std::string>& arguments, std::size_t& index
     } else if (startsWith(argument, "--pins=")) {
         options.pins = argument.substr(7);
         if (options.pins.empty()) {
-            options.error = "--pins takes five pin numbers, FRAME,CLOCK,DATA,TX,BUSY";
+            refuse(options, "--pins takes five pin numbers, FRAME,CLOCK,DATA,TX,BUSY");
         }
     } else if (argument == "--rigctld") {
         options.rigctld = true;
@@ -102,16 +111,28 @@ void parseArgument(const std::vector<std::string>& arguments, std::size_t& index
         const std::string code = argument.size() > 6 ? argument.substr(7) : "";
         options.language = languageOfCode(code);
         if (!options.language) {
-            options.error = "--lang takes en or ru, not '" + code + "'";
+            refuse(options, "--lang takes en or ru, not '%1'", {code});
         }
     } else if (argument == "--yes") {
         options.csvYes = true;
     } else {
-        options.error = "unknown option '" + argument + "'";
+        refuse(options, "unknown option '%1'", {argument});
     }
 }
 
 } // namespace
+
+std::optional<Language> languageAsked(const std::vector<std::string>& arguments) {
+    std::optional<Language> asked;
+    for (const std::string& argument : arguments) {
+        if (startsWith(argument, "--lang=")) {
+            if (const std::optional<Language> language = languageOfCode(argument.substr(7))) {
+                asked = language;
+            }
+        }
+    }
+    return asked;
+}
 
 Options parseOptions(const std::vector<std::string>& arguments, const PortTable& ports) {
     Options options;
@@ -119,7 +140,7 @@ Options parseOptions(const std::vector<std::string>& arguments, const PortTable&
         parseArgument(arguments, i, ports, options);
     }
     if (options.error.empty() && options.csvYes && options.csvAction != CsvAction::Import) {
-        options.error = "--yes goes only with --import-csv";
+        refuse(options, "--yes goes only with --import-csv");
     }
     return options;
 }

@@ -34,7 +34,15 @@ struct Options {
     bool help = false;
     bool version = false;
     std::string error; // non-empty: the command line was refused
+    // The refusal's English template (%1, %2) and its pieces, so that it can
+    // be shown in the program's language.
+    std::string errorTemplate;
+    std::vector<std::string> errorPieces;
 };
+
+// The language --lang asks for anywhere among arguments, even after a
+// refused one; none when it is not given or not understood.
+std::optional<Language> languageAsked(const std::vector<std::string>& arguments);
 
 // Reads arguments (without the program name); --port= takes the names in ports.
 Options parseOptions(const std::vector<std::string>& arguments, const PortTable& ports);

@@ -13,6 +13,7 @@
 #include "toolkit/file_chooser.h"
 #include "toolkit/prompter.h"
 #include "toolkit/text_file.h"
+#include "toolkit/text_templates.h"
 
 #include <string_view>
 
@@ -97,7 +98,7 @@ void Form2::refreshUntouchedRows() {
 
 // Each check runs over all ten rows before the next one starts, so the order of
 // the messages follows the checks, not the rows.
-const char* Form2::tableFault() {
+std::optional<Form2::TableFault> Form2::tableFault() {
     auto rx = [this](int row) { return leadingNumber(receiveBox(row).text()); };
     auto tx = [this](int row) { return leadingNumber(transmitBox(row).text()); };
     const Band band{static_cast<double>(lowerBound), upperBound};
@@ -105,33 +106,33 @@ const char* Form2::tableFault() {
     auto offRaster = [](double kHz) { return toInt32(kHz) % kChannelRasterKHz != 0; };
     for (int row = 1; row <= kChannelCount; ++row) {
         if (outOfBand(tx(row))) {
-            return kOutOfBandMessage;
+            return TableFault{kOutOfBandMessage, row, &transmitBox(row)};
         }
     }
     for (int row = 1; row <= kChannelCount; ++row) {
         if (outOfBand(rx(row))) {
-            return kOutOfBandReceiveMessage;
+            return TableFault{kOutOfBandReceiveMessage, row, &receiveBox(row)};
         }
     }
     for (int row = 1; row <= kChannelCount; ++row) {
         if (!receiveBox(row).text().empty() && offRaster(rx(row))) {
-            return kRasterMessage;
+            return TableFault{kRasterMessage, row, &receiveBox(row)};
         }
     }
     for (int row = 1; row <= kChannelCount; ++row) {
         if (offRaster(tx(row))) {
-            return kTransmitRasterMessage;
+            return TableFault{kTransmitRasterMessage, row, &transmitBox(row)};
         }
     }
     for (int row = 1; row <= kChannelCount; ++row) {
         if (rx(row) != 0 && tx(row) == 0) {
-            return kEnterTransmitMessage;
+            return TableFault{kEnterTransmitMessage, row, &transmitBox(row)};
         }
         if (rx(row) == 0 && tx(row) != 0) {
-            return kEnterReceiveMessage;
+            return TableFault{kEnterReceiveMessage, row, &receiveBox(row)};
         }
     }
-    return nullptr;
+    return std::nullopt;
 }
 
 void Form2::Command1_Click() {
@@ -139,8 +140,11 @@ void Form2::Command1_Click() {
     // window's save: the band and the untouched rows are read again first.
     readBand();
     refreshUntouchedRows();
-    if (const char* fault = tableFault()) {
-        prompter_.ask(errorBox(fault));
+    if (const std::optional<TableFault> fault = tableFault()) {
+        // The box names the channel and the cursor waits in the box at fault.
+        prompter_.ask(errorBox(
+            fillText(kChannelFaultTemplate, {std::to_string(fault->row), fault->message})));
+        fault->box->setFocus();
         return;
     }
     for (int row = 1; row <= kChannelCount; ++row) {

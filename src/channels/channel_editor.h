@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace volna {
@@ -177,8 +178,14 @@ private:
     // Rows whose boxes still hold what the last fill put there take the store's
     // channel as it is now.
     void refreshUntouchedRows();
-    // The message of the first check the table fails, nullptr when it passes.
-    const char* tableFault();
+    // The first check the table fails: its message, the channel and the box
+    // at fault; nothing when the table passes.
+    struct TableFault {
+        const char* message;
+        int row;
+        TextBox* box;
+    };
+    std::optional<TableFault> tableFault();
 
     SettingsStore& store_;
     ChannelStore channelStore_;

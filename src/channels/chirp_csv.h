@@ -58,6 +58,9 @@ struct CsvImport {
     std::string fileFault;
     std::vector<CsvEntry> entries; // the rows that pass, in file order
     std::vector<CsvRowFault> faults;
+    // Rows imported with something the radio cannot take left out (a Mode
+    // other than FM, a Tone), each with what was changed; in file order.
+    std::vector<CsvRowFault> changes;
 };
 
 // Reads a CHIRP CSV text for list: any subset and order of columns, the

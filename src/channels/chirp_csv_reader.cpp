@@ -6,13 +6,16 @@
 
 #include "channels/channel_editor.h"
 #include "channels/library_entry.h"
+#include "toolkit/plural.h"
 #include "toolkit/text.h"
 #include "toolkit/text_templates.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <set>
+#include <string>
 
 namespace volna {
 
@@ -31,6 +34,7 @@ constexpr const char* kOffsetUnreadableMessage = "Сдвиг частоты пе
 constexpr const char* kDuplexUnknownMessage = "Неизвестный вид частоты передачи (Duplex)!";
 constexpr const char* kNoTransmitMessage =
     "Канал без частоты передачи (Duplex off); введите частоту передачи!";
+constexpr const char* kToneDroppedMessage = "тон отброшен";
 constexpr const char* kCommentLineBreakMessage = "Комментарий содержит перевод строки!";
 constexpr const char* kNotUtf8Message = "Текст не в кодировке UTF-8!";
 constexpr const char* kOpenQuoteMessage = "Кавычка не закрыта до конца файла!";
@@ -161,6 +165,8 @@ struct Columns {
     int offset = -1;
     int name = -1;
     int comment = -1;
+    int mode = -1;
+    int tone = -1;
 };
 
 Columns findColumns(const std::vector<std::string>& header) {
@@ -173,6 +179,8 @@ Columns findColumns(const std::vector<std::string>& header) {
                       : name == "Offset"    ? &columns.offset
                       : name == "Name"      ? &columns.name
                       : name == "Comment"   ? &columns.comment
+                      : name == "Mode"      ? &columns.mode
+                      : name == "Tone"      ? &columns.tone
                                             : nullptr;
         if (column != nullptr && *column < 0) {
             *column = i;
@@ -255,7 +263,7 @@ private:
             return sizedFault.c_str();
         }
         if (outsideBand(band_, static_cast<double>(kHz))) {
-            return isReceive ? kOutOfBandReceiveMessage : kOutOfBandMessage;
+            return outOfBand(kHz, isReceive);
         }
         return kHz % kChannelRasterKHz != 0 ? raster : nullptr;
     }
@@ -287,9 +295,17 @@ private:
                                   : duplex == "split" ? *offset
                                                       : rxHz_;
         if (txHz < 0) {
-            return kOutOfBandMessage;
+            return outOfBand(txHz / 1000, false);
         }
         return frequencyText(txHz, false, kHzText);
+    }
+
+    // Names the frequency at fault, receive or transmit, and the band.
+    const char* outOfBand(std::int64_t kHz, bool isReceive) {
+        auto whole = [](double value) { return std::to_string(std::llround(value)); };
+        sizedFault = fillText(isReceive ? kReceiveOutOfBandTemplate : kTransmitOutOfBandTemplate,
+                              {std::to_string(kHz), whole(band_.lowerKHz), whole(band_.upperKHz)});
+        return sizedFault.c_str();
     }
 
     const char* commentFault(const std::string& comment) {
@@ -325,6 +341,19 @@ std::string faultLocation(const std::vector<std::string>& row, const Columns& co
         return fillText(kFaultLineTemplate, {std::to_string(line)});
     }
     return std::string(location);
+}
+
+// What an imported row loses: a Mode other than FM (every channel is FM) and
+// a Tone (the radio sends none).
+void noteChanges(const std::vector<std::string>& row, const Columns& columns,
+                 const std::string& where, std::vector<CsvRowFault>& changes) {
+    const std::string mode(trimmed(field(row, columns.mode)));
+    if (!mode.empty() && mode != "FM") {
+        changes.push_back({where, fillText(kModeChangedTemplate, {mode})});
+    }
+    if (!trimmed(field(row, columns.tone)).empty()) {
+        changes.push_back({where, kToneDroppedMessage});
+    }
 }
 
 void addFault(CsvImport& result, std::size_t& unlisted, CsvRowFault fault) {
@@ -365,13 +394,14 @@ CsvImport importCsv(std::string_view text, ChannelList list, const Band& band) {
         if (!reader.openQuote()) {
             if (auto entry = checker.check(row, columns, reason)) {
                 result.entries.push_back(std::move(*entry));
+                noteChanges(row, columns, where, result.changes);
                 continue;
             }
         }
         addFault(result, unlisted, {where, reason});
     }
     if (unlisted > 0) {
-        result.faults.push_back({"…", fillText(kMoreFaultsTemplate, {std::to_string(unlisted)})});
+        result.faults.push_back({"…", countText(kMoreFaultsTemplate, {std::to_string(unlisted)})});
     }
     return result;
 }

@@ -13,6 +13,7 @@ namespace volna {
 namespace {
 
 constexpr const char* kRefusedRowsHeading = "Не будут импортированы строки:";
+constexpr const char* kChangedRowsHeading = "Будут импортированы с изменениями:";
 constexpr const char* kNoRows = "в файле нет ни одной строки с каналом.";
 constexpr const char* kMoreFaults =
     "… и другие строки с ошибками; они тоже не будут импортированы.";
@@ -104,6 +105,7 @@ CsvImportPlan planImport(SettingsStore& store, ChannelList list, std::string_vie
     }
     plan.rows = std::move(read.entries);
     plan.faults = std::move(read.faults);
+    plan.changes = std::move(read.changes);
     plan.replacedCount = countReplaced(plan.rows, storedEntries(store, list));
     return plan;
 }
@@ -119,6 +121,12 @@ std::string importReport(const CsvImportPlan& plan, std::size_t faultLines) {
             : fillText(kImportCountsTemplate, {list, std::to_string(plan.rows.size()),
                                                std::to_string(plan.replacedCount)});
     report += "\n";
+    if (!plan.changes.empty()) {
+        report += std::string(kChangedRowsHeading) + "\n";
+        for (std::size_t i = 0; i < plan.changes.size() && i < faultLines; ++i) {
+            report += faultLine(plan.changes[i]);
+        }
+    }
     if (plan.faults.empty()) {
         return report;
     }

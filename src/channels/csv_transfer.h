@@ -38,9 +38,10 @@ struct CsvImportPlan {
     ChannelList list = ChannelList::Channels;
     // Non-empty: the text is not a CHIRP CSV file; nothing else is set.
     std::string fileFault;
-    std::vector<CsvEntry> rows;      // the rows that will be written
-    std::vector<CsvRowFault> faults; // the rows that will not
-    int replacedCount = 0;           // filled entries the rows take the place of
+    std::vector<CsvEntry> rows;       // the rows that will be written
+    std::vector<CsvRowFault> faults;  // the rows that will not
+    std::vector<CsvRowFault> changes; // rows written with a Mode or Tone left out
+    int replacedCount = 0;            // filled entries the rows take the place of
 
     // Whether applying would write anything at all.
     bool hasRows() const { return fileFault.empty() && !rows.empty(); }
@@ -51,10 +52,11 @@ struct CsvImportPlan {
 CsvImportPlan planImport(SettingsStore& store, ChannelList list, std::string_view text);
 
 // The plan as the operator reads it before confirming, in Russian: how many
-// rows will replace how many filled entries, then each refused row with its
-// Location and why (a very long list ends in a line that counts the rest).
+// rows will replace how many filled entries, then each row written with a
+// change (a Mode or Tone left out) and each refused row with its Location and
+// why (a very long list ends in a line that counts the rest).
 // Lines end with "\n".
-// At most faultLines refused rows are listed (a box must fit on the screen),
+// At most faultLines changed and refused rows are listed (a box must fit on the screen),
 // then one line saying that there are more.
 std::string importReport(const CsvImportPlan& plan,
                          std::size_t faultLines = std::numeric_limits<std::size_t>::max());

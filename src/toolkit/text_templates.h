@@ -19,11 +19,21 @@ inline constexpr std::string_view kImportEmptyTemplate = "Импорт в спи
 inline constexpr std::string_view kFaultAtLocationTemplate = "  Location %1: %2";
 inline constexpr std::string_view kFaultAtTemplate = "  %1: %2";
 inline constexpr std::string_view kFaultLineTemplate = "строка %1";
+// An imported CSV row whose Mode the radio cannot take; %1 is the mode.
+inline constexpr std::string_view kModeChangedTemplate = "строка %1 импортирована как FM";
+// The channel editor's refusal of a save: the channel number, then the check's message.
+inline constexpr std::string_view kChannelFaultTemplate = "Канал %1: %2";
+// Its plural groups are chosen by toolkit/plural.h.
 inline constexpr std::string_view kMoreFaultsTemplate =
-    "и ещё %1 строк с ошибками не импортируются";
+    "и ещё %1 {строка|строки|строк} с ошибками не {импортируется|импортируются|импортируются}";
 inline constexpr std::string_view kLocationRangeTemplate = "Номер ячейки (Location) вне 1..%1!";
 inline constexpr std::string_view kFrequencyDigitsTemplate = "В частоте больше %1 цифр (кГц)!";
 inline constexpr std::string_view kCommentLengthTemplate = "Комментарий длиннее %1 символов!";
+// A CSV row refused for its band: the frequency at fault and the band, in kHz.
+inline constexpr std::string_view kReceiveOutOfBandTemplate =
+    "Частота приёма %1 кГц вне диапазона %2–%3 кГц!";
+inline constexpr std::string_view kTransmitOutOfBandTemplate =
+    "Частота передачи %1 кГц вне диапазона %2–%3 кГц!";
 // A column of the band-activity picture and how long ago it was busy.
 inline constexpr std::string_view kNeverBusyTemplate = "%1 kHz: занятым не было";
 inline constexpr std::string_view kBusyAgoTemplate = "%1 kHz: занято %2";
@@ -63,7 +73,7 @@ inline constexpr std::string_view kFirstRunQuestionTemplate =
 
 // Every template above, the more particular before the more general: a text
 // is matched against them in this order and the first match wins.
-inline constexpr std::array<std::string_view, 23> kTextTemplates{
+inline constexpr std::array<std::string_view, 27> kTextTemplates{
     kDamagedFileSetAsideTemplate,
     kDuplicateKeysSetAsideTemplate,
     kDamagedFileNotSetAsideTemplate,
@@ -76,11 +86,15 @@ inline constexpr std::array<std::string_view, 23> kTextTemplates{
     kImportCountsTemplate,
     kImportEmptyTemplate,
     kFaultAtLocationTemplate,
+    kModeChangedTemplate,
     kFaultLineTemplate,
+    kChannelFaultTemplate,
     kMoreFaultsTemplate,
     kLocationRangeTemplate,
     kFrequencyDigitsTemplate,
     kCommentLengthTemplate,
+    kReceiveOutOfBandTemplate,
+    kTransmitOutOfBandTemplate,
     kNeverBusyTemplate,
     kBusyAgoTemplate,
     kMinutesAgoTemplate,

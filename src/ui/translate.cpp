@@ -1,10 +1,12 @@
 #include "ui/translate.h"
 
+#include "toolkit/plural.h"
 #include "toolkit/text_templates.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
 
+#include <array>
 #include <vector>
 
 namespace volna {
@@ -12,6 +14,16 @@ namespace volna {
 namespace {
 
 constexpr const char* kEnglishTranslation = ":/i18n/volna144_en.qm";
+// The Russian renderings of the texts the program keeps in English (the
+// console's "Scanning...", the command line's messages and --help).
+constexpr const char* kRussianTranslation = ":/i18n/volna144_ru.qm";
+
+// English texts filled at run time, for the Russian side: the version in the
+// title, the port names in the first line of --help.
+constexpr std::array<std::string_view, 2> kEnglishTemplates{
+    "VOLNA144  v%1 (simulated radio)",
+    "Usage: volna144 [--port=%1]",
+};
 
 // The translation of a whole text, or a null string when there is none.
 QString lookUp(const std::string& text) {
@@ -46,12 +58,24 @@ bool matchFrom(std::string_view templ, std::size_t from, std::string_view text, 
     return false;
 }
 
+// Whether text is templ filled, its plural groups chosen one way or another.
+bool matchCounted(std::string_view templ, std::string_view text, std::vector<std::string>& pieces) {
+    for (const std::string& variant : pluralVariants(templ)) {
+        if (matchTemplate(variant, text, pieces)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // text filled from a template of the table, shown as its translation filled
 // with the translated pieces; a null string when no template matches.
 QString shownFromTemplate(const std::string& text) {
-    for (const std::string_view templ : kTextTemplates) {
+    std::vector<std::string_view> templates(kTextTemplates.begin(), kTextTemplates.end());
+    templates.insert(templates.end(), kEnglishTemplates.begin(), kEnglishTemplates.end());
+    for (const std::string_view templ : templates) {
         std::vector<std::string> pieces;
-        if (!matchTemplate(templ, text, pieces)) {
+        if (!matchCounted(templ, text, pieces)) {
             continue;
         }
         // A template without a translation, or one the same in English
@@ -62,7 +86,7 @@ QString shownFromTemplate(const std::string& text) {
         for (std::string& piece : pieces) {
             piece = shown(piece).toStdString();
         }
-        return QString::fromStdString(fillText(shownTemplate, pieces));
+        return QString::fromStdString(countText(shownTemplate, pieces));
     }
     return {};
 }
@@ -125,6 +149,10 @@ bool LanguageSwitch::speak(Language language) {
     if (language == Language::Russian) {
         if (qtbase_.load("qtbase_ru", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
             QCoreApplication::installTranslator(&qtbase_);
+        }
+        // Without it the English-keyed texts stay English; the rest is Russian.
+        if (program_.load(kRussianTranslation)) {
+            QCoreApplication::installTranslator(&program_);
         }
         return true;
     }

@@ -29,8 +29,10 @@ QString shown(std::string_view text);
 bool matchTemplate(std::string_view templ, std::string_view text, std::vector<std::string>& pieces);
 
 // The translators of one language for the whole application: the program's
-// own translation for English, Qt's Russian for the standard buttons in
-// Russian (Qt's own texts are English without it). Whatever the system
+// own translation for English (volna144_en: Russian keys to English); in
+// Russian, Qt's Russian for the standard buttons (Qt's own texts are English
+// without it) and volna144_ru, the Russian renderings of the few texts the
+// program keeps in English (English keys to Russian). Whatever the system
 // locale, nothing else is installed.
 class LanguageSwitch {
 public:

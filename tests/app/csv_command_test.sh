@@ -130,7 +130,7 @@ ls "$empty/VOLNA144" | grep -q 'VOLNA144.conf.damaged-' || fail "no copy of the 
 run "$work/none" 1 --export-csv=channels "$work/none.csv" --lang=en
 said "has not been created yet: start volna144 once"
 run "$empty" 1 --import-csv=channels "$work/refused.csv" --lang=en
-said "Import into the list “Channels”: 1 rows to write, replacing 0 filled entries."
+said "Import into the list “Channels”: 1 row to write, replacing 0 filled entries."
 said "These rows will not be imported:"
 said "  Location 4: The frequency entered has the wrong format (it must be a multiple of 25)!"
 said "nothing written: correct or delete the rows"
@@ -174,6 +174,16 @@ for display in "" ":$free"; do
     [ "$(wc -l <"$work/stderr")" = 1 ] && grep -q '^volna144: no display: ' "$work/stderr" ||
         fail "no display (DISPLAY=$display): $(cat "$work/stderr")"
 done
+
+# The command line's refusals and --help follow --lang, else Russian.
+run "$full" 2 --bogus
+said "volna144: неизвестный параметр «--bogus»"
+run "$full" 2 --bogus --lang=en
+said "volna144: unknown option '--bogus'"
+run "$full" 0 --help
+said "Запуск: volna144 [--port="
+run "$full" 0 --help --lang=en
+said "Usage: volna144 [--port="
 
 [ "$failures" = 0 ] || exit 1
 echo "CSV from the command line: all checks passed"

@@ -4,9 +4,11 @@
 
 #include "channel_windows_fixture.h"
 #include "support/row_names.h"
+#include "toolkit/text_templates.h"
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace volna::test {
@@ -70,6 +72,8 @@ struct RefusedCase {
     const char* name;
     std::vector<Row> rows;
     const char* message;
+    int faultRow;         // the channel the box names
+    bool transmitAtFault; // where the cursor goes: the transmit box, else receive
 };
 
 // The table after "clear all" and the row's boxes, saved; one check refuses it.
@@ -86,9 +90,11 @@ TEST_P(ChannelEditorRefusedTest, SaveRefusesAFaultyTableWithTheFirstCheckThatFai
         editor.receiveBox(row.row).setText(row.rx);
         editor.transmitBox(row.row).setText(row.tx);
     }
-    prompter.expectError(c.message);
+    prompter.expectError(fillText(kChannelFaultTemplate, {std::to_string(c.faultRow), c.message}));
     program.click(editor.saveButton);
     EXPECT_TRUE(prompter.done());
+    EXPECT_EQ(editor.focused(),
+              c.transmitAtFault ? &editor.transmitBox(c.faultRow) : &editor.receiveBox(c.faultRow));
     EXPECT_TRUE(editor.shown());
     EXPECT_EQ(program.activeWindow(), &editor);
     EXPECT_EQ(editor.receiveBox(c.rows[0].row).text(), c.rows[0].rx);
@@ -98,29 +104,42 @@ TEST_P(ChannelEditorRefusedTest, SaveRefusesAFaultyTableWithTheFirstCheckThatFai
 INSTANTIATE_TEST_SUITE_P(
     Tables, ChannelEditorRefusedTest,
     ::testing::Values(
-        RefusedCase{"TransmitAboveTheBand", {{1, "145500", "146025"}}, kOutOfBandMessage},
-        RefusedCase{"TransmitOneUnitBelow", {{1, "145500", "143999"}}, kOutOfBandMessage},
-        RefusedCase{"TransmitOneUnitAbove", {{1, "145500", "146001"}}, kOutOfBandMessage},
-        RefusedCase{"ReceiveOneUnitAbove", {{1, "146001", "145500"}}, kOutOfBandReceiveMessage},
-        RefusedCase{"ReceiveOneUnitBelow", {{1, "143999", "144000"}}, kOutOfBandReceiveMessage},
-        RefusedCase{"NegativeReceive", {{1, "-25", "144000"}}, kOutOfBandReceiveMessage},
+        RefusedCase{"TransmitAboveTheBand", {{1, "145500", "146025"}}, kOutOfBandMessage, 1, true},
+        RefusedCase{"TransmitOneUnitBelow", {{1, "145500", "143999"}}, kOutOfBandMessage, 1, true},
+        RefusedCase{"TransmitOneUnitAbove", {{1, "145500", "146001"}}, kOutOfBandMessage, 1, true},
+        RefusedCase{
+            "ReceiveOneUnitAbove", {{1, "146001", "145500"}}, kOutOfBandReceiveMessage, 1, false},
+        RefusedCase{
+            "ReceiveOneUnitBelow", {{1, "143999", "144000"}}, kOutOfBandReceiveMessage, 1, false},
+        RefusedCase{"NegativeReceive", {{1, "-25", "144000"}}, kOutOfBandReceiveMessage, 1, false},
         RefusedCase{"TransmitRangeInRow10BeforeReceiveRangeInRow1",
                     {{1, "143000", "144000"}, {10, "145000", "147000"}},
-                    kOutOfBandMessage},
-        RefusedCase{"ReceiveOffTheRaster", {{1, "145510", "145500"}}, kRasterMessage},
-        RefusedCase{"AFractionRoundsFirst", {{1, "145500.6", "145500"}}, kRasterMessage},
+                    kOutOfBandMessage,
+                    10,
+                    true},
+        RefusedCase{"ReceiveOffTheRaster", {{1, "145510", "145500"}}, kRasterMessage, 1, false},
+        RefusedCase{"AFractionRoundsFirst", {{1, "145500.6", "145500"}}, kRasterMessage, 1, false},
         RefusedCase{"EveryReceiveRasterCheckBeforeAnyTransmitOne",
                     {{1, "145500", "145510"}, {5, "145510", "145500"}},
-                    kRasterMessage},
-        RefusedCase{"TransmitOffTheRaster", {{1, "145500", "145510"}}, kTransmitRasterMessage},
-        RefusedCase{"ReceiveWithoutTransmit", {{1, "145500", ""}}, kEnterTransmitMessage},
-        RefusedCase{"TransmitWithoutReceive", {{1, "", "144900"}}, kEnterReceiveMessage},
-        RefusedCase{"LettersCountAsAnEmptyBox", {{1, "145500", "abc"}}, kEnterTransmitMessage},
+                    kRasterMessage,
+                    5,
+                    false},
+        RefusedCase{
+            "TransmitOffTheRaster", {{1, "145500", "145510"}}, kTransmitRasterMessage, 1, true},
+        RefusedCase{"ReceiveWithoutTransmit", {{1, "145500", ""}}, kEnterTransmitMessage, 1, true},
+        RefusedCase{"TransmitWithoutReceive", {{1, "", "144900"}}, kEnterReceiveMessage, 1, false},
+        RefusedCase{
+            "LettersCountAsAnEmptyBox", {{1, "145500", "abc"}}, kEnterTransmitMessage, 1, true},
         RefusedCase{"RasterBeforeCompleteness",
                     {{1, "145500", ""}, {2, "145510", "145500"}},
-                    kRasterMessage},
-        RefusedCase{
-            "CompletenessRowByRow", {{1, "", "144900"}, {2, "145500", ""}}, kEnterReceiveMessage}),
+                    kRasterMessage,
+                    2,
+                    false},
+        RefusedCase{"CompletenessRowByRow",
+                    {{1, "", "144900"}, {2, "145500", ""}},
+                    kEnterReceiveMessage,
+                    1,
+                    false}),
     rowNameOf<RefusedCase>);
 
 TEST_F(ChannelEditorTest, SaveStoresEveryRowAsTypedAndTheConsoleTakesItOver) {

@@ -155,6 +155,16 @@ TEST_F(CsvTransferTest, RefusedRowsAreListedAndLeaveTheirEntriesAsTheyWere) {
     EXPECT_EQ(channels.channel(6).receive, "145000");
 }
 
+TEST_F(CsvTransferTest, ChangedRowsAreListedInTheReportAndStillWritten) {
+    const std::string text = kHeader + std::string("3,x,145.000000,,0.000000,AM,25.00,\r\n");
+    const CsvImportPlan plan = planImport(store, ChannelList::Channels, text);
+    ASSERT_EQ(plan.rows.size(), 1u);
+    EXPECT_NE(importReport(plan).find("Будут импортированы с изменениями:\n"
+                                      "  Location 3: строка AM импортирована как FM\n"),
+              std::string::npos)
+        << importReport(plan);
+}
+
 TEST_F(CsvTransferTest, APlanWithNothingToWriteWritesNothing) {
     setChannel(4, {"144500", "144500", "four"});
     const std::string refused = kHeader + row(4, "145.510000");

@@ -3,6 +3,7 @@
 // activation must not write that older copy over what the other window saved.
 
 #include "channel_windows_fixture.h"
+#include "toolkit/text_templates.h"
 
 #include <gtest/gtest.h>
 
@@ -81,7 +82,7 @@ TEST_F(SaveOrderTest, TheEditorStoresAChangedRowAsShownAndChecksTheBandAsStoredN
     typeRow(1, "145025", "145025", "mine");
     store.writeSetting(kSectionRxChannels, slotKey(1), "145975");
     setSetting(kKeyUpperBound, "145000");
-    prompter.expectError(kOutOfBandMessage);
+    prompter.expectError(fillText(kChannelFaultTemplate, {"1", kOutOfBandMessage}));
     ASSERT_TRUE(program.click(editor.saveButton));
     EXPECT_TRUE(prompter.done());
     EXPECT_TRUE(editor.shown());

@@ -163,7 +163,7 @@ for fd in "${idle[@]}"; do exec {fd}>&-; done
 
 # While a message box of the channel editor waits for its answer, a client's
 # T 0 still drops the transmit line, and the box stays.
-console=$(window '^VOLNA144  v2\.03 \(simulated radio\)$')
+console=$(window '^VOLNA144  v2\.03 \(имитация радиостанции\)$')
 click_in "$console" 5640 360 975 375 # "Channel": the channel editor
 editor=$(window '^Редактирование каналов$')
 [ -n "$editor" ] || fail "no channel editor"
@@ -182,8 +182,8 @@ sleep 0.3
 click_in "$editor" $((120 + 2 * 1590)) 4470 1470 495 # "Выход"
 
 kill -0 $pid 2>/dev/null || fail "the program is gone"
-[ "$(grep -c 'rig control' "$work/stderr")" = 1 ] || fail "not exactly one notice on standard error"
-! grep -q warning "$work/stderr" || fail "a warning on a loopback address: $(cat "$work/stderr")"
+[ "$(grep -c 'rigctld' "$work/stderr")" = 1 ] || fail "not exactly one notice on standard error"
+! grep -q внимание "$work/stderr" || fail "a warning on a loopback address: $(cat "$work/stderr")"
 kill -TERM $pid
 
 # Listening on every interface warns that anyone there can key the transmitter.
@@ -192,10 +192,10 @@ for _ in $(seq 50); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
 pid=$!
 pids="$pids $pid"
 for _ in $(seq 100); do
-    grep -q 'warning' "$work/stderr" && break
+    grep -q 'внимание' "$work/stderr" && break
     sleep 0.1
 done
-grep -q '^volna144: warning: 0\.0\.0\.0:[0-9]* is not a loopback address' "$work/stderr" ||
+grep -q '^volna144: внимание: 0\.0\.0\.0:[0-9]* — не локальный адрес' "$work/stderr" ||
     fail "no warning on 0.0.0.0: $(cat "$work/stderr")"
 kill -TERM $pid
 

@@ -94,10 +94,11 @@ last_write() { grep '^out 888' "$trace" | tail -n 1 | cut -d' ' -f3; }
 # file $1 (its standard error); empty when no notice came within 10 s.
 rig_port() {
     for _ in $(seq 100); do
-        grep -q 'rig control' "$1" && break
+        grep -q 'rigctld' "$1" && break
         sleep 0.1
     done
-    sed -n 's/^volna144: rig control (rigctld protocol) on 127\.0\.0\.1:\([0-9]*\)$/\1/p' "$1"
+    # The notice is in the program's language: English with --lang=en.
+    sed -n -E 's/^volna144: (rig control \(rigctld protocol\) on|управление по сети \(протокол rigctld\) на) 127\.0\.0\.1:([0-9]*)$/\2/p' "$1"
 }
 
 # Starts the program $1 on the simulated radio with rig control on a free

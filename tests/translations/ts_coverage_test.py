@@ -3,6 +3,12 @@
 
 Usage: ts_coverage_test.py SRC_DIR TS_FILE
 
+A .ts in Russian (language="ru_RU", volna144_ru.ts) goes the other way: the
+texts the sources keep in English (the command line's refusals and --help,
+the rig-control notices, "Scanning...", the simulated radio's title) each
+need a finished Russian rendering with the same places, and each of its
+entries a source that is still such a text or a line of one.
+
 Fails when a Cyrillic text of the sources or a template of
 toolkit/text_templates.h has no finished, non-empty English translation
 (Cyrillic left in it, or places %n other than the source's), when a source
@@ -19,6 +25,13 @@ sys.path.insert(0, str(pathlib.Path(__file__).parent))
 from source_texts import CYRILLIC, _literals, all_literals, source_texts  # noqa: E402
 
 PLACES = re.compile(r"%[1-9]")
+# Where a literal the program shows in English starts: a refusal of the
+# command line, a text passed to shown(), the scan's status caption.
+ENGLISH_AT = re.compile(r'(?:refuse\(options,|\bshown\(|\bkScanning =)\s*(?=")')
+ENGLISH_TABLE = re.compile(r"kEnglishTemplates\{(.*?)\};", re.S)
+USAGE = re.compile(r"std::string usage\(.*?\n}\n", re.S)
+OPTION = re.compile(r"\S*--\S*")
+PROSE = re.compile(r"\b[a-z]{2,}\b")
 
 
 def read_ts(path):
@@ -53,8 +66,57 @@ def faults_of(text, entry):
     return None
 
 
+def english_texts(src_dir):
+    """text -> file of every text the sources show in English: each literal
+    after ENGLISH_AT, of the table kEnglishTemplates, and each line of prose
+    in --help (lines of options and places only are shown as they are)."""
+    found = {}
+    for path in sorted(pathlib.Path(src_dir).rglob("*")):
+        if path.suffix not in (".cpp", ".h"):
+            continue
+        code = path.read_text(encoding="utf-8")
+        texts = [_literals(code[m.end():])[0] for m in ENGLISH_AT.finditer(code)]
+        for table in ENGLISH_TABLE.findall(code):
+            texts += _literals(table)
+        for function in USAGE.findall(code):
+            lines = "".join(_literals(function)).split("\n")
+            texts += [line for line in lines if PROSE.search(OPTION.sub("", line))]
+        for text in texts:
+            found.setdefault(text, str(path))
+    return found
+
+
+def russian_faults(text, entry):
+    if entry is None:
+        return "no Russian rendering"
+    translation, finished = entry
+    if not finished or not CYRILLIC.search(translation):
+        return "Russian rendering unfinished or without Cyrillic"
+    if sorted(PLACES.findall(translation)) != sorted(PLACES.findall(text)):
+        return "places differ: " + repr(translation)
+    return None
+
+
+def main_russian(src_dir, ts_file, entries):
+    wanted = english_texts(src_dir)
+    faults = ["%s: %r: %s" % (where, text, russian_faults(text, entries.get(text)))
+              for text, where in sorted(wanted.items())
+              if russian_faults(text, entries.get(text))]
+    lines = {line for text in all_literals(src_dir) for line in text.split("\n")}
+    faults += ["%s: stale entry, no longer in the sources: %r" % (ts_file, s)
+               for s in entries if s not in wanted and s not in lines]
+    return wanted, faults
+
+
 def main(src_dir, ts_file):
     entries, twice = read_ts(ts_file)
+    if ET.parse(ts_file).getroot().get("language") == "ru_RU":
+        wanted, faults = main_russian(src_dir, ts_file, entries)
+        faults += ["%s: listed twice: %r" % (ts_file, s) for s in twice]
+        for fault in faults:
+            print(fault)
+        print("%d English texts, %d entries, %d faults" % (len(wanted), len(entries), len(faults)))
+        return 1 if faults else 0
     templates_h = pathlib.Path(src_dir, "toolkit", "text_templates.h")
     wanted = dict(source_texts(src_dir))
     for text in _literals(templates_h.read_text(encoding="utf-8")):

@@ -31,7 +31,7 @@ stored() { sed -n "/^\[$1\]/,/^\[/s/^$2=//p" "$store"; }
 "$program" --port=sim 2>/dev/null &
 pid=$!
 pids="$pids $pid"
-console=$(window '^VOLNA144  v2\.03 \(simulated radio\)$')
+console=$(window '^VOLNA144  v2\.03 \(имитация радиостанции\)$')
 [ -n "$console" ] || { echo "FAIL: no console"; exit 1; }
 
 open_editor() { # the console's "Channel"

@@ -40,7 +40,7 @@ press_return "$(window '^Предупреждение!$')"
 message=$(window '^Сообщение$')
 [ -n "$message" ] || fail "no success message"
 press_return "$message"
-console=$(window '^VOLNA144  v2\.03 \(simulated radio\)$')
+console=$(window '^VOLNA144  v2\.03 \(имитация радиостанции\)$')
 [ -n "$console" ] || fail "no console window"
 grep -q '^NEW=1' "$store" || fail "store lacks NEW=1"
 grep -q '^Buttom_boundary=144000' "$store" || fail "store lacks the lower boundary"
@@ -55,7 +55,7 @@ trace=$work/trace.txt
 VOLNA144_PORT_TRACE=$trace "$program" --port=sim 2>/dev/null &
 pid=$!
 pids="$pids $pid"
-console=$(window '^VOLNA144  v2\.03 \(simulated radio\)$')
+console=$(window '^VOLNA144  v2\.03 \(имитация радиостанции\)$')
 [ -n "$console" ] || fail "no console on the second start"
 divider=$(last_divider)
 [ "$divider" = 5372 ] || fail "trace word divider $divider, expected 5372"
@@ -104,7 +104,7 @@ if [ ! -e /dev/parport0 ]; then
     "$program" --port=auto 2>"$work/auto.txt" &
     pid=$!
     pids="$pids $pid"
-    [ -n "$(window '^VOLNA144  v2\.03 \(simulated radio\)$')" ] ||
+    [ -n "$(window '^VOLNA144  v2\.03 \(имитация радиостанции\)$')" ] ||
         fail "auto without a parallel port: no simulated radio in the title"
     grep -q 'running the simulated radio' "$work/auto.txt" || fail "auto: no notice of the fallback"
     kill -TERM $pid
@@ -134,7 +134,7 @@ if mount_small_disk "$tight"; then
     "$program" --port=sim 2>/dev/null &
     pid=$!
     pids="$pids $pid"
-    console=$(window '^VOLNA144  v2\.03 \(simulated radio\)$')
+    console=$(window '^VOLNA144  v2\.03 \(имитация радиостанции\)$')
     xdotool mousemove --window "$console" 104 176 click 1 # the slider's track: one page down
     sleep 0.3
     click_twips "$console" 9000 2640 2295 375 # "Exit"

@@ -36,7 +36,7 @@ stored() { sed -n "/^\[$1\]/,/^\[/s/^$2=//p" "$store"; }
 "$program" --port=sim 2>/dev/null &
 pid=$!
 pids="$pids $pid"
-console=$(window '^VOLNA144  v2\.03 \(simulated radio\)$')
+console=$(window '^VOLNA144  v2\.03 \(имитация радиостанции\)$')
 [ -n "$console" ] || { echo "FAIL: no console"; exit 1; }
 
 # Types the path $2 into the file dialog titled $1 and accepts it.

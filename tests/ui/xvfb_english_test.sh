@@ -45,7 +45,7 @@ window_titled() {
 # The console's band-activity window, by the title it has in the language.
 band_window_title() {
     local console
-    console=$(window '^VOLNA144  v2\.03 \(simulated radio\)$')
+    console=$(window '^VOLNA144  v2\.03 \((simulated radio|имитация радиостанции)\)$')
     [ -n "$console" ] || { fail "no console ($*)"; return; }
     click_in "$console" 6240 1080 615 375 # "BAND"
     [ -n "$(window "$1")" ] || fail "no window titled $1 ($2)"

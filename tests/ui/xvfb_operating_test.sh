@@ -22,7 +22,7 @@ echo 0 >"$status"
 VOLNA144_PORT_TRACE=$trace VOLNA144_SIM_STATUS=$status "$program" --port=sim 2>/dev/null &
 pid=$!
 pids="$pids $pid"
-console=$(timeout 10 xdotool search --sync --onlyvisible --name '^VOLNA144  v2\.03 \(simulated radio\)$' | head -n 1)
+console=$(timeout 10 xdotool search --sync --onlyvisible --name '^VOLNA144  v2\.03 \(имитация радиостанции\)$' | head -n 1)
 [ -n "$console" ] || { echo "FAIL: no console"; exit 1; }
 
 click_twips() {
@@ -89,7 +89,7 @@ xdotool mousemove --window "$settings" 216 65 click 1 key ctrl+a type 145000
 click_in "$settings" 1440 6480 1695 495 # "Сохранить и выйти", below the time-out
 grep -q '^Buttom_boundary=145000$' "$work/VOLNA144/VOLNA144.conf" || fail "the band was not stored"
 [ "$(last_divider)" = $(((145000 - 10700) / 25)) ] || fail "after the new band: divider $(last_divider)"
-[ -n "$(window '^VOLNA144  v2\.03 \(simulated radio\)$')" ] || fail "the console did not come back"
+[ -n "$(window '^VOLNA144  v2\.03 \(имитация радиостанции\)$')" ] || fail "the console did not come back"
 
 # "Channel": channel 2 typed into the editor and saved tunes from its button.
 click_twips 5640 360 975 375

@@ -26,7 +26,7 @@ run() {
     printf 'F 145750000\n' >&3 && read -r -t 2 answer <&3
     [ "${answer%$'\r'}" = "RPRT 0" ] || fail "rig control did not tune ($folder)"
     exec 3>&-
-    console=$(window '^VOLNA144  v2\.03 \(simulated radio\)$')
+    console=$(window '^VOLNA144  v2\.03 \((simulated radio|имитация радиостанции)\)$')
     [ -n "$console" ] || { fail "no console ($folder)"; return; }
     click_in "$console" 7080 2520 1815 495 # add a channel
     dialog=$(window "$dialog_title")

@@ -13,7 +13,7 @@ skip_without Xvfb xdotool xmessage xwininfo
 session_start
 write_store 145000 </dev/null
 store=$XDG_CONFIG_HOME/VOLNA144/VOLNA144.conf
-console_title='^VOLNA144  v2\.03 \(simulated radio\)$'
+console_title='^VOLNA144  v2\.03 \(имитация радиостанции\)$'
 
 # Whether window $1 is stacked above window $2 (xwininfo lists the topmost first).
 above() {
@@ -83,7 +83,7 @@ XDG_CONFIG_HOME=$work/other write_store </dev/null
 XDG_CONFIG_HOME=$work/other timeout 20 "$program" --port=sim --rigctld=127.0.0.1:"$rig" \
     2>"$work/busy.stderr" &
 refused_in_a_box $! "a rig-control port in use"
-grep -q "no rig control on 127.0.0.1 port $rig" "$work/busy.stderr" ||
+grep -q "управление по сети на 127.0.0.1, порт $rig, не запущено" "$work/busy.stderr" ||
     fail "rig control in use: $(cat "$work/busy.stderr")"
 
 finish "one console per store"

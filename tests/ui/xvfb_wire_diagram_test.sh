@@ -92,7 +92,7 @@ trace=$work/trace.txt
 VOLNA144_PORT_TRACE=$trace "$program" --port=sim 2>/dev/null &
 pid=$!
 pids="$pids $pid"
-console=$(window '^VOLNA144  v2\.03 \(simulated radio\)$')
+console=$(window '^VOLNA144  v2\.03 \(имитация радиостанции\)$')
 [ -n "$console" ] || { echo "FAIL: no console"; exit 1; }
 
 click_twips 5640 720 975 375  # "ADDition": the lower panel
