@@ -19,6 +19,7 @@ from gi.repository import GLib
 
 OSCILLATOR, RASTER = 10700, 25  # kHz: the store's oscillator offset, the divider's raster
 R = pyatspi
+NAME_CHANGED = "object:property-change:accessible-name"
 TEXTS = {
     "ru": dict(slider="Настройка частоты", frequency="Частота %s kHz", mode="Режим RX",
                channel="Канал %s", step=["Шаг 25 kHz", "Шаг 50 kHz", "Шаг 100 kHz"],
@@ -146,7 +147,7 @@ def check_console(console, t, full):
 
 def frequency_of(console, t):
     label = find(console, roles=[R.ROLE_LABEL],
-                 pattern=re.escape(t["frequency"]).replace("%s", "([0-9]+)"))
+                 pattern=re.escape(t["frequency"]).replace("%s", "[0-9]+"))
     return int(re.search("[0-9]+", label.name).group(0)) if label else None
 
 
@@ -157,10 +158,6 @@ def tuned_to(console, t, trace, frequency):
             and divider(trace) == (frequency - OSCILLATOR) // RASTER)
 
 
-def name_changed_to(text):
-    return any(e == ("object:property-change:accessible-name", text) for e in events)
-
-
 def tune_with_the_slider(console, t, trace):
     start = frequency_of(console, t)
     value = find(console, name=t["slider"], roles=[R.ROLE_SLIDER]).queryValue()
@@ -168,7 +165,7 @@ def tune_with_the_slider(console, t, trace):
     moved = wait_for(lambda: (f := frequency_of(console, t)) != start and f)
     if check(moved and wait_for(lambda: tuned_to(console, t, trace, moved)),
              "the slider's value did not tune (read-out %s)" % frequency_of(console, t)):
-        check(wait_for(lambda: name_changed_to(t["frequency"] % moved), 3),
+        check(wait_for(lambda: (NAME_CHANGED, t["frequency"] % moved) in events, 3),
               "no name-change event for the read-out %s (events: %s)" % (moved, events[-8:]))
 
 
@@ -176,7 +173,7 @@ def press_the_controls(console, t, trace):
     press(find(console, name=t["channel"] % 3, roles=[R.ROLE_PUSH_BUTTON]), "channel 3")
     check(wait_for(lambda: tuned_to(console, t, trace, 145100)), "channel 3 did not tune to 145100")
     check(wait_for(lambda: find(console, name=t["channel"] % "3"))
-          and wait_for(lambda: name_changed_to(t["channel"] % "3"), 3),
+          and wait_for(lambda: (NAME_CHANGED, t["channel"] % "3") in events, 3),
           "no channel indicator named %r, or no name-change event" % (t["channel"] % "3"))
     option = find(console, name=t["step"][2], roles=[R.ROLE_RADIO_BUTTON])
     press(option, t["step"][2])
@@ -203,7 +200,7 @@ def main():
     parser.add_argument("--operate", action="store_true")
     options = parser.parse_args()
     t, full = TEXTS[options.lang], options.lang == "ru"
-    pyatspi.Registry.registerEventListener(record, "object:property-change:accessible-name",
+    pyatspi.Registry.registerEventListener(record, NAME_CHANGED,
                                            "object:property-change")
     for title, button in t["boxes"] if options.first_run else []:
         answer_message_box(title, button)
@@ -211,6 +208,8 @@ def main():
     if check(console is not None, "no console in the accessibility tree"):
         check_console(console, t, full)
         if options.operate:
+            # Qt sends events only once the registry has told it of a listener.
+            wait_for(lambda: False, 1.5)
             tune_with_the_slider(console, t, options.trace)
         if options.operate and full:
             press_the_controls(console, t, options.trace)
