@@ -73,7 +73,7 @@ TEST_F(KeyboardTest, TabStartsAtTheSliderAndEnterOrSpaceClickALink) {
     EXPECT_FALSE(form.extraPanelShown);
 }
 
-TEST_F(KeyboardTest, PageKeysTheWheelAndEnterOnTheTransmitSwitch) {
+TEST_F(KeyboardTest, PageKeysTheWheelAndNoStrayKeyOnTheTransmitSwitch) {
     program.scroll(form.tuningSlider, 3);
     QTest::keyClick(widget("Slider1"), Qt::Key_PageUp); // ten notches
     EXPECT_EQ(form.tunedKHz(), 144325);
@@ -90,6 +90,13 @@ TEST_F(KeyboardTest, PageKeysTheWheelAndEnterOnTheTransmitSwitch) {
 
     QTest::keyClick(widget("Check4"), Qt::Key_Return); // no stray Enter keys
     EXPECT_FALSE(form.transmitting());
+    view.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+    QTest::keyClick(&view, Qt::Key_F5);
+    ASSERT_EQ(form.runningScan(), Form1::Scan::Band);
+    QTest::keyClick(&view, Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_FALSE(form.transmitting()); // the switch takes no key during a scan
+    QTest::keyClick(&view, Qt::Key_F5);
     program.click(form.transmitSwitch);
     wheel(120);
     EXPECT_EQ(form.tuningSlider.value(), 45); // the slider is locked
