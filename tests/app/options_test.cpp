@@ -3,8 +3,12 @@
 
 #include "app/options.h"
 #include "app/shortcut_help.h"
+#include "console/keyboard_shortcuts.h"
 
 #include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
 
 namespace volna {
 namespace {
@@ -91,8 +95,15 @@ TEST(Options, AnUnknownPortIsNamedWithTheChoices) {
 }
 
 // The help is drawn from the port table, each line within 80 columns; the
-// whole text as the operator reads it with this build's back ends.
+// whole text as the operator reads it with this build's back ends. Its
+// keyboard section lists every key of the keyboard map with what it does.
 TEST(Options, UsageListsThePortTable) {
+    for (const KeyboardShortcut& row : keyboardShortcuts()) {
+        std::string line =
+            "\n  " + std::string(row.keys == std::string_view("Return") ? "Enter" : row.keys);
+        line.resize(24, ' ');
+        EXPECT_NE(shortcutHelp().find(line + row.what + "\n"), std::string::npos) << row.keys;
+    }
     for (const PortBackEnd& backEnd : portBackEnds()) {
         if (!backEnd.missing.empty()) {
             GTEST_SKIP() << "the text below is that of a build with every port library";

@@ -1,12 +1,11 @@
 #!/usr/bin/env bash
 # The real program as a screen reader sees it: under Xvfb, a private session
 # bus and the accessibility bus, tests/ui/accessibility_tree.py walks the
-# console through AT-SPI (names, roles, states), tunes with the slider's Value
-# interface, presses a channel button, a step option and the "Channel" word
-# through their actions, checking the port trace and the tree after each; in
-# Russian on a written store, then in English from the first-run message
-# boxes, read and answered through AT-SPI. Skipped (exit 77) where Xvfb,
-# dbus-run-session, the AT-SPI bus or pyatspi is missing.
+# console through AT-SPI and operates it, checking the port trace and the
+# tree: in Russian on a written store, then in English from the first-run
+# message boxes (read and answered through AT-SPI) and on a written store.
+# Skipped (exit 77) where Xvfb, dbus-run-session, the AT-SPI bus or pyatspi
+# is missing.
 set -u
 program=${1:?usage: xvfb_accessibility_test.sh PATH/TO/volna144}
 here=$(cd "$(dirname "$0")" && pwd)
@@ -25,12 +24,14 @@ pids="$pids $!"
 sleep 1
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
 
-# Runs the program in language $1 with the store folder $work/$1 and the tree
-# script with the options after $1.
+# Runs the program in language $1 on the store folder $work/$1, with channel
+# 3 written unless --first-run is among the tree script's options after $1.
 run() {
-    local lang=$1
+    local lang=$1 trace=$work/$1.trace pid
     shift
-    trace=$work/$lang.trace
+    export XDG_CONFIG_HOME=$work/$lang
+    mkdir -p "$XDG_CONFIG_HOME/VOLNA144"
+    [ "${1:-}" = --first-run ] || printf '[Channels%%28RX%%29]\n%%243=145100\n\n[Channels%%28TX%%29]\n%%243=144500\n' | write_store 145500
     VOLNA144_PORT_TRACE=$trace "$program" --port=sim --lang="$lang" 2>>"$work/stderr" &
     pid=$!
     pids="$pids $pid"
@@ -40,25 +41,7 @@ run() {
     wait_exit "$pid" || fail "SIGTERM did not end the program ($lang)"
 }
 
-channels() {
-    cat <<'CONF'
-[Channels%28RX%29]
-%243=145100
-
-[Channels%28TX%29]
-%243=144500
-CONF
-}
-
-export XDG_CONFIG_HOME=$work/ru
-write_store 145500 < <(channels)
-run ru
-
-# English from the first run: the question and the message read through
-# AT-SPI; then the console operated on the written store.
-export XDG_CONFIG_HOME=$work/en
-mkdir -p "$XDG_CONFIG_HOME/VOLNA144"
+run ru --operate
 run en --first-run
-write_store 145500 < <(channels)
-run en
+run en --operate
 finish "accessibility: names, roles, states, actions and announcements in both languages"

@@ -14,7 +14,8 @@ write_store 144000 100 </dev/null
 store=$XDG_CONFIG_HOME/VOLNA144/VOLNA144.conf
 trace=$work/trace.txt
 csv=$work/channels.csv
-stored() { sed -n "/^\[$1\]/,/^\[/s/^$2=//p" "$store"; }
+# Whether the store holds $3 under key $2 of section $1.
+stored() { [ "$(sed -n "/^\[$1\]/,/^\[/s/^$2=//p" "$store")" = "$3" ] || fail "[$1] $2 is not $3"; }
 
 VOLNA144_PORT_TRACE=$trace "$program" --port=sim 2>/dev/null &
 pid=$!
@@ -30,41 +31,45 @@ keys_to() {
     xdotool windowfocus --sync "$win" key --delay 80 "$@"
     sleep 0.4
 }
-# Whether a window titled $1 shows, and then, after the keys $2..., no longer.
+# Whether a window titled $2 shows after key $1 in the console (none: it
+# shows already), and then, after the keys $3..., no longer.
 opens_and_closes() {
-    local title=$1 win
-    shift
+    local title=$2 win
+    [ -n "$1" ] && keys_to "$console" "$1"
+    shift 2
     win=$(window "$title")
     [ -n "$win" ] || { fail "no window '$title'"; return; }
     keys_to "$win" "$@"
     sleep 0.3
     xdotool search --onlyvisible --name "$title" >/dev/null 2>&1 && fail "'$title' still open"
 }
+# Whether the last word on the port tunes to $1 kHz; $2 says after what.
+tuned_to() { [ "$(last_divider)" = $((($1 - 10700) / 25)) ] || fail "$2: divider $(last_divider)"; }
+# Whether the transmit line (data bit 3) reads $1 after key $2 in the console.
+transmit_line() { keys_to "$console" "$2" && [ $(($(last_write) & 8)) = "$1" ] || fail "transmit line after $2: $(last_write)"; }
 
 # --- The display's links from the tab key: "BAND" and the wire diagram. ---
 keys_to "$console" Tab Tab Tab Return # slider, "Channel", "ADDition", "BAND"
-opens_and_closes '^Активность диапазона$' Escape
+opens_and_closes '' '^Активность диапазона$' Escape
 keys_to "$console" shift+Tab Return shift+Tab shift+Tab shift+Tab Return # "ADDition", the link
-opens_and_closes '^Диаграмма передачи$' Escape
+opens_and_closes '' '^Диаграмма передачи$' Escape
 
 # --- A typed frequency: F2, 145.5 MHz, Enter. ---
-keys_to "$console" F2
-input=$(window '^Ввод частоты$')
-[ -n "$input" ] || fail "no frequency input"
-[ -n "$input" ] && xdotool windowfocus --sync "$input" type --delay 40 '145.5' && keys_to "$input" Return
-[ "$(last_divider)" = $(((145500 - 10700) / 25)) ] || fail "typed 145.5: divider $(last_divider)"
+input=$(keys_to "$console" F2 && window '^Ввод частоты$')
+[ -n "$input" ] && xdotool windowfocus --sync "$input" type --delay 40 '145.5' && keys_to "$input" Return || fail "no frequency input"
+tuned_to 145500 "typed 145.5"
 
 # --- The tuned frequency stored as channel 1, named in the dialog. ---
-keys_to "$console" F4
-dialog=$(window '^Добавление канала$')
-[ -n "$dialog" ] || fail "no add-channel dialog"
+dialog=$(keys_to "$console" F4 && window '^Добавление канала$')
 if [ -n "$dialog" ]; then
     keys_to "$dialog" Tab Tab # receive box, transmit box, comment box
     xdotool windowfocus --sync "$dialog" type --delay 40 'keyboard'
     keys_to "$dialog" Return # "Сохранить и выйти"
+else
+    fail "no add-channel dialog"
 fi
-[ "$(stored 'Channels%28RX%29' '%241')" = 145500 ] || fail "channel 1: $(stored 'Channels%28RX%29' '%241')"
-[ "$(stored 'Channels%28RX-cmt%29' '%241')" = keyboard ] || fail "comment: $(stored 'Channels%28RX-cmt%29' '%241')"
+stored 'Channels%28RX%29' '%241' 145500
+stored 'Channels%28RX-cmt%29' '%241' keyboard
 
 # --- The scan: F5 starts it, F5 stops it. ---
 start=$(($(wc -l <"$trace") + 1))
@@ -80,28 +85,22 @@ sleep 0.6
 
 # --- Transmit: Ctrl+Shift+T keys on channel 1, again unkeys. ---
 keys_to "$console" alt+1
-[ "$(last_divider)" = $(((145500 - 10700) / 25)) ] || fail "Alt+1: divider $(last_divider)"
-keys_to "$console" ctrl+shift+t
-[ $(($(last_write) & 8)) = 8 ] || fail "transmit line not raised: $(last_write)"
-keys_to "$console" ctrl+shift+t
-[ $(($(last_write) & 8)) = 0 ] || fail "transmit line not dropped: $(last_write)"
+tuned_to 145500 "Alt+1"
+transmit_line 8 ctrl+shift+t
+transmit_line 0 ctrl+shift+t
 
 # --- Every side window opened and closed with its keys. ---
-keys_to "$console" F8
-opens_and_closes '^Настройки$' Escape
-keys_to "$console" F4
-opens_and_closes '^Добавление канала$' Escape
-keys_to "$console" F3
-editor=$(window '^Редактирование каналов$')
+opens_and_closes F8 '^Настройки$' Escape
+opens_and_closes F4 '^Добавление канала$' Escape
+editor=$(keys_to "$console" F3 && window '^Редактирование каналов$')
 [ -n "$editor" ] && keys_to "$editor" F7
-opens_and_closes '^Библиотека каналов$' Escape
-opens_and_closes '^Редактирование каналов$' Escape
+opens_and_closes '' '^Библиотека каналов$' Escape
+opens_and_closes '' '^Редактирование каналов$' Escape
 
 # --- CSV export from the channel editor: Shift+Tab from the first box
 # reaches "Экспорт CSV...", the last control; Qt's own file dialog takes the
 # path. ---
-keys_to "$console" F3
-editor=$(window '^Редактирование каналов$')
+editor=$(keys_to "$console" F3 && window '^Редактирование каналов$')
 [ -n "$editor" ] && keys_to "$editor" shift+Tab space
 chooser=$(window '^Экспорт CSV')
 if [ -n "$chooser" ]; then
@@ -112,7 +111,7 @@ else
     fail "no export dialog"
 fi
 [ -s "$csv" ] && grep -q '145.500000' "$csv" || fail "no channel 1 in the export: $(cat "$csv" 2>/dev/null)"
-[ -n "$editor" ] && opens_and_closes '^Редактирование каналов$' Escape
+[ -n "$editor" ] && opens_and_closes '' '^Редактирование каналов$' Escape
 
 kill -TERM $pid
 finish "keyboard only under Xvfb: all checks passed"
