@@ -20,7 +20,7 @@ stored() { [ "$(sed -n "/^\[$1\]/,/^\[/s/^$2=//p" "$store")" = "$3" ] || fail "[
 VOLNA144_PORT_TRACE=$trace "$program" --port=sim 2>/dev/null &
 pid=$!
 pids="$pids $pid"
-console=$(window '^VOLNA144  v2\.03 \(simulated radio\)$')
+console=$(window '^VOLNA144  v2\.03 \(имитация радиостанции\)$')
 [ -n "$console" ] || { echo "FAIL: no console"; exit 1; }
 
 # Keys $2... into window $1, which gets the keyboard first (no window manager
