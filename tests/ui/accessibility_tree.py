@@ -159,14 +159,20 @@ def tuned_to(console, t, trace, frequency):
 
 
 def tune_with_the_slider(console, t, trace):
-    start = frequency_of(console, t)
-    value = find(console, name=t["slider"], roles=[R.ROLE_SLIDER]).queryValue()
-    value.currentValue = value.currentValue + 1
-    moved = wait_for(lambda: (f := frequency_of(console, t)) != start and f)
-    if check(moved and wait_for(lambda: tuned_to(console, t, trace, moved)),
-             "the slider's value did not tune (read-out %s)" % frequency_of(console, t)):
-        check(wait_for(lambda: (NAME_CHANGED, t["frequency"] % moved) in events, 3),
-              "no name-change event for the read-out %s (events: %s)" % (moved, events[-8:]))
+    """Moves the slider a notch; the read-out follows with a name-change event.
+    Qt sends events only once the registry has told it of the listener, which
+    can take a while on a loaded machine: up to three notches are tried."""
+    for attempt in range(3):
+        start = frequency_of(console, t)
+        value = find(console, name=t["slider"], roles=[R.ROLE_SLIDER]).queryValue()
+        value.currentValue = value.currentValue + 1
+        moved = wait_for(lambda: (f := frequency_of(console, t)) != start and f)
+        if not check(moved and wait_for(lambda: tuned_to(console, t, trace, moved)),
+                     "the slider's value did not tune (read-out %s)" % frequency_of(console, t)):
+            return
+        if wait_for(lambda: (NAME_CHANGED, t["frequency"] % moved) in events, 3):
+            return
+    check(False, "no name-change event for the read-out %s (events: %s)" % (moved, events[-8:]))
 
 
 def press_the_controls(console, t, trace):
