@@ -155,5 +155,157 @@
         <source>first integer in FILE.</source>
         <translation>первое целое число из ФАЙЛА.</translation>
     </message>
+    <message>
+        <source>                       a click; Enter on a focused button presses it</source>
+        <translation>                       как щелчок; Enter на кнопке в фокусе нажимает её</translation>
+    </message>
+    <message>
+        <source>  A typed frequency is kHz (145500), or MHz below 1000 (145.5 or 145,5).</source>
+        <translation>  Набранная частота — в кГц (145500) или, если меньше 1000, в МГц (145.5 или 145,5).</translation>
+    </message>
+    <message>
+        <source>  Enter, Space         on &quot;Channel&quot;, &quot;ADDition&quot;, &quot;BAND&quot; and the diagram link:</source>
+        <translation>  Enter, пробел        на «Channel», «ADDition», «BAND» и ссылке на диаграмму:</translation>
+    </message>
+    <message>
+        <source>  Left, Right          on the slider: one notch; Page Up, Page Down: ten</source>
+        <translation>  Влево, вправо        на ползунке: одно деление; Page Up, Page Down: десять</translation>
+    </message>
+    <message>
+        <source>  Tab, Shift+Tab       every control in reading order, the slider first</source>
+        <translation>  Tab, Shift+Tab       все элементы по порядку чтения, первым ползунок</translation>
+    </message>
+    <message>
+        <source>  mouse wheel          over the read-out: one notch a wheel step</source>
+        <translation>  колесо мыши          над табло частоты: одно деление за шаг колеса</translation>
+    </message>
+    <message>
+        <source>Keyboard (console unless a window is named):</source>
+        <translation>Клавиатура (в главном окне, если окно не названо):</translation>
+    </message>
+    <message>
+        <source>add a channel</source>
+        <translation>добавить канал</translation>
+    </message>
+    <message>
+        <source>add channel: close without saving</source>
+        <translation>добавление канала: закрыть без записи</translation>
+    </message>
+    <message>
+        <source>add channel: save and close</source>
+        <translation>добавление канала: записать и закрыть</translation>
+    </message>
+    <message>
+        <source>add channel: the channel editor</source>
+        <translation>добавление канала: редактор каналов</translation>
+    </message>
+    <message>
+        <source>add channel: the library</source>
+        <translation>добавление канала: библиотека</translation>
+    </message>
+    <message>
+        <source>channel editor: close without saving</source>
+        <translation>редактор каналов: закрыть без записи</translation>
+    </message>
+    <message>
+        <source>channel editor: save and close</source>
+        <translation>редактор каналов: записать и закрыть</translation>
+    </message>
+    <message>
+        <source>channel editor: the library</source>
+        <translation>редактор каналов: библиотека</translation>
+    </message>
+    <message>
+        <source>library: close (asks to store changes)</source>
+        <translation>библиотека: закрыть (спросит, записать ли изменения)</translation>
+    </message>
+    <message>
+        <source>library: in the search box, find the next</source>
+        <translation>библиотека: в поле поиска — искать следующий</translation>
+    </message>
+    <message>
+        <source>library: store the lists</source>
+        <translation>библиотека: записать списки</translation>
+    </message>
+    <message>
+        <source>next stored channel (&quot;-&gt;&quot;)</source>
+        <translation>следующий записанный канал («-&gt;»)</translation>
+    </message>
+    <message>
+        <source>previous stored channel (&quot;&lt;-&quot;)</source>
+        <translation>предыдущий записанный канал («&lt;-»)</translation>
+    </message>
+    <message>
+        <source>settings: close without saving</source>
+        <translation>настройки: закрыть без записи</translation>
+    </message>
+    <message>
+        <source>settings: save and close</source>
+        <translation>настройки: записать и закрыть</translation>
+    </message>
+    <message>
+        <source>start or stop the channel scan (&quot;Channel scan&quot; / &quot;Stop&quot;)</source>
+        <translation>начать или остановить сканирование по каналам («Channel scan» / «Stop»)</translation>
+    </message>
+    <message>
+        <source>start or stop the scan (&quot;Scan&quot; / &quot;Stop&quot;)</source>
+        <translation>начать или остановить сканирование («Scan» / «Stop»)</translation>
+    </message>
+    <message>
+        <source>the channel editor (&quot;Channel&quot;)</source>
+        <translation>редактор каналов («Channel»)</translation>
+    </message>
+    <message>
+        <source>the settings (&quot;Config&quot;)</source>
+        <translation>настройки («Config»)</translation>
+    </message>
+    <message>
+        <source>transmit / receive (the &quot;TX&quot; switch)</source>
+        <translation>передача / приём (переключатель «TX»)</translation>
+    </message>
+    <message>
+        <source>type a frequency and tune to it</source>
+        <translation>набрать частоту и настроиться на неё</translation>
+    </message>
+    <message>
+        <source>memory channel 1</source>
+        <translation>канал памяти 1</translation>
+    </message>
+    <message>
+        <source>memory channel 2</source>
+        <translation>канал памяти 2</translation>
+    </message>
+    <message>
+        <source>memory channel 3</source>
+        <translation>канал памяти 3</translation>
+    </message>
+    <message>
+        <source>memory channel 4</source>
+        <translation>канал памяти 4</translation>
+    </message>
+    <message>
+        <source>memory channel 5</source>
+        <translation>канал памяти 5</translation>
+    </message>
+    <message>
+        <source>memory channel 6</source>
+        <translation>канал памяти 6</translation>
+    </message>
+    <message>
+        <source>memory channel 7</source>
+        <translation>канал памяти 7</translation>
+    </message>
+    <message>
+        <source>memory channel 8</source>
+        <translation>канал памяти 8</translation>
+    </message>
+    <message>
+        <source>memory channel 9</source>
+        <translation>канал памяти 9</translation>
+    </message>
+    <message>
+        <source>memory channel 10</source>
+        <translation>канал памяти 10</translation>
+    </message>
 </context>
 </TS>

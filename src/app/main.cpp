@@ -9,6 +9,7 @@
 #include "app/csv_command.h"
 #include "app/options.h"
 #include "app/port_factory.h"
+#include "app/shortcut_help.h"
 #include "app/start_errors.h"
 #include "toolkit/text_templates.h"
 #include "ui/translate.h"
@@ -34,7 +35,9 @@ void printAnswer(const Options& options, const PortTable& ports, std::optional<L
     const QCoreApplication app(argc, argv);
     LanguageSwitch languages;
     languages.speak(language.value_or(Language::Russian));
-    const std::string help = shown(usage(ports)).toStdString();
+    const std::string help =
+        shown(usage(ports, false)).toStdString() +
+        shortcutHelp([](std::string_view text) { return shown(text).toStdString(); });
     if (options.error.empty()) {
         std::printf("%s", help.c_str());
         return;

@@ -145,7 +145,7 @@ Options parseOptions(const std::vector<std::string>& arguments, const PortTable&
     return options;
 }
 
-std::string usage(const PortTable& ports) {
+std::string usage(const PortTable& ports, bool withKeyboard) {
     return "Usage: volna144 [--port=" + portSpellings(ports, "|") +
            "]\n"
            "                [--pins=FRAME,CLOCK,DATA,TX,BUSY] [--rigctld[=ADDRESS:PORT]]\n"
@@ -180,7 +180,7 @@ std::string usage(const PortTable& ports) {
            "Environment: VOLNA144_PORT_TRACE=FILE appends every port operation to FILE;\n"
            "VOLNA144_SIM_STATUS=FILE makes the simulated radio's status register read the\n"
            "first integer in FILE.\n" +
-           shortcutHelp();
+           (withKeyboard ? shortcutHelp() : std::string());
 }
 
 } // namespace volna

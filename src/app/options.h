@@ -48,6 +48,6 @@ std::optional<Language> languageAsked(const std::vector<std::string>& arguments)
 Options parseOptions(const std::vector<std::string>& arguments, const PortTable& ports);
 
 // The text of --help, its --port lines drawn from ports.
-std::string usage(const PortTable& ports);
+std::string usage(const PortTable& ports, bool withKeyboard = true);
 
 } // namespace volna

@@ -3,6 +3,7 @@
 #include "console/keyboard_shortcuts.h"
 
 #include <algorithm>
+#include <array>
 #include <string_view>
 
 namespace volna {
@@ -10,6 +11,16 @@ namespace volna {
 namespace {
 
 constexpr std::size_t kKeyColumn = 23; // the option column of usage()
+
+// The keys that come with the controls themselves, one printed line each.
+constexpr std::array<std::string_view, 6> kControlKeys{
+    "  Tab, Shift+Tab       every control in reading order, the slider first",
+    "  Enter, Space         on \"Channel\", \"ADDition\", \"BAND\" and the diagram link:",
+    "                       a click; Enter on a focused button presses it",
+    "  Left, Right          on the slider: one notch; Page Up, Page Down: ten",
+    "  mouse wheel          over the read-out: one notch a wheel step",
+    "  A typed frequency is kHz (145500), or MHz below 1000 (145.5 or 145,5).",
+};
 
 // "Return" and "Esc" as the keyboard labels them.
 std::string keyLabel(std::string_view keys) {
@@ -21,19 +32,19 @@ std::string keyLabel(std::string_view keys) {
 
 } // namespace
 
-std::string shortcutHelp() {
-    std::string help = "\nKeyboard (console unless a window is named):\n";
+std::string shortcutHelp(const HelpTranslation& translate) {
+    auto say = [&translate](std::string_view text) {
+        return translate ? translate(text) : std::string(text);
+    };
+    std::string help = "\n" + say("Keyboard (console unless a window is named):") + "\n";
     for (const KeyboardShortcut& row : keyboardShortcuts()) {
         std::string line = "  " + keyLabel(row.keys);
         line.resize(std::max(kKeyColumn, line.size() + 1), ' ');
-        help += line + row.what + "\n";
+        help += line + say(row.what) + "\n";
     }
-    help += "  Tab, Shift+Tab       every control in reading order, the slider first\n"
-            "  Enter, Space         on \"Channel\", \"ADDition\", \"BAND\" and the diagram link:\n"
-            "                       a click; Enter on a focused button presses it\n"
-            "  Left, Right          on the slider: one notch; Page Up, Page Down: ten\n"
-            "  mouse wheel          over the read-out: one notch a wheel step\n"
-            "  A typed frequency is kHz (145500), or MHz below 1000 (145.5 or 145,5).\n";
+    for (const std::string_view line : kControlKeys) {
+        help += say(line) + "\n";
+    }
     return help;
 }
 

@@ -2,12 +2,18 @@
 // The keyboard section of --help, written from the keyboard map
 // (console/keyboard_shortcuts.h) so that the help and the keys never differ.
 
+#include <functional>
 #include <string>
+#include <string_view>
 
 namespace volna {
 
+// A help text in the language chosen; empty: as written, in English.
+using HelpTranslation = std::function<std::string(std::string_view)>;
+
 // "Keyboard:" and one line per key of the map, then the keys that come with
-// the controls themselves (Tab, the slider, the links, the wheel).
-std::string shortcutHelp();
+// the controls themselves (Tab, the slider, the links, the wheel), each text
+// through translate.
+std::string shortcutHelp(const HelpTranslation& translate = {});
 
 } // namespace volna

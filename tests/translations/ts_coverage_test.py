@@ -27,8 +27,11 @@ from source_texts import CYRILLIC, _literals, all_literals, source_texts  # noqa
 PLACES = re.compile(r"%[1-9]")
 # Where a literal the program shows in English starts: a refusal of the
 # command line, a text passed to shown(), the scan's status caption.
-ENGLISH_AT = re.compile(r'(?:refuse\(options,|\bshown\(|\bkScanning =)\s*(?=")')
-ENGLISH_TABLE = re.compile(r"kEnglishTemplates\{(.*?)\};", re.S)
+ENGLISH_AT = re.compile(r'(?:refuse\(options,|\bshown\(|\bsay\(|\bkScanning =)\s*(?=")')
+ENGLISH_TABLE = re.compile(r"(?:kEnglishTemplates|kControlKeys)\{(.*?)\};", re.S)
+# A row of the keyboard map: its last text is its line of help.
+SHORTCUT_ROW = re.compile(r"KeyboardShortcut\{(.*?)\}", re.S)
+SHORTCUT_ARGUMENT = re.compile(r'"(?:[^"\\]|\\.)*"|nullptr')
 USAGE = re.compile(r"std::string usage\(.*?\n}\n", re.S)
 OPTION = re.compile(r"\S*--\S*")
 PROSE = re.compile(r"\b[a-z]{2,}\b")
@@ -78,6 +81,10 @@ def english_texts(src_dir):
         texts = [_literals(code[m.end():])[0] for m in ENGLISH_AT.finditer(code)]
         for table in ENGLISH_TABLE.findall(code):
             texts += _literals(table)
+        for row in SHORTCUT_ROW.findall(code):
+            arguments = SHORTCUT_ARGUMENT.findall(row)  # keys, window, control, help
+            if len(arguments) >= 4:
+                texts += _literals(arguments[3])
         for function in USAGE.findall(code):
             lines = "".join(_literals(function)).split("\n")
             texts += [line for line in lines if PROSE.search(OPTION.sub("", line))]
