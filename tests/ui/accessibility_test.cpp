@@ -1,23 +1,20 @@
-// What a screen reader is told about the console: every control has a name,
-// a description and its role, the slider's description follows the read-out,
-// and the texts' places fill as the table says.
+// What a screen reader is told about the console: every control has a name
+// and a description, the slider's description follows the read-out, and the
+// texts' places fill as the table says. The roles on the bus are the AT-SPI
+// script's to check.
 
 #include "support/console_fixture.h"
 #include "ui/accessibility.h"
 #include "ui/console_window.h"
 
-#include <QAccessible>
-
 #include <gtest/gtest.h>
-
-#include <map>
 
 namespace volna::test {
 namespace {
 
 class AccessibilityTest : public ConsoleFixture {};
 
-TEST_F(AccessibilityTest, EveryControlHasANameADescriptionAndItsRole) {
+TEST_F(AccessibilityTest, EveryControlHasANameAndADescription) {
     ConsoleWindow view{form};
     start();
     program.scroll(form.Slider1, form.Slider1.value() + 1);
@@ -26,19 +23,11 @@ TEST_F(AccessibilityTest, EveryControlHasANameADescriptionAndItsRole) {
     EXPECT_EQ(view.widget("Slider1")->accessibleName(), "Настройка частоты");
     EXPECT_EQ(view.widget("Slider1")->accessibleDescription(), kHz);
     EXPECT_EQ(view.widget("Label1")->accessibleName(), "Частота " + kHz);
-    const std::map<std::string, QAccessible::Role> roles{{"Option2", QAccessible::RadioButton},
-                                                         {"Option3", QAccessible::RadioButton},
-                                                         {"Label7", QAccessible::Button},
-                                                         {"Label19", QAccessible::Button},
-                                                         {"Label1", QAccessible::StaticText}};
     for (Control* control : form.controls()) {
         QWidget* widget = view.widget(control->name());
         ASSERT_NE(widget, nullptr) << control->name();
         EXPECT_FALSE(widget->accessibleName().isEmpty()) << control->name();
         EXPECT_FALSE(widget->accessibleDescription().isEmpty()) << control->name();
-    }
-    for (const auto& [name, role] : roles) {
-        EXPECT_EQ(QAccessible::queryAccessibleInterface(view.widget(name))->role(), role) << name;
     }
 }
 
