@@ -307,5 +307,269 @@
         <source>memory channel 10</source>
         <translation>канал памяти 10</translation>
     </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>не удалось открыть %1: %2</translation>
+    </message>
+    <message>
+        <source>the %1 port is not in this build (%2)</source>
+        <translation>порта %1 нет в этой сборке (%2)</translation>
+    </message>
+    <message>
+        <source>built without %1</source>
+        <translation>собрана без %1</translation>
+    </message>
+    <message>
+        <source>the %1 port is not available on this machine</source>
+        <translation>порт %1 недоступен на этом компьютере</translation>
+    </message>
+    <message>
+        <source>unknown port '%1'</source>
+        <translation>неизвестный порт «%1»</translation>
+    </message>
+    <message>
+        <source>--pins does not apply to the %1 port</source>
+        <translation>--pins не относится к порту %1</translation>
+    </message>
+    <message>
+        <source>--pins: the %1 pin must be a number from 0 to %2</source>
+        <translation>--pins: вывод %1 должен быть числом от 0 до %2</translation>
+    </message>
+    <message>
+        <source>--pins: %1 and %2 are both on pin %3</source>
+        <translation>--pins: %1 и %2 оба на выводе %3</translation>
+    </message>
+    <message>
+        <source>no parallel port on this machine</source>
+        <translation>на этом компьютере нет параллельного порта</translation>
+    </message>
+    <message>
+        <source>running the simulated radio</source>
+        <translation>работает имитация радиостанции</translation>
+    </message>
+    <message>
+        <source>and no simulated radio in this build</source>
+        <translation>а имитации радиостанции в этой сборке нет</translation>
+    </message>
+    <message>
+        <source>no parallel port at %1 (are the modules parport_pc and ppdev loaded?)</source>
+        <translation>нет параллельного порта %1 (загружены ли модули parport_pc и ppdev?)</translation>
+    </message>
+    <message>
+        <source>no permission to use %1: add yourself to group lp and log in again</source>
+        <translation>нет прав на %1: добавьте себя в группу lp и войдите в систему заново</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program</source>
+        <translation>%1 занят другой программой</translation>
+    </message>
+    <message>
+        <source>%1 is not a parallel port device</source>
+        <translation>%1 не является параллельным портом</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program or driver (another copy of this program, or the lp printer driver?)</source>
+        <translation>%1 занят другой программой или драйвером (другой копией этой программы или драйвером принтера lp?)</translation>
+    </message>
+    <message>
+        <source>cannot claim %1: %2</source>
+        <translation>не удалось захватить %1: %2</translation>
+    </message>
+    <message>
+        <source>lost the parallel port %1: the port is gone (a USB adapter pulled out, or its driver unloaded)</source>
+        <translation>потерян параллельный порт %1: порта больше нет (USB-адаптер вынут или его драйвер выгружен)</translation>
+    </message>
+    <message>
+        <source>cannot write to the data register of %1: %2</source>
+        <translation>не удалось записать в регистр данных %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot write to the data register of the parallel port %1: %2</source>
+        <translation>не удалось записать в регистр данных параллельного порта %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot read the status register of the parallel port %1: %2</source>
+        <translation>не удалось прочитать регистр состояния параллельного порта %1: %2</translation>
+    </message>
+    <message>
+        <source>the FTDI adapter</source>
+        <translation>адаптер FTDI</translation>
+    </message>
+    <message>
+        <source>the FTDI adapter &quot;%1&quot;</source>
+        <translation>адаптер FTDI «%1»</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>неизвестен</translation>
+    </message>
+    <message>
+        <source>no FTDI adapter is attached</source>
+        <translation>адаптер FTDI не подключён</translation>
+    </message>
+    <message>
+        <source>no FTDI adapter is attached (is it plugged in?)</source>
+        <translation>адаптер FTDI не подключён (вставлен ли он?)</translation>
+    </message>
+    <message>
+        <source>no attached FTDI adapter has the serial number or description &quot;%1&quot; (%2 attached)</source>
+        <translation>ни у одного подключённого адаптера FTDI нет серийного номера или описания «%1» (подключено: %2)</translation>
+    </message>
+    <message>
+        <source>%1 attached FTDI adapters have the serial number or description &quot;%2&quot; (serial numbers %3): %4</source>
+        <translation>у %1 подключённых адаптеров FTDI серийный номер или описание «%2» (серийные номера %3): %4</translation>
+    </message>
+    <message>
+        <source>%1 FTDI adapters attached (serial numbers %2): %3</source>
+        <translation>подключено адаптеров FTDI: %1 (серийные номера %2): %3</translation>
+    </message>
+    <message>
+        <source>they share a serial number, so attach only the one to use</source>
+        <translation>у них одинаковый серийный номер, поэтому подключите только нужный</translation>
+    </message>
+    <message>
+        <source>name one with --port=ftdi:SERIAL</source>
+        <translation>укажите один через --port=ftdi:СЕРИЙНЫЙ_НОМЕР</translation>
+    </message>
+    <message>
+        <source>no permission to use the FTDI adapter: install a udev rule, a file /etc/udev/rules.d/99-ftdi-bitbang.rules with the line SUBSYSTEM==&quot;usb&quot;, ATTRS{idVendor}==&quot;0403&quot;, MODE=&quot;0660&quot;, GROUP=&quot;plugdev&quot;, add yourself to group plugdev, log in again and plug the adapter in again</source>
+        <translation>нет прав на адаптер FTDI: установите правило udev — файл /etc/udev/rules.d/99-ftdi-bitbang.rules со строкой SUBSYSTEM==&quot;usb&quot;, ATTRS{idVendor}==&quot;0403&quot;, MODE=&quot;0660&quot;, GROUP=&quot;plugdev&quot;, добавьте себя в группу plugdev, войдите в систему заново и переподключите адаптер</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program or by the ftdi_sio serial driver (close that program, or unload the driver: sudo modprobe -r ftdi_sio)</source>
+        <translation>%1 занят другой программой или драйвером последовательного порта ftdi_sio (закройте ту программу или выгрузите драйвер: sudo modprobe -r ftdi_sio)</translation>
+    </message>
+    <message>
+        <source>cannot put %1 into bit-bang mode: %2</source>
+        <translation>не удалось перевести %1 в режим bit-bang: %2</translation>
+    </message>
+    <message>
+        <source>cannot set the bit-bang rate of %1: %2</source>
+        <translation>не удалось задать скорость bit-bang для %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot write to the pins of %1: %2</source>
+        <translation>не удалось записать на выводы %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot look for FTDI adapters: %1</source>
+        <translation>не удалось найти адаптеры FTDI: %1</translation>
+    </message>
+    <message>
+        <source>the FTDI adapter was unplugged or stopped answering while reading the busy pin (%1)</source>
+        <translation>адаптер FTDI отключён или перестал отвечать при чтении вывода занятости (%1)</translation>
+    </message>
+    <message>
+        <source>the FTDI adapter was unplugged or stopped answering while writing to its pins (%1)</source>
+        <translation>адаптер FTDI отключён или перестал отвечать при записи на его выводы (%1)</translation>
+    </message>
+    <message>
+        <source>GPIO line %1 of %2</source>
+        <translation>линия GPIO %1 чипа %2</translation>
+    </message>
+    <message>
+        <source>lost GPIO chip %1: the device is gone (unplugged, or its driver unloaded)</source>
+        <translation>потерян чип GPIO %1: устройства больше нет (отключено или его драйвер выгружен)</translation>
+    </message>
+    <message>
+        <source>no permission to use GPIO chip %1: add yourself to group gpio and log in again, or give /dev/gpiochip* to a group you are in with a udev rule</source>
+        <translation>нет прав на чип GPIO %1: добавьте себя в группу gpio и войдите в систему заново или отдайте /dev/gpiochip* своей группе правилом udev</translation>
+    </message>
+    <message>
+        <source>no GPIO chip %1 (the chips of this machine are /dev/gpiochip*)</source>
+        <translation>нет чипа GPIO %1 (чипы этого компьютера — /dev/gpiochip*)</translation>
+    </message>
+    <message>
+        <source>%1 is not a GPIO chip</source>
+        <translation>%1 не является чипом GPIO</translation>
+    </message>
+    <message>
+        <source>cannot open GPIO chip %1: %2</source>
+        <translation>не удалось открыть чип GPIO %1: %2</translation>
+    </message>
+    <message>
+        <source>one of GPIO lines %1, %2, %3, %4 of %5 is in use by another program or driver</source>
+        <translation>одна из линий GPIO %1, %2, %3, %4 чипа %5 занята другой программой или драйвером</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program or driver (&quot;%2&quot;)</source>
+        <translation>%1 занята другой программой или драйвером («%2»)</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program or driver</source>
+        <translation>%1 занята другой программой или драйвером</translation>
+    </message>
+    <message>
+        <source>cannot take %1: %2</source>
+        <translation>не удалось занять %1: %2</translation>
+    </message>
+    <message>
+        <source>--pins: the %1 line %2 is beyond GPIO chip %3, which has lines 0 to %4</source>
+        <translation>--pins: линия %1 (%2) вне чипа GPIO %3, у которого линии от 0 до %4</translation>
+    </message>
+    <message>
+        <source>--pins: the %1 line %2 is beyond GPIO chip %3, which has no lines</source>
+        <translation>--pins: линия %1 (%2) вне чипа GPIO %3, у которого нет линий</translation>
+    </message>
+    <message>
+        <source>cannot read the busy line of GPIO chip %1: %2</source>
+        <translation>не удалось прочитать линию занятости чипа GPIO %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot set the lines of GPIO chip %1: %2</source>
+        <translation>не удалось установить линии чипа GPIO %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot open the port trace file %1: %2</source>
+        <translation>не удалось открыть файл трассировки порта %1: %2</translation>
+    </message>
+    <message>
+        <source>no port trace: %1</source>
+        <translation>трассировки порта нет: %1</translation>
+    </message>
+    <message>
+        <source>running without the store's lock: %1</source>
+        <translation>работа без блокировки файла настроек: %1</translation>
+    </message>
+    <message>
+        <source>a second start cannot bring this console forward: %1</source>
+        <translation>повторный запуск не сможет вывести это окно на передний план: %1</translation>
+    </message>
+    <message>
+        <source>no display: the Qt platform &quot;%1&quot; could not start (--export-csv and --import-csv work without one)</source>
+        <translation>нет дисплея: платформа Qt «%1» не запустилась (--export-csv и --import-csv работают без дисплея)</translation>
+    </message>
+    <message>
+        <source>no display: DISPLAY is not set (--export-csv and --import-csv work without one)</source>
+        <translation>нет дисплея: DISPLAY не задан (--export-csv и --import-csv работают без дисплея)</translation>
+    </message>
+    <message>
+        <source>no display: cannot connect to %1 (--export-csv and --import-csv work without one)</source>
+        <translation>нет дисплея: не удалось подключиться к %1 (--export-csv и --import-csv работают без дисплея)</translation>
+    </message>
+    <message>
+        <source>the simulated radio</source>
+        <translation>имитация радиостанции</translation>
+    </message>
+    <message>
+        <source>the parallel port DEV through ppdev (default %1)</source>
+        <translation>параллельный порт DEV через ppdev (по умолчанию %1)</translation>
+    </message>
+    <message>
+        <source>an FTDI USB adapter in bit-bang mode, DEV its serial number or description (default: the only one attached); pins are D0 to D7</source>
+        <translation>USB-адаптер FTDI в режиме bit-bang, DEV — его серийный номер или описание (по умолчанию единственный подключённый); выводы D0–D7</translation>
+    </message>
+    <message>
+        <source>GPIO lines of chip DEV (default %1); pins are line offsets, the default ones on Raspberry Pi header pins 11, 13, 15, 16 and 18</source>
+        <translation>линии GPIO чипа DEV (по умолчанию %1); выводы — номера линий, по умолчанию на контактах 11, 13, 15, 16 и 18 разъёма Raspberry Pi</translation>
+    </message>
+    <message>
+        <source>not in this build (%1)</source>
+        <translation>нет в этой сборке (%1)</translation>
+    </message>
+    <message>
+        <source>--pins default %1 (pins 0 to %2)</source>
+        <translation>--pins по умолчанию %1 (выводы от 0 до %2)</translation>
+    </message>
 </context>
 </TS>

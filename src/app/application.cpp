@@ -147,7 +147,7 @@ int Application::claimStore() {
         break;
     }
     if (!single_->problem().empty()) {
-        std::fprintf(stderr, "volna144: %s\n", single_->problem().c_str());
+        std::fprintf(stderr, "volna144: %s\n", shown(single_->problem()).toStdString().c_str());
     }
     return -1;
 }
@@ -155,10 +155,10 @@ int Application::claimStore() {
 // Opens the port and arms the drop of its transmit line before anything can
 // key; false (the operator told why) when the port did not open.
 bool Application::openRadio() {
-    radio_ = openRadioPort(options_, ports_);
+    radio_ = openRadioPort(options_, ports_,
+                           [](std::string_view text) { return shown(text).toStdString(); });
     if (!radio_.hardware.port) {
-        showStartError(prompter_,
-                       shown(kPortNotOpened).arg(QString::fromStdString(radio_.hardware.message)));
+        showStartError(prompter_, shown(kPortNotOpened).arg(shown(radio_.hardware.message)));
         return false;
     }
     radio_.port().addEmergencyDrop(drop_);

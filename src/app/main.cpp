@@ -11,6 +11,8 @@
 #include "app/port_factory.h"
 #include "app/shortcut_help.h"
 #include "app/start_errors.h"
+#include "platform/qsettings/qsettings_store.h"
+#include "settings/store_layout.h"
 #include "toolkit/text_templates.h"
 #include "ui/translate.h"
 #include "version.h"
@@ -35,9 +37,10 @@ void printAnswer(const Options& options, const PortTable& ports, std::optional<L
     const QCoreApplication app(argc, argv);
     LanguageSwitch languages;
     languages.speak(language.value_or(Language::Russian));
-    const std::string help =
-        shown(usage(ports, false)).toStdString() +
-        shortcutHelp([](std::string_view text) { return shown(text).toStdString(); });
+    const TextTranslation translate = [](std::string_view text) {
+        return shown(text).toStdString();
+    };
+    const std::string help = translate(usage(ports, false, translate)) + shortcutHelp(translate);
     if (options.error.empty()) {
         std::printf("%s", help.c_str());
         return;
@@ -78,7 +81,9 @@ int main(int argc, char** argv) {
         return runCsvCommand(options, languages);
     }
 
-    auto displayWatch = std::make_unique<DisplayWatch>(); // no display: one line, status 1
+    // No display: one line, status 1, in the language asked for or kept.
+    auto displayWatch = std::make_unique<DisplayWatch>(options.language.value_or(
+        languageOfCode(peekSetting(kSectionProgram, kKeyLanguage)).value_or(Language::Russian)));
     QApplication app(argc, argv);
     displayWatch.reset();
     Application application(options, ports);

@@ -145,7 +145,7 @@ Options parseOptions(const std::vector<std::string>& arguments, const PortTable&
     return options;
 }
 
-std::string usage(const PortTable& ports, bool withKeyboard) {
+std::string usage(const PortTable& ports, bool withKeyboard, const TextTranslation& translate) {
     return "Usage: volna144 [--port=" + portSpellings(ports, "|") +
            "]\n"
            "                [--pins=FRAME,CLOCK,DATA,TX,BUSY] [--rigctld[=ADDRESS:PORT]]\n"
@@ -156,7 +156,7 @@ std::string usage(const PortTable& ports, bool withKeyboard) {
            "  --port=auto          the first parallel port (/dev/parport0) if it can be\n"
            "                       claimed, else the FTDI adapter if exactly one is\n"
            "                       attached, otherwise the simulated radio (default)\n" +
-           portHelp(ports) +
+           portHelp(ports, translate) +
            "  --pins=F,C,D,T,B     the pins of the frame, clock, data and transmit outputs\n"
            "                       and of the busy input on a port with pins of its own\n"
            "                       (defaults above)\n"

@@ -47,7 +47,9 @@ std::optional<Language> languageAsked(const std::vector<std::string>& arguments)
 // Reads arguments (without the program name); --port= takes the names in ports.
 Options parseOptions(const std::vector<std::string>& arguments, const PortTable& ports);
 
-// The text of --help, its --port lines drawn from ports.
-std::string usage(const PortTable& ports, bool withKeyboard = true);
+// The text of --help, its --port lines drawn from ports and put through
+// translate (they are broken to fit after that, so the whole text cannot be).
+std::string usage(const PortTable& ports, bool withKeyboard = true,
+                  const TextTranslation& translate = {});
 
 } // namespace volna

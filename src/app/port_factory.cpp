@@ -4,6 +4,9 @@
 #include "platform/gpio/gpio_back_end.h"
 #include "platform/ppdev/ppdev_port.h"
 #include "synth/simulated_radio.h"
+#include "toolkit/english_messages.h"
+#include "toolkit/text.h"
+#include "toolkit/text_templates.h"
 
 #include <optional>
 
@@ -21,7 +24,7 @@ std::string spelling(const PortBackEnd& backEnd) {
 }
 
 // The option, then its help from the help column, the help broken at blanks
-// to stay within kHelpWidth columns.
+// to stay within kHelpWidth columns (counted in characters, not bytes).
 std::string helpLine(const std::string& option, const std::string& help) {
     std::string line = "  " + option;
     if (line.size() < kHelpColumn) {
@@ -34,7 +37,8 @@ std::string helpLine(const std::string& option, const std::string& help) {
     while (start < help.size()) {
         std::size_t end = help.find(' ', start);
         end = end == std::string::npos ? help.size() : end;
-        const std::size_t word = end - start;
+        const std::size_t bytes = end - start;
+        const auto word = static_cast<std::size_t>(characterCount(help.substr(start, bytes)));
         if (column > kHelpColumn && column + 1 + word > kHelpWidth) {
             line += "\n" + std::string(kHelpColumn, ' ');
             column = kHelpColumn;
@@ -42,7 +46,7 @@ std::string helpLine(const std::string& option, const std::string& help) {
             line += ' ';
             ++column;
         }
-        line += help.substr(start, word);
+        line += help.substr(start, bytes);
         column += word;
         start = end + 1;
     }
@@ -66,7 +70,7 @@ std::optional<PinMap> pinsFor(const PortBackEnd& backEnd, const std::string& tex
         return backEnd.defaultPins;
     }
     if (backEnd.pinCount == 0) {
-        error = "--pins does not apply to the " + backEnd.name + " port";
+        error = fillText(kPinsNotApplicableMessage, {backEnd.name});
         return std::nullopt;
     }
     return parsePinMap(text, backEnd.pinCount, error);
@@ -115,17 +119,19 @@ OpenedPort openAutomatically(const PortTable& table, const std::string& pins) {
         if (auto port = openForAuto(backEnd, pins, error)) {
             return {std::move(port), false, portName(backEnd, backEnd.defaultDevice), ""};
         }
-        reasons += error + "; ";
+        reasons = reasons.empty() ? error : fillText(kReasonsMessage, {reasons, error});
     }
     if (reasons.empty()) {
-        reasons = "no parallel port on this machine; ";
+        reasons = kNoParallelPortMessage;
     }
     if (fallback == nullptr) {
-        return {nullptr, false, "", reasons + "and no simulated radio in this build"};
+        return {nullptr, false, "",
+                fillText(kReasonsMessage, {reasons, std::string(kNoSimulatedRadioMessage)})};
     }
     std::string error;
     return {fallback->open(fallback->defaultDevice, fallback->defaultPins, error), true,
-            portName(*fallback, ""), reasons + "running the simulated radio"};
+            portName(*fallback, ""),
+            fillText(kReasonsMessage, {reasons, std::string(kRunningSimulatedMessage)})};
 }
 
 } // namespace
@@ -161,16 +167,18 @@ std::string portSpellings(const PortTable& table, const std::string& separator) 
     return text;
 }
 
-std::string portHelp(const PortTable& table) {
+std::string portHelp(const PortTable& table, const TextTranslation& translate) {
+    auto say = [&translate](const std::string& text) { return translate ? translate(text) : text; };
     std::string text;
     for (const PortBackEnd& backEnd : table) {
         const std::string device = backEnd.takesDevice() ? "[:DEV]" : "";
-        text += helpLine("--port=" + backEnd.name + device, backEnd.help);
+        text += helpLine("--port=" + backEnd.name + device, say(backEnd.help));
         if (!backEnd.missing.empty()) {
-            text += helpLine("", "not in this build (" + backEnd.missing + ")");
+            text += helpLine("", say(fillText(kNotInBuildHelp, {backEnd.missing})));
         } else if (backEnd.pinCount > 0) {
-            text += helpLine("", "--pins default " + pinMapText(backEnd.defaultPins) +
-                                     " (pins 0 to " + std::to_string(backEnd.pinCount - 1) + ")");
+            text += helpLine(
+                "", say(fillText(kPinsDefaultHelp, {pinMapText(backEnd.defaultPins),
+                                                    std::to_string(backEnd.pinCount - 1)})));
         }
     }
     return text;
@@ -183,14 +191,13 @@ OpenedPort openPort(const PortTable& table, const std::string& name, const std::
     }
     const PortBackEnd* backEnd = findBackEnd(table, name);
     if (backEnd == nullptr) {
-        return {nullptr, false, "", "unknown port '" + name + "'"};
+        return {nullptr, false, "", fillText(kUnknownPortMessage, {name})};
     }
     if (!backEnd->missing.empty()) {
-        return {nullptr, false, "",
-                "the " + name + " port is not in this build (" + backEnd->missing + ")"};
+        return {nullptr, false, "", fillText(kPortNotInBuildMessage, {name, backEnd->missing})};
     }
     if (!backEnd->available()) {
-        return {nullptr, false, "", "the " + name + " port is not available on this machine"};
+        return {nullptr, false, "", fillText(kPortNotAvailableMessage, {name})};
     }
     OpenedPort opened;
     const std::optional<PinMap> map = pinsFor(*backEnd, pins, opened.message);

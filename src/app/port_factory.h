@@ -6,6 +6,7 @@
 // row in portBackEnds().
 
 #include "synth/port_back_end.h"
+#include "toolkit/text.h"
 
 #include <memory>
 #include <string>
@@ -30,8 +31,8 @@ const PortBackEnd* findBackEnd(const PortTable& table, const std::string& name);
 std::string portSpellings(const PortTable& table, const std::string& separator);
 
 // The --port lines of --help, one per back end: the option padded to the help
-// column, then the back end's help.
-std::string portHelp(const PortTable& table);
+// column, then the back end's help through translate, broken to fit.
+std::string portHelp(const PortTable& table, const TextTranslation& translate = {});
 
 struct OpenedPort {
     std::unique_ptr<ParallelPort> port; // nullptr: the port asked for did not open

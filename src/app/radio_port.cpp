@@ -1,5 +1,8 @@
 #include "app/radio_port.h"
 
+#include "toolkit/english_messages.h"
+#include "toolkit/text_templates.h"
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -9,14 +12,15 @@ namespace {
 
 // The port trace that VOLNA144_PORT_TRACE asks for around hardware; nullptr
 // when none is asked for, or (said on standard error) when it cannot be opened.
-std::unique_ptr<PortTrace> openTrace(ParallelPort& hardware) {
+std::unique_ptr<PortTrace> openTrace(ParallelPort& hardware, const TextTranslation& translate) {
     const char* path = std::getenv("VOLNA144_PORT_TRACE");
     if (path == nullptr) {
         return nullptr;
     }
     auto trace = std::make_unique<PortTrace>(hardware, path);
     if (!trace->ok()) {
-        std::fprintf(stderr, "volna144: no port trace: %s\n", trace->error().c_str());
+        const std::string line = fillText(kNoTraceMessage, {trace->error()});
+        std::fprintf(stderr, "volna144: %s\n", translate(line).c_str());
         return nullptr;
     }
     return trace;
@@ -24,16 +28,17 @@ std::unique_ptr<PortTrace> openTrace(ParallelPort& hardware) {
 
 } // namespace
 
-RadioPort openRadioPort(const Options& options, const PortTable& ports) {
+RadioPort openRadioPort(const Options& options, const PortTable& ports,
+                        const TextTranslation& translate) {
     RadioPort radio{openPort(ports, options.port, options.device, options.pins), nullptr, nullptr,
                     nullptr};
     if (!radio.hardware.message.empty()) {
-        std::fprintf(stderr, "volna144: %s\n", radio.hardware.message.c_str());
+        std::fprintf(stderr, "volna144: %s\n", translate(radio.hardware.message).c_str());
     }
     if (radio.hardware.port) {
         radio.switchable = std::make_unique<SwitchablePort>(*radio.hardware.port);
         radio.recorder = std::make_unique<WireRecorder>(*radio.switchable);
-        radio.trace = openTrace(*radio.recorder);
+        radio.trace = openTrace(*radio.recorder, translate);
     }
     return radio;
 }

@@ -3,13 +3,14 @@
 // swapped for the simulated radio when its hardware is lost, the recorder of
 // the last transfer for the wire diagram, and the trace that
 // VOLNA144_PORT_TRACE asks for, outermost. Talks to the port table and
-// standard error.
+// standard error, in the language chosen.
 
 #include "app/options.h"
 #include "app/port_factory.h"
 #include "synth/port_trace.h"
 #include "synth/switchable_port.h"
 #include "synth/wire_recorder.h"
+#include "toolkit/text.h"
 
 #include <memory>
 
@@ -26,6 +27,7 @@ struct RadioPort {
 
 // Opens the port, saying on standard error why it did not open or why auto
 // fell back to the simulated radio. hardware.port is nullptr when it did not.
-RadioPort openRadioPort(const Options& options, const PortTable& ports);
+RadioPort openRadioPort(const Options& options, const PortTable& ports,
+                        const TextTranslation& translate);
 
 } // namespace volna

@@ -2,14 +2,14 @@
 // The keyboard section of --help, written from the keyboard map
 // (console/keyboard_shortcuts.h) so that the help and the keys never differ.
 
-#include <functional>
+#include "toolkit/text.h"
+
 #include <string>
-#include <string_view>
 
 namespace volna {
 
 // A help text in the language chosen; empty: as written, in English.
-using HelpTranslation = std::function<std::string(std::string_view)>;
+using HelpTranslation = TextTranslation;
 
 // "Keyboard:" and one line per key of the map, then the keys that come with
 // the controls themselves (Tab, the slider, the links, the wheel), each text

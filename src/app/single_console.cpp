@@ -1,5 +1,8 @@
 #include "app/single_console.h"
 
+#include "toolkit/english_messages.h"
+#include "toolkit/text_templates.h"
+
 #include <QApplication>
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
@@ -87,7 +90,7 @@ SingleConsole::Start SingleConsole::claim(int waitMs) {
         lock_->tryTake();
     }
     if (lock_->state() == InstanceLock::State::Unavailable) {
-        problem_ = "running without the store's lock: " + lock_->error();
+        problem_ = fillText(kNoStoreLockMessage, {lock_->error()});
         return Start::First;
     }
     listen();
@@ -102,8 +105,7 @@ void SingleConsole::listen() {
     server_.setSocketOptions(QLocalServer::UserAccessOption);
     QLocalServer::removeServer(serverName_); // a killed holder's; the lock is ours now
     if (!server_.listen(serverName_)) {
-        problem_ = "a second start cannot bring this console forward: " +
-                   server_.errorString().toStdString();
+        problem_ = fillText(kNoCallMessage, {server_.errorString().toStdString()});
         return;
     }
     QObject::connect(&server_, &QLocalServer::newConnection, [this] { answer(); });

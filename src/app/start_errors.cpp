@@ -1,7 +1,12 @@
 #include "app/start_errors.h"
 
+#include "toolkit/english_messages.h"
+#include "toolkit/text_templates.h"
+#include "ui/translate.h"
+
 #include <QGuiApplication>
 #include <QMessageLogContext>
+#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
@@ -21,8 +26,17 @@ struct HeldMessage {
     QString text;
 };
 
+// What the watch keeps: the messages held, and the translation of the
+// no-display line (loaded by itself: no QCoreApplication exists yet to
+// install it in).
+struct WatchState {
+    std::vector<HeldMessage> held;
+    QTranslator russian;
+    bool speaksRussian = false;
+};
+
 // The one piece of process-wide state a message handler can reach.
-std::vector<HeldMessage>* heldMessages = nullptr;
+WatchState* watchState = nullptr;
 
 std::string quoted(const char* value) {
     return std::string("\"") + value + "\"";
@@ -32,7 +46,7 @@ std::string quoted(const char* value) {
 void passOnHeld() {
     qInstallMessageHandler(nullptr);
     std::vector<HeldMessage> held;
-    held.swap(*heldMessages);
+    held.swap(watchState->held);
     for (const HeldMessage& message : held) {
         const QMessageLogContext original(message.file.constData(), message.line,
                                           message.function.constData(),
@@ -43,12 +57,21 @@ void passOnHeld() {
 
 void holdOrEnd(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtFatalMsg && text.contains(QLatin1String("platform plugin"))) {
-        const std::string line = noDisplayLine(
-            std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"));
-        std::fprintf(stderr, "%s\n", line.c_str());
+        const TextTranslation translate = [](std::string_view templ) {
+            const std::string source(templ);
+            const QString found =
+                watchState->speaksRussian
+                    ? watchState->russian.translate(kTranslationContext, source.c_str())
+                    : QString();
+            return found.isEmpty() ? source : found.toStdString();
+        };
+        const std::string line =
+            noDisplayLine(std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"),
+                          std::getenv("WAYLAND_DISPLAY"), translate);
+        std::fprintf(stderr, "volna144: %s\n", line.c_str());
         std::_Exit(1); // nothing is open yet: no port, no store
     }
-    heldMessages->push_back(
+    watchState->held.push_back(
         {type, context.file, context.line, context.function, context.category, text});
     if (type == QtFatalMsg) { // not a missing display: said as Qt would, and Qt aborts
         passOnHeld();
@@ -57,30 +80,34 @@ void holdOrEnd(QtMsgType type, const QMessageLogContext& context, const QString&
 
 } // namespace
 
-DisplayWatch::DisplayWatch() {
-    heldMessages = new std::vector<HeldMessage>;
+DisplayWatch::DisplayWatch(Language language) {
+    watchState = new WatchState;
+    watchState->speaksRussian =
+        language == Language::Russian && watchState->russian.load(kRussianTranslationFile);
     qInstallMessageHandler(holdOrEnd);
 }
 
 DisplayWatch::~DisplayWatch() {
     passOnHeld();
-    delete heldMessages;
-    heldMessages = nullptr;
+    delete watchState;
+    watchState = nullptr;
 }
 
-std::string noDisplayLine(const char* platform, const char* display, const char* wayland) {
-    const std::string csv = " (--export-csv and --import-csv work without one)";
+std::string noDisplayLine(const char* platform, const char* display, const char* wayland,
+                          const TextTranslation& translate) {
+    auto say = [&translate](std::string_view templ, const std::string& piece) {
+        return fillText(translate ? translate(templ) : std::string(templ), {piece});
+    };
     if (platform != nullptr && *platform != '\0') {
-        return "volna144: no display: the Qt platform " + quoted(platform) + " could not start" +
-               csv;
+        return say(kNoDisplayPlatformMessage, platform);
     }
     const bool x = display != nullptr && *display != '\0';
     const bool w = wayland != nullptr && *wayland != '\0';
     if (!x && !w) {
-        return "volna144: no display: DISPLAY is not set" + csv;
+        return say(kNoDisplaySetMessage, "");
     }
-    return "volna144: no display: cannot connect to " +
-           (x ? "DISPLAY=" + quoted(display) : "WAYLAND_DISPLAY=" + quoted(wayland)) + csv;
+    return say(kNoDisplayConnectMessage,
+               x ? "DISPLAY=" + quoted(display) : "WAYLAND_DISPLAY=" + quoted(wayland));
 }
 
 bool hasDisplay() {

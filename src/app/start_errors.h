@@ -4,7 +4,9 @@
 // every other reason on standard error and, when there is a display, in an
 // error box too (a start from the desktop menu has no terminal).
 
+#include "settings/language.h"
 #include "toolkit/prompter.h"
+#include "toolkit/text.h"
 
 #include <QString>
 
@@ -15,19 +17,22 @@ namespace volna {
 // Watches Qt's messages while the QApplication is made. When Qt finds no
 // display it would abort (SIGABRT, a core dump and "Reinstalling the
 // application may fix this problem"); the watch instead prints one line,
-// "volna144: no display: ...", and ends the process with status 1. Any other
-// message is held and passed on when the watch ends. One watch at a time.
+// "volna144: no display: ...", in language, and ends the process with status
+// 1. Any other message is held and passed on when the watch ends. One watch
+// at a time.
 class DisplayWatch {
 public:
-    DisplayWatch();
+    explicit DisplayWatch(Language language);
     ~DisplayWatch();
     DisplayWatch(const DisplayWatch&) = delete;
     DisplayWatch& operator=(const DisplayWatch&) = delete;
 };
 
-// The line that says there is no display, after the environment: the Qt
-// platform asked for, the X display, the Wayland display (nullptr when unset).
-std::string noDisplayLine(const char* platform, const char* display, const char* wayland);
+// The message that says there is no display, after the environment: the Qt
+// platform asked for, the X display, the Wayland display (nullptr when
+// unset); its template through translate.
+std::string noDisplayLine(const char* platform, const char* display, const char* wayland,
+                          const TextTranslation& translate = {});
 
 // Whether the program's windows reach a screen someone looks at; false on
 // Qt's offscreen and minimal platforms (tests and scripts), where a box

@@ -1,5 +1,8 @@
 #include "synth/pin_map.h"
 
+#include "toolkit/english_messages.h"
+#include "toolkit/text_templates.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -34,14 +37,14 @@ std::optional<PinMap> parsePinMap(std::string_view text, int pinCount, std::stri
         }
         pins[count] = pinNumber(text.substr(start, comma - start), pinCount);
         if (pins[count] < 0) {
-            error = std::string("--pins: the ") + kLineNames[count] +
-                    " pin must be a number from 0 to " + std::to_string(pinCount - 1);
+            error =
+                fillText(kPinOutOfRangeMessage, {kLineNames[count], std::to_string(pinCount - 1)});
             return std::nullopt;
         }
         for (std::size_t before = 0; before < count; ++before) {
             if (pins[before] == pins[count]) {
-                error = std::string("--pins: ") + kLineNames[before] + " and " + kLineNames[count] +
-                        " are both on pin " + std::to_string(pins[count]);
+                error = fillText(kPinsSharedMessage, {kLineNames[before], kLineNames[count],
+                                                      std::to_string(pins[count])});
                 return std::nullopt;
             }
         }

@@ -1,5 +1,8 @@
 #include "synth/port_trace.h"
 
+#include "toolkit/english_messages.h"
+#include "toolkit/text_templates.h"
+
 #include <cerrno>
 #include <cstring>
 
@@ -23,7 +26,7 @@ void traceZeroWrite(int fd) {
 PortTrace::PortTrace(ParallelPort& inner, const std::string& path)
     : inner_(inner), file_(std::fopen(path.c_str(), "a")) {
     if (!file_) {
-        error_ = "cannot open the port trace file " + path + ": " + std::strerror(errno);
+        error_ = fillText(kCannotOpenTraceMessage, {path, std::strerror(errno)});
     } else {
         // Room for a whole batch, so its lines leave in one write.
         std::setvbuf(file_.get(), nullptr, _IOFBF, kBufferBytes);

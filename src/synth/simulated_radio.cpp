@@ -1,5 +1,7 @@
 #include "synth/simulated_radio.h"
 
+#include "toolkit/english_messages.h"
+
 #include <cctype>
 #include <climits>
 #include <cstdlib>
@@ -127,7 +129,7 @@ int firstInteger(const std::string& text) {
 PortBackEnd simulatedRadioBackEnd() {
     PortBackEnd backEnd;
     backEnd.name = "sim";
-    backEnd.help = "the simulated radio";
+    backEnd.help = kSimulatedHelp;
     backEnd.simulated = true;
     backEnd.available = [] { return true; };
     backEnd.open = [](const std::string&, const PinMap&,

@@ -4,10 +4,14 @@
 // the CSV files, the settings file and the dialogs alike. No locale is
 // involved: a digit is 0 to 9, a blank is a space or a tab.
 
+#include <functional>
 #include <string>
 #include <string_view>
 
 namespace volna {
+
+// A text of the program in the language chosen; empty: as written.
+using TextTranslation = std::function<std::string(std::string_view)>;
 
 // text without the blanks and tabs at its start and end; empty when it holds
 // nothing else. A view into text.

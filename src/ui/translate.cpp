@@ -1,5 +1,6 @@
 #include "ui/translate.h"
 
+#include "toolkit/english_messages.h"
 #include "toolkit/plural.h"
 #include "toolkit/text_templates.h"
 
@@ -14,12 +15,10 @@ namespace volna {
 namespace {
 
 constexpr const char* kEnglishTranslation = ":/i18n/volna144_en.qm";
-// The Russian renderings of the texts the program keeps in English (the
-// console's "Scanning...", the command line's messages and --help).
-constexpr const char* kRussianTranslation = ":/i18n/volna144_ru.qm";
 
 // English texts filled at run time, for the Russian side: the version in the
-// title, the port names in the first line of --help.
+// title, the port names in the first line of --help. The port back ends'
+// messages are in toolkit/english_messages.h.
 constexpr std::array<std::string_view, 2> kEnglishTemplates{
     "VOLNA144  v%1 (simulated radio)",
     "Usage: volna144 [--port=%1]",
@@ -73,6 +72,7 @@ bool matchCounted(std::string_view templ, std::string_view text, std::vector<std
 QString shownFromTemplate(const std::string& text) {
     std::vector<std::string_view> templates(kTextTemplates.begin(), kTextTemplates.end());
     templates.insert(templates.end(), kEnglishTemplates.begin(), kEnglishTemplates.end());
+    templates.insert(templates.end(), kEnglishMessages.begin(), kEnglishMessages.end());
     for (const std::string_view templ : templates) {
         std::vector<std::string> pieces;
         if (!matchCounted(templ, text, pieces)) {
@@ -151,7 +151,7 @@ bool LanguageSwitch::speak(Language language) {
             QCoreApplication::installTranslator(&qtbase_);
         }
         // Without it the English-keyed texts stay English; the rest is Russian.
-        if (program_.load(kRussianTranslation)) {
+        if (program_.load(kRussianTranslationFile)) {
             QCoreApplication::installTranslator(&program_);
         }
         return true;

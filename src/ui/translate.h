@@ -18,6 +18,10 @@ namespace volna {
 
 // The one context of every translated text.
 inline constexpr const char* kTranslationContext = "volna144";
+// The Russian renderings of the texts the program keeps in English (the
+// console's "Scanning...", the command line's messages and --help, the port
+// back ends' messages).
+inline constexpr const char* kRussianTranslationFile = ":/i18n/volna144_ru.qm";
 
 // text as the operator reads it in the program's language. Only program texts
 // (captions, titles, messages) go through here, never operator data.

@@ -168,10 +168,11 @@ fi
 free=90
 while [ -e "/tmp/.X11-unix/X$free" ] || [ -e "/tmp/.X$free-lock" ]; do free=$((free + 1)); done
 ulimit -c 0
-for display in "" ":$free"; do
+for case in "|--lang=en|no display: DISPLAY is not set" ":$free|--lang=ru|нет дисплея: "; do
+    IFS='|' read -r display language said <<<"$case"
     [ -z "$display" ] || export DISPLAY=$display
-    run "$full" 1 --port=sim
-    [ "$(wc -l <"$work/stderr")" = 1 ] && grep -q '^volna144: no display: ' "$work/stderr" ||
+    run "$full" 1 --port=sim "$language"
+    [ "$(wc -l <"$work/stderr")" = 1 ] && grep -qF "volna144: $said" "$work/stderr" ||
         fail "no display (DISPLAY=$display): $(cat "$work/stderr")"
 done
 

@@ -5,7 +5,8 @@ Usage: ts_coverage_test.py SRC_DIR TS_FILE
 
 A .ts in Russian (language="ru_RU", volna144_ru.ts) goes the other way: the
 texts the sources keep in English (the command line's refusals and --help,
-the rig-control notices, "Scanning...", the simulated radio's title) each
+the rig-control notices, "Scanning...", the simulated radio's title, the
+port back ends' messages of toolkit/english_messages.h) each
 need a finished Russian rendering with the same places, and each of its
 entries a source that is still such a text or a line of one.
 
@@ -85,6 +86,8 @@ def english_texts(src_dir):
             arguments = SHORTCUT_ARGUMENT.findall(row)  # keys, window, control, help
             if len(arguments) >= 4:
                 texts += _literals(arguments[3])
+        if path.name == "english_messages.h":  # each with a word is a message template
+            texts += [t for t in _literals(code) if PROSE.search(PLACES.sub("", t))]
         for function in USAGE.findall(code):
             lines = "".join(_literals(function)).split("\n")
             texts += [line for line in lines if PROSE.search(OPTION.sub("", line))]

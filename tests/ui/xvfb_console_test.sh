@@ -106,7 +106,7 @@ if [ ! -e /dev/parport0 ]; then
     pids="$pids $pid"
     [ -n "$(window '^VOLNA144  v2\.03 \(имитация радиостанции\)$')" ] ||
         fail "auto without a parallel port: no simulated radio in the title"
-    grep -q 'running the simulated radio' "$work/auto.txt" || fail "auto: no notice of the fallback"
+    grep -q 'работает имитация радиостанции' "$work/auto.txt" || fail "auto: no notice of the fallback"
     kill -TERM $pid
     wait_exit $pid || fail "SIGTERM did not end the program on auto"
 fi
@@ -118,7 +118,7 @@ box=$(window '^Ошибка$')
 [ -n "$box" ] && press_return "$box"
 wait $pid
 [ $? = 1 ] || fail "a missing ppdev port did not end the program with 1"
-grep -q "^volna144: no parallel port at $work/no-port" "$work/ppdev.txt" ||
+grep -q "^volna144: нет параллельного порта $work/no-port" "$work/ppdev.txt" ||
     fail "a missing ppdev port gives no clear message: $(cat "$work/ppdev.txt")"
 
 # --- A disk with one block left (where a tmpfs can be mounted) and a store

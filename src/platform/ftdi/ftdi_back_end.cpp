@@ -1,5 +1,8 @@
 #include "platform/ftdi/ftdi_port.h"
 
+#include "toolkit/english_messages.h"
+#include "toolkit/text_templates.h"
+
 namespace volna {
 
 namespace {
@@ -17,13 +20,13 @@ bool soleAdapter(const FtdiChipFactory& makeChip, std::string& why) {
     const std::unique_ptr<FtdiChip> chip = makeChip();
     std::vector<FtdiAdapter> attached;
     if (!chip->listDevices(attached)) {
-        why = "cannot look for FTDI adapters: " + chip->errorText();
+        why = fillText(kCannotListFtdiMessage, {chip->errorText()});
         return false;
     }
     if (attached.size() == 1) {
         return true;
     }
-    why = attached.empty() ? "no FTDI adapter is attached" : severalAdapters(attached);
+    why = attached.empty() ? std::string(kNoFtdiAdapterMessage) : severalAdapters(attached);
     return false;
 }
 
@@ -34,17 +37,17 @@ PortBackEnd ftdiBackEnd(FtdiChipFactory makeChip) {
     backEnd.name = "ftdi";
     // No device: the only adapter attached.
     backEnd.deviceOptional = true;
-    backEnd.help = "an FTDI USB adapter in bit-bang mode, DEV its serial number or "
-                   "description (default: the only one attached); pins are D0 to D7";
+    backEnd.help = kFtdiHelp;
     backEnd.pinCount = kFtdiPins;
     backEnd.defaultPins = kFtdiDefaultPins;
     backEnd.automatic = true;
     if (!makeChip) {
-        backEnd.missing = "built without libftdi1";
+        backEnd.missing = fillText(kBuiltWithoutMessage, {"libftdi1"});
         backEnd.available = [] { return false; };
         backEnd.open = [](const std::string&, const PinMap&,
                           std::string& error) -> std::unique_ptr<ParallelPort> {
-            error = "the ftdi port is not in this build (built without libftdi1)";
+            error = fillText(kPortNotInBuildMessage,
+                             {"ftdi", fillText(kBuiltWithoutMessage, {"libftdi1"})});
             return nullptr;
         };
         return backEnd;

@@ -1,6 +1,7 @@
 #include "platform/ftdi/ftdi_port.h"
 
 #include "platform/ftdi/usb_descriptor.h"
+#include "toolkit/english_messages.h"
 #include "toolkit/text_templates.h"
 
 #include <chrono>
@@ -15,22 +16,23 @@ namespace {
 constexpr int kDrivenLines = kFrameLine | kClockLine | kDataLine | kTransmitLine;
 
 std::string adapterLabel(const std::string& device) {
-    return device.empty() ? "the FTDI adapter" : "the FTDI adapter \"" + device + "\"";
+    return device.empty() ? std::string(kFtdiAdapterMessage)
+                          : fillText(kNamedFtdiAdapterMessage, {device});
 }
 
 std::string notFoundError(std::size_t attached, const std::string& device) {
     if (device.empty() || attached == 0) {
-        return "no FTDI adapter is attached (is it plugged in?)";
+        return std::string(kNoFtdiPluggedMessage);
     }
-    return "no attached FTDI adapter has the serial number or description \"" + device + "\" (" +
-           std::to_string(attached) + " attached)";
+    return fillText(kNoFtdiNamedMessage, {device, std::to_string(attached)});
 }
 
 // The adapters' serial numbers, "unknown" where one cannot be read.
 std::string serialList(const std::vector<FtdiAdapter>& adapters) {
     std::vector<std::string> serials;
     for (const FtdiAdapter& adapter : adapters) {
-        serials.push_back(adapter.serial.empty() ? "unknown" : adapter.serial);
+        serials.push_back(adapter.serial.empty() ? std::string(kUnknownSerialMessage)
+                                                 : adapter.serial);
     }
     return joinedNames(serials);
 }
@@ -41,10 +43,10 @@ std::string choiceHint(const std::vector<FtdiAdapter>& adapters) {
     std::set<std::string> serials;
     for (const FtdiAdapter& adapter : adapters) {
         if (!adapter.serial.empty() && !serials.insert(adapter.serial).second) {
-            return "they share a serial number, so attach only the one to use";
+            return std::string(kSharedSerialMessage);
         }
     }
-    return "name one with --port=ftdi:SERIAL";
+    return std::string(kNameOneFtdiMessage);
 }
 
 // The adapters device would pick: every one attached when it is empty, else
@@ -70,22 +72,16 @@ std::string ambiguityError(const std::vector<FtdiAdapter>& attached, const std::
     if (device.empty()) {
         return severalAdapters(chosen);
     }
-    return std::to_string(chosen.size()) +
-           " attached FTDI adapters have the serial number or description \"" + device +
-           "\" (serial numbers " + serialList(chosen) + "): " + choiceHint(chosen);
+    return fillText(kFtdiSameNameMessage, {std::to_string(chosen.size()), device,
+                                           serialList(chosen), choiceHint(chosen)});
 }
 
 std::string permissionError() {
-    return "no permission to use the FTDI adapter: install a udev rule, a file "
-           "/etc/udev/rules.d/99-ftdi-bitbang.rules with the line SUBSYSTEM==\"usb\", "
-           "ATTRS{idVendor}==\"0403\", MODE=\"0660\", GROUP=\"plugdev\", add yourself to group "
-           "plugdev, log in again and plug the adapter in again";
+    return std::string(kFtdiPermissionMessage);
 }
 
 std::string busyError(const std::string& device) {
-    return adapterLabel(device) +
-           " is in use by another program or by the ftdi_sio serial driver (close that "
-           "program, or unload the driver: sudo modprobe -r ftdi_sio)";
+    return fillText(kFtdiBusyMessage, {adapterLabel(device)});
 }
 
 std::string openError(FtdiOpenResult result, FtdiChip& chip, const std::string& device,
@@ -98,7 +94,7 @@ std::string openError(FtdiOpenResult result, FtdiChip& chip, const std::string& 
     case FtdiOpenResult::Busy:
         return busyError(device);
     default:
-        return "cannot open " + adapterLabel(device) + ": " + chip.errorText();
+        return fillText(kCannotOpenMessage, {adapterLabel(device), chip.errorText()});
     }
 }
 
@@ -108,14 +104,14 @@ std::string openError(FtdiOpenResult result, FtdiChip& chip, const std::string& 
 std::string setUp(FtdiChip& chip, const std::string& device, const PinMap& pins) {
     const auto outputs = static_cast<std::uint8_t>(pinLevels(pins, kDrivenLines));
     if (!chip.setBitBang(outputs)) {
-        return "cannot put " + adapterLabel(device) + " into bit-bang mode: " + chip.errorText();
+        return fillText(kCannotBitBangMessage, {adapterLabel(device), chip.errorText()});
     }
     if (!chip.setBaudRate(kFtdiBitBangBaud)) {
-        return "cannot set the bit-bang rate of " + adapterLabel(device) + ": " + chip.errorText();
+        return fillText(kCannotSetRateMessage, {adapterLabel(device), chip.errorText()});
     }
     const std::uint8_t low = 0;
     if (!chip.write({&low, 1})) {
-        return "cannot write to the pins of " + adapterLabel(device) + ": " + chip.errorText();
+        return fillText(kCannotWritePinsMessage, {adapterLabel(device), chip.errorText()});
     }
     return {};
 }
@@ -126,15 +122,15 @@ FtdiPort::FtdiPort(std::unique_ptr<FtdiChip> chip, const PinMap& pins)
     : chip_(std::move(chip)), pins_(pins) {}
 
 std::string severalAdapters(const std::vector<FtdiAdapter>& adapters) {
-    return std::to_string(adapters.size()) + " FTDI adapters attached (serial numbers " +
-           serialList(adapters) + "): " + choiceHint(adapters);
+    return fillText(kSeveralFtdiMessage,
+                    {std::to_string(adapters.size()), serialList(adapters), choiceHint(adapters)});
 }
 
 std::unique_ptr<FtdiPort> FtdiPort::open(std::unique_ptr<FtdiChip> chip, const std::string& device,
                                          const PinMap& pins, std::string& error) {
     std::vector<FtdiAdapter> attached;
     if (!chip->listDevices(attached)) {
-        error = "cannot look for FTDI adapters: " + chip->errorText();
+        error = fillText(kCannotListFtdiMessage, {chip->errorText()});
         return nullptr;
     }
     // Refused before anything is opened: opening detaches the serial driver
@@ -195,7 +191,7 @@ int FtdiPort::in(int port) {
         return 0;
     }
     if (!chip_->readPins(levels)) {
-        setFault("reading the busy pin");
+        setFault(kFtdiLostReadingMessage);
         return 0;
     }
     return statusForBusyPin(((levels >> pins_.busy) & 1) != 0);
@@ -237,14 +233,13 @@ void FtdiPort::flush() {
 
 void FtdiPort::send(const std::vector<std::uint8_t>& bytes) {
     if (fault_.empty() && !chip_->write(bytes)) {
-        setFault("writing to its pins");
+        setFault(kFtdiLostWritingMessage);
     }
 }
 
-void FtdiPort::setFault(const std::string& action) {
+void FtdiPort::setFault(std::string_view failure) {
     if (fault_.empty()) {
-        fault_ = "the FTDI adapter was unplugged or stopped answering while " + action + " (" +
-                 chip_->errorText() + ")";
+        fault_ = fillText(failure, {chip_->errorText()});
         writeZero();
     }
 }

@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace volna {
@@ -69,9 +70,9 @@ private:
     void flush();
     // Sends bytes unless the port has faulted; a failure faults it.
     void send(const std::vector<std::uint8_t>& bytes);
-    // Keeps the first reason, and tries once to put every pin low: a chip
-    // that only stalled still holds the transmit line as it was.
-    void setFault(const std::string& action);
+    // Keeps the first reason (failure filled with the chip's error), and tries once to put every
+    // pin low: a chip that only stalled still holds the transmit line as it was.
+    void setFault(std::string_view failure);
     // One write of 0 to the pins, whatever the fault; its failure changes
     // nothing.
     void writeZero();

@@ -1,6 +1,8 @@
 #include "platform/gpio/gpio_back_end.h"
 
 #include "platform/gpio/gpio_port.h"
+#include "toolkit/english_messages.h"
+#include "toolkit/text_templates.h"
 
 namespace volna {
 
@@ -21,9 +23,7 @@ PortBackEnd gpioBackEnd(std::function<std::unique_ptr<GpioChip>()> makeChip) {
     PortBackEnd backEnd;
     backEnd.name = "gpio";
     backEnd.defaultDevice = "gpiochip0";
-    backEnd.help = "GPIO lines of chip DEV (default " + backEnd.defaultDevice +
-                   "); pins are line offsets, the default ones on Raspberry Pi header pins "
-                   "11, 13, 15, 16 and 18";
+    backEnd.help = fillText(kGpioHelp, {backEnd.defaultDevice});
     backEnd.pinCount = kMaxLines;
     backEnd.defaultPins = kRaspberryPiPins;
     // The lines could be wired to anything: only used when named.
@@ -41,7 +41,7 @@ PortBackEnd gpioBackEnd() {
     return gpioBackEnd(makeLibgpiodChip);
 #else
     PortBackEnd backEnd = gpioBackEnd([] { return std::unique_ptr<GpioChip>(); });
-    backEnd.missing = "built without libgpiod";
+    backEnd.missing = fillText(kBuiltWithoutMessage, {"libgpiod"});
     backEnd.available = [] { return false; };
     return backEnd;
 #endif

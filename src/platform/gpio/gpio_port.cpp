@@ -1,5 +1,8 @@
 #include "platform/gpio/gpio_port.h"
 
+#include "toolkit/english_messages.h"
+#include "toolkit/text_templates.h"
+
 #include <array>
 #include <cerrno>
 #include <chrono>
@@ -16,17 +19,15 @@ namespace {
 constexpr std::array<const char*, 5> kLineNames = {"FRAME", "CLOCK", "DATA", "TX", "BUSY"};
 
 std::string lineText(int offset, const std::string& device) {
-    return "GPIO line " + std::to_string(offset) + " of " + device;
+    return fillText(kGpioLineMessage, {std::to_string(offset), device});
 }
 
 std::string lostDevice(const std::string& device) {
-    return "lost GPIO chip " + device + ": the device is gone (unplugged, or its driver unloaded)";
+    return fillText(kLostGpioChipMessage, {device});
 }
 
 std::string noPermission(const std::string& device) {
-    return "no permission to use GPIO chip " + device +
-           ": add yourself to group gpio and log in again, or give /dev/gpiochip* to a group "
-           "you are in with a udev rule";
+    return fillText(kNoPermissionGpioMessage, {device});
 }
 
 std::string openError(const std::string& device, int error) {
@@ -34,14 +35,14 @@ std::string openError(const std::string& device, int error) {
     case ENOENT:
     case ENODEV:
     case ENXIO:
-        return "no GPIO chip " + device + " (the chips of this machine are /dev/gpiochip*)";
+        return fillText(kNoGpioChipMessage, {device});
     case EACCES:
     case EPERM:
         return noPermission(device);
     case ENOTTY:
-        return device + " is not a GPIO chip";
+        return fillText(kNotGpioChipMessage, {device});
     default:
-        return "cannot open GPIO chip " + device + ": " + std::strerror(error);
+        return fillText(kCannotOpenGpioMessage, {device, std::strerror(error)});
     }
 }
 
@@ -51,15 +52,16 @@ std::string requestError(const std::string& device, int offset, int error,
                          const std::string& consumer) {
     switch (error) {
     case EBUSY:
-        return lineText(offset, device) + " is in use by another program or driver" +
-               (consumer.empty() ? "" : " (\"" + consumer + "\")");
+        return consumer.empty()
+                   ? fillText(kLineInUseMessage, {lineText(offset, device)})
+                   : fillText(kLineInUseByMessage, {lineText(offset, device), consumer});
     case ENODEV:
         return lostDevice(device);
     case EACCES:
     case EPERM:
         return noPermission(device);
     default:
-        return "cannot take " + lineText(offset, device) + ": " + std::strerror(error);
+        return fillText(kCannotTakeLineMessage, {lineText(offset, device), std::strerror(error)});
     }
 }
 
@@ -69,9 +71,9 @@ std::string pinsBeyondChip(const PinMap& pins, int lineCount, const std::string&
                                         pins.busy};
     for (std::size_t i = 0; i < offsets.size(); ++i) {
         if (offsets[i] >= lineCount) {
-            return "--pins: the " + std::string(kLineNames[i]) + " line " +
-                   std::to_string(offsets[i]) + " is beyond GPIO chip " + device + ", which has " +
-                   (lineCount > 0 ? "lines 0 to " + std::to_string(lineCount - 1) : "no lines");
+            return fillText(
+                lineCount > 0 ? kLineBeyondChipMessage : kLineBeyondEmptyChipMessage,
+                {kLineNames[i], std::to_string(offsets[i]), device, std::to_string(lineCount - 1)});
         }
     }
     return {};
@@ -90,9 +92,9 @@ std::string outputsError(GpioChip& chip, const GpioOutputs& offsets, const std::
             return requestError(device, offset, error, consumer);
         }
     }
-    return "one of GPIO lines " + std::to_string(offsets[0]) + ", " + std::to_string(offsets[1]) +
-           ", " + std::to_string(offsets[2]) + ", " + std::to_string(offsets[3]) + " of " + device +
-           " is in use by another program or driver";
+    return fillText(kGpioLinesInUseMessage,
+                    {std::to_string(offsets[0]), std::to_string(offsets[1]),
+                     std::to_string(offsets[2]), std::to_string(offsets[3]), device});
 }
 
 // Opens device and takes the lines; empty, or the reason it could not.
@@ -128,7 +130,8 @@ void writeZero(int fd) {
 std::unique_ptr<GpioPort> GpioPort::open(std::unique_ptr<GpioChip> chip, const std::string& device,
                                          const PinMap& pins, std::string& error) {
     if (!chip) {
-        error = "the gpio port is not in this build (built without libgpiod)";
+        error = fillText(kPortNotInBuildMessage,
+                         {"gpio", fillText(kBuiltWithoutMessage, {"libgpiod"})});
         return nullptr;
     }
     error = takeLines(*chip, device, pins);
@@ -166,7 +169,7 @@ int GpioPort::in(int port) {
     }
     int high = 0;
     if (const int error = chip_->readInput(high); error != 0) {
-        fail("read the busy line of", error);
+        fail(kGpioReadFailedMessage, error);
         return 0;
     }
     return statusForBusyPin(high != 0);
@@ -187,16 +190,15 @@ void GpioPort::addEmergencyDrop(EmergencyDrop& drop) const {
 void GpioPort::setOutputs(int value) {
     const GpioOutputs levels = {value & 1, (value >> 1) & 1, (value >> 2) & 1, (value >> 3) & 1};
     if (const int error = chip_->setOutputs(levels); error != 0) {
-        fail("set the lines of", error);
+        fail(kGpioWriteFailedMessage, error);
         return;
     }
     dataRegister_ = value & 0xFF;
 }
 
-void GpioPort::fail(const std::string& action, int error) {
-    fault_ = error == ENODEV
-                 ? lostDevice(device_)
-                 : "cannot " + action + " GPIO chip " + device_ + ": " + std::strerror(error);
+void GpioPort::fail(std::string_view failure, int error) {
+    fault_ =
+        error == ENODEV ? lostDevice(device_) : fillText(failure, {device_, std::strerror(error)});
     setZero();
 }
 

@@ -49,7 +49,7 @@ private:
     void setOutputs(int value);
     // Keeps the reason, and tries once to set every output to 0: a chip
     // that only stalled still holds the transmit line as it was.
-    void fail(const std::string& action, int error);
+    void fail(std::string_view failure, int error);
     // One call that sets the four outputs to 0; its failure changes nothing.
     void setZero();
 

@@ -1,5 +1,8 @@
 #include "platform/ppdev/ppdev_port.h"
 
+#include "toolkit/english_messages.h"
+#include "toolkit/text_templates.h"
+
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -18,19 +21,19 @@ std::string openError(const std::string& device, int error) {
     case ENOENT:
     case ENXIO:
     case ENODEV:
-        return "no parallel port at " + device + " (are the modules parport_pc and ppdev loaded?)";
+        return fillText(kNoParallelPortAtMessage, {device});
     case EACCES:
     case EPERM:
-        return "no permission to use " + device + ": add yourself to group lp and log in again";
+        return fillText(kNoPermissionLpMessage, {device});
     case EBUSY:
-        return device + " is in use by another program";
+        return fillText(kInUseMessage, {device});
     default:
-        return "cannot open " + device + ": " + std::strerror(error);
+        return fillText(kCannotOpenMessage, {device, std::strerror(error)});
     }
 }
 
 std::string notParallelPort(const std::string& device) {
-    return device + " is not a parallel port device";
+    return fillText(kNotParallelPortMessage, {device});
 }
 
 // With exclusive access the kernel refuses the claim (ENXIO) while any other
@@ -39,19 +42,17 @@ std::string claimError(const std::string& device, int error) {
     switch (error) {
     case ENXIO:
     case EBUSY:
-        return device + " is in use by another program or driver (another copy of this " +
-               "program, or the lp printer driver?)";
+        return fillText(kInUseOrLpDriverMessage, {device});
     case ENOTTY:
     case EINVAL:
         return notParallelPort(device);
     default:
-        return "cannot claim " + device + ": " + std::strerror(error);
+        return fillText(kCannotClaimMessage, {device, std::strerror(error)});
     }
 }
 
 std::string lostPort(const std::string& device) {
-    return "lost the parallel port " + device +
-           ": the port is gone (a USB adapter pulled out, or its driver unloaded)";
+    return fillText(kLostParallelPortMessage, {device});
 }
 
 // Opens device and claims it exclusively; empty, or the reason it could not.
@@ -65,7 +66,7 @@ std::string openAndClaim(PpdevDevice& node, const std::string& device) {
     // A program killed while keyed left its last value on the pins, and the
     // start-up may ask the operator something before the first word.
     if (const int error = node.writeData(0); error != 0) {
-        return "cannot write to the data register of " + device + ": " + std::strerror(error);
+        return fillText(kCannotWriteDataMessage, {device, std::strerror(error)});
     }
     return {};
 }
@@ -106,7 +107,7 @@ void PpdevPort::out(int port, int value) {
         return;
     }
     const int error = node_->writeData(static_cast<unsigned char>(value & 0xFF));
-    if (stillThere("write to the data register of", error, batchDepth_ == 0)) {
+    if (stillThere(kPortWriteFailedMessage, error, batchDepth_ == 0)) {
         dataRegister_ = value & 0xFF;
     }
 }
@@ -117,7 +118,7 @@ int PpdevPort::in(int port) {
     }
     unsigned char status = 0;
     const int error = node_->readStatus(status);
-    return stillThere("read the status register of", error) ? status : 0;
+    return stillThere(kPortReadFailedMessage, error) ? status : 0;
 }
 
 void PpdevPort::addEmergencyDrop(EmergencyDrop& drop) const {
@@ -134,20 +135,19 @@ void PpdevPort::tryDropAfterFault() {
 
 void PpdevPort::endBatch() {
     if (--batchDepth_ == 0 && fault_.empty()) {
-        stillThere("write to the data register of", 0);
+        stillThere(kPortWriteFailedMessage, 0);
     }
 }
 
-bool PpdevPort::stillThere(const char* action, int error, bool askPresent) {
+bool PpdevPort::stillThere(std::string_view failure, int error, bool askPresent) {
     if (error == 0 && askPresent && node_->checkPresent() == ENODEV) {
         error = ENODEV;
     }
     if (error == 0) {
         return true;
     }
-    fault_ = error == ENODEV ? lostPort(device_)
-                             : std::string("cannot ") + action + " the parallel port " + device_ +
-                                   ": " + std::strerror(error);
+    fault_ =
+        error == ENODEV ? lostPort(device_) : fillText(failure, {device_, std::strerror(error)});
     // A port that only stalled still holds the transmit line as it was.
     writeZero();
     return false;
@@ -167,7 +167,7 @@ PortBackEnd ppdevBackEnd() {
     PortBackEnd backEnd;
     backEnd.name = "ppdev";
     backEnd.defaultDevice = "/dev/parport0";
-    backEnd.help = "the parallel port DEV through ppdev (default " + backEnd.defaultDevice + ")";
+    backEnd.help = fillText(kPpdevHelp, {backEnd.defaultDevice});
     // Every Linux kernel has the interface; whether a port is there is found
     // by opening it, which says why it cannot.
     backEnd.available = [] { return true; };

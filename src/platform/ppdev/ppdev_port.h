@@ -11,6 +11,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace volna {
 
@@ -54,9 +55,9 @@ private:
     PpdevPort(std::unique_ptr<PpdevDevice> node, const std::string& device)
         : node_(std::move(node)), device_(device) {}
 
-    // Faults the port when the last call failed (error) or, when present is
-    // asked, the port is gone; false then.
-    bool stillThere(const char* action, int error, bool askPresent = true);
+    // Faults the port when the last call failed (error), saying so with
+    // failure filled, or, when present is asked, the port is gone; false then.
+    bool stillThere(std::string_view failure, int error, bool askPresent = true);
     void writeZero();
 
     std::unique_ptr<PpdevDevice> node_;

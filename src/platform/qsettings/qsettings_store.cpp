@@ -125,6 +125,17 @@ QString storeFilePath() {
            QLatin1String(".conf");
 }
 
+std::string peekSetting(std::string_view section, std::string_view key) {
+    const QString path = storeFilePath();
+    if (const QFileInfo file(path); !file.isFile() || file.size() > qint64(kLargestStoreFile)) {
+        return {};
+    }
+    const QSettings settings(path, QSettings::IniFormat);
+    const QString name = QString::fromUtf8(section.data(), qsizetype(section.size())) + u'/' +
+                         QString::fromUtf8(key.data(), qsizetype(key.size()));
+    return settings.value(name).toString().toStdString();
+}
+
 QSettingsStore::QSettingsStore(Prompter& prompter) : QSettingsStore(prompter, ownCalls_) {}
 
 QSettingsStore::QSettingsStore(Prompter& prompter, FileCalls& calls)

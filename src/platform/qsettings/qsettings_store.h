@@ -28,6 +28,12 @@ QString storeFilePath();
 // about 20 KB); it is refused unread.
 inline constexpr std::size_t kLargestStoreFile = 16 * 1024 * 1024;
 
+// One value of the store file as it stands on disk, read without taking,
+// repairing or writing anything; empty when the file, or the value, is not
+// there. For what is settled before the store is opened: the language of
+// the line that says there is no display.
+std::string peekSetting(std::string_view section, std::string_view key);
+
 class QSettingsStore : public SettingsStore {
 public:
     explicit QSettingsStore(Prompter& prompter);
