@@ -156,30 +156,6 @@
         <translation>первое целое число из ФАЙЛА.</translation>
     </message>
     <message>
-        <source>                       a click; Enter on a focused button presses it</source>
-        <translation>                       как щелчок; Enter на кнопке в фокусе нажимает её</translation>
-    </message>
-    <message>
-        <source>  A typed frequency is kHz (145500), or MHz below 1000 (145.5 or 145,5).</source>
-        <translation>  Набранная частота — в кГц (145500) или, если меньше 1000, в МГц (145.5 или 145,5).</translation>
-    </message>
-    <message>
-        <source>  Enter, Space         on &quot;Channel&quot;, &quot;ADDition&quot;, &quot;BAND&quot; and the diagram link:</source>
-        <translation>  Enter, пробел        на «Channel», «ADDition», «BAND» и ссылке на диаграмму:</translation>
-    </message>
-    <message>
-        <source>  Left, Right          on the slider: one notch; Page Up, Page Down: ten</source>
-        <translation>  Влево, вправо        на ползунке: одно деление; Page Up, Page Down: десять</translation>
-    </message>
-    <message>
-        <source>  Tab, Shift+Tab       every control in reading order, the slider first</source>
-        <translation>  Tab, Shift+Tab       все элементы по порядку чтения, первым ползунок</translation>
-    </message>
-    <message>
-        <source>  mouse wheel          over the read-out: one notch a wheel step</source>
-        <translation>  колесо мыши          над табло частоты: одно деление за шаг колеса</translation>
-    </message>
-    <message>
         <source>Keyboard (console unless a window is named):</source>
         <translation>Клавиатура (в главном окне, если окно не названо):</translation>
     </message>
@@ -570,6 +546,38 @@
     <message>
         <source>--pins default %1 (pins 0 to %2)</source>
         <translation>--pins по умолчанию %1 (выводы от 0 до %2)</translation>
+    </message>
+    <message>
+        <source>Enter, Space</source>
+        <translation>Enter, пробел</translation>
+    </message>
+    <message>
+        <source>on &quot;Channel&quot;, &quot;ADDition&quot;, &quot;BAND&quot; and the diagram link: a click; Enter on a focused button presses it</source>
+        <translation>на «Channel», «ADDition», «BAND» и ссылке на диаграмму: как щелчок; Enter на кнопке в фокусе нажимает её</translation>
+    </message>
+    <message>
+        <source>Left, Right</source>
+        <translation>Влево, вправо</translation>
+    </message>
+    <message>
+        <source>on the slider: one notch; Page Up, Page Down: ten</source>
+        <translation>на ползунке: одно деление; Page Up, Page Down: десять</translation>
+    </message>
+    <message>
+        <source>mouse wheel</source>
+        <translation>колесо мыши</translation>
+    </message>
+    <message>
+        <source>over the read-out: one notch a wheel step</source>
+        <translation>над табло частоты: одно деление за шаг колеса</translation>
+    </message>
+    <message>
+        <source>every control in reading order, the slider first</source>
+        <translation>все элементы по порядку чтения, первым ползунок</translation>
+    </message>
+    <message>
+        <source>a typed frequency is kHz (145500), or MHz below 1000 (145.5 or 145,5)</source>
+        <translation>набранная частота — в кГц (145500) или, если меньше 1000, в МГц (145.5 или 145,5)</translation>
     </message>
 </context>
 </TS>

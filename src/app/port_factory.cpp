@@ -1,5 +1,6 @@
 #include "app/port_factory.h"
 
+#include "app/help_line.h"
 #include "platform/ftdi/ftdi_port.h"
 #include "platform/gpio/gpio_back_end.h"
 #include "platform/ppdev/ppdev_port.h"
@@ -14,43 +15,8 @@ namespace volna {
 
 namespace {
 
-// The column where the help of an option starts in --help.
-constexpr std::size_t kHelpColumn = 23;
-// The width --help keeps to.
-constexpr std::size_t kHelpWidth = 80;
-
 std::string spelling(const PortBackEnd& backEnd) {
     return backEnd.takesDevice() ? backEnd.name + "[:DEVICE]" : backEnd.name;
-}
-
-// The option, then its help from the help column, the help broken at blanks
-// to stay within kHelpWidth columns (counted in characters, not bytes).
-std::string helpLine(const std::string& option, const std::string& help) {
-    std::string line = "  " + option;
-    if (line.size() < kHelpColumn) {
-        line.append(kHelpColumn - line.size(), ' ');
-    } else {
-        line += "\n" + std::string(kHelpColumn, ' ');
-    }
-    std::size_t column = kHelpColumn;
-    std::size_t start = 0;
-    while (start < help.size()) {
-        std::size_t end = help.find(' ', start);
-        end = end == std::string::npos ? help.size() : end;
-        const std::size_t bytes = end - start;
-        const auto word = static_cast<std::size_t>(characterCount(help.substr(start, bytes)));
-        if (column > kHelpColumn && column + 1 + word > kHelpWidth) {
-            line += "\n" + std::string(kHelpColumn, ' ');
-            column = kHelpColumn;
-        } else if (column > kHelpColumn) {
-            line += ' ';
-            ++column;
-        }
-        line += help.substr(start, bytes);
-        column += word;
-        start = end + 1;
-    }
-    return line + "\n";
 }
 
 // What an opened port is called for the operator and for network clients.

@@ -4,9 +4,11 @@
 #include "app/options.h"
 #include "app/shortcut_help.h"
 #include "console/keyboard_shortcuts.h"
+#include "toolkit/text.h"
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -154,6 +156,21 @@ TEST(Options, UsageListsThePortTable) {
               "VOLNA144_SIM_STATUS=FILE makes the simulated radio's status register read the\n"
               "first integer in FILE.\n" +
                   shortcutHelp());
+}
+
+// The port and keyboard lines are broken again in the language shown, by
+// characters, so a longer translation still keeps to 80 columns.
+TEST(Options, TranslatedHelpKeepsTo80Columns) {
+    const TextTranslation longer = [](std::string_view text) {
+        return "жжж " + std::string(text) + " жжж";
+    };
+    for (const std::string& help : {portHelp(portBackEnds(), longer), shortcutHelp(longer)}) {
+        EXPECT_NE(help.find("жжж"), std::string::npos);
+        std::istringstream lines(help);
+        for (std::string line; std::getline(lines, line);) {
+            EXPECT_LE(characterCount(line), 80) << line;
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -80,8 +80,8 @@ def english_texts(src_dir):
             continue
         code = path.read_text(encoding="utf-8")
         texts = [_literals(code[m.end():])[0] for m in ENGLISH_AT.finditer(code)]
-        for table in ENGLISH_TABLE.findall(code):
-            texts += _literals(table)
+        for table in ENGLISH_TABLE.findall(code):  # keys alone ("F2") are shown as they are
+            texts += [t for t in _literals(table) if PROSE.search(PLACES.sub("", t))]
         for row in SHORTCUT_ROW.findall(code):
             arguments = SHORTCUT_ARGUMENT.findall(row)  # keys, window, control, help
             if len(arguments) >= 4:

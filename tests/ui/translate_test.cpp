@@ -7,6 +7,7 @@
 
 #include "console/console.h"
 #include "toolkit/controls.h"
+#include "toolkit/english_messages.h"
 #include "toolkit/plural.h"
 #include "toolkit/program.h"
 #include "toolkit/text_templates.h"
@@ -97,6 +98,36 @@ TEST_F(TranslateTest, TextsNotInTheTranslationStayAsTheyAre) {
     EXPECT_EQ(shown("145.500"), "145.500");
     EXPECT_EQ(shown(""), "");
     EXPECT_EQ(shown("с назад"), "с назад") << "a template's place takes at least one character";
+}
+
+// The port, start and --help messages are written in English and shown in
+// Russian: each filled template reads as its own Russian filled alike, which
+// fails when a general template stands before a particular one it contains.
+TEST(RussianMessagesTest, EveryEnglishMessageFilledReadsInRussian) {
+    LanguageSwitch languages;
+    ASSERT_TRUE(languages.speak(Language::Russian));
+    const std::vector<std::string> pieces{"/dev/x7", "12", "3"};
+    for (const std::string_view templ : kEnglishMessages) {
+        if (templ == kReasonsMessage) {
+            continue; // only joins other messages
+        }
+        const QString russian =
+            QCoreApplication::translate(kTranslationContext, std::string(templ).c_str());
+        EXPECT_TRUE(hasCyrillic(russian)) << "no Russian for " << templ;
+        EXPECT_EQ(shown(fillText(templ, pieces)).toStdString(),
+                  fillText(russian.toStdString(), pieces))
+            << templ;
+    }
+    const std::string reasons =
+        fillText(kReasonsMessage, {fillText(kReasonsMessage, {std::string(kNoParallelPortMessage),
+                                                              std::string(kNoFtdiAdapterMessage)}),
+                                   std::string(kRunningSimulatedMessage)});
+    EXPECT_EQ(shown(reasons), "на этом компьютере нет параллельного порта; адаптер FTDI не "
+                              "подключён; работает имитация радиостанции")
+        << "each joined reason on its own";
+    EXPECT_EQ(shown(fillText(kCannotBitBangMessage,
+                             {fillText(kNamedFtdiAdapterMessage, {"A10K"}), "USB error"})),
+              "не удалось перевести адаптер FTDI «A10K» в режим bit-bang: USB error");
 }
 
 TEST(TemplateMatch, PlacesTakeTheShortestRunThatLetsTheRestMatch) {
