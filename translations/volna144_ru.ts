@@ -579,5 +579,9 @@
         <source>a typed frequency is kHz (145500), or MHz below 1000 (145.5 or 145,5)</source>
         <translation>набранная частота — в кГц (145500) или, если меньше 1000, в МГц (145.5 или 145,5)</translation>
     </message>
+    <message>
+        <source>rig control: a lost client may go unnoticed: %1</source>
+        <translation>управление по сети: пропавший клиент может остаться незамеченным: %1</translation>
+    </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #include "ui/rigctld_server.h"
 
 #include "remote/rig_protocol.h"
+#include "ui/translate.h"
 
 #include <QApplication>
 #include <QHostAddress>
@@ -101,8 +102,11 @@ void RigctldServer::accept() {
         socket->setReadBufferSize(4 * kChunkBytes);
         if (const std::string error = keepAliveOnLostPeers(socket->socketDescriptor());
             !error.empty()) {
-            std::fprintf(stderr, "volna144: rig control: a lost client may go unnoticed: %s\n",
-                         error.c_str());
+            std::fprintf(stderr, "volna144: %s\n",
+                         shown("rig control: a lost client may go unnoticed: %1")
+                             .arg(QString::fromStdString(error))
+                             .toStdString()
+                             .c_str());
         }
         const SessionId id = opened.id;
         sockets_.emplace(id, socket);
