@@ -152,8 +152,8 @@
         <translation>VOLNA144_SIM_STATUS=ФАЙЛ: регистр состояния имитации радиостанции читает</translation>
     </message>
     <message>
-        <source>first integer in FILE.</source>
-        <translation>первое целое число из ФАЙЛА.</translation>
+        <source>first integer in FILE, in place of its band.</source>
+        <translation>первое целое число из ФАЙЛА вместо её диапазона.</translation>
     </message>
     <message>
         <source>Keyboard (console unless a window is named):</source>
@@ -582,6 +582,70 @@
     <message>
         <source>rig control: a lost client may go unnoticed: %1</source>
         <translation>управление по сети: пропавший клиент может остаться незамеченным: %1</translation>
+    </message>
+    <message>
+        <source>  --sim-band=FILE|none the signals the simulated radio hears, one a line:</source>
+        <translation>  --sim-band=ФАЙЛ|none сигналы, которые слышит имитация, по одному в строке:</translation>
+    </message>
+    <message>
+        <source>                       kHz, width kHz, always | every P on D [at S] |</source>
+        <translation>                       кГц, ширина кГц, always | every P on D [at S] |</translation>
+    </message>
+    <message>
+        <source>                       bursts D% of L (default: a built-in band of the 2 m</source>
+        <translation>                       bursts D% of L (по умолчанию встроенный диапазон 2 м;</translation>
+    </message>
+    <message>
+        <source>                       range; none: a silent band)</source>
+        <translation>                       none: тихий диапазон)</translation>
+    </message>
+    <message>
+        <source>  --sim-seed=N         draws the simulated band's bursts (default 1)</source>
+        <translation>  --sim-seed=N         зерно случайных пачек имитации (по умолчанию 1)</translation>
+    </message>
+    <message>
+        <source>--sim-band takes a FILE or none</source>
+        <translation>--sim-band принимает ФАЙЛ или none</translation>
+    </message>
+    <message>
+        <source>--sim-band: %1</source>
+        <translation>диапазон --sim-band: %1</translation>
+    </message>
+    <message>
+        <source>--sim-band: line %1: %2</source>
+        <translation>--sim-band: строка %1: %2</translation>
+    </message>
+    <message>
+        <source>--sim-band: more than %1 signals</source>
+        <translation>--sim-band: больше %1 сигналов</translation>
+    </message>
+    <message>
+        <source>--sim-seed takes a whole number, not '%1'</source>
+        <translation>--sim-seed принимает целое число, а не «%1»</translation>
+    </message>
+    <message>
+        <source>a signal is a frequency in kHz, a width in kHz and a pattern, separated by commas</source>
+        <translation>сигнал — это частота в кГц, ширина в кГц и расписание через запятую</translation>
+    </message>
+    <message>
+        <source>in &quot;bursts D% of L&quot;, D is 0 to 100 percent and L is 1 to 60000 ms</source>
+        <translation>в «bursts D% of L» D — от 0 до 100 процентов, L — от 1 до 60000 мс</translation>
+    </message>
+    <message>
+        <source>in &quot;every P on D at S&quot;, P is 1 to 86400 seconds and D and S are 0 to P</source>
+        <translation>в «every P on D at S» P — от 1 до 86400 секунд, D и S — от 0 до P</translation>
+    </message>
+    <message>
+        <source>the frequency &quot;%1&quot; is not a number of kHz from 1 to 10000000</source>
+        <translation>частота «%1» — не число кГц от 1 до 10000000</translation>
+    </message>
+    <message>
+        <source>the pattern &quot;%1&quot; is none of: always, every P on D [at S], bursts D% of L</source>
+        <translation>расписание «%1» — ни одно из: always, every P on D [at S], bursts D% of L</translation>
+    </message>
+    <message>
+        <source>the width &quot;%1&quot; is not a number of kHz from 0 to 10000</source>
+        <translation>ширина «%1» — не число кГц от 0 до 10000</translation>
     </message>
 </context>
 </TS>

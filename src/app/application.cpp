@@ -197,9 +197,9 @@ void Application::makeConsole() {
     if (radio_.hardware.simulated) {
         console_->title = kSimulatedConsoleTitle;
     }
-    portLoss_ = std::make_unique<PortLossWatch>(*console_, *radio_.switchable, prompter_, [] {
+    portLoss_ = std::make_unique<PortLossWatch>(*console_, *radio_.switchable, prompter_, [this] {
         std::string error;
-        return simulatedRadioBackEnd().open("", PinMap{}, error);
+        return simulatedRadioBackEnd(radio_.band).open("", PinMap{}, error);
     });
     portCheck_ = program_.addAfterEvent([this] { portLoss_->check(); });
 }

@@ -3,6 +3,7 @@
 #include "app/shortcut_help.h"
 #include "toolkit/text_templates.h"
 
+#include <charconv>
 #include <string_view>
 
 namespace volna {
@@ -52,6 +53,15 @@ void parseRigctld(const std::string& value, Options& options) {
     }
     options.rigctldAddress = address;
     options.rigctldPort = std::stoi(port);
+}
+
+// A whole number from 0 to 2^64 - 1.
+void parseSeed(const std::string& value, Options& options) {
+    const char* end = value.data() + value.size();
+    const auto [stop, error] = std::from_chars(value.data(), end, options.simSeed);
+    if (value.empty() || error != std::errc() || stop != end) {
+        refuse(options, "--sim-seed takes a whole number, not '%1'", {value});
+    }
 }
 
 bool startsWith(const std::string& text, std::string_view prefix) {
@@ -113,6 +123,13 @@ void parseArgument(const std::vector<std::string>& arguments, std::size_t& index
         if (!options.language) {
             refuse(options, "--lang takes en or ru, not '%1'", {code});
         }
+    } else if (isOption(argument, "--sim-band")) {
+        options.simBand = argument.size() > 10 ? argument.substr(11) : "";
+        if (options.simBand.empty()) {
+            refuse(options, "--sim-band takes a FILE or none");
+        }
+    } else if (isOption(argument, "--sim-seed")) {
+        parseSeed(argument.size() > 10 ? argument.substr(11) : "", options);
     } else if (argument == "--yes") {
         options.csvYes = true;
     } else {
@@ -149,7 +166,7 @@ std::string usage(const PortTable& ports, bool withKeyboard, const TextTranslati
     return "Usage: volna144 [--port=" + portSpellings(ports, "|") +
            "]\n"
            "                [--pins=FRAME,CLOCK,DATA,TX,BUSY] [--rigctld[=ADDRESS:PORT]]\n"
-           "                [--lang=en|ru]\n"
+           "                [--sim-band=FILE|none] [--sim-seed=N] [--lang=en|ru]\n"
            "       volna144 --export-csv=channels|library FILE [--lang=en|ru]\n"
            "       volna144 --import-csv=channels|library FILE [--yes] [--lang=en|ru]\n"
            "\n"
@@ -163,6 +180,11 @@ std::string usage(const PortTable& ports, bool withKeyboard, const TextTranslati
            "  --rigctld[=ADDR:PORT]\n"
            "                       network rig control in the rigctld protocol (Hamlib's\n"
            "                       NET rigctl) on ADDR:PORT (default 127.0.0.1:4532)\n"
+           "  --sim-band=FILE|none the signals the simulated radio hears, one a line:\n"
+           "                       kHz, width kHz, always | every P on D [at S] |\n"
+           "                       bursts D% of L (default: a built-in band of the 2 m\n"
+           "                       range; none: a silent band)\n"
+           "  --sim-seed=N         draws the simulated band's bursts (default 1)\n"
            "  --export-csv=channels|library FILE\n"
            "                       write the ten channels or the library to FILE as CHIRP\n"
            "                       CSV and end, without opening a window\n"
@@ -179,7 +201,7 @@ std::string usage(const PortTable& ports, bool withKeyboard, const TextTranslati
            "\n"
            "Environment: VOLNA144_PORT_TRACE=FILE appends every port operation to FILE;\n"
            "VOLNA144_SIM_STATUS=FILE makes the simulated radio's status register read the\n"
-           "first integer in FILE.\n" +
+           "first integer in FILE, in place of its band.\n" +
            (withKeyboard ? shortcutHelp() : std::string());
 }
 

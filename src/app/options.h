@@ -8,6 +8,7 @@
 #include "channels/chirp_csv.h"
 #include "settings/language.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -29,7 +30,11 @@ struct Options {
     CsvAction csvAction = CsvAction::None;
     ChannelList csvList = ChannelList::Channels;
     std::string csvFile;
-    bool csvYes = false;              // --yes: the import writes what its report lists
+    bool csvYes = false; // --yes: the import writes what its report lists
+    // --sim-band: the simulated radio's band file; empty: the built-in band,
+    // "none": a silent band. --sim-seed draws its bursts.
+    std::string simBand;
+    std::uint64_t simSeed = 1;
     std::optional<Language> language; // --lang; none: the language kept in the store
     bool help = false;
     bool version = false;

@@ -1,6 +1,8 @@
 #include "app/radio_port.h"
 
+#include "synth/simulated_radio.h"
 #include "toolkit/english_messages.h"
+#include "toolkit/text_file.h"
 #include "toolkit/text_templates.h"
 
 #include <cstdio>
@@ -28,10 +30,34 @@ std::unique_ptr<PortTrace> openTrace(ParallelPort& hardware, const TextTranslati
 
 } // namespace
 
+BandFileResult loadSimulatedBand(const Options& options) {
+    BandFileResult result;
+    if (options.simBand.empty()) {
+        result.band = defaultSimulatedBand();
+    } else if (options.simBand != "none") {
+        const TextFileResult file = readTextFile(options.simBand, kLargestBandFile);
+        result = file.ok ? parseSimulatedBand(file.text)
+                         : BandFileResult{{}, fillText(kBandFileMessage, {file.error})};
+    }
+    result.band.seed = options.simSeed;
+    return result;
+}
+
 RadioPort openRadioPort(const Options& options, const PortTable& ports,
                         const TextTranslation& translate) {
-    RadioPort radio{openPort(ports, options.port, options.device, options.pins), nullptr, nullptr,
-                    nullptr};
+    BandFileResult band = loadSimulatedBand(options);
+    if (!band.error.empty()) {
+        std::fprintf(stderr, "volna144: %s\n", translate(band.error).c_str());
+        return {{nullptr, false, "", band.error}, nullptr, nullptr, nullptr, {}};
+    }
+    PortTable listening = ports;
+    for (PortBackEnd& backEnd : listening) {
+        if (backEnd.simulated) {
+            backEnd.open = simulatedRadioBackEnd(band.band).open;
+        }
+    }
+    RadioPort radio{openPort(listening, options.port, options.device, options.pins), nullptr,
+                    nullptr, nullptr, std::move(band.band)};
     if (!radio.hardware.message.empty()) {
         std::fprintf(stderr, "volna144: %s\n", translate(radio.hardware.message).c_str());
     }

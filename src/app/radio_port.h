@@ -8,6 +8,7 @@
 #include "app/options.h"
 #include "app/port_factory.h"
 #include "synth/port_trace.h"
+#include "synth/simulated_band.h"
 #include "synth/switchable_port.h"
 #include "synth/wire_recorder.h"
 #include "toolkit/text.h"
@@ -21,12 +22,21 @@ struct RadioPort {
     std::unique_ptr<SwitchablePort> switchable;
     std::unique_ptr<WireRecorder> recorder;
     std::unique_ptr<PortTrace> trace;
+    // What the simulated radio listens to, here or when it stands in for
+    // hardware that is lost.
+    SimulatedBand band;
 
     ParallelPort& port() const { return trace ? static_cast<ParallelPort&>(*trace) : *recorder; }
 };
 
+// The band --sim-band and --sim-seed ask for: the built-in one, a silent one
+// ("none") or the one a file lists; an English message when the file cannot
+// be read or a line of it is wrong.
+BandFileResult loadSimulatedBand(const Options& options);
+
 // Opens the port, saying on standard error why it did not open or why auto
-// fell back to the simulated radio. hardware.port is nullptr when it did not.
+// fell back to the simulated radio. hardware.port is nullptr when it did not,
+// or when the simulated radio's band could not be loaded.
 RadioPort openRadioPort(const Options& options, const PortTable& ports,
                         const TextTranslation& translate);
 

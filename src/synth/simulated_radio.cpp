@@ -3,6 +3,7 @@
 #include "toolkit/english_messages.h"
 
 #include <cctype>
+#include <chrono>
 #include <climits>
 #include <cstdlib>
 #include <fstream>
@@ -89,7 +90,25 @@ void SimulatedRadio::decode(int previous, int current) {
     }
 }
 
+void SimulatedRadio::listenTo(SimulatedBand band, std::function<std::int64_t()> nowMs) {
+    band_ = std::move(band);
+    nowMs_ = std::move(nowMs);
+    listeningSince_ = nowMs_ ? nowMs_() : 0;
+}
+
+double SimulatedRadio::receiveKHz() const {
+    if (wordCount_ == 0) {
+        return 0;
+    }
+    return static_cast<double>(lastDivider()) * kSimulatedRasterKHz - kSimulatedIfOffsetKHz;
+}
+
 int SimulatedRadio::readStatus() const {
+    if (statusFile_.empty() && nowMs_) {
+        const bool heard =
+            !transmitting() && heardAt(band_, receiveKHz(), nowMs_() - listeningSince_);
+        return heard ? kBusyStatus : 0;
+    }
     if (statusFile_.empty()) {
         return status_;
     }
@@ -126,17 +145,23 @@ int firstInteger(const std::string& text) {
     return magnitude > INT_MAX ? INT_MAX : static_cast<int>(magnitude);
 }
 
-PortBackEnd simulatedRadioBackEnd() {
+PortBackEnd simulatedRadioBackEnd(const SimulatedBand& band) {
     PortBackEnd backEnd;
     backEnd.name = "sim";
     backEnd.help = kSimulatedHelp;
     backEnd.simulated = true;
     backEnd.available = [] { return true; };
-    backEnd.open = [](const std::string&, const PinMap&,
-                      std::string&) -> std::unique_ptr<ParallelPort> {
+    backEnd.open = [band](const std::string&, const PinMap&,
+                          std::string&) -> std::unique_ptr<ParallelPort> {
         auto radio = std::make_unique<SimulatedRadio>(SimulatedRadio::History::Nothing);
         if (const char* status = std::getenv("VOLNA144_SIM_STATUS")) {
             radio->setStatusFile(status);
+        } else if (!band.stations.empty()) {
+            radio->listenTo(band, [] {
+                return std::chrono::duration_cast<std::chrono::milliseconds>(
+                           std::chrono::steady_clock::now().time_since_epoch())
+                    .count();
+            });
         }
         return radio;
     };

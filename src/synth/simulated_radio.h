@@ -3,13 +3,17 @@
 // tests. For tests it records every port operation in order; the program keeps
 // no such history (it would grow with every retune). It decodes the serial control
 // word from the frame, clock and data lines as the synthesizer would, follows
-// the transmit line, and answers status-register reads from a settable value or
-// from a file that another process may change while the program runs.
+// the transmit line, and answers status-register reads from a settable value,
+// from a file that another process may change while the program runs, or from
+// a band of simulated signals heard at the frequency the last word tunes.
 
 #include "synth/control_word.h"
 #include "synth/parallel_port.h"
 #include "synth/port_back_end.h"
+#include "synth/simulated_band.h"
 
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -68,6 +72,14 @@ public:
     // path, read afresh each time (0 when the file is missing or holds no
     // number). An empty path goes back to the value of setStatus.
     void setStatusFile(std::string path) { statusFile_ = std::move(path); }
+    // Makes status-register reads answer from band while no status file is
+    // set: busy (kBusyStatus) while a signal is heard at the receive frequency
+    // of the last word, quiet (0) otherwise and while transmitting. nowMs is
+    // the program's clock; the band's patterns run from its value now.
+    void listenTo(SimulatedBand band, std::function<std::int64_t()> nowMs);
+    // The frequency the receiver hears with the last word, kHz: the local
+    // oscillator (divider times the raster) less its offset. 0 before a word.
+    double receiveKHz() const;
 
 private:
     void decode(int previous, int current);
@@ -85,14 +97,25 @@ private:
     int wordCount_ = 0;
     int status_ = 0;
     std::string statusFile_;
+    SimulatedBand band_;
+    std::function<std::int64_t()> nowMs_; // empty: no band
+    std::int64_t listeningSince_ = 0;
 };
+
+// The simulated receiver's own raster and local-oscillator offset, kHz: those
+// a fresh store sets, so that the band is heard where the read-out says.
+inline constexpr int kSimulatedRasterKHz = 25;
+inline constexpr int kSimulatedIfOffsetKHz = -10700;
+// What the status register reads while a signal is heard: the busy line high.
+inline constexpr int kBusyStatus = 0x80;
 
 // The first integer in text, with its sign; 0 when the text holds none.
 // Values beyond int saturate.
 int firstInteger(const std::string& text);
 
 // The simulated radio as the command line offers it (--port=sim): it keeps no
-// history, and VOLNA144_SIM_STATUS=FILE makes its status register read FILE.
-PortBackEnd simulatedRadioBackEnd();
+// history and listens to band on the steady clock from its opening, unless
+// VOLNA144_SIM_STATUS=FILE makes its status register read FILE.
+PortBackEnd simulatedRadioBackEnd(const SimulatedBand& band = {});
 
 } // namespace volna

@@ -111,6 +111,23 @@ inline constexpr std::string_view kGpioReadFailedMessage =
 inline constexpr std::string_view kGpioWriteFailedMessage =
     "cannot set the lines of GPIO chip %1: %2";
 
+// The simulated radio's band file (--sim-band); %1 of the line is its number.
+inline constexpr std::string_view kBandLineMessage = "--sim-band: line %1: %2";
+inline constexpr std::string_view kBandFileMessage = "--sim-band: %1";
+inline constexpr std::string_view kBandFieldsMessage =
+    "a signal is a frequency in kHz, a width in kHz and a pattern, separated by commas";
+inline constexpr std::string_view kBandFrequencyMessage =
+    "the frequency \"%1\" is not a number of kHz from 1 to 10000000";
+inline constexpr std::string_view kBandWidthMessage =
+    "the width \"%1\" is not a number of kHz from 0 to 10000";
+inline constexpr std::string_view kBandPatternMessage =
+    "the pattern \"%1\" is none of: always, every P on D [at S], bursts D% of L";
+inline constexpr std::string_view kBandPeriodMessage =
+    "in \"every P on D at S\", P is 1 to 86400 seconds and D and S are 0 to P";
+inline constexpr std::string_view kBandBurstsMessage =
+    "in \"bursts D% of L\", D is 0 to 100 percent and L is 1 to 60000 ms";
+inline constexpr std::string_view kBandTooManyMessage = "--sim-band: more than %1 signals";
+
 // The port trace that VOLNA144_PORT_TRACE asks for.
 inline constexpr std::string_view kCannotOpenTraceMessage =
     "cannot open the port trace file %1: %2";
@@ -200,6 +217,15 @@ inline constexpr auto kEnglishMessages = std::to_array<std::string_view>({
     kGpioReadFailedMessage,
     kGpioWriteFailedMessage,
     kNoTraceMessage,
+    kBandLineMessage,
+    kBandTooManyMessage,
+    kBandFileMessage,
+    kBandFieldsMessage,
+    kBandFrequencyMessage,
+    kBandWidthMessage,
+    kBandPatternMessage,
+    kBandPeriodMessage,
+    kBandBurstsMessage,
     kNoStoreLockMessage,
     kNoCallMessage,
     kNoDisplayPlatformMessage,

@@ -2,6 +2,7 @@
 // and import, and refusals.
 
 #include "app/options.h"
+#include "app/radio_port.h"
 #include "app/shortcut_help.h"
 #include "console/keyboard_shortcuts.h"
 #include "toolkit/text.h"
@@ -91,6 +92,19 @@ TEST_P(OptionsRefused, BadArgumentsAreRefusedWithAReason) {
     EXPECT_FALSE(parse({GetParam().argument}).error.empty());
 }
 
+// --sim-band and --sim-seed: the built-in band, a silent one, or a file,
+// each drawn with the seed; a file that cannot be read is named.
+TEST(Options, TheSimulatedBandAndItsSeed) {
+    const Options file = parse({"--sim-band=/nonexistent/band", "--sim-seed=18446744073709551615"});
+    EXPECT_EQ(file.simSeed, UINT64_MAX);
+    EXPECT_TRUE(loadSimulatedBand(file).error.starts_with("--sim-band: "))
+        << loadSimulatedBand(file).error;
+    SimulatedBand builtIn = defaultSimulatedBand();
+    builtIn.seed = 3;
+    EXPECT_EQ(loadSimulatedBand(parse({"--sim-seed=3"})).band, builtIn);
+    EXPECT_TRUE(loadSimulatedBand(parse({"--sim-band=none"})).band.stations.empty());
+}
+
 TEST(Options, AnUnknownPortIsNamedWithTheChoices) {
     EXPECT_EQ(parse({"--port=lpt"}).error,
               "unknown port 'lpt' (use auto, sim, ppdev[:DEVICE], ftdi[:DEVICE] or gpio[:DEVICE])");
@@ -114,7 +128,7 @@ TEST(Options, UsageListsThePortTable) {
     EXPECT_EQ(usage(portBackEnds()),
               "Usage: volna144 [--port=auto|sim|ppdev[:DEVICE]|ftdi[:DEVICE]|gpio[:DEVICE]]\n"
               "                [--pins=FRAME,CLOCK,DATA,TX,BUSY] [--rigctld[=ADDRESS:PORT]]\n"
-              "                [--lang=en|ru]\n"
+              "                [--sim-band=FILE|none] [--sim-seed=N] [--lang=en|ru]\n"
               "       volna144 --export-csv=channels|library FILE [--lang=en|ru]\n"
               "       volna144 --import-csv=channels|library FILE [--yes] [--lang=en|ru]\n"
               "\n"
@@ -138,6 +152,11 @@ TEST(Options, UsageListsThePortTable) {
               "  --rigctld[=ADDR:PORT]\n"
               "                       network rig control in the rigctld protocol (Hamlib's\n"
               "                       NET rigctl) on ADDR:PORT (default 127.0.0.1:4532)\n"
+              "  --sim-band=FILE|none the signals the simulated radio hears, one a line:\n"
+              "                       kHz, width kHz, always | every P on D [at S] |\n"
+              "                       bursts D% of L (default: a built-in band of the 2 m\n"
+              "                       range; none: a silent band)\n"
+              "  --sim-seed=N         draws the simulated band's bursts (default 1)\n"
               "  --export-csv=channels|library FILE\n"
               "                       write the ten channels or the library to FILE as CHIRP\n"
               "                       CSV and end, without opening a window\n"
@@ -154,7 +173,7 @@ TEST(Options, UsageListsThePortTable) {
               "\n"
               "Environment: VOLNA144_PORT_TRACE=FILE appends every port operation to FILE;\n"
               "VOLNA144_SIM_STATUS=FILE makes the simulated radio's status register read the\n"
-              "first integer in FILE.\n" +
+              "first integer in FILE, in place of its band.\n" +
                   shortcutHelp());
 }
 
@@ -175,21 +194,23 @@ TEST(Options, TranslatedHelpKeepsTo80Columns) {
 
 INSTANTIATE_TEST_SUITE_P(
     Arguments, OptionsRefused,
-    ::testing::Values(BadArgument{"UnknownPort", "--port=lpt"},
-                      BadArgument{"PpdevWithoutDevice", "--port=ppdev:"},
-                      BadArgument{"SimWithDevice", "--port=sim:x"},
-                      BadArgument{"AutoWithDevice", "--port=auto:x"},
-                      BadArgument{"DeviceWithoutPort", "--port=:x"},
-                      BadArgument{"EmptyPort", "--port="},
-                      BadArgument{"RigctldPortWithoutHost", "--rigctld=4532"},
-                      BadArgument{"RigctldEmptyPort", "--rigctld=host:"},
-                      BadArgument{"RigctldPortOutOfRange", "--rigctld=host:65536"},
-                      BadArgument{"RigctldPortNotANumber", "--rigctld=host:x1"},
-                      BadArgument{"RigctldPortOverflowing", "--rigctld=host:999999999999"},
-                      BadArgument{"EmptyPins", "--pins="}, BadArgument{"UnknownOption", "--fast"},
-                      BadArgument{"CsvWithoutList", "--export-csv"},
-                      BadArgument{"CsvWithAnotherName", "--export-csvs=channels"},
-                      BadArgument{"YesAlone", "--yes"}),
+    ::testing::Values(
+        BadArgument{"UnknownPort", "--port=lpt"},
+        BadArgument{"PpdevWithoutDevice", "--port=ppdev:"},
+        BadArgument{"SimWithDevice", "--port=sim:x"},
+        BadArgument{"AutoWithDevice", "--port=auto:x"},
+        BadArgument{"DeviceWithoutPort", "--port=:x"}, BadArgument{"EmptyPort", "--port="},
+        BadArgument{"RigctldPortWithoutHost", "--rigctld=4532"},
+        BadArgument{"RigctldEmptyPort", "--rigctld=host:"},
+        BadArgument{"RigctldPortOutOfRange", "--rigctld=host:65536"},
+        BadArgument{"RigctldPortNotANumber", "--rigctld=host:x1"},
+        BadArgument{"RigctldPortOverflowing", "--rigctld=host:999999999999"},
+        BadArgument{"EmptyPins", "--pins="}, BadArgument{"UnknownOption", "--fast"},
+        BadArgument{"CsvWithoutList", "--export-csv"},
+        BadArgument{"CsvWithAnotherName", "--export-csvs=channels"},
+        BadArgument{"YesAlone", "--yes"}, BadArgument{"SimBandWithoutFile", "--sim-band="},
+        BadArgument{"SimSeedNotANumber", "--sim-seed=1x"},
+        BadArgument{"SimSeedNegative", "--sim-seed=-1"}, BadArgument{"SimSeedEmpty", "--sim-seed"}),
     [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace

@@ -1,0 +1,96 @@
+// The scans on the built-in simulated band, on the virtual clock: a hold on
+// the beacon, quiet notches passed, the repeater heard only while it talks,
+// and the same bursts for the same seed.
+
+#include "support/console_fixture.h"
+#include "synth/simulated_band.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace volna::test {
+namespace {
+
+class SimulatedBandScanTest : public ConsoleFixture {
+protected:
+    void SetUp() override {
+        listen(defaultSimulatedBand());
+        setChannel(2, "145000");
+        setChannel(5, "145600"); // the repeater's output
+        start();
+    }
+    // The band's patterns run from now on.
+    void listen(const SimulatedBand& band) {
+        radio.listenTo(band, [this] { return program.now(); });
+    }
+    // The read-outs of count scan ticks (400 ms each), "*" after a busy one.
+    std::string ticks(int count) {
+        std::string seen;
+        for (int i = 0; i < count; ++i) {
+            program.advance(400);
+            seen += form.readOut.caption + (form.busyIndicator.caption == "BUSY" ? "* " : " ");
+        }
+        return seen;
+    }
+};
+
+TEST_F(SimulatedBandScanTest, TheBandScanPassesQuietNotchesAndHoldsOnTheBeacon) {
+    program.scroll(form.tuningSlider, 68); // 145700
+    program.click(form.bandScanButton);
+    EXPECT_EQ(ticks(7), "145700 145725 145750 145775 145800 145825 145825* ")
+        << "the beacon at 145850 is heard on its neighbouring notch";
+    program.advance(3600 * 1000);
+    EXPECT_EQ(ticks(1), "145825* ") << "an hour later";
+}
+
+TEST_F(SimulatedBandScanTest, TheRepeaterHoldsTheScanOnlyWhileItTalks) {
+    program.scroll(form.tuningSlider, 60); // 145500, the repeater is quiet until 20 s
+    program.click(form.bandScanButton);
+    EXPECT_EQ(ticks(6), "145500 145525 145550 145575 145600 145625 ");
+    program.click(form.bandScanButton);
+    program.scroll(form.tuningSlider, 60);
+    program.advance(25000 - program.now());
+    program.click(form.bandScanButton);
+    EXPECT_EQ(ticks(6), "145500 145525 145550 145575 145600 145600* ");
+    while (form.readOut.caption == "145600") {
+        ticks(1);
+    }
+    EXPECT_GE(program.now(), 40000) << "held while it talked, from 20 s to 40 s";
+    EXPECT_LE(program.now(), 40800);
+}
+
+TEST_F(SimulatedBandScanTest, TheChannelScanStopsOnTheRepeatersChannel) {
+    program.click(form.channelScanMode);
+    program.click(form.channelScanBoxes[1]);
+    program.click(form.channelScanBoxes[4]);
+    program.click(form.channelScanButton);
+    EXPECT_EQ(ticks(4), "145000 145600 145000 145600 ") << "quiet before 20 s";
+    program.advance(20000 - program.now());
+    EXPECT_EQ(ticks(3), "145600* 145600* 145600* ") << "the repeater talks from 20 s on";
+    program.advance(40000 - program.now());
+    EXPECT_EQ(ticks(3), "145600 145000 145600 ") << "and is quiet again from 40 s";
+}
+
+TEST_F(SimulatedBandScanTest, TheSameSeedGivesTheSameHoldsOnThePacketChannel) {
+    program.click(form.rangeScanMode);
+    program.type(form.scanFrom, "144775");
+    program.type(form.scanTo, "144825");
+    auto holds = [this](std::uint64_t seed) {
+        SimulatedBand band = defaultSimulatedBand();
+        band.seed = seed;
+        listen(band);
+        program.click(form.bandScanButton);
+        const std::string seen = ticks(300);
+        program.click(form.bandScanButton);
+        return seen;
+    };
+    const std::string first = holds(7);
+    EXPECT_NE(first.find("144800*"), std::string::npos) << first;
+    EXPECT_NE(first.find("144825 "), std::string::npos) << "passed between bursts";
+    EXPECT_EQ(holds(7), first);
+    EXPECT_NE(holds(8), first);
+}
+
+} // namespace
+} // namespace volna::test
