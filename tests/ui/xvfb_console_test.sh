@@ -80,7 +80,7 @@ wait_exit $pid || fail "SIGTERM did not end the program"
 export XDG_CONFIG_HOME=$work/scan
 write_store 144000 1 </dev/null
 trace=$work/scan-trace.txt
-VOLNA144_PORT_TRACE=$trace "$program" --port=sim 2>/dev/null &
+VOLNA144_PORT_TRACE=$trace "$program" --port=sim --sim-band=none 2>/dev/null & # nothing to hold on
 pid=$!
 pids="$pids $pid"
 console=$(window '^VOLNA144  v2\.03')
