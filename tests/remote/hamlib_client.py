@@ -75,6 +75,8 @@ def step(rig, name):
         expect(f"get_ptt after {name}", call(rig, "get_ptt", rig.get_ptt, vfo), ptt)
     elif name == "reads":
         reads(rig)
+    elif name == "heard":  # a signal of the simulated band on the tuned frequency
+        expect("get_dcd", call(rig, "get_dcd", rig.get_dcd, vfo), Hamlib.RIG_DCD_ON)
     else:
         fail(f"unknown step {name}")
 

@@ -4,7 +4,8 @@
 # rigctld -m 2 chained in front of it: tune, key and unkey, and every read and
 # setting a logging or data-mode program makes, each call without an
 # exception or an error (hamlib_client.py). The port trace must hold the word
-# of every tune and the transmit line of every key and unkey.
+# of every tune and the transmit line of every key and unkey. Last, the
+# simulated band's beacon is heard through the client.
 # Skipped (exit 77) where Xvfb, rigctld or the binding is missing.
 set -u
 program=${1:?usage: hamlib_python_end_to_end_test.sh PATH/TO/volna144}
@@ -52,7 +53,12 @@ for _ in $(seq 50); do
     (exec 3<>"/dev/tcp/127.0.0.1/$chained") 2>/dev/null && break
     sleep 0.1
 done
-tune_and_key "$chained" 144800000
+tune_and_key "$chained" 144900000
+
+# The simulated radio's built-in band, heard through the client: its beacon
+# on 145850 kHz never stops, and a notch nothing transmits on stays quiet.
+client "$rig" tune:145850000 heard tune:145825000 heard tune:145800000
+client "$rig" reads
 
 kill -0 "$pid" 2>/dev/null || fail "the program is gone"
 finish "Hamlib's Python binding, direct and chained: all checks passed"
