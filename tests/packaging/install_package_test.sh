@@ -40,6 +40,7 @@ installed=(
     share/doc/volna144/changelog.gz
     share/doc/volna144/docs/band-activity.png
     share/doc/volna144/docs/wire-diagram.png
+    share/doc/volna144/docs/simulated-band.png
 )
 
 # The options of --help, each an item of the manual page's OPTIONS.

@@ -20,7 +20,6 @@ protected:
         setChannel(5, "145600"); // the repeater's output
         start();
     }
-    // The band's patterns run from now on.
     void listen(const SimulatedBand& band) {
         radio.listenTo(band, [this] { return program.now(); });
     }

@@ -172,6 +172,9 @@ def tune_with_the_slider(console, t, trace):
             return
         if wait_for(lambda: (NAME_CHANGED, t["frequency"] % moved) in events, 3):
             return
+        # A registration that reached Qt's bridge before it asked the registry
+        # is lost to it: another listener is announced to it afresh.
+        listen()
     check(False, "no name-change event for the read-out %s (events: %s)" % (moved, events[-8:]))
 
 
@@ -191,11 +194,20 @@ def press_the_controls(console, t, trace):
         print("channel editor %r: box reads %r" % (editor.name, box.queryText().getText(0, -1)))
 
 
+listeners = []
+
+
 def record(event):
     try:
         events.append((event.type, event.source.name))
     except Exception:  # a source gone before it was read
         pass
+
+
+def listen():
+    listeners.append(lambda event: record(event))  # kept alive; each one is announced anew
+    pyatspi.Registry.registerEventListener(listeners[-1], NAME_CHANGED, "object:property-change")
+    wait_for(lambda: False, 1.0)
 
 
 def main():
@@ -206,8 +218,7 @@ def main():
     parser.add_argument("--operate", action="store_true")
     options = parser.parse_args()
     t, full = TEXTS[options.lang], options.lang == "ru"
-    pyatspi.Registry.registerEventListener(record, NAME_CHANGED,
-                                           "object:property-change")
+    pyatspi.Registry.registerEventListener(record, NAME_CHANGED, "object:property-change")
     for title, button in t["boxes"] if options.first_run else []:
         answer_message_box(title, button)
     console = wait_for(lambda: window_holding(t["slider"]), 15)
