@@ -93,6 +93,7 @@ void Form1::loadSettings() {
     link_.delay1 = number(kKeyDelay1);
     link_.delay2 = number(kKeyDelay2Read);
     bandScanTimer.setInterval(toInt32(number(kKeyBandScanSpeed)));
+    lockouts_ = Lockouts::fromText(store_.readSetting(kSectionProgram, kKeyLockouts, ""));
 }
 
 void Form1::loadReceiveChannels() {

@@ -10,6 +10,7 @@
 // only through the settings store.
 
 #include "domain/band.h"
+#include "domain/lockouts.h"
 #include "settings/channel_store.h"
 #include "settings/store_layout.h"
 #include "synth/parallel_port.h"
@@ -278,6 +279,15 @@ public:
     // busy there.
     Event<double, bool> scanStep;
 
+    // --- lockouts: frequencies the three scans pass without a word or a busy test ---
+    // Locks out the frequency a running scan holds on ("BUSY" shown) and
+    // keeps the list in the store; false when no scan holds or the list is full.
+    bool lockOutHeld();
+    // Takes kHz back into the scans; false when it was not locked out.
+    bool takeBackLockout(std::int64_t kHz);
+    void takeBackAllLockouts();
+    const Lockouts& lockouts() const { return lockouts_; }
+
     // --- channel scan ---
     void Check3_Click();          // "Сканирование по каналам"
     void Check2_Click(int index); // any of the ten channel boxes
@@ -359,6 +369,10 @@ private:
     void stopChannelScan();
     void startChannelScan();
     void loadSettings();
+    void keepLockouts();
+    bool scanHolds();
+    bool skipLockedBandPositions();
+    std::int32_t nextRangePosition(std::int32_t position) const;
     void loadReceiveChannels();
     void disableEmptyChannelButtons();
 
@@ -367,6 +381,7 @@ private:
     Scan scan_ = Scan::None;
     std::int64_t tunedKHz_ = 0;
     int shownChannel_ = 0;
+    Lockouts lockouts_;
     bool channelScanStopped_ = false;      // "Channel Scan" from its first stop on
     std::uint64_t switchesToTransmit_ = 0; // numbers the transmissions
     SettingsStore& store_;

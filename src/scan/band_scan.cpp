@@ -159,11 +159,36 @@ bool Form1::anyChannelOffReadOut() const {
     return false;
 }
 
+// The busy test of a scan's tick, passed over (and "BUSY" cleared) where the
+// receiver sits on a locked-out frequency.
+bool Form1::scanHolds() {
+    if (lockouts_.contains(tunedKHz_)) {
+        busyIndicator.caption.clear();
+        return false;
+    }
+    return busyTest();
+}
+
+// Moves scanPosition past locked-out notches, round the band at most once;
+// false when every notch is locked out.
+bool Form1::skipLockedBandPositions() {
+    for (std::int32_t tried = 0; tried <= tuningSlider.maximum(); ++tried) {
+        if (!lockouts_.contains(frequencyAt(scanPosition))) {
+            return true;
+        }
+        ++scanPosition;
+        if (frequencyAt(scanPosition) > upperBound) {
+            scanPosition = 0;
+        }
+    }
+    return false;
+}
+
 void Form1::Timer1_Timer() {
     if (anyChannelOffReadOut()) {
         statusLine.caption = kScanning;
     }
-    if (busyTest()) {
+    if (scanHolds() || !skipLockedBandPositions()) {
         return;
     }
     tuningSlider.setValue(scanPosition);
@@ -174,25 +199,60 @@ void Form1::Timer1_Timer() {
     receiveTransfer();
 }
 
+// Back to "от" after the "до" notch. A "до" limit off the step grid is never
+// met exactly, so the scan also turns back before it would pass the limit or
+// the end of the slider.
+std::int32_t Form1::nextRangePosition(std::int32_t position) const {
+    const double toPosition = exactPosition(band(), leadingNumber(scanTo.text()));
+    if (position == toPosition || position + 1 > toPosition ||
+        position + 1 > tuningSlider.maximum()) {
+        return rangeStartPosition();
+    }
+    return position + 1;
+}
+
 void Form1::Timer2_Timer() {
     if (anyChannelOffReadOut()) {
         statusLine.caption = kScanning;
     }
-    if (busyTest()) {
+    if (scanHolds()) {
         return;
     }
-    receiveTransfer();
-    // Back to "от" after the "до" notch. A "до" limit off the step grid is never
-    // met exactly, so the scan also turns back before it would pass the limit
-    // or the end of the slider.
-    const std::int32_t position = tuningSlider.value();
-    const double toPosition = exactPosition(band(), leadingNumber(scanTo.text()));
-    if (position == toPosition || position + 1 > toPosition ||
-        position + 1 > tuningSlider.maximum()) {
-        tuningSlider.setValue(rangeStartPosition());
-    } else {
-        tuningSlider.setValue(position + 1);
+    // Locked-out notches of the range are passed, round it at most once.
+    for (std::int32_t tried = 0; lockouts_.contains(frequencyAt(tuningSlider.value())); ++tried) {
+        if (tried > tuningSlider.maximum()) {
+            return; // every notch of the range is locked out
+        }
+        tuningSlider.setValue(nextRangePosition(tuningSlider.value()));
     }
+    receiveTransfer();
+    tuningSlider.setValue(nextRangePosition(tuningSlider.value()));
+}
+
+bool Form1::lockOutHeld() {
+    const bool held = runningScan() != Scan::None && busyIndicator.caption == kBusy;
+    if (!held || !lockouts_.add(tunedKHz_)) {
+        return false;
+    }
+    keepLockouts();
+    return true;
+}
+
+bool Form1::takeBackLockout(std::int64_t kHz) {
+    if (!lockouts_.remove(kHz)) {
+        return false;
+    }
+    keepLockouts();
+    return true;
+}
+
+void Form1::takeBackAllLockouts() {
+    lockouts_.clear();
+    keepLockouts();
+}
+
+void Form1::keepLockouts() {
+    store_.writeSetting(kSectionProgram, kKeyLockouts, lockouts_.text());
 }
 
 } // namespace volna

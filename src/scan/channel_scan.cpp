@@ -108,17 +108,17 @@ void Form1::startChannelScan() {
 }
 
 void Form1::Timer3_Timer() {
-    if (busyTest()) {
+    if (scanHolds()) {
         return;
     }
     // A listed channel outside the band (the band changed since it was
-    // stored) is passed over; with none inside, nothing is retuned.
+    // stored) or locked out is passed over; with none left, nothing is retuned.
     for (int tried = 0; tried < scanCount; ++tried) {
         if (scanIndex >= scanCount) {
             scanIndex = 0;
         }
         const std::int32_t frequency = scanList[scanIndex];
-        if (outsideBand(frequency)) {
+        if (outsideBand(frequency) || lockouts_.contains(frequency)) {
             ++scanIndex;
             continue;
         }

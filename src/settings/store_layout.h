@@ -16,6 +16,8 @@ inline constexpr std::string_view kSectionSettings = "Settings";
 // sections depends on it.
 inline constexpr std::string_view kSectionProgram = "Program";
 inline constexpr std::string_view kKeyLanguage = "Language";
+// The frequencies the scans pass over, kHz, comma-separated.
+inline constexpr std::string_view kKeyLockouts = "Lockouts";
 // The transmit time-out in whole minutes, "0" for none (settings_dialog.h).
 inline constexpr std::string_view kKeyTransmitTimeout = "TransmitTimeout";
 

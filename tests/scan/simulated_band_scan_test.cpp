@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 
 namespace volna::test {
@@ -89,6 +90,48 @@ TEST_F(SimulatedBandScanTest, TheSameSeedGivesTheSameHoldsOnThePacketChannel) {
     EXPECT_NE(first.find("144825 "), std::string::npos) << "passed between bursts";
     EXPECT_EQ(holds(7), first);
     EXPECT_NE(holds(8), first);
+}
+
+// An hour's scan with the beacon's three notches and the birdie locked out
+// during their holds: they are never tuned again (no word, no busy test),
+// and the scan goes round the band, holding only where the others transmit.
+TEST_F(SimulatedBandScanTest, LockedOutNotchesArePassedForAnHourAndKeptInTheStore) {
+    EXPECT_FALSE(form.lockOutHeld()) << "no scan holds";
+    program.scroll(form.tuningSlider, 68); // 145700
+    program.click(form.bandScanButton);
+    for (const char* held : {"145825", "145850", "145875", "145950"}) {
+        for (int tick = 0; tick < 20 && (tick == 0 || form.busyIndicator.caption != "BUSY");
+             ++tick) {
+            ticks(1);
+        }
+        ASSERT_EQ(form.readOut.caption, held);
+        ASSERT_TRUE(form.lockOutHeld());
+    }
+    EXPECT_EQ(store.readSetting("Program", "Lockouts", ""), "145825,145850,145875,145950");
+    std::map<std::string, int> tuned;
+    for (int tick = 0; tick < 9000; ++tick) {
+        program.advance(400);
+        ++tuned[form.readOut.caption];
+    }
+    for (const char* locked : {"145825", "145850", "145875", "145950"}) {
+        EXPECT_EQ(tuned.count(locked), 0u) << locked;
+    }
+    EXPECT_GT(tuned["145600"], 100) << "the repeater's holds";
+    EXPECT_GT(tuned["145900"], 50) << "round the band";
+    EXPECT_TRUE(form.takeBackLockout(145950));
+    form.takeBackAllLockouts();
+    EXPECT_EQ(store.readSetting("Program", "Lockouts", "x"), "");
+}
+
+TEST_F(SimulatedBandScanTest, TheChannelScanPassesALockedOutChannel) {
+    program.click(form.channelScanMode);
+    program.click(form.channelScanBoxes[1]);
+    program.click(form.channelScanBoxes[4]);
+    program.advance(20000);
+    program.click(form.channelScanButton);
+    EXPECT_EQ(ticks(3), "145000 145600 145600* ");
+    ASSERT_TRUE(form.lockOutHeld());
+    EXPECT_EQ(ticks(3), "145000 145000 145000 ") << "channel 5 passed";
 }
 
 } // namespace
