@@ -10,6 +10,7 @@
 #include "settings/stored_band.h"
 #include "toolkit/program.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace volna {
@@ -94,6 +95,13 @@ void Form1::loadSettings() {
     link_.delay2 = number(kKeyDelay2Read);
     bandScanTimer.setInterval(toInt32(number(kKeyBandScanSpeed)));
     lockouts_ = Lockouts::fromText(store_.readSetting(kSectionProgram, kKeyLockouts, ""));
+    auto seconds = [this](std::string_view key) {
+        return std::clamp<std::int64_t>(
+                   toInt32(leadingNumber(store_.readSetting(kSectionProgram, key, ""))), 0,
+                   kLongestHoldSeconds) *
+               1000;
+    };
+    holdRules_ = {seconds(kKeyScanResume), seconds(kKeyScanHang)};
 }
 
 void Form1::loadReceiveChannels() {

@@ -11,6 +11,7 @@
 
 #include "domain/band.h"
 #include "domain/lockouts.h"
+#include "domain/scan_hold.h"
 #include "settings/channel_store.h"
 #include "settings/store_layout.h"
 #include "synth/parallel_port.h"
@@ -288,6 +289,12 @@ public:
     void takeBackAllLockouts();
     const Lockouts& lockouts() const { return lockouts_; }
 
+    // --- how long the scans hold, and the holds of this run ---
+    HoldRules holdRules() const { return holdRules_; }
+    // Takes new rules and keeps them in the store (whole seconds).
+    void setHoldRules(const HoldRules& rules);
+    const ScanHits& hits() const { return hits_; }
+
     // --- channel scan ---
     void Check3_Click();          // "Сканирование по каналам"
     void Check2_Click(int index); // any of the ten channel boxes
@@ -370,6 +377,7 @@ private:
     void startChannelScan();
     void loadSettings();
     void keepLockouts();
+    void endHold();
     bool scanHolds();
     bool skipLockedBandPositions();
     std::int32_t nextRangePosition(std::int32_t position) const;
@@ -382,6 +390,9 @@ private:
     std::int64_t tunedKHz_ = 0;
     int shownChannel_ = 0;
     Lockouts lockouts_;
+    HoldRules holdRules_;
+    ScanHold hold_;
+    ScanHits hits_;
     bool channelScanStopped_ = false;      // "Channel Scan" from its first stop on
     std::uint64_t switchesToTransmit_ = 0; // numbers the transmissions
     SettingsStore& store_;

@@ -5,8 +5,10 @@
 #include "console/console.h"
 #include "domain/numbers.h"
 #include "settings/store_layout.h"
+#include "toolkit/program.h"
 #include "toolkit/prompter.h"
 
+#include <optional>
 #include <string>
 
 namespace volna {
@@ -69,6 +71,7 @@ void Form1::startBandScan() {
 }
 
 void Form1::stopBandScan() {
+    endHold();
     bandScanTimer.setEnabled(false);
     statusLine.caption.clear();
     showScan(Scan::None);
@@ -129,6 +132,7 @@ void Form1::startRangeScan() {
 }
 
 void Form1::stopRangeScan() {
+    endHold();
     rangeScanTimer.setEnabled(false);
     busyIndicator.caption.clear();
     statusLine.caption.clear();
@@ -164,9 +168,31 @@ bool Form1::anyChannelOffReadOut() const {
 bool Form1::scanHolds() {
     if (lockouts_.contains(tunedKHz_)) {
         busyIndicator.caption.clear();
+        endHold();
         return false;
     }
-    return busyTest();
+    const bool busy = busyTest();
+    std::optional<ScanHit> ended;
+    const bool holds = hold_.tick(holdRules_, tunedKHz_, busy, program().now(),
+                                  scan_ == Scan::Channel ? shownChannel_ : 0, ended);
+    if (ended) {
+        hits_.add(*ended);
+    }
+    return holds;
+}
+
+// A hold that a stop or a lockout ends is a hit all the same.
+void Form1::endHold() {
+    if (const std::optional<ScanHit> ended = hold_.end(program().now())) {
+        hits_.add(*ended);
+    }
+}
+
+void Form1::setHoldRules(const HoldRules& rules) {
+    holdRules_ = rules;
+    store_.writeSetting(kSectionProgram, kKeyScanResume,
+                        std::to_string(rules.resumeAfterMs / 1000));
+    store_.writeSetting(kSectionProgram, kKeyScanHang, std::to_string(rules.hangMs / 1000));
 }
 
 // Moves scanPosition past locked-out notches, round the band at most once;
@@ -230,10 +256,10 @@ void Form1::Timer2_Timer() {
 }
 
 bool Form1::lockOutHeld() {
-    const bool held = runningScan() != Scan::None && busyIndicator.caption == kBusy;
-    if (!held || !lockouts_.add(tunedKHz_)) {
+    if (runningScan() == Scan::None || !hold_.holding() || !lockouts_.add(tunedKHz_)) {
         return false;
     }
+    endHold();
     keepLockouts();
     return true;
 }

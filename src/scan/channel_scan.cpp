@@ -78,6 +78,7 @@ void Form1::Command4_Click() {
 }
 
 void Form1::stopChannelScan() {
+    endHold();
     scanList.fill(0);
     busyIndicator.caption.clear();
     channelScanTimer.setEnabled(false);

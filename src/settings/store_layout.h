@@ -18,6 +18,9 @@ inline constexpr std::string_view kSectionProgram = "Program";
 inline constexpr std::string_view kKeyLanguage = "Language";
 // The frequencies the scans pass over, kHz, comma-separated.
 inline constexpr std::string_view kKeyLockouts = "Lockouts";
+// The scans' timed resume and hang time, whole seconds; 0 or missing: off.
+inline constexpr std::string_view kKeyScanResume = "ScanResume";
+inline constexpr std::string_view kKeyScanHang = "ScanHang";
 // The transmit time-out in whole minutes, "0" for none (settings_dialog.h).
 inline constexpr std::string_view kKeyTransmitTimeout = "TransmitTimeout";
 

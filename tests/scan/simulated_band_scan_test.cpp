@@ -123,6 +123,30 @@ TEST_F(SimulatedBandScanTest, LockedOutNotchesArePassedForAnHourAndKeptInTheStor
     EXPECT_EQ(store.readSetting("Program", "Lockouts", "x"), "");
 }
 
+// With a 5 s timed resume the carriers are held once each and passed after,
+// as they are never free; the repeater is held whenever the scan meets it
+// talking. Every hold is a hit.
+TEST_F(SimulatedBandScanTest, ATimedResumeHoldsEachCarrierOnceInAnHour) {
+    form.setHoldRules({5000, 0});
+    EXPECT_EQ(store.readSetting("Program", "ScanResume", ""), "5");
+    program.scroll(form.tuningSlider, 68); // 145700
+    program.click(form.bandScanButton);
+    program.advance(3600 * 1000);
+    std::map<std::int64_t, int> held;
+    for (std::size_t i = 0; i < form.hits().size(); ++i) {
+        ++held[form.hits().newest(i).kHz];
+    }
+    EXPECT_EQ(held, (std::map<std::int64_t, int>{{144800, held[144800]},
+                                                 {145600, held[145600]},
+                                                 {145825, 1},
+                                                 {145850, 1},
+                                                 {145875, 1},
+                                                 {145950, 1}}));
+    EXPECT_GT(held[145600], 10);
+    EXPECT_GT(held[144800], 10);
+    EXPECT_EQ(form.hits().newest(form.hits().size() - 1).signalMs, 5200) << "the first hold";
+}
+
 TEST_F(SimulatedBandScanTest, TheChannelScanPassesALockedOutChannel) {
     program.click(form.channelScanMode);
     program.click(form.channelScanBoxes[1]);
