@@ -1155,5 +1155,73 @@
         <source>Записывает настройки и закрывает окно</source>
         <translation>Saves the settings and closes the window</translation>
     </message>
+    <message>
+        <source>Вернуть</source>
+        <translation>Take back</translation>
+    </message>
+    <message>
+        <source>Вернуть все</source>
+        <translation>Take back all</translation>
+    </message>
+    <message>
+        <source>Ждать ответа, с:</source>
+        <translation>Wait for a reply, s:</translation>
+    </message>
+    <message>
+        <source>Заблокированные частоты:</source>
+        <translation>Locked-out frequencies:</translation>
+    </message>
+    <message>
+        <source>Заблокировать частоту (F9)</source>
+        <translation>Lock out the frequency (F9)</translation>
+    </message>
+    <message>
+        <source>Записано остановок: %1</source>
+        <translation>Hits saved: %1</translation>
+    </message>
+    <message>
+        <source>Остановки сканирования (последние сверху):</source>
+        <translation>Scan hits (newest first):</translation>
+    </message>
+    <message>
+        <source>Продолжать через, с:</source>
+        <translation>Resume after, s:</translation>
+    </message>
+    <message>
+        <source>Сканер</source>
+        <translation>Scanner</translation>
+    </message>
+    <message>
+        <source>Сканер…</source>
+        <translation>Scanner…</translation>
+    </message>
+    <message>
+        <source>Сканирование сейчас не держит частоту: блокировать нечего</source>
+        <translation>No scan holds on a frequency now: nothing to lock out</translation>
+    </message>
+    <message>
+        <source>Сканирование уходит с частоты, на которой сигнал длится дольше; 0 — держать, пока есть сигнал</source>
+        <translation>A scan leaves a frequency whose signal lasts longer; 0: hold while the signal lasts</translation>
+    </message>
+    <message>
+        <source>Сколько сканирование ждёт после пропадания сигнала; 0 — сразу дальше</source>
+        <translation>How long a scan waits after the signal drops; 0: move on at once</translation>
+    </message>
+    <message>
+        <source>Сохранить в CSV… (Ctrl+S)</source>
+        <translation>Save as CSV… (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>Сохранить остановки сканирования</source>
+        <translation>Save the scan hits</translation>
+    </message>
+    <message>
+        <source>Список заблокированных частот полон</source>
+        <translation>The list of locked-out frequencies is full</translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <translation>off</translation>
+    </message>
 </context>
 </TS>

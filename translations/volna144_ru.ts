@@ -647,5 +647,13 @@
         <source>the width &quot;%1&quot; is not a number of kHz from 0 to 10000</source>
         <translation>ширина «%1» — не число кГц от 0 до 10000</translation>
     </message>
+    <message>
+        <source>lock out the frequency a scan holds on</source>
+        <translation>заблокировать частоту, на которой держится сканирование</translation>
+    </message>
+    <message>
+        <source>the scanner: lockouts, resume, hang time and the list of hits</source>
+        <translation>сканер: блокировки, продолжение, ожидание ответа и остановки</translation>
+    </message>
 </context>
 </TS>

@@ -20,6 +20,7 @@
 #include "ui/file_dialog_chooser.h"
 #include "ui/form_view.h"
 #include "ui/rigctld_server.h"
+#include "ui/scanner_window.h"
 #include "ui/side_views.h"
 #include "ui/ui_binding.h"
 #include "ui/wire_window.h"
@@ -260,6 +261,7 @@ void Application::makeBandActivity() {
     activityFeed_ = std::make_unique<BandActivityFeed>(*console_, *activity_);
     bandPicture_ = std::make_unique<BandPicture>(*console_, *activity_);
     console_->openBandActivity = [this] { openBandActivity(); };
+    console_->openScanner = [this] { openScanner(); };
 }
 
 // The band activity's window is made at the first click, placed where it was
@@ -267,8 +269,17 @@ void Application::makeBandActivity() {
 void Application::openBandActivity() {
     if (!bandWindow_) {
         bandWindow_ = std::make_unique<BandActivityWindow>(*bandPicture_, *store_);
+        bandWindow_->openScanner = [this] { openScanner(); };
     }
     bandWindow_->open(consoleWindow_->frameGeometry());
+}
+
+// The scanner's window, made at the first F10 or click on "Сканер…".
+void Application::openScanner() {
+    if (!scannerWindow_) {
+        scannerWindow_ = std::make_unique<ScannerWindow>(*console_, *fileChooser_, prompter_);
+    }
+    scannerWindow_->open();
 }
 
 void Application::watchStopSignals() {

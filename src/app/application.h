@@ -31,6 +31,7 @@ class FileDialogChooser;
 class Form1;
 class FormView;
 class PortLossWatch;
+class ScannerWindow;
 class QSettingsStore;
 class SingleConsole;
 class StderrPrompter;
@@ -66,6 +67,7 @@ private:
 
     void showWireDiagram();
     void openBandActivity();
+    void openScanner();
     void created(Form2& channelEditor) override;
     void created(Form3& addChannelDialog) override;
     void created(Form5& settingsDialog) override;
@@ -98,6 +100,7 @@ private:
     std::unique_ptr<BandActivityFeed> activityFeed_;
     std::unique_ptr<BandPicture> bandPicture_;
     std::unique_ptr<BandActivityWindow> bandWindow_; // made at the first click
+    std::unique_ptr<ScannerWindow> scannerWindow_;   // made at the first F10 or click
     std::unique_ptr<StderrPrompter> standardError_;
     std::unique_ptr<StopSignals> stopSignals_;
 };

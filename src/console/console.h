@@ -307,6 +307,7 @@ public:
     std::function<void(std::int64_t)> openAddChannel; // the add-channel dialog, kHz
     std::function<void()> openBandActivity;           // the band-activity picture
     std::function<void()> openWireDiagram;            // the diagram of the last transfer
+    std::function<void()> openScanner;                // lockouts, hold rules, hits
 
     // --- the synthesizer link ---
     // Receive transfer: slider to position, read-outs, word clocked out.

@@ -9,8 +9,9 @@
 namespace volna {
 
 // What a row does: a click on its control (refused as a click is when the
-// control is disabled or hidden), or the console's typed-frequency input.
-enum class KeyAction { Click, TypeFrequency };
+// control is disabled or hidden), the console's typed-frequency input, the
+// lockout of the frequency a scan holds on, or the scanner window.
+enum class KeyAction { Click, TypeFrequency, LockOut, OpenScanner };
 
 // Where a row's key is heard: anywhere in its window, or only when the focused
 // control leaves the key unused (Enter and Escape: a focused button, label or

@@ -62,6 +62,16 @@ std::vector<std::int32_t> BandPicture::channelColumns() const {
     return columns;
 }
 
+std::vector<std::int32_t> BandPicture::lockedColumns() const {
+    std::vector<std::int32_t> columns;
+    for (const std::int64_t kHz : form_.lockouts().list()) {
+        if (const auto column = activity_.notchOf(static_cast<double>(kHz))) {
+            columns.push_back(*column);
+        }
+    }
+    return columns;
+}
+
 std::string BandPicture::describe(std::int32_t column) const {
     const std::string kHz = std::to_string(std::llround(activity_.frequencyOf(column)));
     const auto busy = activity_.lastBusy(column);

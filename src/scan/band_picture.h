@@ -42,6 +42,8 @@ public:
     // The columns of the stored memory channels inside the band, ascending,
     // each once.
     std::vector<std::int32_t> channelColumns() const;
+    // The columns of the locked-out frequencies inside the band, ascending.
+    std::vector<std::int32_t> lockedColumns() const;
     // The frequency of a column and when it was last busy, for the pointer.
     std::string describe(std::int32_t column) const;
 

@@ -25,6 +25,8 @@ const QColor kBackground(0, 0, 0);
 const QColor kTuned(255, 40, 40);
 const QColor kChannel(255, 220, 0);
 const QColor kText(0, 230, 0);
+const QColor kLocked(150, 150, 150);
+constexpr const char* kScannerButton = "Сканер…";
 
 // Black-green for a quiet notch up to full green for one busy at every test.
 QColor columnColour(double brightness) {
@@ -53,6 +55,23 @@ BandActivityWindow::BandActivityWindow(BandPicture& picture, SettingsStore& stor
     setCursor(Qt::PointingHandCursor);
     redraw_.setInterval(kRedrawMs);
     connect(&redraw_, &QTimer::timeout, this, [this] { update(); });
+    scanner_ = new QPushButton(shown(kScannerButton), this);
+    scanner_->setAccessibleName(shown(kScannerButton));
+    scanner_->setCursor(Qt::ArrowCursor);
+    connect(scanner_, &QPushButton::clicked, this, [this] {
+        if (openScanner) {
+            openScanner();
+        }
+    });
+}
+
+// "Сканер…" at the right end of the line under the scale.
+void BandActivityWindow::resizeEvent(QResizeEvent* event) {
+    const QSize size = scanner_->sizeHint();
+    scanner_->setGeometry(width() - kMargin - size.width(),
+                          height() - kMargin - kLineHeight + (kLineHeight - size.height()) / 2,
+                          size.width(), size.height());
+    QWidget::resizeEvent(event);
 }
 
 void BandActivityWindow::open(const QRect& below) {
@@ -123,8 +142,9 @@ void BandActivityWindow::drawStrip(QPainter& painter, const QRect& strip) const 
     }
 }
 
-// The memory channels as yellow ticks under the strip, the tuned frequency as
-// a red line through it.
+// The memory channels as yellow ticks under the strip, the locked-out
+// frequencies as grey bars over its top, the tuned frequency as a red line
+// through it.
 void BandActivityWindow::drawMarks(QPainter& painter, const QRect& strip) const {
     const std::int32_t count = picture_.columnCount();
     auto middle = [&](std::int32_t column) {
@@ -134,6 +154,10 @@ void BandActivityWindow::drawMarks(QPainter& painter, const QRect& strip) const 
     for (const std::int32_t column : picture_.channelColumns()) {
         const int x = middle(column);
         painter.fillRect(x - 1, strip.bottom() + 2, 3, 8, kChannel);
+    }
+    for (const std::int32_t column : picture_.lockedColumns()) {
+        const auto [first, next] = columnPixels(column, strip.width(), count);
+        painter.fillRect(strip.left() + first, strip.top(), std::max(next - first, 3), 8, kLocked);
     }
     if (const auto tuned = picture_.tunedColumn()) {
         painter.fillRect(middle(*tuned) - 1, strip.top() - 4, 3, strip.height() + 8, kTuned);
@@ -194,6 +218,10 @@ void BandActivityWindow::mousePressEvent(QMouseEvent* event) {
 void BandActivityWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         close();
+        return;
+    }
+    if (event->key() == Qt::Key_F10 && openScanner) {
+        openScanner();
         return;
     }
     QWidget::keyPressEvent(event);

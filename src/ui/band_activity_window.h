@@ -9,9 +9,11 @@
 // It is not one of the program's forms: bringing it to the front is not an
 // activation of the console.
 
+#include <QPushButton>
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -34,6 +36,8 @@ public:
     void keepPlace();
     // The strip's area inside the window, pixels (for the tests' image checks).
     QRect stripArea() const;
+    // Opens the scanner's window: "Сканер…" at the bottom right, or F10.
+    std::function<void()> openScanner;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -42,6 +46,7 @@ protected:
     void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override; // Escape closes the window
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
@@ -54,6 +59,7 @@ private:
     BandPicture& picture_;
     SettingsStore& store_;
     QTimer redraw_;
+    QPushButton* scanner_ = nullptr;
     bool placed_ = false;
     std::string line_;               // under the strip: the pointer's column or a refusal
     std::optional<int> hoverColumn_; // the column under the pointer

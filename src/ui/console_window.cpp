@@ -133,6 +133,10 @@ ConsoleWindow::ConsoleWindow(Form1& console)
     keyAction = [this](KeyAction action) {
         if (action == KeyAction::TypeFrequency) {
             typeFrequency();
+        } else if (action == KeyAction::LockOut) {
+            console_.program().runEvent([this] { console_.lockOutHeld(); });
+        } else if (action == KeyAction::OpenScanner && console_.openScanner) {
+            console_.openScanner();
         }
     };
     render();
