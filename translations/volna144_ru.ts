@@ -652,8 +652,8 @@
         <translation>заблокировать частоту, на которой держится сканирование</translation>
     </message>
     <message>
-        <source>the scanner: lockouts, resume, hang time and the list of hits</source>
-        <translation>сканер: блокировки, продолжение, ожидание ответа и остановки</translation>
+        <source>the scanner: lockouts, resume, hang time, hits</source>
+        <translation>сканер: блокировки, продолжение, ожидание, остановки</translation>
     </message>
 </context>
 </TS>
