@@ -60,6 +60,22 @@ TEST_F(SimulatedBandScanTest, TheRepeaterHoldsTheScanOnlyWhileItTalks) {
     EXPECT_LE(program.now(), 40800);
 }
 
+TEST_F(SimulatedBandScanTest, AHangTimeWaitsForTheReplyAfterTheRepeaterDrops) {
+    form.setHoldRules({0, 3000});
+    program.scroll(form.tuningSlider, 60);
+    program.advance(25000 - program.now());
+    program.click(form.bandScanButton);
+    while (program.now() < 60000 && form.readOut.caption != "145625") {
+        ticks(1);
+    }
+    EXPECT_GE(program.now(), 43000) << "talked until 40 s, then 3 s for a reply";
+    EXPECT_LE(program.now(), 43800);
+    const ScanHit& hit = form.hits().newest(0);
+    EXPECT_EQ(hit.kHz, 145600);
+    EXPECT_GE(hit.startMs + hit.signalMs, 40000) << "the signal's end, not the hang's";
+    EXPECT_LT(hit.startMs + hit.signalMs, 40400);
+}
+
 TEST_F(SimulatedBandScanTest, TheChannelScanStopsOnTheRepeatersChannel) {
     program.click(form.channelScanMode);
     program.click(form.channelScanBoxes[1]);

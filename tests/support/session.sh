@@ -75,17 +75,19 @@ full_library() {
     for n in $(seq 100); do echo "\$$n=$((145000 + 25 * n)) - 145000 - entry $n of a full library"; done
 }
 
-# The divider of the last complete word on the port trace $trace: a word
-# starts when the frame line rises, each rising clock samples the data line
-# (least significant bit first), and the falling frame line ends it.
-last_divider() {
+# The divider of every complete word on the port trace $trace, one a line: a
+# word starts when the frame line rises, each rising clock samples the data
+# line (least significant bit first), and the falling frame line ends it.
+dividers() {
     awk '$1 == "out" { v = $3
             if ((v % 2) && !(prev % 2)) { n = 0; word = 0 }
             if ((int(v / 2) % 2) && !(int(prev / 2) % 2)) { if (int(v / 4) % 2 && n < 14) word += 2 ^ n; n++ }
-            if (!(v % 2) && (prev % 2)) { done = word }
-            prev = v }
-        END { print done }' "$trace"
+            if (!(v % 2) && (prev % 2)) print word
+            prev = v }' "$trace"
 }
+
+# The divider of the last complete word on the port trace $trace.
+last_divider() { dividers | tail -n 1; }
 
 # The value last written to the data register.
 last_write() { grep '^out 888' "$trace" | tail -n 1 | cut -d' ' -f3; }

@@ -23,15 +23,6 @@ start() {
 }
 ask() { printf '%s\n' "$1" >&3 && read -r -t 2 line <&3 && printf '%s' "${line%$'\r'}"; }
 stop() { kill -TERM "$pid"; wait_exit "$pid" || fail "SIGTERM did not end the program"; exec 3>&-; }
-# The divider of every complete word on the trace, as last_divider reads one.
-dividers() {
-    awk '$1 == "out" { v = $3
-            if ((v % 2) && !(prev % 2)) { n = 0; word = 0 }
-            if ((int(v / 2) % 2) && !(int(prev / 2) % 2)) { if (int(v / 4) % 2 && n < 14) word += 2 ^ n; n++ }
-            if (!(v % 2) && (prev % 2)) print word
-            prev = v }' "$trace"
-}
-
 start
 click_in "$console" 9120 1320 615 615 # "Scan": up from 145800 to the beacon
 sleep 1
