@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the band-activity picture costs: one busy test recorded (what every scan
 // step pays, whether the window is open or not) and one frame's brightness for
 // a strip 800 pixels wide (what an open window pays four times a second), on

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # CPU of the real program under Xvfb during a whole-band scan at a 1 ms
 # interval (simulated radio, busy 50 ms every 2 s), with the band-activity
 # window closed and open in turn: ten-second phases alternating, each printed,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Two figures of the real program under Xvfb with the simulated radio:
 #  - start-up: from launch to the last write of the first word on the port trace;
 #  - idle CPU: CPU time used over 30 s with the console open and untouched.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A port for the benchmarks that only adds up what is written and slept, so a
 // measurement sees the cost of the code above the port and nothing below.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Resident memory of the real program over a long whole-band scan at a 1 ms
 # interval on the simulated radio, under Xvfb: the figure before the scan, then
 # every 10 s, and the growth at the end, with the words the radio received.

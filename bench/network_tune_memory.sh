@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Resident memory of the real program (under Xvfb, simulated radio) before and
 # after many network tunes on one rigctld connection, each one a retune.
 # Usage: bench/network_tune_memory.sh [build/volna144] [TUNES, default 180000]

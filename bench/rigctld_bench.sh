@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Round trips of "f" (read the frequency) and "F" (tune, alternating between two
 # frequencies so that every one retunes) over loopback, on one connection, with
 # the same client against this program (under Xvfb, simulated radio) and against

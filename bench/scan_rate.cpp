@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The highest rate of the whole-band scan: the real console window and its Qt
 // event loop (offscreen), the simulated radio, every scan speed at 1 ms, both
 // delays 0. Prints the retunes per second over a few seconds of scanning, and

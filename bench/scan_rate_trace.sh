@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Retunes a second of the real program's whole-band scan at a 1 ms interval,
 # under Xvfb with the real console window, the simulated radio and the port
 # trace on. Each run scans for a few seconds; a retune is a control word on the

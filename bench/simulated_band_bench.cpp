@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the simulated band adds to a scan tick's busy test: a status read of
 // the simulated radio tuned by a word, silent, with the built-in band, and
 // with a band file's most signals, on a clock that moves 1 ms a read.

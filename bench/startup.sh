@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up of the console against a bare Qt window of the same size with one
 # label, under Xvfb, in one run: the two are launched alternately, 7 pairs,
 # each timed by map_time from its launch to the mapping of its window (the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The first-run initialisation on the real store file: 142 keys written and
 // synced once, in a fresh temporary XDG_CONFIG_HOME for every run.
 // Run: build/bench/store_bench

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Kills the real program (under Xvfb, simulated radio) with SIGKILL at random
 # moments of tune-and-exit cycles and checks the store file after each one: it
 # must parse whole, keep every channel and library entry, and hold the last

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How much the receive transfer costs beyond its port writes: sent1 on a port
 // that only counts, both delays 0, against a bare loop making the same writes
 // and sleeps on the same port. Run: build/bench/transfer_bench

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What showing a text costs at the Qt edge with the English translation
 // installed: a caption found whole, a text filled from a template, the
 // read-out's number that no entry matches (looked up at every change of a

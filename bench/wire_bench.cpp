@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the wire recorder adds to a transfer and what a paint of the wire
 // diagram costs in building its model: clockOutWord on a port that only
 // counts, bare, through the recorder with nobody listening (the diagram

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # CPU of the real program under Xvfb with the simulated radio during a
 # whole-band scan at a 1 ms interval: 10 s with the wire diagram closed, then
 # 10 s with it open (it redraws after every transfer), then 10 s after it is

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Where `cmake --install` puts the program and the files that make it a
 # desktop program (menu entry, icon, AppStream record, manual page, README),
 # and the Debian package CPack builds from the same rules (scripts/package).

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The English translation: lrelease turns translations/volna144_en.ts (the
 # source, kept by hand: the core's texts are plain literals that lupdate does
 # not see) into a .qm compiled into volna_ui's resources as

@@ -655,5 +655,17 @@
         <source>the scanner: lockouts, resume, hang time, hits</source>
         <translation>сканер: блокировки, продолжение, ожидание, остановки</translation>
     </message>
+    <message>
+        <source>Copyright 2026 The VOLNA144 developers.</source>
+        <translation>© 2026 разработчики VOLNA144.</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later</source>
+        <translation>Свободная программа под лицензией GNU General Public License версии 3 или</translation>
+    </message>
+    <message>
+        <source>(GPL-3.0-or-later): you may change and share it; it comes with no warranty.</source>
+        <translation>более поздней (GPL-3.0-or-later): изменяйте и распространяйте; без гарантий.</translation>
+    </message>
 </context>
 </TS>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick of start-up: the least a Qt Widgets program does to put a
 // window of the console's client size on screen, one label in it.
 

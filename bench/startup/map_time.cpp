@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times a program from its launch to the mapping of its first top-level
 // window: watches the root window's substructure (a bare X server, no window
 // manager, so a top-level window is a child of the root), starts the program,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The console program once its command line is read: takes the store for this
 // console, opens the port and the store, makes the console with its window,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // --export-csv and --import-csv: a list moved between the settings store and
 // a CHIRP CSV file without any window, for scripts. The store is the one the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One entry of --help: an option or a key, then what it does from the help
 // column, broken at blanks to stay within 80 columns in any language.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One program at a time on a settings store: an exclusive flock(2) on a lock
 // file next to the store, kept open for the life of the holder. The kernel

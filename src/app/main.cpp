@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // volna144: the console of the VHF radio. Reads the command line, answers
 // --help and --version, runs a CSV export or import without a window when
 // asked for one, or else makes the application (app/application.h), which
@@ -30,6 +31,11 @@ namespace {
 
 using namespace volna;
 
+constexpr const char* kLicenceNotice =
+    "Copyright 2026 The VOLNA144 developers.\n"
+    "Free software under the GNU General Public License, version 3 or later\n"
+    "(GPL-3.0-or-later): you may change and share it; it comes with no warranty.";
+
 // The refusal or the --help text in the language chosen: a QCoreApplication
 // carries the translation for as long as it is printed.
 void printAnswer(const Options& options, const PortTable& ports, std::optional<Language> language,
@@ -50,6 +56,15 @@ void printAnswer(const Options& options, const PortTable& ports, std::optional<L
     std::fprintf(stderr, "volna144: %s\n\n%s", refusal.c_str(), help.c_str());
 }
 
+// The version on its own line (scripts read it), then the licence in the
+// language chosen.
+void printVersion(std::optional<Language> language, int argc, char** argv) {
+    const QCoreApplication app(argc, argv);
+    LanguageSwitch languages;
+    languages.speak(language.value_or(Language::Russian));
+    std::printf("volna144 %s\n%s\n", VOLNA144_VERSION, shown(kLicenceNotice).toStdString().c_str());
+}
+
 // What the command line settles before any window opens: a refusal (2),
 // --help or --version (0). -1 when the program goes on. Before any store is
 // read the language is the one --lang asks for, else Russian.
@@ -60,7 +75,7 @@ int answerCommandLine(const Options& options, const PortTable& ports,
         return options.error.empty() ? 0 : 2;
     }
     if (options.version) {
-        std::printf("volna144 %s\n", VOLNA144_VERSION);
+        printVersion(languageAsked(arguments), argc, argv);
         return 0;
     }
     return -1;

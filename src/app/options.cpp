@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/options.h"
 
 #include "app/shortcut_help.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command line of volna144: which port drives the radio (a name from the
 // port table), network rig control, the language, a CSV export or import run without any

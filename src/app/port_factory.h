@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The table of port back ends this build knows, and what the command line and
 // the start-up do with it: the spellings --port= accepts and their help, and

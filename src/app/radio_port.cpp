@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/radio_port.h"
 
 #include "synth/simulated_radio.h"

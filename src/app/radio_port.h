@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The port the console drives: the back end the options chose, which can be
 // swapped for the simulated radio when its hardware is lost, the recorder of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/shortcut_help.h"
 
 #include "app/help_line.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The keyboard section of --help, written from the keyboard map
 // (console/keyboard_shortcuts.h) so that the help and the keys never differ.

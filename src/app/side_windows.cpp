@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/side_windows.h"
 
 #include "channels/add_channel.h"

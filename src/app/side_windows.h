@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's side windows: the channel editor, the add-channel dialog, the
 // settings dialog and the channel library. Each is created the first time it

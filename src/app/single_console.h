@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One console per settings store. The first start takes the store's lock
 // (app/instance_lock.h) and listens on a local socket named after the store;

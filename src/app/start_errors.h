@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What ends the program at its start, said where the operator sees it: a
 // missing display in one line on standard error instead of Qt's abort, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/stop_signals.h"
 
 #include "synth/transmit_line_guard.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Turns SIGINT and SIGTERM into a call on the event loop. The signal handler
 // only writes one byte to a socket pair; a socket notifier on the other end

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Syncs the store after every event, except while the console starts: the
 // start's writes are synced by open() once the window is on its way to the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The add-channel dialog: the proposal at every activation, the slider that
 // sets the transmit frequency, and "Сохранить и выйти" with its checks, the
 // duplicate question and the write-back of all ten channels.

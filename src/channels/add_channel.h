@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The add-channel dialog Form3 and its working copy of the ten channels.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel editor: the fill at every activation, the five checks of
 // "Записать и выйти" with the write-back of all thirty values, the buttons
 // that empty boxes or leave without storing, and the CSV import and export

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The channel editor Form2, the texts it shares with the add-channel dialog,
 // and the CSV buttons it shares with the library window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel library: filling both lists from the store, the copy, delete and
 // search buttons, and writing both lists back in list order.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The channel library Form6: the memory channels beside a library of up to 100 entries, copying
 // and deleting between them, the search by receive frequency and writing both lists back. Talks

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ten memory channels and the channel library as CHIRP CSV files, the
 // common interchange format of radio programming tools: rows written from the

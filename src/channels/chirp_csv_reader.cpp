@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CHIRP CSV read back into the channels' texts: a record reader that walks
 // the text one row at a time, and the checks each row goes through, in the
 // channel windows' words, before it becomes an entry.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CHIRP CSV written from the channels' texts: the current header and one row
 // per filled entry, frequencies in MHz and the transmit frequency as a
 // repeater shift or a split.

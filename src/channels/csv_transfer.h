@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The store side of moving the memory channels and the library to and from
 // CHIRP CSV files: the entries and the band read from the settings store for

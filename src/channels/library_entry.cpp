@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "channels/library_entry.h"
 
 #include "domain/numbers.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The text of a channel as the library window lists it and as "Library" keeps
 // it: receive, " - ", transmit, " - ", comment. Free functions, no store and no

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ten channel buttons, stepping with "<-" and "->", and "Добавить канал".
 // A channel button records its channel as current first, then tunes it; the
 // two step buttons follow different rules from "NONE" and wrap around.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel indicator: channelIndicator names the memory channel whose receive
 // frequency is on the read-out ("NONE" when there is none) and statusLine shows its
 // comment. indicatorTimer keeps it in step; it also runs right after every event, so

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The console's life: start-up, the reload at every activation, the tooltips
 // and comments of the channels, "Exit", and the lower panel.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The operator console Form1: the console state shared by tuning, channels,
 // transmit and scanning, the controls of the main window, and their handlers.

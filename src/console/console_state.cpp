@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The console's state as values: receive or transmit, the scan that runs, the
 // tuned frequency and the channel on the indicator. Each setter keeps its
 // value and draws the captions that show it; nothing reads a caption back.

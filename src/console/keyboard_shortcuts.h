@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's keyboard map in one table: each row is a key, the window it
 // works in and what it does there, as a click on one of that window's

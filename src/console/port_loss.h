@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the console does when its port loses the hardware (an adapter unplugged
 // while the program runs): the operator is told once, in a box, and the console

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The console's two transfers: every retune ends here. Each has the
 // synthesizer link build and clock out the control word for the slider's
 // position, and shows it and the frequencies on the console.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The transmit switch transmitSwitch. The console's mode says whether it
 // transmits; the switch's caption names the mode the next click switches to
 // ("TX" while receiving, "RX" while transmitting); the tick is never read. Going to transmit raises

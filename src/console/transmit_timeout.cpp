@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The transmit time-out: every transmission, the operator's or a network
 // client's, ends once it has lasted the limit the operator set in "Config"
 // (whole minutes; 0: no limit), as a radio's time-out timer ends it, so that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tuning: the slider and the three step options. Each ends in the receive
 // transfer; the slider's scroll handler runs only for the operator's moves.
 

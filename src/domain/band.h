@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tuning band as a value: its edges, the synthesizer raster and the number
 // of rasters per slider notch, with the arithmetic between frequencies and

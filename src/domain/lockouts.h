@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The frequencies the scans pass over: each locked out by the operator while
 // a scan held on it, kept until taken back. A value: the console keeps one,

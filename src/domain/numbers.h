@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one way the program turns texts into numbers and numbers into texts:
 // every frequency, interval and delay read from the store, a text box or a

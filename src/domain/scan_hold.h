@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How long a scan stays on a frequency where it found a signal, tick by tick:
 // while the signal lasts (the default), or until a timed resume moves it on

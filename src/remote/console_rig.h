@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The radio as a network client sees it, built on the console Form1: every change
 // goes through the Program as the operator's own slider move or switch click, so

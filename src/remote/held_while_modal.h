@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The console's rig as network clients reach it: while a message box is open
 // the operator cannot touch the console and the handler that opened the box

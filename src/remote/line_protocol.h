@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The framing every line-based network protocol shares: a client's bytes are
 // cut into lines, each complete line goes to the protocol's own answerLine, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands of the rigctld protocol: what each asks of the radio and
 // answers. The radio has one VFO, FM only, no split and no way to switch
 // itself off; where a client asks for more, the answer is rigctld's own

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The commands of the rigctld protocol this radio answers, each as what it
 // asks of the RigControl and what it answers, before the answer is put in the

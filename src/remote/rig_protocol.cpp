@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rigctld text protocol: the two reply forms around the answers of
 // rig_commands. Plain replies give a read's values one per line and a
 // setting's "RPRT n"; the extended form ("+", or ";" "|" "," for one line)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Network rig control in the text protocol of Hamlib's rigctld (the "NET rigctl"
 // model): bytes from one client in, the replies to write back out. No sockets

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The network clients of the radio, one session each, without sockets: the
 // bounded table of sessions, which one keyed which transmission, and the rule

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the scans found on the band: every busy test of every scan, kept as
 // counts in a fixed grid of notches by time bins, and the queries a picture of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the band-activity window shows and does, worked out from the console
 // and the activity the scans recorded: the brightness of each column, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two band scans run by "Scan": the whole band from the slider's position
 // upwards and round again, or the notches between the "от" and "до" limits.
 // Each tick reads the busy signal first and holds while the receiver is busy.

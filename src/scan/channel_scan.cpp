@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel scan: in channel-scan mode the ten boxes take the place of the
 // channel buttons, and "Channel scan" visits the ticked stored channels one per
 // tick, always at the 25 kHz step, holding while the receiver is busy.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The hits of a run as a CSV file for the morning after: UTF-8, one hold a
 // row, oldest first, its start as an ISO 8601 local time with its offset.

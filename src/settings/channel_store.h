@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one way to the memory channels and the channel library in the settings
 // store: it alone knows the three channel sections, "Library" and the "$n" slot

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The first-run initialisation of the settings store: on a store that has never
 // been initialised it asks the operator for leave, then fills every section with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The language the program speaks: Russian, the language of its own texts,
 // or English through the translation. The choice given on the command line is

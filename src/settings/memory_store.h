@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A settings store held in memory, for tests and for a run whose store file
 // cannot be written. Names match without regard to ASCII case and keep the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog: filling the boxes from the store, the no-change test,
 // the checks in their order, and the writes that end a save; and the transmit
 // time-out beside them.

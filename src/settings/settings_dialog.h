@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings dialog Form5: edits the nine values of "Settings" (band, offsets,
 // scan speeds, transfer delays), checks them, writes them as typed and raises

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The per-user key/value store that holds everything outliving a run: settings,
 // the ten memory channels, the library and the flags. Section and key names are

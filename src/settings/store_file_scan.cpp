@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/store_file_scan.h"
 
 #include "toolkit/text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Sorts the lines of a settings store file into those an INI reader can take
 // whole and those it would misread: a broken section header, a line without

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The text of the settings store file for a set of values, in the INI dialect
 // the store is read back with (QSettings' own): sections in the order they

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The names under which the program keeps its flags and settings in the
 // settings store: the two sections and their keys. The channel sections and the

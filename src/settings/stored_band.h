@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The band as the store holds it, read one way for every window that checks a
 // frequency against it (the console, the channel editor, the add-channel

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the program's own extra windows were last left on the screen, kept in
 // a section of the store that belongs to the program alone (the shared

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The synthesizer's 24-bit control word: the divider of a tuning position, the
 // word's bit positions and its text, and the serial transfer that clocks the

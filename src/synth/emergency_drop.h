@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How to put 0 on the data register when ordinary code may no longer run: a
 // short, fixed list of plain system calls (a ppdev ioctl, a line in the port

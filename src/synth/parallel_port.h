@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The parallel port as the synthesizer link sees it: a byte written to the data
 // register, a byte read from the status register, and a millisecond sleep that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which pins of an adapter carry the synthesizer's lines, for the back ends
 // that are not a parallel port (an FTDI chip's bit-bang pins, GPIO lines): the

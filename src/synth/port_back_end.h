@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One way to reach the radio's port, as the command line and the start-up see
 // it: the name written after --port=, whether it exists on this machine, how to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Wraps a parallel port and writes every operation that passes through it to a
 // file, one line each ("out 888 5", "in 889 0", "sleep 0"), so a person wiring

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The band the simulated radio listens to: signals, each with a frequency, a
 // width and a pattern in time, and whether one of them is heard at a tuned

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A radio on a simulated parallel port, for running without hardware and for
 // tests. For tests it records every port operation in order; the program keeps

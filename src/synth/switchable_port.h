@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The port the console drives, which can be moved from hardware that was lost
 // (an adapter unplugged) onto the simulated radio while the program runs. Until

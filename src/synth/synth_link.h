@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The synthesizer link: the one way from a tuning position to the radio. It
 // owns the port, the data register as this program last left it, the delays

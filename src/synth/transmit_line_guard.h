@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Drops the transmit line however the process ends while it is armed: on every
 // signal whose default action ends the process (SIGHUP, SIGQUIT, SIGABRT,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The timing diagram of one recorded transfer: the frame, clock, data and
 // transmit lines as level segments on a time axis, the clock pulses with their

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Wraps a parallel port and keeps the data-register writes and the sleeps of the
 // last transfer (one outermost beginBatch()..endBatch()), so the wire diagram

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The controls of a window as plain values: what the operator sees (caption,
 // text, enabled, visible, tooltip) and the handler a click runs. The Qt layer

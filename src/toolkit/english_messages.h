@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the program says in English before any translation: why a port did
 // not open or was lost, the back ends' lines of --help, and the troubles of a

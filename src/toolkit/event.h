@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An event that any number of listeners subscribe to, and the subscription
 // that ends a listener's part: it unsubscribes when destroyed. A listener may

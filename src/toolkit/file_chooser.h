@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The file dialog a window uses to ask the operator which file to read or to
 // write. The real one is the platform's file dialog (ui/); tests use a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Counts in sentences. A text may carry plural groups, "{row|rows}" with the
 // English forms (one, other) or "{строка|строки|строк}" with the Russian ones

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program object: its windows, which of them is shown and active, the
 // operator's input, and the timers. It makes the platform's event semantics

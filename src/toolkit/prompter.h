@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The modal message box every window uses to tell the operator something or to
 // ask a Yes/No question. The real one is a QMessageBox (ui/); tests use a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text helpers, byte by byte over std::string_view.
 
 #include "toolkit/text.h"

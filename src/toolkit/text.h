@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small helpers over the program's texts, UTF-8 in std::string: blanks cut
 // off, digits recognised, characters counted and taken. Used by the controls,

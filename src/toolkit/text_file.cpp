@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and the atomic writing of whole text files with POSIX calls, the
 // errno text of a failure kept for the operator's message.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whole files, the one way the program reads and replaces them: the settings
 // store, the CSV command and the windows' import and export. A file is read at

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Texts with a number or a name inside a sentence: each is one whole template
 // with numbered places (%1..%9), filled by fillText. The table lists every

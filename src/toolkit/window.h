@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A window of the program as a form model: caption, shown, enabled, height,
 // its controls and timers, and the event procedures the Program runs on it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a screen reader says about the controls of a window: an accessible
 // name and description for each control, in the program's language, from one

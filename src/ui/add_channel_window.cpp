@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/add_channel_window.h"
 
 #include "channels/add_channel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The band-activity picture in a window of its own: a strip across the band,
 // one column per notch, lit by how busy the scans found it lately, the tuned

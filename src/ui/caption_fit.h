@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Captions that fit their controls whatever font the system has: a face wider
 // than the one a window was laid out for gets a smaller size, never a clipped

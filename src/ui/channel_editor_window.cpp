@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/channel_editor_window.h"
 
 #include "channels/channel_editor.h"

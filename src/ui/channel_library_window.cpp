@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/channel_library_window.h"
 
 #include "channels/channel_library.h"

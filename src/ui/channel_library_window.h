@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The channel library drawn: the memory channels and the library side by side
 // with the copy buttons between them and a delete button under each, the

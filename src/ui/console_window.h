@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The console window: the black display panel with its LCD-style
 // read-outs on the left, the step options and channel buttons in the middle,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The widget of one control and how it is bound: one adapter per kind of
 // control makes the widget, forwards the operator's input on it to the Program

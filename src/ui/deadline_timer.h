@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A repeating timer for the models' timers that keeps its interval to the
 // microsecond. Each timeout is due one interval after the previous one was

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/file_dialog_chooser.h"
 
 #include "ui/translate.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The operator's file choice as the platform's file dialog (QFileDialog): a
 // modal dialog over the active window, the program's CSV filter first, and an

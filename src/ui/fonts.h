@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The display fonts of the console. Each names the LCD-style or classic face
 // the windows are laid out for and falls back to a readable face of the system when it

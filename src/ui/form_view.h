@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A window of the program drawn from its form model: one widget per control,
 // named as the control, placed where its window's layout table puts it, and redrawn from the

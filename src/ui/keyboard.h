@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The keyboard map of console/keyboard_shortcuts.h put on a window's view: the
 // shortcuts heard anywhere in the window, and Enter and Escape when the focused

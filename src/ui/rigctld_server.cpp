@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/rigctld_server.h"
 
 #include "remote/rig_protocol.h"

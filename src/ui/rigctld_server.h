@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The TCP side of network rig control, on the program's one event thread: it
 // accepts, reads, writes and closes connections for RigSessions, which holds

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The scanner's window: the timed resume and the hang time, the lockout of
 // the frequency a scan holds on with the list of locked-out frequencies (each

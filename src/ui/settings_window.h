@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings dialog window: inside the frame "Настройки:" the band
 // and offsets, the scan speeds and the transfer delays, each in its own frame

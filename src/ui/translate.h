@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's texts in the language it speaks. The core keeps its Russian
 // texts; here, at the edge to Qt, a text is looked up whole in the installed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs the program's form models on Qt's event loop: redraws every window
 // after each event (after a timer's tick or a client's request at most once a

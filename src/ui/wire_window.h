@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The wire diagram window: draws the last transfer the wire recorder kept as a
 // timing diagram of the frame, clock, data and transmit lines, with the bit

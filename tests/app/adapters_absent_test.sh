@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program on a machine without an FTDI adapter or GPIO chip (as CI's):
 # each named adapter port, and bad pins, end the start with the reason on
 # standard error and exit status 1, through the real libraries; auto says why

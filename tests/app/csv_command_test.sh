@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program's --export-csv and --import-csv on a store in a temporary
 # XDG_CONFIG_HOME, with no display: a round trip of the channels and the
 # library through files, the dry run and --yes, refused rows, and every bad

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lock of one console per settings store, on real files (that a killed
 // holder's lock is taken at once shows in the single-console Xvfb test).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line: the port back ends, network rig control, the CSV export
 // and import, and refusals.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The port table: what auto picks, what a named port opens, and the texts
 // drawn from the table, with back ends made up for the purpose.
 

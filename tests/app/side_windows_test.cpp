@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ways between the console and its side windows: "Config", "Channel",
 // "Добавить канал" and "Библиотека", each window created once, and the
 // console taking over what they store at its next activation.

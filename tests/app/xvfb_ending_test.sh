@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # However the real program ends while the transmitter is keyed, the last write
 # on the port trace drops the transmit line: a hang-up (the terminal closed),
 # the signals whose default action ends a process, SIGTERM while the event

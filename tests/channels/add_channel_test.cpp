@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The add-channel dialog in front of the console: the proposal at activation,
 // the transmit slider, the checks with the duplicate question, the first free
 // slot and the write-back of all ten channels.

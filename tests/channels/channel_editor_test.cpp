@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel editor in front of the console: the fill at activation, the five
 // checks in their order, the write-back as typed, and what the console makes
 // of it at its next activation.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel library as the operator uses it: opened from another window,
 // copying, deleting, searching, writing both lists and closing, against the
 // in-memory store and the scripted prompter.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two halves of the check against CHIRP's own CSV driver, run by
 // chirp_csv_reference_test.py with VOLNA_CHIRP_CSV_DIR set (skipped without
 // it): the export of a fixed set of entries with what CHIRP must read from

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The CSV export read by CHIRP's own CSV driver, and what that driver writes
 back read by the import. Usage: chirp_csv_reference_test.py CORE_TESTS.
 Exits 77 (skipped) where the Debian package chirp is not installed."""

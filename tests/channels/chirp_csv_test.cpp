@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Channels and library entries to CHIRP CSV rows and back: the row each kind
 // of entry becomes, the faults each kind of bad row gives, the files that are
 // not CHIRP CSV at all, a huge file, and a round trip of full lists.

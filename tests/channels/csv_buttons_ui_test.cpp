@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The CSV buttons of the channel editor and the library as the operator uses
 // them: a scripted file dialog and the scripted prompter around the real
 // windows, the in-memory store, and real files in a temporary folder.

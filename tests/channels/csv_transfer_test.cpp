@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moving the channels and the library between the settings store and CHIRP
 // CSV: what an export reads, what an import plans, and what it writes.
 

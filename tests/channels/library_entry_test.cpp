@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entry text of a channel and its split back into the three stored texts.
 
 #include "channels/library_entry.h"

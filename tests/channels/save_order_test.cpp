@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two channel windows open at once, each holding the channels it read when it
 // was last activated: a click on one window's save that comes before its next
 // activation must not write that older copy over what the other window saved.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Channel buttons, "<-" and "->", "Добавить канал" and the channel indicator.
 
 #include "support/console_fixture.h"

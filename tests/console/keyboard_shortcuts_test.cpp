@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard map: no stray key reaches the transmitter, no key means two
 // things in one window, every row names a control its window has, and Enter
 // and Escape find the row for the focused control first.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The console when its port loses the hardware while it runs: one box, then
 // the simulated radio only if the operator says so, else the program ends;
 // never a silent switch, and never a second box.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up, re-activation and exit of the console, driven through the
 // simulated radio, the in-memory store and the scripted prompter.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The transmit switch: the port sequence both ways, the transmit frequency of
 // a channel, the locked controls, and the refusals that keep the transmitter
 // off the air outside the band.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The slider and the step options: maxima, the retune to the lower boundary,
 // rounding of the slider's range, and what each leaves alone.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A frequency typed from the keyboard: what reads as kHz or MHz, what is
 // refused and with which box, and that a tune goes the way of a slider drag,
 // leaving the memory channel as a drag does.

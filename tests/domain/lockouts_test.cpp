@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The locked-out frequencies as the store keeps them: ascending, each once,
 // at most Lockouts::kMost, anything else in a damaged text passed over.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scans' holds tick by tick (400 ms apart): while the signal lasts, a
 // timed resume that passes the frequency until it has been free once, a hang
 // time restarted by the signal's return, and the hits they leave.

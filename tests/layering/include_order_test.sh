@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The folder order holds for the sources, and the check refuses a tree where
 # one file includes against it.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build in BUILD_DIR into a temporary prefix and checks every
 # file a desktop installation needs, validates the menu entry, the AppStream
 # record and the manual page, then builds the Debian package from the same
@@ -79,7 +80,9 @@ check_installed() {
     for file in "${installed[@]}"; do
         [ -s "$prefix/$file" ] || fail "cmake --install did not install $file"
     done
-    version=$("$prefix/bin/volna144" --version) || fail "volna144 --version failed"
+    version=$("$prefix/bin/volna144" --version --lang=en) || fail "volna144 --version failed"
+    grep -q 'GPL-3.0-or-later' <<<"$version" || fail "--version names no licence"
+    version=$(head -n 1 <<<"$version")
     version=${version#volna144 }
     grep -q "<release version=\"$version\"" "$prefix/share/metainfo/$app_id.metainfo.xml" ||
         fail "the metainfo record has no release $version"

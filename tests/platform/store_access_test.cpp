@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The store file when it cannot be read, and what a killed save leaves next to
 // it: an unreadable file is not a first run and is never written; the leftovers
 // of a save are cleared at start unless another instance is saving.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the tests of the store on disk share: a temporary XDG_CONFIG_HOME for
 // the whole test program, a prompter that records every box, a directory that

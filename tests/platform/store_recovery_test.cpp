@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A full store file damaged in each way seen in the field: the store must give
 // back every value the file still holds, before and after the first write, keep
 // the damaged file aside and say so once.

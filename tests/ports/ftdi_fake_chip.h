@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A stand-in for the USB library behind the FTDI port: answers as the test
 // scripts it and records every call, in a log the test keeps after the port

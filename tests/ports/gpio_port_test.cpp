@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/gpio/gpio_port.h"
 
 #include "gpio_recording_chip.h"

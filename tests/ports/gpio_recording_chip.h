@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A GPIO chip for tests: answers as its script says, and records every call
 // that reached it, so a test sees what the port asked of the chip and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parallel port over a recording ppdev node: from the claim to the close, and its losses.
 
 #include "platform/ppdev/ppdev_port.h"

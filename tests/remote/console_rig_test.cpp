@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The network's view of the real console: a tune is the operator's slider move
 // (read-out, word on the radio, channel indicator), a transmit is the switch's
 // click, and both are refused wherever the operator's controls are, without a

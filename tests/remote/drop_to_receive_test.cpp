@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The way back to receive on the real console: a client's "T 0", a keyer's
 // vanishing and the transmit time-out do what the switch's click to receive
 // does, also while the library or its box holds the console, where keying is

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Hamlib's own Python binding (NET rigctl, model 2) as a client of a rigctld
 protocol server at 127.0.0.1:PORT. Runs the named steps in order, each a few
 calls, and prints one FAIL line for every call that raised, reported an error

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Hamlib's Python binding (model 2, NET rigctl) against the real program under
 # Xvfb with the simulated radio, first directly and then through a second
 # rigctld -m 2 chained in front of it: tune, key and unkey, and every read and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every reply the rigctld protocol gives, in each of its five response modes,
 // against rigctld's own reply to the same line: the lines captured from
 // Hamlib's rigctld where the radio answers alike, and rigctld's forms of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rigctld protocol against a recording rig: one named row per line for the
 // replies to every command in its plain and extended forms, refusals,
 // malformed and unknown input and line ends; then framing of half lines and

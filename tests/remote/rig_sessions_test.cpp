@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The network clients' sessions without sockets: a keyer that vanishes leaves
 // the transmitter in receive, a box open or not, if its own transmission is
 // still on the air; anyone else leaving or a "q" changes nothing, tunes

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Hamlib's own network client (rigctl -m 2) against the real program under Xvfb
 # with the simulated radio: tune, read back, key and unkey, an out-of-band tune,
 # the busy signal, the repeater shift, the capabilities; then raw connections

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The band activity model: busy tests counted per notch and time bin, the
 // brightness that fades with age, the bounded memory, and the feed from the
 // console's scans.

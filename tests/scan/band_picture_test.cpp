@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The band-activity picture's model: what its columns show, which column the
 // pointer is on, and a click that tunes only where the operator's slider
 // could.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole-band scan and the from/to scan on the virtual clock: the notches
 // they tune, the limit checks, the busy hold, and stop and restart.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel scan: the mode switch, the list of ticked stored channels, the
 // ticks over it, stop and restart, and boxes changing during a scan.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scan-step event: each of the three scans raises it once per tick, after
 // its busy test, with the frequency tested and the busy result.
 

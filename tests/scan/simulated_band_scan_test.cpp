@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scans on the built-in simulated band, on the virtual clock: a hold on
 // the beacon, quiet notches passed, the repeater heard only while it talks,
 // and the same bursts for the same seed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/channel_store.h"
 
 #include "settings/memory_store.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language choice kept in the program's own section of the store: what
 // --lang gives is remembered, a later start without it keeps it, and a damaged
 // value falls back to Russian without harm.

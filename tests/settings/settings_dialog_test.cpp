@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog with the real console in the same program and store: the
 // console hides itself and opens the dialog as "Config" does, the operator
 // types and saves, and the console's next activation shows the outcome.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The places of the program's own windows in the store: kept as written, and a
 // damaged or partial entry gives no place rather than a broken one.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A radio for the network tests that takes every tune and switch and counts
 // them: 145 MHz on the read-out, the 2 m band at 25 kHz a notch, never busy.

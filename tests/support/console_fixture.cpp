@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/console_fixture.h"
 
 #include "settings/channel_store.h"

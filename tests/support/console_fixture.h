@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A console on the test bench: the real Form1 with the simulated radio, the
 // in-memory store, the scripted prompter and the virtual clock. Scenario tests

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A radio for the protocol tests that records every tune and switch it is
 // asked for and answers each with the result the test sets: 145.5 MHz on the

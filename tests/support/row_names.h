@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Readable names for the rows of parameterised tests. A test name may hold only
 // letters, digits and '_', so a row's input is spelt out: "-600" is named

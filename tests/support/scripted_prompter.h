@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A prompter for scenario tests: the test says which boxes it expects, in order,
 // and how the operator answers each; any other box fails the test, and so does an

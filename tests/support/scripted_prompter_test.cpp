@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scripted prompter itself: a scenario whose expected boxes all came passes
 // quietly, and each expected box that never came fails the test exactly once.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the scripts that run the real program under Xvfb (tests and
 # benchmarks): a private X server and store folder, a store file with the
 # first-run settings, the port trace read back, and the tally of failed checks.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The --pins text read into a pin map, refused for every malformed or unsafe
 // mapping, and a data-register value turned into pin levels.
 

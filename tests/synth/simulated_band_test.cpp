@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simulated band: the band file read line by line, which signals are heard
 // where and when, and the simulated radio answering its busy input from the
 // frequency its last word tunes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "synth/control_word.h"
 #include "synth/simulated_radio.h"
 #include "synth/wire_diagram.h"

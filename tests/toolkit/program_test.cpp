@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windowing semantics the forms rely on: handlers on program changes,
 // option groups, posted activation between the program's own windows, timers
 // between events, and input refused by disabled or hidden things.

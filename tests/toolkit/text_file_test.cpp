@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole files on a real disk: a replace that fails at any step leaves the old
 // file whole and no temporary file behind; a pipe is refused without waiting
 // for a writer.

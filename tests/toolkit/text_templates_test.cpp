@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Filling a text template: numbered places take their pieces, whatever the
 // pieces hold, and the table of templates is fit for matching filled texts.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The small text helpers, each with a table of texts: blanks cut off, digits
 // recognised, UTF-8 characters counted and taken whole.
 

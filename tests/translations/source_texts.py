@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The program's texts as the C++ sources spell them: every string literal
 (adjacent literals joined, escapes read) that holds a Cyrillic letter."""
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Every program text has an English translation in the .ts file.
 
 Usage: ts_coverage_test.py SRC_DIR TS_FILE

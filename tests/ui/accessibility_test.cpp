@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader is told about the console: every control has a name
 // and a description, the slider's description follows the read-out, and the
 // texts' places fill as the table says. The roles on the bus are the AT-SPI

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The running console as a screen reader sees it through AT-SPI: names,
 roles and states; with --operate, tuning through the slider's Value interface
 (port trace, read-out's name-change event), then a channel button, a step

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's focus changes as the program's activations: a change between two of
 // the program's windows activates, a message box or a return to the same
 // window does not.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every caption of every window fits its control, in both languages, with
 // whatever face the system has: ctest runs this once with the fonts the
 // windows are laid out for and once with their condensed face taken away.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel library as drawn: every control is a widget of its name, the
 // operator's row choice and clicks reach the model, and while the library is
 // shown the console takes no input until the library is closed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel editor and the add-channel dialog as drawn: every control is a
 // widget of its name, the editor's rows read in channel order, and typing and
 // clicks on the widgets reach the form models.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The console as drawn: every control of the model is a widget of the same
 // name at its place in the layout, shows what the model holds, and passes the
 // operator's clicks to the model's handlers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The CSV buttons as drawn in the channel editor and the library window: each
 // lies inside its window, covers no other control and shows its whole caption.
 

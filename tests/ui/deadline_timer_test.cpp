@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scan timers' deadline timer: ticks keep to their interval without being
 // caught up after a late one, and a timer stopped from its own tick stays quiet.
 

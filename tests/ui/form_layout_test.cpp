@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A form view is built only from a layout that matches its window's controls:
 // a misspelt placement, a control left out, a control placed twice or a frame
 // named before it is placed are refused with the window and control named,

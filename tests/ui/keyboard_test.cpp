@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The console's keys that only its widgets handle: the tab key's way through
 // the console, Enter and Space on a display link, the slider's Page keys, the
 // wheel over the read-out, and Enter on the focused TX switch keying nothing.

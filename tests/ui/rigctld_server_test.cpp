@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rig control server over real loopback sockets: a full table of clients
 // never turns a new one away (the client idle longest is closed instead, and
 // if it had keyed the transmitter the transmitter goes back to receive), and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog as drawn: every control is a widget of its name at its
 // place in the layout, labels read whole beside their boxes, typing reaches the
 // model, a refused save puts the keyboard focus into the named box, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The English translation as the program loads it from its resources: known
 // texts, every template filled in Russian and shown in English, texts of
 // several lines, operator data left alone, and the standard buttons in each

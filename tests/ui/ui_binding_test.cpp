@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The binding's timing: the indicator is current after every kind of event
 // with no platform timer of its own, and the redraw after a timer's tick waits
 // for the frame yet always draws the model's last state.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wire diagram window: it listens to the recorder only while shown, draws
 // the last transfer's clock pulses, and opens from the console's lower panel.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program as a screen reader sees it: under Xvfb, a private session
 # bus and the accessibility bus, tests/ui/accessibility_tree.py walks the
 # console through AT-SPI and operates it, checking the port trace and the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The band-activity window of the real program under Xvfb: a scan held on a
 # busy notch lights that notch's column, the tuned frequency is marked in red
 # and the memory channel ticked where they belong in the window's image; a

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The channel windows of the real program under Xvfb, operated with the mouse
 # and keyboard: a stored comment longer than its box shows and saves whole
 # after an edit in the middle, the library opens with nothing chosen, and a

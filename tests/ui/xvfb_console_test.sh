@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program in a real X server: the first-run question, the start-up
 # word on the port trace, "ADDition" and "Exit" clicked at their layout
 # places, the title that tells the simulated radio, a parallel port refused

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The CSV buttons of the real program under Xvfb, through the real file dialog
 # typed into with xdotool: the library exported from the library window, that
 # file imported into the channel editor after its Yes, and the store file

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program in English: --lang=en from the first-run question on (its
 # box titles), the console's side windows by their titles, the choice kept in
 # the store for a later start without --lang, --lang=ru back to Russian, a

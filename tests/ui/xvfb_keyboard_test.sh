@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program under Xvfb operated with the keyboard only (xdotool key and
 # type, never the mouse): a typed frequency, a channel stored and named in the
 # add-channel dialog, a scan started and stopped, transmit keyed and unkeyed,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program operated with the mouse under Xvfb, the simulated radio
 # behind it: step option, channel button, "->", the transmit switch and the
 # band scan with the busy signal, each checked on the port trace.

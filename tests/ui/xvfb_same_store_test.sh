@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The language never reaches the shared keys: the real program run in
 # Russian and then with --lang=en on the same starting store, doing the same
 # things (a tune through rig control, "add channel" saved, "Exit"), leaves the

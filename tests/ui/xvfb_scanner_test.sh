@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The scanner of the real program under Xvfb on the simulated band, from the
 # keyboard: F9 locks out the beacon the scan holds on, the lockout survives a
 # restart and the next scan passes it without a word; F10 opens the scanner

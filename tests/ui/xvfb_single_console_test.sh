@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One console per store, with the real program under Xvfb: a second start
 # brings the console in front of another window and ends with 0, opening
 # neither the port nor the store; an import is refused while the console

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The wire diagram in the real program under Xvfb: "ADDition", then the lower
 # panel's "Диаграмма передачи" opens its window; the window is grabbed with
 # ImageMagick's import and checked for the drawing of the word on the port

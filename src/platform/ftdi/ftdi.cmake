@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # An FTDI USB adapter in bit-bang mode. The port and its messages build
 # always; the part that talks to libftdi1 only when pkg-config finds the
 # library, and without it the back end is listed as not in this build.

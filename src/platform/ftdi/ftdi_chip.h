@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The few calls of the FTDI USB library that the bit-bang port needs, as an
 // interface: the port is written and tested against it, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The synthesizer's lines on the pins of an FTDI USB adapter in asynchronous
 // bit-bang mode: each data-register write becomes one byte of pin levels, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The emergency write of an FTDI adapter: a single 0 byte sent straight to its
 // bulk-out endpoint through the usbfs descriptor the USB library holds, with

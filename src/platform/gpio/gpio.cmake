@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # GPIO lines through the Linux GPIO character device. The port and its seam
 # build everywhere; the part that calls libgpiod (1.x API) is added only when
 # pkg-config finds a libgpiod from 1.6 up to, not including, 2.0. Without it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/gpio/gpio_back_end.h"
 
 #include "platform/gpio/gpio_port.h"

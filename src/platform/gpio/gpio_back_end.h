@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // GPIO lines as the command line offers them: --port=gpio[:CHIP] with the
 // synthesizer's lines given by line offsets (--pins), by default the pins of a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The few calls the GPIO port makes on a GPIO chip of the Linux character
 // device: open it, count its lines, hold four output lines and one input, set

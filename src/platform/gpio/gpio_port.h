@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The synthesizer's lines on GPIO lines of a Linux GPIO chip: the four low
 // bits of each data-register write go to the frame, clock, data and transmit

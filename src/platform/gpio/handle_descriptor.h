@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Finds the file descriptor that a GPIO line request added to the process, for
 // a library that does not hand it out: the kernel shows each request in

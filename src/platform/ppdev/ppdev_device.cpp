@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ppdev device node through the kernel's system calls: the one file of the
 // parallel port that makes them.
 

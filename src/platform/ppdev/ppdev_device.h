@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The few calls the parallel port makes on a ppdev device node (/dev/parportN),
 // as an interface: the port is written and tested against it, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The first parallel port of a Linux machine through the kernel's ppdev driver
 // (/dev/parportN): data-register writes and status-register reads go to the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qsettings/qsettings_store.h"
 
 #include "settings/first_run.h"

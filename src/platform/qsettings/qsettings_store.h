@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings store on disk: an INI file read with QSettings, so that every
 // file an earlier version wrote reads as it always did, held in memory with

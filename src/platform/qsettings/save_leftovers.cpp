@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qsettings/save_leftovers.h"
 
 #include "toolkit/text_file.h"

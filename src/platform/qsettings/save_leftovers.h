@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Clears what a save killed half-way leaves next to the store file: its
 // temporary file, "<file>.volna144-new-XXXXXX" (toolkit/text_file.h). No

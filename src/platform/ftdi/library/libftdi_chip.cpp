@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The FTDI chip through libftdi1, the one file of the program that includes
 // the library.
 

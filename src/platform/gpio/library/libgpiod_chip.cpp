@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The GPIO chip on libgpiod 1.x: the one file of the program that calls the
 // library. Errors come back as the errno value the library left.
 
