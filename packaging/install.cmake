@@ -51,7 +51,7 @@ install(FILES ${CMAKE_SOURCE_DIR}/README.md ${packaging_dir}/copyright
               ${packaging_out}/changelog.gz
         DESTINATION ${doc_dir})
 install(FILES ${CMAKE_SOURCE_DIR}/docs/band-activity.png ${CMAKE_SOURCE_DIR}/docs/wire-diagram.png
-        ${CMAKE_SOURCE_DIR}/docs/simulated-band.png
+        ${CMAKE_SOURCE_DIR}/docs/simulated-band.png ${CMAKE_SOURCE_DIR}/docs/console.png
         DESTINATION ${doc_dir}/docs)
 
 # The Debian package: volna144_<version>_<arch>.deb.

@@ -42,6 +42,7 @@ installed=(
     share/doc/volna144/docs/band-activity.png
     share/doc/volna144/docs/wire-diagram.png
     share/doc/volna144/docs/simulated-band.png
+    share/doc/volna144/docs/console.png
 )
 
 # The options of --help, each an item of the manual page's OPTIONS.
