@@ -14,7 +14,7 @@ session_start
 write_store 144000 1 </dev/null
 
 trace=$work/trace.txt
-VOLNA144_PORT_TRACE=$trace "$program" --port=sim 2>/dev/null &
+VOLNA144_PORT_TRACE=$trace "$program" --port=sim --sim-band=none 2>/dev/null & # every tick a word
 pid=$!
 pids="$pids $pid"
 console=$(window '^VOLNA144  v2.03')

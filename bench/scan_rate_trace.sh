@@ -21,7 +21,7 @@ rates=
 for ((run = 1; run <= runs; run++)); do
     write_store 144000 1 </dev/null
     trace=$work/trace$run.txt
-    VOLNA144_PORT_TRACE=$trace "$program" --port=sim 2>/dev/null &
+    VOLNA144_PORT_TRACE=$trace "$program" --port=sim --sim-band=none 2>/dev/null & # every tick a word
     pid=$!
     pids="$pids $pid"
     console=$(window '^VOLNA144  v2.03')

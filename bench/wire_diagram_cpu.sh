@@ -11,7 +11,7 @@ require_tools Xvfb xdotool
 session_start
 write_store 144000 1 </dev/null
 
-"$program" --port=sim 2>"$work/stderr" &
+"$program" --port=sim --sim-band=none 2>"$work/stderr" & # every tick a word
 pid=$!
 pids="$pids $pid"
 console=$(window '^VOLNA144  v2\.03 \(simulated radio\)$')
