@@ -58,6 +58,8 @@ private:
         QWidget* widget;
         const std::string* source; // what the source control shows, held by it
         std::string seen;          // what it showed at the last update
+        QString name;              // the row's name and description translated, once
+        QString description;
     };
     void apply(Followed& followed);
 

@@ -143,7 +143,11 @@ void FormView::resizeToModel() {
 
 void FormView::render() {
     rendering_ = true;
-    setWindowTitle(shown(model_.caption));
+    if (!titled_ || title_ != model_.caption) {
+        titled_ = true;
+        title_ = model_.caption;
+        setWindowTitle(shown(title_));
+    }
     setEnabled(widgetEnabled(model_));
     resizeToModel();
     for (const std::unique_ptr<BoundControl>& bound : bound_) {

@@ -94,6 +94,8 @@ private:
     std::unique_ptr<AccessibleTexts> accessible_; // what a screen reader says of the widgets
     bool rendering_ = false;
     bool fitted_ = false; // captions fitted to their controls (at the first show)
+    std::string title_;   // the model's caption the window's title was last drawn from
+    bool titled_ = false;
     unsigned long appliedFocusRequests_ = 0;
 };
 

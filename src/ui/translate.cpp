@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -92,6 +93,13 @@ QString shownFromTemplate(const std::string& text) {
     return {};
 }
 
+// Whether text has a letter in it. A text without one (a frequency, a
+// channel number) fills no template with words, so it reads the same in
+// every language.
+bool hasLetter(const QString& text) {
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
+}
+
 // A text of several lines, each shown on its own.
 QString shownByLines(std::string_view text) {
     QStringList lines;
@@ -120,6 +128,10 @@ QString shown(std::string_view text) {
     if (whole.empty()) {
         return {};
     }
+    const QString source = QString::fromStdString(whole);
+    if (!hasLetter(source)) {
+        return source;
+    }
     if (QString found = lookUp(whole); !found.isNull()) {
         return found;
     }
@@ -129,7 +141,7 @@ QString shown(std::string_view text) {
     if (QString filled = shownFromTemplate(whole); !filled.isNull()) {
         return filled;
     }
-    return QString::fromStdString(whole);
+    return source;
 }
 
 LanguageSwitch::~LanguageSwitch() {

@@ -98,7 +98,9 @@ void UiBinding::syncTimers() {
                     std::make_unique<DeadlineTimer>([this, timer] { deliverTick(*timer); });
             }
             if (!timer->enabled()) {
-                mirror.timer->stop();
+                if (mirror.timer->isActive()) {
+                    mirror.timer->stop(); // a system call: only when it runs
+                }
             } else if (!mirror.timer->isActive() || mirror.generation != timer->generation()) {
                 mirror.generation = timer->generation();
                 mirror.timer->start(timer->interval());

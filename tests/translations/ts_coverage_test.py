@@ -119,10 +119,19 @@ def main_russian(src_dir, ts_file, entries):
     return wanted, faults
 
 
+def letterless_faults(ts_file, entries):
+    """The program shows a text without a letter as it is, unlooked-up: such
+    an entry must translate to itself."""
+    return ["%s: %r has no letter, so it is shown as it is, not as %r" % (ts_file, s, t)
+            for s, (t, _) in entries.items() if not any(c.isalpha() for c in s) and t != s]
+
+
 def main(src_dir, ts_file):
     entries, twice = read_ts(ts_file)
+    letterless = letterless_faults(ts_file, entries)
     if ET.parse(ts_file).getroot().get("language") == "ru_RU":
         wanted, faults = main_russian(src_dir, ts_file, entries)
+        faults += letterless
         faults += ["%s: listed twice: %r" % (ts_file, s) for s in twice]
         for fault in faults:
             print(fault)
@@ -141,6 +150,7 @@ def main(src_dir, ts_file):
     faults += ["%s: stale entry, no longer in the sources: %r" % (ts_file, s)
                for s in entries if s not in literals]
     faults += ["%s: listed twice: %r" % (ts_file, s) for s in twice]
+    faults += letterless
     for fault in faults:
         print(fault)
     print("%d program texts, %d entries, %d faults" % (len(wanted), len(entries), len(faults)))
