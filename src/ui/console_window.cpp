@@ -208,6 +208,26 @@ void ConsoleWindow::styleDisplay() {
     QPalette black = panel->palette();
     black.setColor(QPalette::Window, Qt::black);
     panel->setPalette(black);
+    // The read-out and the slider position change at every frame of a scan.
+    // Drawn opaque in the panel's black, a change repaints only them, not the
+    // panel beneath; the slider likewise in the window's colour, not the
+    // window and the outline beneath it. A widget above that overlaps one of
+    // them is repainted with it: the read-out goes above the comment line,
+    // whose top row it covers by a pixel and which is blank there, and the
+    // slider position, whose right edge rounds a pixel into the column where
+    // "Channel" and "ADDition" start, is drawn a pixel narrower.
+    for (const char* name : {"Label1", "Label2"}) {
+        QWidget* readOut = widget(name);
+        readOut->setAutoFillBackground(true);
+        QPalette palette = readOut->palette();
+        palette.setColor(QPalette::Window, Qt::black);
+        readOut->setPalette(palette);
+    }
+    widget("Label1")->raise();
+    QWidget* position = widget("Label2");
+    const int overlap = position->geometry().right() - widget("Label7")->x() + 1;
+    position->resize(position->width() - std::max(0, overlap), position->height());
+    widget("Slider1")->setAutoFillBackground(true);
 
     auto font = [this](const char* name, const QFont& face, Qt::Alignment alignment) {
         auto* label = static_cast<QLabel*>(widget(name));

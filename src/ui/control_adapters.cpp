@@ -184,7 +184,9 @@ protected:
 // A label: its caption and colour; a left click is a click on it.
 class LabelAdapter : public KindAdapter<Label, ClickLabel> {
 public:
-    LabelAdapter(Label& label, QWidget* parent) : KindAdapter(label, new ClickLabel(parent)) {}
+    LabelAdapter(Label& label, QWidget* parent) : KindAdapter(label, new ClickLabel(parent)) {
+        view_->setTextFormat(Qt::PlainText); // a comment with "<" in it is no markup
+    }
     void connectInput(const InputRoute& route) override {
         view_->onClick = [&program = route.program, &label = control_] { program.click(label); };
         if (control_.onClick) {

@@ -204,6 +204,12 @@ TEST_F(TranslateTest, AViewTranslatesCaptionsButNotWhatTheOperatorTyped) {
     form.Label1.caption = "Шаг 50 kHz";
     view.render();
     EXPECT_EQ(label->text(), "Step 50 kHz") << "a changed caption is translated too";
+    form.caption = "Каналы";
+    form.Label1.caption = "<b>Repeater</b>"; // as an operator's channel comment
+    view.render();
+    EXPECT_EQ(view.windowTitle(), "Channels");
+    EXPECT_GE(label->sizeHint().width(), label->fontMetrics().horizontalAdvance("<b>Repeater</b>"))
+        << "a caption is drawn as written, never as markup";
 }
 
 } // namespace
