@@ -144,18 +144,17 @@ int selectedRow(const QListWidget* view) {
     return selected.isEmpty() ? -1 : view->row(selected.front());
 }
 
-void renderList(const ListBox& list, QListWidget* view) {
-    QStringList items;
-    for (const std::string& item : list.items) {
-        items << qt(item);
-    }
-    QStringList shown;
-    for (int row = 0; row < view->count(); ++row) {
-        shown << view->item(row)->text();
-    }
-    if (shown != items) {
+// drawn holds the items the list widget shows, so that a frame compares
+// them without converting a thousand of them.
+void renderList(const ListBox& list, QListWidget* view, std::vector<std::string>& drawn) {
+    if (drawn != list.items) {
+        QStringList items;
+        for (const std::string& item : list.items) {
+            items << qt(item);
+        }
         view->clear();
         view->addItems(items);
+        drawn = list.items;
     }
     if (selectedRow(view) != list.selectedIndex) {
         view->setCurrentRow(list.selectedIndex);
@@ -326,7 +325,10 @@ public:
     }
 
 protected:
-    void renderState() override { renderList(control_, view_); }
+    void renderState() override { renderList(control_, view_, drawnItems_); }
+
+private:
+    std::vector<std::string> drawnItems_;
 };
 
 // A horizontal slider moved one step at a time; only the operator's moves

@@ -59,10 +59,14 @@ void UiBinding::afterEvent() {
     }
 }
 
+// A window neither shown nor to be shown is not drawn: it is drawn whole
+// when its model shows it.
 void UiBinding::render() {
     frame_.stop();
     for (FormView* view : views_) {
-        view->render();
+        if (view->isVisible() || view->model().shown()) {
+            view->render();
+        }
     }
     followActiveWindow();
 }
