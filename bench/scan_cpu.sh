@@ -8,13 +8,17 @@
 # control words on it are counted too and must match. Prints each run (the
 # share of one core, the CPU per tick, the ticks a second) and the medians.
 # With COMPARE set to another build of the program, each round runs that one
-# too, so that both share the machine's load of the moment.
+# too, so that both share the machine's load of the moment. The program runs
+# on the last CPU alone (taskset), which steadies its figures several times
+# over: moved between CPUs, it pays for it in the CPU time it is charged.
 # Usage: [COMPARE=path] bench/scan_cpu.sh [build/volna144] [runs of each, default 5] [seconds, default 4]
 set -eu
 program=${1:-build/volna144}
 runs=${2:-5}
 seconds=${3:-4}
 programs=("$program")
+pin=
+if command -v taskset >/dev/null && [ "$(nproc)" -gt 1 ]; then pin="taskset -c $(($(nproc) - 1))"; fi
 [ -z "${COMPARE:-}" ] || programs+=("$COMPARE")
 . "$(dirname "$0")/../tests/support/session.sh"
 require_tools Xvfb xdotool
@@ -34,7 +38,7 @@ one_run() { # $1: on or off, $2: the program
     [ "$1" = off ] || trace=$work/trace.txt
     rm -f "$work/trace.txt"
     if [ "$1" = on ]; then export VOLNA144_PORT_TRACE=$trace; else unset VOLNA144_PORT_TRACE; fi
-    "$2" --port=sim --sim-band=none --rigctld=127.0.0.1:0 2>"$work/stderr" &
+    $pin "$2" --port=sim --sim-band=none --rigctld=127.0.0.1:0 2>"$work/stderr" &
     pid=$!
     pids="$pids $pid"
     rig=$(rig_port "$work/stderr")

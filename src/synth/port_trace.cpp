@@ -4,7 +4,10 @@
 #include "toolkit/english_messages.h"
 #include "toolkit/text_templates.h"
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
+#include <charconv>
 #include <cstring>
 
 #include <unistd.h>
@@ -75,18 +78,32 @@ void PortTrace::addEmergencyDrop(EmergencyDrop& drop) const {
     }
 }
 
-void PortTrace::trace(const char* operation, int first) {
-    if (file_) {
-        std::fprintf(file_.get(), "%s %d\n", operation, first);
-        flushOutsideBatch();
-    }
+void PortTrace::trace(std::string_view operation, int first) {
+    const int numbers[] = {first};
+    writeLine(operation, numbers);
 }
 
-void PortTrace::trace(const char* operation, int first, int second) {
-    if (file_) {
-        std::fprintf(file_.get(), "%s %d %d\n", operation, first, second);
-        flushOutsideBatch();
+void PortTrace::trace(std::string_view operation, int first, int second) {
+    const int numbers[] = {first, second};
+    writeLine(operation, numbers);
+}
+
+// The operation and its numbers, each after a blank, as one line. Formatted
+// by hand: at a 1 ms scan the trace takes some hundred thousand lines a
+// second, and printf's parsing of its format was most of their cost.
+void PortTrace::writeLine(std::string_view operation, std::span<const int> numbers) {
+    if (!file_) {
+        return;
     }
+    std::array<char, 64> line{};
+    char* end = std::copy(operation.begin(), operation.end(), line.data());
+    for (const int number : numbers) {
+        *end++ = ' ';
+        end = std::to_chars(end, line.data() + line.size() - 1, number).ptr;
+    }
+    *end++ = '\n';
+    std::fwrite(line.data(), 1, static_cast<std::size_t>(end - line.data()), file_.get());
+    flushOutsideBatch();
 }
 
 void PortTrace::flushOutsideBatch() {

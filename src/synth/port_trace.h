@@ -12,7 +12,9 @@
 
 #include <cstdio>
 #include <memory>
+#include <span>
 #include <string>
+#include <string_view>
 
 namespace volna {
 
@@ -44,8 +46,9 @@ private:
         void operator()(std::FILE* file) const { std::fclose(file); }
     };
 
-    void trace(const char* operation, int first);
-    void trace(const char* operation, int first, int second);
+    void trace(std::string_view operation, int first);
+    void trace(std::string_view operation, int first, int second);
+    void writeLine(std::string_view operation, std::span<const int> numbers);
     // Writes the gathered lines unless a batch is open.
     void flushOutsideBatch();
 
