@@ -66,22 +66,32 @@ void DeadlineTimer::stop() {
     timerfd_settime(fd_, 0, &off, nullptr); // also voids an expiry not yet read
 }
 
+// Armed to repeat every interval from due_: a tick on time needs no system
+// call to arm the next one.
 void DeadlineTimer::arm() {
     itimerspec at{};
     at.it_value.tv_sec = static_cast<time_t>(due_.count() / 1'000'000'000);
     at.it_value.tv_nsec = static_cast<long>(due_.count() % 1'000'000'000);
+    at.it_interval.tv_sec = static_cast<time_t>(interval_.count() / 1'000'000'000);
+    at.it_interval.tv_nsec = static_cast<long>(interval_.count() % 1'000'000'000);
     timerfd_settime(fd_, TFD_TIMER_ABSTIME, &at, nullptr);
 }
 
-// The next timeout is armed before this one runs, so the time the tick takes
-// does not push the ones after it back.
+// The next timeout is settled before this one runs, so the time the tick
+// takes does not push the ones after it back. The timer repeats one interval
+// after the due time read; only a tick so late that the next would come too
+// soon after it (or one that missed a timeout) moves it.
 void DeadlineTimer::expired() {
     std::uint64_t expirations = 0;
     if (read(fd_, &expirations, sizeof expirations) != sizeof expirations || !active_) {
         return; // nothing due (stopped or rearmed since)
     }
-    due_ = nextDue(due_, monotonicNow(), interval_);
-    arm();
+    const std::chrono::nanoseconds next = nextDue(due_, monotonicNow(), interval_);
+    const bool onTheGrid = expirations == 1 && next == due_ + interval_;
+    due_ = next;
+    if (!onTheGrid) {
+        arm();
+    }
     onTimeout_();
 }
 
