@@ -59,8 +59,40 @@ bool matchFrom(std::string_view templ, std::size_t from, std::string_view text, 
     return false;
 }
 
+// Whether text begins with what templ begins with before its first place or
+// plural group, and ends with what it ends with after its last. Compared a
+// character at a time from each end, it stops at the first difference, which
+// for nearly every template is the first character: a test that costs next
+// to nothing and rules out all but the templates that may match.
+bool couldFill(std::string_view templ, std::string_view text) {
+    const auto special = [](char c) { return c == '%' || c == '{' || c == '}'; };
+    std::size_t head = 0;
+    for (; head < templ.size() && !special(templ[head]); ++head) {
+        if (head >= text.size() || text[head] != templ[head]) {
+            return false;
+        }
+    }
+    if (head == templ.size()) {
+        return text.size() == templ.size();
+    }
+    // From the end back to the last group's brace or the digit of the last place.
+    for (std::size_t tail = 1; tail <= templ.size() - head; ++tail) {
+        const char c = templ[templ.size() - tail];
+        if (special(c) || (c >= '1' && c <= '9' && templ[templ.size() - tail - 1] == '%')) {
+            return true;
+        }
+        if (tail > text.size() - head || text[text.size() - tail] != c) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // Whether text is templ filled, its plural groups chosen one way or another.
 bool matchCounted(std::string_view templ, std::string_view text, std::vector<std::string>& pieces) {
+    if (!couldFill(templ, text)) {
+        return false;
+    }
     for (const std::string& variant : pluralVariants(templ)) {
         if (matchTemplate(variant, text, pieces)) {
             return true;
