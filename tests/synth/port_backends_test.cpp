@@ -137,6 +137,10 @@ TEST(PortTrace, AppendsOneFlushedLinePerOperation) {
     EXPECT_EQ(file.read(), "earlier run\nout 888 5\nin 889 130\nsleep 0\n");
     EXPECT_EQ(radio.operations().size(), 3u);
     EXPECT_EQ(radio.dataRegister(), 5);
+    trace.out(kDataRegister, 255);
+    trace.sleep(-2147483647 - 1); // a wait of less than nothing returns at once
+    EXPECT_EQ(file.read(), "earlier run\nout 888 5\nin 889 130\nsleep 0\nout 888 255\n"
+                           "sleep -2147483648\n");
 }
 
 TEST(PortTrace, ABatchsLinesReachTheFileTogetherWhenItEnds) {

@@ -98,6 +98,23 @@ TEST_F(ConsoleWindowTest, WidgetsShowWhatTheModelHolds) {
     EXPECT_EQ(widget<QLabel>("Label5")->palette().color(QPalette::WindowText), QColor(Qt::red));
 }
 
+// What a scan changes at every frame is drawn opaque and overlapped by no
+// widget above it, so a frame repaints it alone: not the panel beneath, nor
+// a label beside it.
+TEST_F(ConsoleWindowTest, WhatAScanChangesRepaintsAlone) {
+    for (const char* name : {"Label1", "Label2", "Slider1"}) {
+        QWidget* changing = widget(name);
+        EXPECT_TRUE(changing->autoFillBackground()) << name;
+        const QObjectList& siblings = changing->parentWidget()->children();
+        for (auto above = siblings.indexOf(changing) + 1; above < siblings.size(); ++above) {
+            auto* sibling = qobject_cast<QWidget*>(siblings[above]);
+            EXPECT_FALSE(sibling != nullptr && sibling->isVisibleTo(view.get()) &&
+                         sibling->geometry().intersects(changing->geometry()))
+                << name << " is overlapped by " << siblings[above]->objectName().toStdString();
+        }
+    }
+}
+
 TEST_F(ConsoleWindowTest, TheReadOutShowsItsDigitsWhole) {
     auto* readOut = widget<QLabel>("Label1");
     EXPECT_GE(readOut->height(), readOut->sizeHint().height());

@@ -132,5 +132,15 @@ TEST_F(UiBindingTest, SyncDrawsAtOnceAfterTicks) {
     EXPECT_EQ(indicator(), QString::fromStdString(form.channelIndicator.caption));
 }
 
+// A hidden window is not drawn at each frame, but whole once it shows.
+TEST_F(UiBindingTest, AWindowChangedWhileHiddenShowsItsLastState) {
+    program.runEvent([&] { form.hide(); });
+    ASSERT_FALSE(view->isVisible());
+    program.runEvent([&] { form.readOut.caption = "145500"; });
+    program.runEvent([&] { form.show(); });
+    EXPECT_TRUE(view->isVisible());
+    EXPECT_EQ(readOut(), "145500");
+}
+
 } // namespace
 } // namespace volna::test
