@@ -6,7 +6,9 @@
 # notches), so the notches a run passes are the distance between two reads of
 # the frequency over rig control, without a wrap; with the trace on, the
 # control words on it are counted too and must match. Prints each run (the
-# share of one core, the CPU per tick, the ticks a second) and the medians.
+# share of one core, the CPU per tick, the ticks a second) and the medians,
+# and the yardstick: what a bare Qt window woken every millisecond and doing
+# nothing else costs (bench/tick_floor, beside the program in its build).
 # With COMPARE set to another build of the program, each round runs that one
 # too, so that both share the machine's load of the moment. The program runs
 # on the last CPU alone (taskset), which steadies its figures several times
@@ -74,6 +76,23 @@ for ((run = 1; run <= runs; run++)); do
         one_run on "$each"
     done
 done
+floor_run() {
+    $pin "$(dirname "$program")/bench/tick_floor" 2>/dev/null &
+    pid=$!
+    pids="$pids $pid"
+    [ -n "$(window '^tick floor$')" ] || { echo "no tick floor window"; exit 1; }
+    sleep 1
+    c0=$(cpu_ns $pid)
+    t0=$(date +%s%N)
+    sleep "$seconds"
+    c1=$(cpu_ns $pid)
+    t1=$(date +%s%N)
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+    awk -v c=$((c1 - c0)) -v ns=$((t1 - t0)) 'BEGIN { printf "%.2f\n", 100 * c / ns }' >>"$work/floor"
+}
+for ((run = 1; run <= runs; run++)); do floor_run; done
+echo "yardstick: a bare Qt window woken every millisecond, $(median <"$work/floor") % of a core"
 for each in "${programs[@]}"; do
     for trace in off on; do
         share=$(awk -v t=$trace -v p="$each" '$2 == t && $NF == p { print $3 }' "$work/runs" | median)
