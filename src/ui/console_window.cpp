@@ -212,8 +212,9 @@ void ConsoleWindow::styleDisplay() {
     // Drawn opaque in the panel's black, a change repaints only them, not the
     // panel beneath; the slider likewise in the window's colour, not the
     // window and the outline beneath it. A widget above that overlaps one of
-    // them is repainted with it: the read-out goes above the comment line,
-    // whose top row it covers by a pixel and which is blank there, and the
+    // them is repainted with it: the read-out goes above the comment line
+    // that follows it, whose top row it covers by a pixel and which is blank
+    // there (a pixel lower, the comment's text would move), and the
     // slider position, whose right edge rounds a pixel into the column where
     // "Channel" and "ADDition" start, is drawn a pixel narrower.
     for (const char* name : {"Label1", "Label2"}) {
@@ -223,7 +224,7 @@ void ConsoleWindow::styleDisplay() {
         palette.setColor(QPalette::Window, Qt::black);
         readOut->setPalette(palette);
     }
-    widget("Label1")->raise();
+    widget("Label9")->stackUnder(widget("Label1")); // the two change places, no more
     QWidget* position = widget("Label2");
     const int overlap = position->geometry().right() - widget("Label7")->x() + 1;
     position->resize(position->width() - std::max(0, overlap), position->height());
