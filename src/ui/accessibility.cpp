@@ -289,21 +289,13 @@ const AccessibleRow* accessibleRow(const std::string& window, const std::string&
     return nullptr;
 }
 
-namespace {
-
-QString filledFrom(const AccessibleRow& row, QString filled, const QString& piece) {
+QString filledText(const AccessibleRow& row, QString filled, const QString& piece) {
     filled.replace(QLatin1String("%2"), QString::number(row.number));
     filled.replace(QLatin1String("%1"), piece);
     while (filled.endsWith(' ') || filled.endsWith(':')) {
         filled.chop(1);
     }
     return filled;
-}
-
-} // namespace
-
-QString filledText(const AccessibleRow& row, const char* text, const QString& piece) {
-    return filledFrom(row, shown(text), piece);
 }
 
 AccessibleTexts::AccessibleTexts(const Window& model,
@@ -336,8 +328,8 @@ void AccessibleTexts::update() {
 void AccessibleTexts::apply(Followed& followed) {
     followed.seen = followed.source == nullptr ? std::string() : *followed.source;
     const QString piece = shown(followed.seen);
-    const QString name = filledFrom(*followed.row, followed.name, piece);
-    const QString description = filledFrom(*followed.row, followed.description, piece);
+    const QString name = filledText(*followed.row, followed.name, piece);
+    const QString description = filledText(*followed.row, followed.description, piece);
     // Each set sends the screen reader a change event: only what differs.
     if (followed.widget->accessibleName() != name) {
         followed.widget->setAccessibleName(name);

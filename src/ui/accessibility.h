@@ -37,10 +37,10 @@ struct AccessibleRow {
 // The row of control in window, or nullptr.
 const AccessibleRow* accessibleRow(const std::string& window, const std::string& control);
 
-// The row's text (its name or description) translated, %1 filled with piece
-// and %2 with the row's number; a ":" or blank left at the end by an empty
-// piece is dropped.
-QString filledText(const AccessibleRow& row, const char* text, const QString& piece);
+// The row's text (its name or description), already translated, with %1
+// filled with piece and %2 with the row's number; a ":" or blank left at the
+// end by an empty piece is dropped.
+QString filledText(const AccessibleRow& row, QString filled, const QString& piece);
 
 class AccessibleTexts {
 public:
