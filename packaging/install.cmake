@@ -73,10 +73,24 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${VOLNA144_MAINTAINER})
-# The shared libraries (Qt, and libftdi1 and libgpiod where those back ends
-# are built in) from dpkg-shlibdeps; what the program loads at run time
-# besides: the display's digits and the Russian texts of Qt's own buttons.
+# The shared libraries it links (Qt) from dpkg-shlibdeps; what the program
+# loads at run time besides: the display's digits, the Russian texts of Qt's
+# own buttons, and libftdi1 and libgpiod where those back ends are built in
+# (opened when their port is, so dpkg-shlibdeps does not see them).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dseg, fonts-dejavu-core, fonts-dejavu-extra, qt6-translations-l10n")
+set(VOLNA144_RUN_DEPENDS fonts-dseg fonts-dejavu-core fonts-dejavu-extra qt6-translations-l10n)
+if(TARGET volna_ftdi)
+    get_target_property(ftdi_defines volna_ftdi COMPILE_DEFINITIONS)
+    if("VOLNA144_HAVE_LIBFTDI1" IN_LIST ftdi_defines)
+        list(APPEND VOLNA144_RUN_DEPENDS libftdi1-2)
+    endif()
+endif()
+if(TARGET volna_gpio)
+    get_target_property(gpio_defines volna_gpio COMPILE_DEFINITIONS)
+    if("VOLNA144_HAVE_LIBGPIOD" IN_LIST gpio_defines)
+        list(APPEND VOLNA144_RUN_DEPENDS libgpiod2)
+    endif()
+endif()
+list(JOIN VOLNA144_RUN_DEPENDS ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -107,7 +107,13 @@ check_package() {
     grep -q "^ Version: $version\$" <<<"$info" || fail "the package's version is not $version"
     grep -q '^ Section: hamradio$' <<<"$info" || fail "the package is not in section hamradio"
     depends=$(grep '^ Depends:' <<<"$info" || true)
-    for package in fonts-dseg qt6-translations-l10n libqt6widgets6; do
+    # The adapters' libraries are opened at run time: named by hand.
+    local wanted=(fonts-dseg qt6-translations-l10n libqt6widgets6)
+    local help
+    help=$(QT_QPA_PLATFORM=offscreen "$build/volna144" --lang=en --help)
+    grep -q 'built without libftdi1' <<<"$help" || wanted+=(libftdi1-2)
+    grep -q 'built without libgpiod' <<<"$help" || wanted+=(libgpiod2)
+    for package in "${wanted[@]}"; do
         grep -q "[ ,]$package\b" <<<"$depends" || fail "the package does not depend on $package"
     done
     contents=$(dpkg-deb --contents "$deb")

@@ -10,7 +10,9 @@ if(PkgConfig_FOUND AND VOLNA144_ADAPTER_LIBRARIES)
     if(LIBFTDI1_FOUND)
         target_sources(volna_ftdi PRIVATE
             ${CMAKE_SOURCE_DIR}/src/platform/ftdi/library/libftdi_chip.cpp)
-        target_link_libraries(volna_ftdi PRIVATE PkgConfig::LIBFTDI1)
+        # Headers only: the library is opened when a chip is made.
+        target_include_directories(volna_ftdi SYSTEM PRIVATE ${LIBFTDI1_INCLUDE_DIRS})
+        target_link_libraries(volna_ftdi PRIVATE ${CMAKE_DL_LIBS})
         target_compile_definitions(volna_ftdi PRIVATE VOLNA144_HAVE_LIBFTDI1)
     endif()
 endif()

@@ -65,7 +65,7 @@ PortBackEnd ftdiBackEnd(FtdiChipFactory makeChip) {
 
 PortBackEnd ftdiBackEnd() {
 #ifdef VOLNA144_HAVE_LIBFTDI1
-    return ftdiBackEnd(makeLibftdiChip);
+    return ftdiBackEnd([] { return makeLibftdiChip(); });
 #else
     return ftdiBackEnd(nullptr);
 #endif

@@ -64,7 +64,12 @@ public:
     virtual FtdiUsbLocation usbLocation() const = 0;
 };
 
-// The chip through libftdi1; only in a build that has the library.
-std::unique_ptr<FtdiChip> makeLibftdiChip();
+// The library file with the ABI the build was made for.
+inline constexpr const char* kLibftdiSoname = "libftdi1.so.2";
+
+// The chip through libftdi1, opened from soname; only in a build that has the
+// library. Where the library cannot be loaded, the chip lists and opens
+// nothing and its errorText() says why.
+std::unique_ptr<FtdiChip> makeLibftdiChip(const char* soname = kLibftdiSoname);
 
 } // namespace volna

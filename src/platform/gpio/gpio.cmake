@@ -12,7 +12,9 @@ if(PkgConfig_FOUND AND VOLNA144_ADAPTER_LIBRARIES)
     if(LIBGPIOD_FOUND AND LIBGPIOD_VERSION VERSION_LESS 2)
         target_sources(volna_gpio PRIVATE
             ${CMAKE_SOURCE_DIR}/src/platform/gpio/library/libgpiod_chip.cpp)
-        target_link_libraries(volna_gpio PRIVATE PkgConfig::LIBGPIOD)
+        # Headers only: the library is opened when a chip is made.
+        target_include_directories(volna_gpio SYSTEM PRIVATE ${LIBGPIOD_INCLUDE_DIRS})
+        target_link_libraries(volna_gpio PRIVATE ${CMAKE_DL_LIBS})
         target_compile_definitions(volna_gpio PRIVATE VOLNA144_HAVE_LIBGPIOD)
     endif()
 endif()

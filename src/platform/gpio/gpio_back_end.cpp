@@ -39,7 +39,7 @@ PortBackEnd gpioBackEnd(std::function<std::unique_ptr<GpioChip>()> makeChip) {
 
 PortBackEnd gpioBackEnd() {
 #ifdef VOLNA144_HAVE_LIBGPIOD
-    return gpioBackEnd(makeLibgpiodChip);
+    return gpioBackEnd([] { return makeLibgpiodChip(); });
 #else
     PortBackEnd backEnd = gpioBackEnd([] { return std::unique_ptr<GpioChip>(); });
     backEnd.missing = fillText(kBuiltWithoutMessage, {"libgpiod"});

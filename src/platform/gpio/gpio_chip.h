@@ -43,8 +43,12 @@ public:
     virtual int outputDescriptor() const = 0;
 };
 
-// The chip on libgpiod, unopened. Defined only in a build with the library
-// (VOLNA144_HAVE_LIBGPIOD).
-std::unique_ptr<GpioChip> makeLibgpiodChip();
+// The library file with the ABI the build was made for (libgpiod 1.x).
+inline constexpr const char* kLibgpiodSoname = "libgpiod.so.2";
+
+// The chip on libgpiod, unopened, the library opened from soname. Defined
+// only in a build with the library (VOLNA144_HAVE_LIBGPIOD). Where the library
+// cannot be loaded, open() fails with ELIBACC.
+std::unique_ptr<GpioChip> makeLibgpiodChip(const char* soname = kLibgpiodSoname);
 
 } // namespace volna

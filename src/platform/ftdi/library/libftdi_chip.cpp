@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The FTDI chip through libftdi1, the one file of the program that includes
-// the library.
+// the library. The library is opened with the first chip made, so that a
+// start on another port does not load it and the USB library under it.
 
 #include "platform/ftdi/ftdi_chip.h"
+#include "platform/shared_library.h"
 
 #include <array>
 #include <cerrno>
@@ -16,13 +18,50 @@ namespace volna {
 
 namespace {
 
+// The functions of libftdi1, and of the USB library it needs, that a chip calls.
+struct FtdiLibrary {
+    explicit FtdiLibrary(const char* soname) : library(soname) {
+        usable = library.find(newContext, "ftdi_new") && library.find(freeContext, "ftdi_free") &&
+                 library.find(findAll, "ftdi_usb_find_all") &&
+                 library.find(freeList, "ftdi_list_free") &&
+                 library.find(getStrings, "ftdi_usb_get_strings") &&
+                 library.find(openDevice, "ftdi_usb_open_dev") &&
+                 library.find(closeDevice, "ftdi_usb_close") &&
+                 library.find(setBitmode, "ftdi_set_bitmode") &&
+                 library.find(setBaudrate, "ftdi_set_baudrate") &&
+                 library.find(writeData, "ftdi_write_data") &&
+                 library.find(readPins, "ftdi_read_pins") &&
+                 library.find(errorString, "ftdi_get_error_string") &&
+                 library.find(deviceOf, "libusb_get_device") &&
+                 library.find(busNumber, "libusb_get_bus_number") &&
+                 library.find(deviceAddress, "libusb_get_device_address");
+    }
+
+    SharedLibrary library;
+    bool usable = false;
+    decltype(&ftdi_new) newContext = nullptr;
+    decltype(&ftdi_free) freeContext = nullptr;
+    decltype(&ftdi_usb_find_all) findAll = nullptr;
+    decltype(&ftdi_list_free) freeList = nullptr;
+    decltype(&ftdi_usb_get_strings) getStrings = nullptr;
+    decltype(&ftdi_usb_open_dev) openDevice = nullptr;
+    decltype(&ftdi_usb_close) closeDevice = nullptr;
+    decltype(&ftdi_set_bitmode) setBitmode = nullptr;
+    decltype(&ftdi_set_baudrate) setBaudrate = nullptr;
+    decltype(&ftdi_write_data) writeData = nullptr;
+    decltype(&ftdi_read_pins) readPins = nullptr;
+    decltype(&ftdi_get_error_string) errorString = nullptr;
+    decltype(&libusb_get_device) deviceOf = nullptr;
+    decltype(&libusb_get_bus_number) busNumber = nullptr;
+    decltype(&libusb_get_device_address) deviceAddress = nullptr;
+};
+
 // Whether this user may not open the usbfs node of dev: the usual reason the
 // USB library cannot open an adapter.
-bool accessDenied(libusb_device* dev) {
+bool accessDenied(const FtdiLibrary& lib, libusb_device* dev) {
     std::array<char, 32> node{};
     std::snprintf(node.data(), node.size(), "/dev/bus/usb/%03d/%03d",
-                  static_cast<int>(libusb_get_bus_number(dev)),
-                  static_cast<int>(libusb_get_device_address(dev)));
+                  static_cast<int>(lib.busNumber(dev)), static_cast<int>(lib.deviceAddress(dev)));
     return ::access(node.data(), R_OK | W_OK) != 0 && (errno == EACCES || errno == EPERM);
 }
 
@@ -31,11 +70,12 @@ bool accessDenied(libusb_device* dev) {
 // raise TXD and let the inputs float up, which could key the transmitter.
 class LibftdiChip : public FtdiChip {
 public:
-    LibftdiChip() : context_(ftdi_new()) {}
+    explicit LibftdiChip(const char* soname)
+        : lib_(soname), context_(lib_.usable ? lib_.newContext() : nullptr) {}
     ~LibftdiChip() override {
         close();
         if (context_ != nullptr) {
-            ftdi_free(context_);
+            lib_.freeContext(context_);
         }
     }
     LibftdiChip(const LibftdiChip&) = delete;
@@ -46,18 +86,16 @@ public:
     FtdiOpenResult open(const std::string& name) override;
 
     bool setBitBang(std::uint8_t outputMask) override {
-        return opened_ && ftdi_set_bitmode(context_, outputMask, BITMODE_BITBANG) == 0;
+        return opened_ && lib_.setBitmode(context_, outputMask, BITMODE_BITBANG) == 0;
     }
-    bool setBaudRate(int baud) override {
-        return opened_ && ftdi_set_baudrate(context_, baud) == 0;
-    }
+    bool setBaudRate(int baud) override { return opened_ && lib_.setBaudrate(context_, baud) == 0; }
     bool write(std::span<const std::uint8_t> bytes) override {
         const int size = static_cast<int>(bytes.size());
-        return opened_ && ftdi_write_data(context_, bytes.data(), size) == size;
+        return opened_ && lib_.writeData(context_, bytes.data(), size) == size;
     }
     bool readPins(std::uint8_t& pins) override {
         unsigned char levels = 0;
-        if (!opened_ || ftdi_read_pins(context_, &levels) != 0) {
+        if (!opened_ || lib_.readPins(context_, &levels) != 0) {
             return false;
         }
         pins = levels;
@@ -65,29 +103,33 @@ public:
     }
     void close() override {
         if (opened_) {
-            ftdi_usb_close(context_);
+            lib_.closeDevice(context_);
             opened_ = false;
         }
     }
     std::string errorText() const override {
+        if (!lib_.usable) {
+            return "libftdi1 could not be loaded: " + lib_.library.error();
+        }
         if (context_ == nullptr) {
             return "libftdi1 could not set up its USB context";
         }
-        const char* text = ftdi_get_error_string(context_);
+        const char* text = lib_.errorString(context_);
         return text != nullptr ? text : "unknown error";
     }
     FtdiUsbLocation usbLocation() const override {
         if (!opened_ || context_->usb_dev == nullptr) {
             return {};
         }
-        libusb_device* dev = libusb_get_device(context_->usb_dev);
-        return {libusb_get_bus_number(dev), libusb_get_device_address(dev), context_->out_ep};
+        libusb_device* dev = lib_.deviceOf(context_->usb_dev);
+        return {lib_.busNumber(dev), lib_.deviceAddress(dev), context_->out_ep};
     }
 
 private:
     FtdiAdapter readStrings(libusb_device* dev, bool& denied);
     FtdiOpenResult openDevice(libusb_device* dev);
 
+    FtdiLibrary lib_;
     ftdi_context* context_;
     bool opened_ = false;
 };
@@ -99,10 +141,10 @@ FtdiAdapter LibftdiChip::readStrings(libusb_device* dev, bool& denied) {
     std::array<char, 128> serial{};
     // The description comes before the serial number; an adapter without a
     // serial number fails after filling it in.
-    const int result = ftdi_usb_get_strings(context_, dev, nullptr, 0, description.data(),
-                                            static_cast<int>(description.size()), serial.data(),
-                                            static_cast<int>(serial.size()));
-    if (result == -4 && accessDenied(dev)) {
+    const int result = lib_.getStrings(context_, dev, nullptr, 0, description.data(),
+                                       static_cast<int>(description.size()), serial.data(),
+                                       static_cast<int>(serial.size()));
+    if (result == -4 && accessDenied(lib_, dev)) {
         denied = true;
     }
     return {serial.data(), description.data()};
@@ -111,25 +153,27 @@ FtdiAdapter LibftdiChip::readStrings(libusb_device* dev, bool& denied) {
 bool LibftdiChip::listDevices(std::vector<FtdiAdapter>& adapters) {
     adapters.clear();
     ftdi_device_list* list = nullptr;
-    if (context_ == nullptr || ftdi_usb_find_all(context_, &list, 0, 0) < 0) {
-        ftdi_list_free(&list);
+    if (context_ == nullptr || lib_.findAll(context_, &list, 0, 0) < 0) {
+        if (context_ != nullptr) {
+            lib_.freeList(&list);
+        }
         return false;
     }
     bool denied = false;
     for (ftdi_device_list* entry = list; entry != nullptr; entry = entry->next) {
         adapters.push_back(readStrings(entry->dev, denied));
     }
-    ftdi_list_free(&list);
+    lib_.freeList(&list);
     return true;
 }
 
 FtdiOpenResult LibftdiChip::openDevice(libusb_device* dev) {
-    switch (ftdi_usb_open_dev(context_, dev)) {
+    switch (lib_.openDevice(context_, dev)) {
     case 0:
         opened_ = true;
         return FtdiOpenResult::Opened;
     case -4:
-        return accessDenied(dev) ? FtdiOpenResult::NoPermission : FtdiOpenResult::Failed;
+        return accessDenied(lib_, dev) ? FtdiOpenResult::NoPermission : FtdiOpenResult::Failed;
     case -8: // the kernel refused to detach ftdi_sio for this user
         return FtdiOpenResult::NoPermission;
     case -3:  // could not set the configuration: the serial driver holds it
@@ -147,8 +191,8 @@ FtdiOpenResult LibftdiChip::open(const std::string& name) {
     }
     close();
     ftdi_device_list* list = nullptr;
-    if (ftdi_usb_find_all(context_, &list, 0, 0) < 0) {
-        ftdi_list_free(&list);
+    if (lib_.findAll(context_, &list, 0, 0) < 0) {
+        lib_.freeList(&list);
         return FtdiOpenResult::Failed;
     }
     bool denied = false;
@@ -164,14 +208,14 @@ FtdiOpenResult LibftdiChip::open(const std::string& name) {
     if (chosen != nullptr) {
         result = openDevice(chosen);
     }
-    ftdi_list_free(&list);
+    lib_.freeList(&list);
     return result;
 }
 
 } // namespace
 
-std::unique_ptr<FtdiChip> makeLibftdiChip() {
-    return std::make_unique<LibftdiChip>();
+std::unique_ptr<FtdiChip> makeLibftdiChip(const char* soname) {
+    return std::make_unique<LibftdiChip>(soname);
 }
 
 } // namespace volna
