@@ -3,27 +3,33 @@
 
 #include "toolkit/english_messages.h"
 #include "toolkit/text_templates.h"
+#include "ui/stream_connection.h"
 
 #include <QApplication>
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocalSocket>
 #include <QThread>
 #include <QWidget>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace volna {
 
 namespace {
 
-constexpr char kRequest[] = "come forward\n";
-constexpr char kAnswer[] = "ok\n";
+constexpr std::string_view kRequest = "come forward\n";
+constexpr std::string_view kAnswer = "ok\n";
 // A request is one short line; a peer that sends more is not one of ours.
-constexpr qint64 kLongestRequest = 64;
+constexpr std::size_t kLongestRequest = 64;
 // Between two tries while the holder is not listening yet.
 constexpr unsigned long kRetryMs = 100;
 
@@ -51,26 +57,72 @@ int remainingMs(const QDeadlineTimer& deadline) {
     return static_cast<int>(std::max<qint64>(1, deadline.remainingTime()));
 }
 
+// Waits until the socket can take events (POLLIN or POLLOUT), or the deadline.
+bool waitFor(int socket, short events, const QDeadlineTimer& deadline) {
+    pollfd watched{socket, events, 0};
+    int ready = 0;
+    do {
+        ready = ::poll(&watched, 1, remainingMs(deadline));
+    } while (ready < 0 && errno == EINTR && !deadline.hasExpired());
+    return ready > 0;
+}
+
 enum class Reply { NoServer, CameForward, Silent };
+
+// Connects to the local socket at path before deadline; -1 when nobody listens there.
+int connectTo(const QString& path, const QDeadlineTimer& deadline) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    if (name.size() >= static_cast<qsizetype>(sizeof address.sun_path)) {
+        return -1;
+    }
+    std::memcpy(address.sun_path, name.constData(), static_cast<std::size_t>(name.size()));
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (socket < 0) {
+        return -1;
+    }
+    if (::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {
+        return socket;
+    }
+    // A listener whose queue is full takes the connection when it has room.
+    int error = 0;
+    socklen_t size = sizeof error;
+    if (errno == EAGAIN && waitFor(socket, POLLOUT, deadline) &&
+        ::getsockopt(socket, SOL_SOCKET, SO_ERROR, &error, &size) == 0 && error == 0) {
+        return socket;
+    }
+    ::close(socket);
+    return -1;
+}
 
 // Asks the console listening on name to come forward, waiting until deadline.
 Reply askToComeForward(const QString& name, const QDeadlineTimer& deadline) {
-    QLocalSocket socket;
-    socket.connectToServer(name);
-    if (!socket.waitForConnected(remainingMs(deadline))) {
+    const int socket = connectTo(name, deadline);
+    if (socket < 0) {
         return Reply::NoServer; // not listening yet, or a killed holder's name
     }
-    socket.write(kRequest);
-    while (!socket.canReadLine() && !deadline.hasExpired() &&
-           socket.waitForReadyRead(remainingMs(deadline))) {
+    std::string answer;
+    if (::send(socket, kRequest.data(), kRequest.size(), MSG_NOSIGNAL) ==
+        static_cast<ssize_t>(kRequest.size())) {
+        char bytes[kLongestRequest];
+        while (answer.find('\n') == std::string::npos && answer.size() < kLongestRequest &&
+               waitFor(socket, POLLIN, deadline)) {
+            const ssize_t got = ::recv(socket, bytes, kLongestRequest - answer.size(), 0);
+            if (got <= 0 && !(got < 0 && (errno == EINTR || errno == EAGAIN))) {
+                break;
+            }
+            answer.append(bytes, static_cast<std::size_t>(std::max<ssize_t>(got, 0)));
+        }
     }
-    return socket.canReadLine() && socket.readLine(kLongestRequest) == kAnswer ? Reply::CameForward
-                                                                               : Reply::Silent;
+    ::close(socket);
+    return answer == kAnswer ? Reply::CameForward : Reply::Silent;
 }
 
 } // namespace
 
-SingleConsole::SingleConsole(const QString& storeFile) : storeFile_(storeFile) {}
+SingleConsole::SingleConsole(const QString& storeFile)
+    : storeFile_(storeFile), server_([this](int descriptor) { answer(descriptor); }) {}
 
 SingleConsole::~SingleConsole() = default;
 
@@ -102,33 +154,34 @@ void SingleConsole::onRequest(std::function<void()> comeForward) {
     comeForward_ = std::move(comeForward);
 }
 
+// The lock is ours: a socket left at the name is a killed holder's.
 void SingleConsole::listen() {
-    server_.setSocketOptions(QLocalServer::UserAccessOption);
-    QLocalServer::removeServer(serverName_); // a killed holder's; the lock is ours now
-    if (!server_.listen(serverName_)) {
-        problem_ = fillText(kNoCallMessage, {server_.errorString().toStdString()});
-        return;
+    if (const std::string error = server_.listenLocal(QFile::encodeName(serverName_).toStdString());
+        !error.empty()) {
+        problem_ = fillText(kNoCallMessage, {error});
     }
-    QObject::connect(&server_, &QLocalServer::newConnection, [this] { answer(); });
 }
 
-// Answers every waiting request: the console comes forward, then "ok".
-void SingleConsole::answer() {
-    while (QLocalSocket* socket = server_.nextPendingConnection()) {
-        QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        QObject::connect(socket, &QLocalSocket::readyRead, socket, [this, socket] {
-            if (!socket->canReadLine() && socket->bytesAvailable() < kLongestRequest) {
-                return; // the rest of the line is on its way
+// Answers a later start's request: the console comes forward, then "ok".
+void SingleConsole::answer(int descriptor) {
+    auto request = std::make_shared<std::string>();
+    auto* connection = new StreamConnection(descriptor);
+    connection->setParent(&answering_);
+    const auto readable = [this, connection, request] {
+        const std::string bytes = connection->read(kLongestRequest - request->size());
+        request->append(bytes);
+        if (request->find('\n') == std::string::npos && request->size() < kLongestRequest) {
+            return; // the rest of the line is on its way, or the end of the stream
+        }
+        if (*request == kRequest) {
+            if (comeForward_) {
+                comeForward_();
             }
-            if (socket->readLine(kLongestRequest) == kRequest) {
-                if (comeForward_) {
-                    comeForward_();
-                }
-                socket->write(kAnswer);
-            }
-            socket->disconnectFromServer();
-        });
-    }
+            connection->write(kAnswer);
+        }
+        connection->closeAfterWriting();
+    };
+    connection->setHandlers({readable, {}, [connection] { connection->deleteLater(); }});
 }
 
 std::unique_ptr<InstanceLock> lockStoreForCommand(const QString& storeFile) {

@@ -4,11 +4,12 @@
 // (app/instance_lock.h) and listens on a local socket named after the store;
 // a later start on the same store finds the lock held, asks the running
 // console through that socket to come to the front, and ends. Talks to the
-// lock, QLocalServer and QLocalSocket, and the console's window.
+// lock, a local socket (ui/stream_listener.h) and the console's window.
 
 #include "app/instance_lock.h"
+#include "ui/stream_listener.h"
 
-#include <QLocalServer>
+#include <QObject>
 #include <QString>
 
 #include <functional>
@@ -56,12 +57,13 @@ public:
 
 private:
     void listen();
-    void answer();
+    void answer(int descriptor);
 
     const QString storeFile_;
     QString serverName_;
     std::unique_ptr<InstanceLock> lock_;
-    QLocalServer server_;
+    StreamListener server_;
+    QObject answering_; // the parent of the connections being answered
     std::function<void()> comeForward_;
     std::string problem_;
 };

@@ -2,18 +2,17 @@
 #include "ui/rigctld_server.h"
 
 #include "remote/rig_protocol.h"
+#include "ui/stream_connection.h"
 #include "ui/translate.h"
 
 #include <QApplication>
-#include <QHostAddress>
-#include <QTcpSocket>
-#include <QTimer>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 
+#include <arpa/inet.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <sys/socket.h>
@@ -23,9 +22,9 @@ namespace volna {
 namespace {
 
 // Bytes taken from one client per turn, so that clients take turns.
-constexpr qint64 kChunkBytes = 4096;
+constexpr std::size_t kChunkBytes = 4096;
 // Replies a client has not read yet; beyond this its input waits.
-constexpr qint64 kWriteBacklogBytes = 64 * 1024;
+constexpr std::size_t kWriteBacklogBytes = 64 * 1024;
 
 bool messageBoxOpen() {
     return QApplication::activeModalWidget() != nullptr;
@@ -37,10 +36,9 @@ std::unique_ptr<LineProtocol> rigctldProtocol(RigControl& rig) {
     return std::make_unique<RigProtocol>(rig);
 }
 
-std::string keepAliveOnLostPeers(qintptr descriptor) {
-    const auto fd = static_cast<int>(descriptor);
-    auto set = [fd](int level, int option, int value) {
-        return setsockopt(fd, level, option, &value, sizeof value) == 0;
+std::string keepAliveOnLostPeers(int descriptor) {
+    auto set = [descriptor](int level, int option, int value) {
+        return setsockopt(descriptor, level, option, &value, sizeof value) == 0;
     };
     if (set(SOL_SOCKET, SO_KEEPALIVE, 1) && set(IPPROTO_TCP, TCP_KEEPIDLE, kKeepAliveIdleSeconds) &&
         set(IPPROTO_TCP, TCP_KEEPINTVL, kKeepAliveIntervalSeconds) &&
@@ -52,94 +50,89 @@ std::string keepAliveOnLostPeers(qintptr descriptor) {
 }
 
 RigctldServer::RigctldServer(RigControl& rig, RigSessions::MakeProtocol makeProtocol)
-    : sessions_(rig, messageBoxOpen, std::move(makeProtocol)) {
-    connect(&server_, &QTcpServer::newConnection, this, [this] { accept(); });
-}
+    : sessions_(rig, messageBoxOpen, std::move(makeProtocol)),
+      listener_([this](int descriptor) { accept(descriptor); }) {}
 
 RigctldServer::~RigctldServer() {
-    server_.close();
     for (auto& [id, socket] : sockets_) {
-        socket->disconnect(this);
-        socket->abort();
-        delete socket;
+        delete socket; // closed at once, without telling the sessions
     }
 }
 
 std::string RigctldServer::listen(const std::string& address, int port) {
-    QHostAddress host;
-    if (address == "localhost") {
-        host = QHostAddress(QHostAddress::LocalHost);
-    } else if (!host.setAddress(QString::fromStdString(address))) {
-        return "'" + address + "' is not an IP address";
-    }
-    if (port < 0 || port > 65535) {
-        return "port " + std::to_string(port) + " is out of range";
-    }
-    if (!server_.listen(host, static_cast<quint16>(port))) {
-        return server_.errorString().toStdString();
-    }
-    return {};
+    return listener_.listenTcp(address == "localhost" ? "127.0.0.1" : address, port);
 }
 
 bool RigctldServer::loopbackOnly() const {
-    return server_.serverAddress().isLoopback();
+    const sockaddr_storage bound = listener_.boundAddress();
+    if (bound.ss_family == AF_INET6) {
+        sockaddr_in6 v6{};
+        std::memcpy(&v6, &bound, sizeof v6);
+        return IN6_IS_ADDR_LOOPBACK(&v6.sin6_addr) ||
+               (IN6_IS_ADDR_V4MAPPED(&v6.sin6_addr) && v6.sin6_addr.s6_addr[12] == 127);
+    }
+    sockaddr_in v4{};
+    std::memcpy(&v4, &bound, sizeof v4);
+    return (ntohl(v4.sin_addr.s_addr) >> 24) == 127;
 }
 
 std::string RigctldServer::where() const {
-    const QHostAddress host = server_.serverAddress();
-    const std::string address = host.toString().toStdString();
-    const bool ipv6 = host.protocol() == QAbstractSocket::IPv6Protocol;
-    return (ipv6 ? "[" + address + "]" : address) + ":" + std::to_string(server_.serverPort());
-}
-
-void RigctldServer::accept() {
-    while (QTcpSocket* socket = server_.nextPendingConnection()) {
-        RigSessions::Opened opened;
-        runRequest_([&] { opened = sessions_.open(); }); // may end an evicted keyer's transmission
-        if (opened.evicted) {
-            closeSocket(*opened.evicted);
-        }
-        socket->setParent(nullptr);
-        socket->setReadBufferSize(4 * kChunkBytes);
-        if (const std::string error = keepAliveOnLostPeers(socket->socketDescriptor());
-            !error.empty()) {
-            std::fprintf(stderr, "volna144: %s\n",
-                         shown("rig control: a lost client may go unnoticed: %1")
-                             .arg(QString::fromStdString(error))
-                             .toStdString()
-                             .c_str());
-        }
-        const SessionId id = opened.id;
-        sockets_.emplace(id, socket);
-        connect(socket, &QTcpSocket::readyRead, this, [this, id] { serve(id); });
-        connect(socket, &QTcpSocket::bytesWritten, this, [this, id] { serve(id); });
-        connect(socket, &QTcpSocket::disconnected, this, [this, id] { drop(id); });
-        connect(socket, &QTcpSocket::errorOccurred, this, [this, id] { drop(id); });
+    const sockaddr_storage bound = listener_.boundAddress();
+    char text[INET6_ADDRSTRLEN] = {};
+    if (bound.ss_family == AF_INET6) {
+        sockaddr_in6 v6{};
+        std::memcpy(&v6, &bound, sizeof v6);
+        inet_ntop(AF_INET6, &v6.sin6_addr, text, sizeof text);
+        return "[" + std::string(text) + "]:" + std::to_string(ntohs(v6.sin6_port));
     }
+    sockaddr_in v4{};
+    std::memcpy(&v4, &bound, sizeof v4);
+    inet_ntop(AF_INET, &v4.sin_addr, text, sizeof text);
+    return std::string(text) + ":" + std::to_string(ntohs(v4.sin_port));
 }
 
-// Answers one chunk of the client's input; the rest waits for the next turn.
+void RigctldServer::accept(int descriptor) {
+    RigSessions::Opened opened;
+    runRequest_([&] { opened = sessions_.open(); }); // may end an evicted keyer's transmission
+    if (opened.evicted) {
+        closeSocket(*opened.evicted);
+    }
+    if (const std::string error = keepAliveOnLostPeers(descriptor); !error.empty()) {
+        std::fprintf(stderr, "volna144: %s\n",
+                     shown("rig control: a lost client may go unnoticed: %1")
+                         .arg(QString::fromStdString(error))
+                         .toStdString()
+                         .c_str());
+    }
+    const SessionId id = opened.id;
+    auto* socket =
+        new StreamConnection(descriptor, {[this, id] { serve(id); }, [this, id] { serve(id); },
+                                          [this, id] { drop(id); }});
+    socket->setParent(this);
+    sockets_.emplace(id, socket);
+}
+
+// Answers one chunk of the client's input; the rest waits for the next turn
+// of the event loop, the other clients' chunks between.
 void RigctldServer::serve(SessionId id) {
     const auto found = sockets_.find(id);
-    if (found == sockets_.end() || sessions_.closing(id)) {
+    if (found == sockets_.end()) {
         return;
     }
-    QTcpSocket* socket = found->second;
-    if (socket->bytesAvailable() == 0 || socket->bytesToWrite() > kWriteBacklogBytes) {
-        return; // more input, or the client reading its replies, calls again
+    StreamConnection* socket = found->second;
+    // Input waits while the session is closing or the client is not reading
+    // its replies; the replies going out call again.
+    const bool reading = !sessions_.closing(id) && socket->unsent() <= kWriteBacklogBytes;
+    socket->setReading(reading);
+    const std::string bytes = reading ? socket->read(kChunkBytes) : std::string();
+    if (bytes.empty()) {
+        return; // nothing yet, or the end of the stream: the drop follows
     }
-    const QByteArray bytes = socket->read(kChunkBytes);
     std::string reply;
-    runRequest_([&] {
-        reply = sessions_.feed(id, {bytes.constData(), static_cast<std::size_t>(bytes.size())});
-    });
-    if (!reply.empty()) {
-        socket->write(reply.data(), static_cast<qint64>(reply.size()));
-    }
+    runRequest_([&] { reply = sessions_.feed(id, bytes); });
+    socket->write(reply);
     if (sessions_.closing(id)) {
-        socket->disconnectFromHost();
-    } else if (socket->bytesAvailable() > 0) {
-        QTimer::singleShot(0, socket, [this, id] { serve(id); });
+        socket->closeAfterWriting();
     }
 }
 
@@ -150,8 +143,7 @@ void RigctldServer::drop(SessionId id) {
     runRequest_([&] { sessions_.close(id); });
     const auto found = sockets_.find(id);
     if (found != sockets_.end()) {
-        found->second->disconnect(this);
-        found->second->deleteLater();
+        found->second->deleteLater(); // its own handler is running
         sockets_.erase(found);
     }
 }
@@ -162,11 +154,8 @@ void RigctldServer::closeSocket(SessionId id) {
     if (found == sockets_.end()) {
         return;
     }
-    QTcpSocket* socket = found->second;
+    delete found->second; // none of its handlers is running: a new client is being taken
     sockets_.erase(found);
-    socket->disconnect(this);
-    socket->disconnectFromHost();
-    socket->deleteLater();
 }
 
 } // namespace volna

@@ -7,9 +7,9 @@
 // its session closed like any vanished client's.
 
 #include "remote/rig_sessions.h"
+#include "ui/stream_listener.h"
 
 #include <QObject>
-#include <QTcpServer>
 
 #include <cstdint>
 #include <functional>
@@ -17,11 +17,10 @@
 #include <memory>
 #include <string>
 
-class QTcpSocket;
-
 namespace volna {
 
 class RigControl;
+class StreamConnection;
 
 // A session speaking the rigctld protocol (Hamlib's NET rigctl).
 std::unique_ptr<LineProtocol> rigctldProtocol(RigControl& rig);
@@ -34,7 +33,7 @@ inline constexpr int kKeepAliveIntervalSeconds = 5;
 inline constexpr int kKeepAliveProbes = 3;
 inline constexpr int kUnacknowledgedLimitMs = 25000;
 // Sets those on a connected TCP socket; empty, or why the system refused.
-std::string keepAliveOnLostPeers(qintptr descriptor);
+std::string keepAliveOnLostPeers(int descriptor);
 
 class RigctldServer : public QObject {
 public:
@@ -64,15 +63,15 @@ public:
     static constexpr std::size_t kMaxClients = RigSessions::kMaxSessions;
 
 private:
-    void accept();
+    void accept(int descriptor);
     void serve(SessionId id);
     void drop(SessionId id);
     void closeSocket(SessionId id);
 
     RigSessions sessions_;
-    QTcpServer server_;
+    StreamListener listener_;
     RequestRunner runRequest_ = [](const std::function<void()>& request) { request(); };
-    std::map<SessionId, QTcpSocket*> sockets_;
+    std::map<SessionId, StreamConnection*> sockets_;
 };
 
 } // namespace volna

@@ -169,6 +169,31 @@ TEST_F(RigctldServerTest, AHundredClientsThatStayConnectedAreEachServed) {
     }
 }
 
+// A client that sends a flood of requests and reads none of the replies is
+// held back while the others are served, and gets every reply once it reads.
+TEST_F(RigctldServerTest, AClientThatDoesNotReadItsRepliesHoldsUpNobody) {
+    constexpr int kRequests = 100000;
+    QTcpSocket* flooder = connectClient();
+    flooder->setReadBufferSize(4096); // the client's side fills and stops taking replies
+    QByteArray flood;
+    for (int n = 0; n < kRequests; ++n) {
+        flood += "f\n";
+    }
+    flooder->write(flood);
+    QTest::qWait(200);
+    EXPECT_EQ(ask(connectClient(), "f"), "145000000");
+    flooder->setReadBufferSize(0);
+    QByteArray replies;
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            replies += flooder->readAll();
+            return replies.count('\n') >= kRequests;
+        },
+        20000));
+    EXPECT_EQ(replies.count('\n'), kRequests);
+    EXPECT_EQ(replies.count("145000000\n"), kRequests);
+}
+
 struct AddressCase {
     const char* name;
     const char* address;
