@@ -23,6 +23,7 @@
 #include "ui/rigctld_server.h"
 #include "ui/scanner_window.h"
 #include "ui/side_views.h"
+#include "ui/style_pictures.h"
 #include "ui/ui_binding.h"
 #include "ui/wire_window.h"
 #include "version.h"
@@ -210,6 +211,7 @@ void Application::makeConsole() {
 // and the binding that runs the models on Qt's event loop. The wire diagram
 // opens on the console's "Диаграмма передачи".
 void Application::makeWindows() {
+    preloadStylePictures();
     consoleWindow_ = std::make_unique<ConsoleWindow>(*console_);
     single_->onRequest([this] { bringForward(*consoleWindow_); });
     binding_ = std::make_unique<UiBinding>(program_);

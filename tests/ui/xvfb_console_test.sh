@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The real program in a real X server: the first-run question, the start-up
-# word on the port trace, "ADDition" and "Exit" clicked at their layout
+# word on the port trace, the libraries it leaves unloaded, "ADDition" and
+# "Exit" clicked at their layout
 # places, the title that tells the simulated radio, a parallel port refused
 # (on standard error and in a box), a save on a full disk told and the store
 # kept.
@@ -73,6 +74,11 @@ sleep 0.3
 click_twips "$console" 5640 720 975 375
 sleep 0.3
 [ "$(height "$console")" = "$first" ] || fail "ADDition twice did not restore the height"
+# Every frame drawn, the program has loaded nothing it needs only elsewhere:
+# no image format plugin, no network library, no adapter's library.
+unneeded=$(grep -oE '/[^ ]*(imageformats/[^ ]*|libQt6Network[^ ]*|libftdi1[^ ]*|libusb[^ ]*|libgpiod[^ ]*)' \
+    "/proc/$pid/maps" | sort -u | tr "\n" " ")
+[ -z "$unneeded" ] || fail "the console loaded what it does not use: $unneeded"
 kill -TERM $pid
 wait_exit $pid || fail "SIGTERM did not end the program"
 
