@@ -308,8 +308,12 @@ AccessibleTexts::AccessibleTexts(const Window& model,
         }
         widget->setProperty(kPressable, row->pressable);
         const Control* source = model.findControl(row->source == nullptr ? name : row->source);
-        Followed followed{row, widget,           source == nullptr ? nullptr : shownBy(*source),
-                          {},  shown(row->name), shown(row->description)};
+        Followed followed{row,
+                          widget,
+                          source == nullptr ? nullptr : shownBy(*source),
+                          {},
+                          shownTemplate(row->name),
+                          shownTemplate(row->description)};
         apply(followed);
         if (followed.source != nullptr && (hasPlace(row->name) || hasPlace(row->description))) {
             followed_.push_back(std::move(followed));

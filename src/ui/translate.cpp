@@ -176,6 +176,12 @@ QString shown(std::string_view text) {
     return source;
 }
 
+QString shownTemplate(std::string_view text) {
+    const std::string whole(text);
+    const QString found = lookUp(whole);
+    return found.isNull() ? QString::fromStdString(whole) : found;
+}
+
 LanguageSwitch::~LanguageSwitch() {
     removeAll();
 }

@@ -27,6 +27,10 @@ inline constexpr const char* kRussianTranslationFile = ":/i18n/volna144_ru.qm";
 // text as the operator reads it in the program's language. Only program texts
 // (captions, titles, messages) go through here, never operator data.
 QString shown(std::string_view text);
+// A program text with places of its own to fill later ("Частота %1 kHz"),
+// looked up whole only: no template of the table can have filled it, and
+// searching them all for each such text costs the start of every window.
+QString shownTemplate(std::string_view text);
 
 // The pieces the places of templ stand for in text (%1 first), when text is
 // templ filled; false when it is not. A place takes the shortest run that
