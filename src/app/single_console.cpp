@@ -69,8 +69,9 @@ bool waitFor(int socket, short events, const QDeadlineTimer& deadline) {
 
 enum class Reply { NoServer, CameForward, Silent };
 
-// Connects to the local socket at path before deadline; -1 when nobody listens there.
-int connectTo(const QString& path, const QDeadlineTimer& deadline) {
+// Connects to the local socket at path; -1 when nobody listens there or it
+// takes no more connections now.
+int connectTo(const QString& path) {
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
     const QByteArray name = QFile::encodeName(path);
@@ -85,20 +86,14 @@ int connectTo(const QString& path, const QDeadlineTimer& deadline) {
     if (::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {
         return socket;
     }
-    // A listener whose queue is full takes the connection when it has room.
-    int error = 0;
-    socklen_t size = sizeof error;
-    if (errno == EAGAIN && waitFor(socket, POLLOUT, deadline) &&
-        ::getsockopt(socket, SOL_SOCKET, SO_ERROR, &error, &size) == 0 && error == 0) {
-        return socket;
-    }
+    // Nobody there, or a listener whose queue is full (EAGAIN): tried again.
     ::close(socket);
     return -1;
 }
 
 // Asks the console listening on name to come forward, waiting until deadline.
 Reply askToComeForward(const QString& name, const QDeadlineTimer& deadline) {
-    const int socket = connectTo(name, deadline);
+    const int socket = connectTo(name);
     if (socket < 0) {
         return Reply::NoServer; // not listening yet, or a killed holder's name
     }

@@ -36,10 +36,14 @@ std::string RigSessions::feed(SessionId id, std::string_view bytes) {
     }
     found->second.lastActive = ++activity_;
     const std::uint64_t before = rig_.transmission();
-    std::string reply = found->second.protocol->feed(bytes);
+    const std::shared_ptr<LineProtocol> protocol = found->second.protocol;
+    std::string reply = protocol->feed(bytes);
     const std::uint64_t after = rig_.transmission();
     if (after != before) {
         keyer_ = after != 0 ? std::optional(Keyer{id, after}) : std::nullopt;
+    }
+    if (sessions_.count(id) == 0) { // closed while it answered
+        release(id, *protocol);
     }
     return reply;
 }
@@ -54,13 +58,20 @@ void RigSessions::close(SessionId id) {
     if (found == sessions_.end()) {
         return;
     }
+    const std::shared_ptr<LineProtocol> protocol = std::move(found->second.protocol);
+    sessions_.erase(found);
+    release(id, *protocol);
+}
+
+// A closed session's transmission back to receive if it keyed the one still
+// on the air and did not ask to close.
+void RigSessions::release(SessionId id, const LineProtocol& protocol) {
     const bool keyed = keyer_ && keyer_->session == id;
     const bool abandoned =
-        keyed && !found->second.protocol->closing() && rig_.transmission() == keyer_->transmission;
+        keyed && !protocol.closing() && rig_.transmission() == keyer_->transmission;
     if (keyed) {
         keyer_.reset();
     }
-    sessions_.erase(found);
     if (abandoned) {
         rig_.setTransmit(false);
     }

@@ -44,7 +44,10 @@ public:
     // has been idle longest is closed first.
     Opened open();
     // The replies to a batch of bytes from the client (empty for a session
-    // that is unknown or has asked to close).
+    // that is unknown or has asked to close). The session may be closed while
+    // it answers (a message box its request opened runs the event loop, and
+    // the client vanishes meanwhile): the answer ends all the same, and a
+    // transmission it keyed goes back to receive as the close would have done.
     std::string feed(SessionId id, std::string_view bytes);
     // The client asked to close ("q"): write its last reply, then close.
     bool closing(SessionId id) const;
@@ -58,8 +61,8 @@ public:
 
 private:
     struct Session {
-        std::unique_ptr<LineProtocol> protocol;
-        std::uint64_t lastActive = 0; // activity_ when opened or last fed
+        std::shared_ptr<LineProtocol> protocol; // held by feed() too while it answers
+        std::uint64_t lastActive = 0;           // activity_ when opened or last fed
     };
     // The session whose "T 1" keyed a transmission, and that transmission.
     struct Keyer {
@@ -68,6 +71,7 @@ private:
     };
 
     SessionId idlest() const;
+    void release(SessionId id, const LineProtocol& protocol);
 
     HeldWhileModal rig_;
     MakeProtocol makeProtocol_;

@@ -57,6 +57,9 @@ RigctldServer::~RigctldServer() {
     for (auto& [id, socket] : sockets_) {
         delete socket; // closed at once, without telling the sessions
     }
+    for (auto& [id, socket] : retired_) {
+        delete socket;
+    }
 }
 
 std::string RigctldServer::listen(const std::string& address, int port) {
@@ -116,7 +119,7 @@ void RigctldServer::accept(int descriptor) {
 // of the event loop, the other clients' chunks between.
 void RigctldServer::serve(SessionId id) {
     const auto found = sockets_.find(id);
-    if (found == sockets_.end()) {
+    if (found == sockets_.end() || answering_.count(id) > 0) {
         return;
     }
     StreamConnection* socket = found->second;
@@ -128,11 +131,24 @@ void RigctldServer::serve(SessionId id) {
     if (bytes.empty()) {
         return; // nothing yet, or the end of the stream: the drop follows
     }
+    // A request may open a message box, whose event loop serves the others
+    // meanwhile; this client's next input waits for its reply, which keeps
+    // the replies in order, and its connection outlives the request.
+    socket->setReading(false);
+    answering_.insert(id);
     std::string reply;
     runRequest_([&] { reply = sessions_.feed(id, bytes); });
+    answering_.erase(id);
+    if (const auto gone = retired_.find(id); gone != retired_.end()) {
+        gone->second->deleteLater(); // it ended, or was closed for a newcomer, meanwhile
+        retired_.erase(gone);
+        return;
+    }
     socket->write(reply);
     if (sessions_.closing(id)) {
         socket->closeAfterWriting();
+    } else {
+        socket->setReading(socket->unsent() <= kWriteBacklogBytes);
     }
 }
 
@@ -141,21 +157,32 @@ void RigctldServer::drop(SessionId id) {
     // As a request: a vanished keyer's drop to receive is drawn even while a
     // message box is open.
     runRequest_([&] { sessions_.close(id); });
-    const auto found = sockets_.find(id);
-    if (found != sockets_.end()) {
-        found->second->deleteLater(); // its own handler is running
-        sockets_.erase(found);
-    }
+    retire(id);
 }
 
 // Closes the connection of a session the sessions have already closed.
 void RigctldServer::closeSocket(SessionId id) {
     const auto found = sockets_.find(id);
+    if (found != sockets_.end()) {
+        found->second->closeNow();
+        retire(id);
+    }
+}
+
+// Lets go of a connection: at once, or once the request it is answering
+// (under a message box) has returned.
+void RigctldServer::retire(SessionId id) {
+    const auto found = sockets_.find(id);
     if (found == sockets_.end()) {
         return;
     }
-    delete found->second; // none of its handlers is running: a new client is being taken
+    StreamConnection* socket = found->second;
     sockets_.erase(found);
+    if (answering_.count(id) > 0) {
+        retired_.emplace(id, socket);
+    } else {
+        socket->deleteLater(); // one of its handlers may be running
+    }
 }
 
 } // namespace volna

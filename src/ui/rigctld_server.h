@@ -15,6 +15,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 
 namespace volna {
@@ -67,11 +68,14 @@ private:
     void serve(SessionId id);
     void drop(SessionId id);
     void closeSocket(SessionId id);
+    void retire(SessionId id);
 
     RigSessions sessions_;
     StreamListener listener_;
     RequestRunner runRequest_ = [](const std::function<void()>& request) { request(); };
     std::map<SessionId, StreamConnection*> sockets_;
+    std::set<SessionId> answering_;                  // their request is running
+    std::map<SessionId, StreamConnection*> retired_; // let go of while answering
 };
 
 } // namespace volna

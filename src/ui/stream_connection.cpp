@@ -88,6 +88,17 @@ void StreamConnection::closeAfterWriting() {
     }
 }
 
+void StreamConnection::closeNow() {
+    reading_.setEnabled(false);
+    writing_.setEnabled(false);
+    if (descriptor_ >= 0) {
+        ::close(descriptor_);
+        descriptor_ = -1;
+    }
+    unsent_.clear();
+    sentFrom_ = 0;
+}
+
 void StreamConnection::whenReadable() {
     if (handlers_.readable) {
         handlers_.readable();

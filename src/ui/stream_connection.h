@@ -46,6 +46,8 @@ public:
     void setReading(bool on);
     // Sends what is buffered, then closes; `ended` follows.
     void closeAfterWriting();
+    // Closes at once, dropping what was not sent; no handler runs any more.
+    void closeNow();
     bool isOpen() const { return descriptor_ >= 0; }
     int descriptor() const { return descriptor_; }
 

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -128,6 +129,38 @@ TEST_F(RigSessionsTest, AVanishedKeyerUnkeysOnlyItsOwnTransmissionABoxOpenOrNot)
     EXPECT_EQ(sessions.feed(other, "T 0\nT 1\n"), "RPRT 0\nRPRT 0\n"); // one of its own
     sessions.close(next);
     EXPECT_TRUE(rig.transmit);
+}
+
+// Answers as the rig protocol does, then runs `meanwhile`: what a message
+// box opened by the request lets the event loop do before the answer returns.
+class BoxAfterAnswer : public RigProtocol {
+public:
+    BoxAfterAnswer(RigControl& rig, std::function<void()>& meanwhile)
+        : RigProtocol(rig), meanwhile_(meanwhile) {}
+
+protected:
+    std::string answerLine(std::string_view line) override {
+        std::string reply = RigProtocol::answerLine(line);
+        if (meanwhile_) {
+            meanwhile_();
+        }
+        return reply;
+    }
+
+private:
+    std::function<void()>& meanwhile_;
+};
+
+TEST_F(RigSessionsTest, AKeyerThatVanishesWhileItsOwnRequestIsAnsweredIsUnkeyed) {
+    std::function<void()> meanwhile;
+    RigSessions boxed{
+        rig, [] { return false; },
+        [&meanwhile](RigControl& r) { return std::make_unique<BoxAfterAnswer>(r, meanwhile); }};
+    const SessionId keyer = boxed.open().id;
+    meanwhile = [&] { boxed.close(keyer); };
+    EXPECT_EQ(boxed.feed(keyer, "T 1\n"), "RPRT 0\n");
+    EXPECT_FALSE(rig.transmit);
+    EXPECT_EQ(boxed.size(), 0u);
 }
 
 TEST_F(RigSessionsTest, AFullTableClosesTheSessionIdleLongestAsIfItHadVanished) {

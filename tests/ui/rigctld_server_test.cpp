@@ -10,8 +10,10 @@
 #include "ui/rigctld_server.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QTcpSocket>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -22,6 +24,7 @@
 #include <sys/socket.h>
 
 #include <cctype>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -225,13 +228,24 @@ INSTANTIATE_TEST_SUITE_P(Addresses, RigctldServerAddress,
                                            AddressCase{"Ipv6Any", "::", false}),
                          rowNameOf<AddressCase>);
 
-// A second line protocol: every line comes back upper-cased; "bye" ends.
+// A second line protocol: every line comes back upper-cased; "bye" ends;
+// "box" opens a message box first, as a request can: its event loop runs the
+// server for 300 ms, and `meanwhile` 100 ms into it.
 class ShoutProtocol : public LineProtocol {
+public:
+    static inline std::function<void()> meanwhile;
+
 protected:
     std::string answerLine(std::string_view line) override {
         if (line == "bye") {
             endSession();
             return "BYE\n";
+        }
+        if (line == "box") {
+            QEventLoop box;
+            QTimer::singleShot(300, &box, &QEventLoop::quit);
+            QTimer::singleShot(100, &box, [] { meanwhile(); });
+            box.exec();
         }
         std::string reply(line);
         for (char& c : reply) {
@@ -252,6 +266,33 @@ TEST_F(RigctldServerTest, EveryRequestRunsThroughTheRunnerTheConsoleGivesIt) {
     EXPECT_EQ(ask(client, "F 145000000"), "RPRT 0");
     EXPECT_EQ(ask(client, "f"), "145000000");
     EXPECT_EQ(requests, 3) << "the connection (it may evict a keyer), then two requests";
+}
+
+// While a box a client's request opened is up, its next request waits for
+// the reply, and its vanishing ends the session without harm.
+TEST(RigctldServerProtocol, ARequestUnderAMessageBoxKeepsItsClientsRepliesInOrder) {
+    AcceptingRig rig;
+    RigctldServer server(rig, [](RigControl&) { return std::make_unique<ShoutProtocol>(); });
+    ASSERT_EQ(server.listen("127.0.0.1", 0), "");
+    const std::string where = server.where();
+    const auto port = static_cast<quint16>(std::stoi(where.substr(where.rfind(':') + 1)));
+    QTcpSocket socket;
+    socket.connectToHost("127.0.0.1", port);
+    ASSERT_TRUE(socket.waitForConnected(2000));
+    ShoutProtocol::meanwhile = [&] { socket.write("f\n"); };
+    socket.write("box\n");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return socket.bytesAvailable() >= 6; }, 2000));
+    EXPECT_EQ(socket.readAll(), "BOX\nF\n");
+
+    QTcpSocket vanishing;
+    vanishing.connectToHost("127.0.0.1", port);
+    ASSERT_TRUE(vanishing.waitForConnected(2000));
+    ShoutProtocol::meanwhile = [&] { vanishing.abort(); };
+    vanishing.write("box\n");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return server.clientCount() == 1; }, 2000));
+    socket.write("f\n");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return socket.canReadLine(); }, 2000));
+    ShoutProtocol::meanwhile = nullptr;
 }
 
 TEST(RigctldServerProtocol, AnotherLineProtocolIsServedThroughTheSameSockets) {
