@@ -7,8 +7,10 @@
 # the frequency over rig control, without a wrap; with the trace on, the
 # control words on it are counted too and must match. Prints each run (the
 # share of one core, the CPU per tick, the ticks a second) and the medians,
-# and the yardstick: what a bare Qt window woken every millisecond and doing
-# nothing else costs (bench/tick_floor, beside the program in its build).
+# and two yardsticks (bench/tick_floor, beside the program in its build): what
+# a bare Qt window woken every millisecond and doing nothing else costs, and
+# what a plain loop woken as often costs without Qt, the kernel's own charge
+# for a thousand wakes a second and the least any 1 ms scan can cost here.
 # With COMPARE set to another build of the program, each round runs that one
 # too, so that both share the machine's load of the moment. The program runs
 # on the last CPU alone (taskset), which steadies its figures several times
@@ -76,11 +78,13 @@ for ((run = 1; run <= runs; run++)); do
         one_run on "$each"
     done
 done
-floor_run() {
-    $pin "$(dirname "$program")/bench/tick_floor" 2>/dev/null &
+floor_run() { # $1: --raw for the loop without Qt, nothing for the Qt window
+    $pin "$(dirname "$program")/bench/tick_floor" ${1:+"$1"} 2>/dev/null &
     pid=$!
     pids="$pids $pid"
-    [ -n "$(window '^tick floor$')" ] || { echo "no tick floor window"; exit 1; }
+    if [ -z "${1:-}" ]; then
+        [ -n "$(window '^tick floor$')" ] || { echo "no tick floor window"; exit 1; }
+    fi
     sleep 1
     c0=$(cpu_ns $pid)
     t0=$(date +%s%N)
@@ -89,10 +93,14 @@ floor_run() {
     t1=$(date +%s%N)
     kill "$pid"
     wait "$pid" 2>/dev/null || true
-    awk -v c=$((c1 - c0)) -v ns=$((t1 - t0)) 'BEGIN { printf "%.2f\n", 100 * c / ns }' >>"$work/floor"
+    awk -v c=$((c1 - c0)) -v ns=$((t1 - t0)) 'BEGIN { printf "%.2f\n", 100 * c / ns }' >>"$work/floor${1:-}"
 }
-for ((run = 1; run <= runs; run++)); do floor_run; done
+for ((run = 1; run <= runs; run++)); do
+    floor_run
+    floor_run --raw
+done
 echo "yardstick: a bare Qt window woken every millisecond, $(median <"$work/floor") % of a core"
+echo "yardstick: a plain loop woken every millisecond, no Qt, $(median <"$work/floor--raw") % of a core"
 for each in "${programs[@]}"; do
     for trace in off on; do
         share=$(awk -v t=$trace -v p="$each" '$2 == t && $NF == p { print $3 }' "$work/runs" | median)
