@@ -78,13 +78,17 @@ for ((run = 1; run <= runs; run++)); do
         one_run on "$each"
     done
 done
-floor_run() { # $1: --raw for the loop without Qt, nothing for the Qt window
-    $pin "$(dirname "$program")/bench/tick_floor" ${1:+"$1"} 2>/dev/null &
+floor_run() { # $1: qt for the bare Qt window, raw for the plain loop
+    local floor
+    floor=$(dirname "$program")/bench/tick_floor
+    if [ "$1" = raw ]; then
+        $pin "$floor" --raw &
+    else
+        $pin "$floor" 2>/dev/null &
+    fi
     pid=$!
     pids="$pids $pid"
-    if [ -z "${1:-}" ]; then
-        [ -n "$(window '^tick floor$')" ] || { echo "no tick floor window"; exit 1; }
-    fi
+    [ "$1" = raw ] || [ -n "$(window '^tick floor$')" ] || { echo "no tick floor window"; exit 1; }
     sleep 1
     c0=$(cpu_ns $pid)
     t0=$(date +%s%N)
@@ -93,14 +97,14 @@ floor_run() { # $1: --raw for the loop without Qt, nothing for the Qt window
     t1=$(date +%s%N)
     kill "$pid"
     wait "$pid" 2>/dev/null || true
-    awk -v c=$((c1 - c0)) -v ns=$((t1 - t0)) 'BEGIN { printf "%.2f\n", 100 * c / ns }' >>"$work/floor${1:-}"
+    awk -v c=$((c1 - c0)) -v ns=$((t1 - t0)) 'BEGIN { printf "%.2f\n", 100 * c / ns }' >>"$work/floor-$1"
 }
 for ((run = 1; run <= runs; run++)); do
-    floor_run
-    floor_run --raw
+    floor_run qt
+    floor_run raw
 done
-echo "yardstick: a bare Qt window woken every millisecond, $(median <"$work/floor") % of a core"
-echo "yardstick: a plain loop woken every millisecond, no Qt, $(median <"$work/floor--raw") % of a core"
+echo "yardstick: a bare Qt window woken every millisecond, $(median <"$work/floor-qt") % of a core"
+echo "yardstick: a plain loop woken every millisecond, no Qt, $(median <"$work/floor-raw") % of a core"
 for each in "${programs[@]}"; do
     for trace in off on; do
         share=$(awk -v t=$trace -v p="$each" '$2 == t && $NF == p { print $3 }' "$work/runs" | median)
