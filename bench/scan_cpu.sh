@@ -7,10 +7,13 @@
 # the frequency over rig control, without a wrap; with the trace on, the
 # control words on it are counted too and must match. Prints each run (the
 # share of one core, the CPU per tick, the ticks a second) and the medians,
-# and two yardsticks (bench/tick_floor, beside the program in its build): what
-# a bare Qt window woken every millisecond and doing nothing else costs, and
-# what a plain loop woken as often costs without Qt, the kernel's own charge
-# for a thousand wakes a second and the least any 1 ms scan can cost here.
+# and three yardsticks (bench/tick_floor, beside the program in its build):
+# what a bare Qt window woken every millisecond and doing nothing else costs;
+# the same window showing the count of its wakes in a read-out, a slider and
+# the slider's position at every frame, the least a Qt Widgets program pays
+# to show a 1 ms scan; and what a plain loop woken as often costs without Qt,
+# the kernel's own charge for a thousand wakes a second and the least any
+# 1 ms scan can cost here.
 # With COMPARE set to another build of the program, each round runs that one
 # too, so that both share the machine's load of the moment. The program runs
 # on the last CPU alone (taskset), which steadies its figures several times
@@ -72,20 +75,14 @@ one_run() { # $1: on or off, $2: the program
                t, 100 * c / ns, c / 1000 / n, n / (ns / 1e9), n, w, p }' | tee -a "$work/runs"
 }
 
-for ((run = 1; run <= runs; run++)); do
-    for each in "${programs[@]}"; do
-        one_run off "$each"
-        one_run on "$each"
-    done
-done
-floor_run() { # $1: qt for the bare Qt window, raw for the plain loop
+floor_run() { # $1: qt for the bare Qt window, frames for it showing a scan, raw for the plain loop
     local floor
     floor=$(dirname "$program")/bench/tick_floor
-    if [ "$1" = raw ]; then
-        $pin "$floor" --raw &
-    else
-        $pin "$floor" 2>/dev/null &
-    fi
+    case $1 in
+    raw) $pin "$floor" --raw & ;;
+    frames) $pin "$floor" --frames 2>/dev/null & ;;
+    *) $pin "$floor" 2>/dev/null & ;;
+    esac
     pid=$!
     pids="$pids $pid"
     [ "$1" = raw ] || [ -n "$(window '^tick floor$')" ] || { echo "no tick floor window"; exit 1; }
@@ -99,11 +96,19 @@ floor_run() { # $1: qt for the bare Qt window, raw for the plain loop
     wait "$pid" 2>/dev/null || true
     awk -v c=$((c1 - c0)) -v ns=$((t1 - t0)) 'BEGIN { printf "%.2f\n", 100 * c / ns }' >>"$work/floor-$1"
 }
+# Each round runs the program(s) and the yardsticks, so that all share the
+# machine's load of the moment.
 for ((run = 1; run <= runs; run++)); do
+    for each in "${programs[@]}"; do
+        one_run off "$each"
+        one_run on "$each"
+    done
     floor_run qt
+    floor_run frames
     floor_run raw
 done
 echo "yardstick: a bare Qt window woken every millisecond, $(median <"$work/floor-qt") % of a core"
+echo "yardstick: the same showing the count at every frame, $(median <"$work/floor-frames") % of a core"
 echo "yardstick: a plain loop woken every millisecond, no Qt, $(median <"$work/floor-raw") % of a core"
 for each in "${programs[@]}"; do
     for trace in off on; do
