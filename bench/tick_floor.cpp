@@ -12,6 +12,8 @@
 // the least a Qt Widgets program pays to show a 1 ms scan. bench/scan_cpu.sh
 // runs all three beside the program and prints their share of a core.
 
+#include "ui/fonts.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QSlider>
@@ -63,21 +65,30 @@ QLabel* panelLabel(QWidget* panel, const QRect& place, const QFont& font) {
     return label;
 }
 
-// The read-out, the slider and its position, set to the count every 16 ms.
+// Pixels from the console's twips, 15 to a pixel.
+constexpr int px(int twips) {
+    return twips / 15;
+}
+
+// The read-out, the slider and its position, set to the count every 16 ms,
+// in the console's faces and places: the panel (Label6) at 360, 240, 6495 x
+// 1815 twips, the read-out (Label1) at 1200, 480, 3495 x 1095, the position
+// (Label2) at 4920, 360, 735 x 615, the slider at 360, 2400, 6495 x 495.
 void showScan(QWidget& window, const int& notches) {
     auto* panel = new QWidget(&window);
-    panel->setGeometry(24, 16, 433, 121);
+    panel->setGeometry(px(360), px(240), px(6495), px(1815));
     panel->setAutoFillBackground(true);
     panel->setPalette(QPalette(Qt::black));
-    QFont digits("DSEG7 Classic");
-    digits.setPixelSize(44);
-    QLabel* readOut = panelLabel(panel, {56, 16, 233, 73}, digits);
+    const QPoint inPanel(px(360), px(240));
+    QLabel* readOut =
+        panelLabel(panel, QRect(px(1200), px(480), px(3495), px(1095)).translated(-inPanel),
+                   volna::readOutFont());
     readOut->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QFont terminal("DejaVu Sans Mono");
-    terminal.setPixelSize(18);
-    QLabel* position = panelLabel(panel, {304, 8, 48, 41}, terminal);
+    QLabel* position =
+        panelLabel(panel, QRect(px(4920), px(360), px(735), px(615)).translated(-inPanel),
+                   volna::terminalFont());
     auto* slider = new QSlider(Qt::Horizontal, &window);
-    slider->setGeometry(24, 160, 433, 33);
+    slider->setGeometry(px(360), px(2400), px(6495), px(495));
     slider->setMaximum(7999);
     slider->setAutoFillBackground(true);
     auto* frame = new QTimer(&window);
